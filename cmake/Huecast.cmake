@@ -1,0 +1,99 @@
+# Target helpers shared by every folder, so each folder's CMakeLists.txt only names sources and links.
+#
+#   huecast_library(NAME SOURCES ... [DEPS ...])          portable core library, builds everywhere
+#   huecast_win32_library(NAME SOURCES ... [DEPS ...])    Win32 layer library, MinGW build only
+#   huecast_test(NAME SOURCES ... [DEPS ...])             native GoogleTest executable, run by ctest
+#   huecast_win32_test(NAME SOURCES ... [DEPS ...] [TIMEOUT s])  Windows GoogleTest executable, run under Wine
+#   huecast_benchmark(NAME SOURCES ... [DEPS ...])        Google Benchmark executable (native)
+#   huecast_fuzz(NAME SOURCES ... [DEPS ...])             libFuzzer target (native clang)
+
+set(HUECAST_WARNINGS -Wall -Wextra)
+
+add_library(huecast_options INTERFACE)
+target_include_directories(huecast_options INTERFACE ${CMAKE_SOURCE_DIR})
+target_compile_options(huecast_options INTERFACE ${HUECAST_WARNINGS})
+if(HUECAST_SANITIZE)
+    target_compile_options(huecast_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                                     -fno-sanitize-recover=undefined)
+    target_link_options(huecast_options INTERFACE -fsanitize=address,undefined)
+endif()
+if(HUECAST_FUZZ)
+    target_compile_options(huecast_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined)
+    target_link_options(huecast_options INTERFACE -fsanitize=address,undefined)
+endif()
+if(WIN32)
+    # Strings are the system code page's bytes; the A functions are the ones the program uses.
+    target_compile_definitions(huecast_options INTERFACE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
+                                                         WINVER=0x0601)
+    # Everything static: the exe needs nothing but the system's own DLLs.
+    target_link_options(huecast_options INTERFACE -static -static-libgcc -static-libstdc++)
+endif()
+
+macro(huecast_parse_args)
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;DEPS" ${ARGN})
+endmacro()
+
+function(huecast_library name)
+    huecast_parse_args(${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_link_libraries(${name} PUBLIC huecast_options ${ARG_DEPS})
+endfunction()
+
+function(huecast_win32_library name)
+    if(WIN32)
+        huecast_library(${name} ${ARGN})
+    endif()
+endfunction()
+
+function(huecast_find_gtest)
+    if(WIN32)
+        # Debian ships GoogleTest's sources; the MinGW build compiles them itself.
+        set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+        set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+        set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+        add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    else()
+        find_package(GTest REQUIRED)
+    endif()
+endfunction()
+
+function(huecast_test name)
+    if(HUECAST_TESTS AND NOT WIN32)
+        huecast_parse_args(${ARGN})
+        add_executable(${name} ${ARG_SOURCES})
+        target_link_libraries(${name} PRIVATE huecast_options ${ARG_DEPS} GTest::gtest GTest::gtest_main)
+        add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+        set_tests_properties(${name} PROPERTIES LABELS native TIMEOUT 300)
+    endif()
+endfunction()
+
+function(huecast_win32_test name)
+    if(HUECAST_TESTS AND WIN32)
+        huecast_parse_args(${ARGN})
+        if(NOT ARG_TIMEOUT)
+            set(ARG_TIMEOUT 300)
+        endif()
+        add_executable(${name} ${ARG_SOURCES})
+        target_link_libraries(${name} PRIVATE huecast_options ${ARG_DEPS} gtest gtest_main)
+        # The emulator (scripts/wine-run) runs it inside the project's Wine prefix and display.
+        add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+        set_tests_properties(${name} PROPERTIES LABELS wine TIMEOUT ${ARG_TIMEOUT} RUN_SERIAL TRUE)
+    endif()
+endfunction()
+
+function(huecast_benchmark name)
+    if(HUECAST_BENCHMARKS AND NOT WIN32)
+        huecast_parse_args(${ARGN})
+        add_executable(${name} ${ARG_SOURCES})
+        target_link_libraries(${name} PRIVATE huecast_options ${ARG_DEPS} benchmark::benchmark)
+    endif()
+endfunction()
+
+function(huecast_fuzz name)
+    if(HUECAST_FUZZ AND NOT WIN32)
+        huecast_parse_args(${ARGN})
+        add_executable(${name} ${ARG_SOURCES})
+        target_link_libraries(${name} PRIVATE huecast_options ${ARG_DEPS})
+        target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    endif()
+endfunction()

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Huecast needs on Debian 12, and the zh_CN.UTF-8 locale that
+# gives Wine the code page 936. Idempotent: a second run checks and returns in a moment.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev googletest libbenchmark-dev zlib1g-dev
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix libz-mingw-w64-dev
+    wine wine64 xvfb xauth x11-utils xdotool imagemagick fonts-wqy-zenhei locales
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "setup: installing ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+    echo "setup: generating the zh_CN.UTF-8 locale"
+    $sudo localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+fi

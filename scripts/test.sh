@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds everything and runs every test: the portable core natively (with sanitizers),
+# the benchmarks and fuzz targets briefly, then the Windows tests under Wine on a private display.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+
+"$root/scripts/setup.sh"
+
+step() { printf '\n== %s\n' "$*"; }
+
+step "native build and tests"
+scripts/build.sh native
+ctest --test-dir build/native --output-on-failure -j2
+
+step "benchmarks (a short run each, to show they work)"
+scripts/build.sh bench
+for b in build/bench/bench/*/*_bench; do
+    [ -x "$b" ] || continue
+    "$b" --benchmark_min_time=0.01 >/dev/null || { echo "benchmark failed: $b" >&2; exit 1; }
+    echo "ok $(basename "$b")"
+done
+
+step "fuzz targets (a few thousand inputs each)"
+scripts/build.sh fuzz
+for f in build/fuzz/fuzz/*/*_fuzz; do
+    [ -x "$f" ] || continue
+    corpus="$root/fuzz/$(basename "$(dirname "$f")")/corpus/$(basename "$f")"
+    extra=()
+    [ -d "$corpus" ] && extra+=("$corpus")
+    "$f" -runs=3000 -max_len=4096 "${extra[@]}" >/dev/null 2>&1 || { echo "fuzz target failed: $f" >&2; exit 1; }
+    echo "ok $(basename "$f")"
+done
+
+step "Windows builds"
+scripts/build.sh win32
+scripts/build.sh win64
+
+step "Windows tests under Wine"
+source scripts/wine-env.sh
+huecast_wine_prefix
+status=0
+scripts/with-display.sh ctest --test-dir build/win64 --output-on-failure || status=$?
+wineserver -k 2>/dev/null || true
+exit $status
