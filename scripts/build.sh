@@ -8,7 +8,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 name="${1:?usage: build.sh native|bench|fuzz|win64|win32}"
-dir="$root/build/$name"
+dir="${HUECAST_BUILD_ROOT:-$root/build}/$name"
 
 case "$name" in
     native) args=(-DCMAKE_BUILD_TYPE=Debug -DHUECAST_SANITIZE=ON) ;;

@@ -41,5 +41,5 @@ source scripts/wine-env.sh
 huecast_wine_prefix
 status=0
 scripts/with-display.sh ctest --test-dir build/win64 --output-on-failure || status=$?
-wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
 exit $status
