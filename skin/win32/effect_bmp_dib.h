@@ -1,0 +1,36 @@
+// TEffectBmp on a DIB section: the Win32 side of the skin engine's bitmap effects. The section's memory is
+// the effect bitmap's pixels, so an operation's result is drawn with one block copy and no conversion.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "skin/effect_bmp.h"
+
+namespace huecast {
+
+class EffectBmpDib {
+  public:
+    // A black width × height section.
+    EffectBmpDib(int width, int height);
+    // The pixels of `source` (any depth), converted to 24 bits through a display device context.
+    static std::unique_ptr<EffectBmpDib> FromBitmap(HBITMAP source);
+
+    EffectBmpDib(const EffectBmpDib&) = delete;
+    EffectBmpDib& operator=(const EffectBmpDib&) = delete;
+    ~EffectBmpDib();
+
+    TEffectBmp& Bmp() { return bmp_; }
+    const TEffectBmp& Bmp() const { return bmp_; }
+    HBITMAP Handle() const { return section_; }
+
+    // Copies all rows unchanged to (x, y) of `dc`.
+    void Draw(HDC dc, int x, int y) const;
+
+  private:
+    HBITMAP section_ = nullptr;
+    TEffectBmp bmp_;
+};
+
+}  // namespace huecast
