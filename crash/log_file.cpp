@@ -1,0 +1,158 @@
+#include "crash/log_file.h"
+
+#include <algorithm>
+
+namespace huecast::crash {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+
+std::string_view Trim(std::string_view s) {
+    const std::size_t first = s.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
+}
+
+// Calls `line` for every line of `text`; lines end with CR LF, LF or a lone CR.
+template <typename F>
+void ForEachLine(std::string_view text, F&& line) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) {
+            line(text.substr(pos));
+            return;
+        }
+        if (!line(text.substr(pos, end - pos))) return;
+        pos = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+    }
+}
+
+// The record without its trailing empty lines, as stored.
+std::string_view WithoutTrailingBlankLines(std::string_view report) {
+    while (!report.empty() && (report.back() == '\r' || report.back() == '\n'))
+        report.remove_suffix(1);
+    return report;
+}
+
+}  // namespace
+
+TLogFile::TLogFile(std::pmr::memory_resource* memory) : records_(memory) {}
+
+void TLogFile::Load(std::string_view text) {
+    records_.clear();
+    std::pmr::string current(records_.get_allocator().resource());
+    int emptyRun = 0;
+    auto finish = [&] {
+        if (!current.empty()) records_.push_back(std::move(current));
+        current.clear();
+    };
+    ForEachLine(text, [&](std::string_view line) {
+        if (line.empty()) {
+            if (++emptyRun == 3) {
+                finish();
+                emptyRun = 0;
+            }
+            return true;
+        }
+        // Fewer than three empty lines inside a record belong to it; before its first line they do not.
+        if (!current.empty()) {
+            for (int i = 0; i <= emptyRun; ++i)
+                current += "\r\n";
+        }
+        current += line;
+        emptyRun = 0;
+        return true;
+    });
+    finish();
+}
+
+std::pmr::string TLogFile::Text() const {
+    std::size_t size = 0;
+    for (const auto& r : records_)
+        size += r.size() + 8;
+    std::pmr::string out(records_.get_allocator().resource());
+    out.reserve(size);
+    for (const auto& r : records_) {
+        out += r;
+        out += "\r\n\r\n\r\n\r\n";
+    }
+    return out;
+}
+
+void TLogFile::DropOldest(std::size_t count) {
+    count = std::min(count, records_.size());
+    records_.erase(records_.begin(), records_.begin() + static_cast<std::ptrdiff_t>(count));
+}
+
+void TLogFile::Add(std::string_view report) {
+    records_.emplace_back(WithoutTrailingBlankLines(report));
+}
+
+int TLogFile::Find(std::string_view report) const {
+    for (std::size_t i = 0; i < records_.size(); ++i)
+        if (RecordsEqual(records_[i], report)) return static_cast<int>(i);
+    return -1;
+}
+
+std::string_view TLogFile::LastVersion() const {
+    return records_.empty() ? std::string_view{} : RecordLineValue(records_.back(), 4);
+}
+
+std::string_view RecordLineValue(std::string_view record, int number) {
+    std::string_view found;
+    int index = 0;
+    ForEachLine(record, [&](std::string_view line) {
+        if (++index < number) return true;
+        const std::size_t colon = line.find(':');
+        if (colon != std::string_view::npos) found = Trim(line.substr(colon + 1));
+        return false;
+    });
+    return found;
+}
+
+bool RecordsEqual(std::string_view a, std::string_view b) {
+    for (int line = 8; line <= 11; ++line)
+        if (RecordLineValue(a, line) != RecordLineValue(b, line)) return false;
+    return true;
+}
+
+bool ApplyReportToLog(TLogFile& log, std::string_view report, const TCrashModuleOptions& options) {
+    bool changed = false;
+    auto add = [&] {
+        if ((options.logPolicy & kLogSkipDuplicates) && log.Find(report) >= 0) return;
+        if (!options.saveLog) return;
+        log.Add(report);
+        changed = true;
+    };
+
+    if (options.logPolicy & kLogAlwaysAppend) {
+        add();
+        return changed;
+    }
+    if ((options.logPolicy & kLogEmptyOnNewVersion) && log.Count() > 0 &&
+        log.LastVersion() != RecordLineValue(report, 4)) {
+        log.Clear();
+        changed = true;
+    }
+    // The maximum holds after a version change too; otherwise a log that is emptied only by new
+    // versions would grow without end.
+    if (options.maximumRecords <= 0) {
+        if (log.Count() > 0) changed = true;
+        log.Clear();
+        return changed;
+    }
+    const std::size_t keep = static_cast<std::size_t>(options.maximumRecords) - 1;
+    if (log.Count() > keep) {
+        // A duplicate that will not be added must not push older records out.
+        if (!((options.logPolicy & kLogSkipDuplicates) && log.Find(report) >= 0)) {
+            log.DropOldest(log.Count() - keep);
+            changed = true;
+        }
+    }
+    add();
+    return changed;
+}
+
+}  // namespace huecast::crash

@@ -1,0 +1,147 @@
+#include "crash/mail.h"
+
+namespace huecast::crash {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t\r\n";
+
+std::string_view Trim(std::string_view s) {
+    const std::size_t first = s.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
+}
+
+constexpr char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+bool Unreserved(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '.' || c == '_' || c == '~';
+}
+
+std::string Encode(std::string_view text, std::string_view keep) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(text.size() * 3);
+    for (unsigned char c : text) {
+        if (Unreserved(c) || keep.find(static_cast<char>(c)) != std::string_view::npos) {
+            out += static_cast<char>(c);
+        } else {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<std::string> SplitRecipients(std::string_view recipients) {
+    std::string list(Trim(recipients));
+    if (list.empty() || (list.back() != ',' && list.back() != ';')) list += ',';
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i] == ',' || list[i] == ';') {
+            out.emplace_back(Trim(std::string_view(list).substr(start, i - start)));
+            start = i + 1;
+        }
+    }
+    // An empty recipients string is no recipient at all, not one empty one.
+    if (out.size() == 1 && out[0].empty()) out.clear();
+    return out;
+}
+
+std::string Base64Lines(std::span<const unsigned char> bytes) {
+    std::string out;
+    out.reserve((bytes.size() + 2) / 3 * 4 + (bytes.size() / 60 + 1) * 2);
+    for (std::size_t line = 0; line < bytes.size(); line += 60) {
+        const std::size_t end = std::min(bytes.size(), line + 60);
+        for (std::size_t i = line; i < end; i += 3) {
+            const std::size_t n = std::min<std::size_t>(3, end - i);
+            const unsigned v =
+                (bytes[i] << 16) | (n > 1 ? bytes[i + 1] << 8 : 0) | (n > 2 ? bytes[i + 2] : 0);
+            out += kBase64[(v >> 18) & 63];
+            out += kBase64[(v >> 12) & 63];
+            out += n > 1 ? kBase64[(v >> 6) & 63] : '=';
+            out += n > 2 ? kBase64[v & 63] : '=';
+        }
+        out += "\r\n";
+    }
+    if (bytes.empty()) out = "\r\n";
+    return out;
+}
+
+std::string BuildMimeContent(std::string_view body, const std::optional<MailAttachment>& attachment) {
+    std::string out;
+    if (!attachment) {
+        out.reserve(body.size() + 2);
+        out += body;
+        out += "\r\n";
+        return out;
+    }
+    out.reserve(body.size() + attachment->text.size() * 102 / 100 + 512);
+    out +=
+        "MIME-Version: 1.0\r\n"
+        "Content-Type: multipart/mixed; boundary=\"boundary\"\r\n"
+        "--boundary\r\n"
+        "Content-Type: text/plain; charset=\"iso-8859-1\"\r\n"
+        "Content-Transfer-Encoding: 8bit\r\n"
+        "\r\n";
+    out += body;
+    out += "\r\n--boundary\r\n";
+    out += "Content-Type: application/octet-stream; name=\"";
+    out += attachment->fileName;
+    out += "\"\r\nContent-Transfer-Encoding: quoted-printable\r\n";
+    out += "Content-Disposition: attachment; filename=\"";
+    out += attachment->fileName;
+    out += "\"\r\n\r\n";
+    // The file is read as lines and written back with CR LF after each one.
+    std::string_view text = attachment->text;
+    while (!text.empty()) {
+        const std::size_t end = text.find_first_of("\r\n");
+        if (end == std::string_view::npos) {
+            out += text;
+            out += "\r\n";
+            break;
+        }
+        out += text.substr(0, end);
+        out += "\r\n";
+        text.remove_prefix(end +
+                           ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1));
+    }
+    out += "\r\n--boundary--\r\n";
+    return out;
+}
+
+std::string BuildMailBody(std::string_view messageText, std::optional<std::string_view> log) {
+    std::string out(messageText);
+    if (log) {
+        out += "\r\n\r\n\r\n";
+        out += *log;
+    }
+    return out;
+}
+
+std::string PercentEncode(std::string_view text) {
+    return Encode(text, {});
+}
+
+std::string MailtoUrl(std::string_view recipients, std::string_view subject, std::string_view body) {
+    std::string url = "mailto:";
+    bool first = true;
+    for (const std::string& to : SplitRecipients(recipients)) {
+        if (to.empty()) continue;
+        if (!first) url += ',';
+        url += Encode(to, "@");
+        first = false;
+    }
+    url += "?subject=";
+    url += PercentEncode(subject);
+    url += "&body=";
+    url += PercentEncode(body);
+    return url;
+}
+
+}  // namespace huecast::crash
