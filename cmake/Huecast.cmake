@@ -8,6 +8,9 @@
 #   huecast_fuzz(NAME SOURCES ... [DEPS ...])             libFuzzer target (native clang)
 
 set(HUECAST_WARNINGS -Wall -Wextra)
+# The Win32 layer's own strings are written in UTF-8 in the sources and handled as the system code page's
+# bytes (936, GBK) at run time.
+set(HUECAST_GBK_FLAGS -finput-charset=UTF-8 -fexec-charset=GBK)
 
 add_library(huecast_options INTERFACE)
 target_include_directories(huecast_options INTERFACE ${CMAKE_SOURCE_DIR})

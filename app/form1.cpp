@@ -1,0 +1,199 @@
+// Creation and closing of the main window, the editor's change handler, Copy and Clear.
+#include "app/form1.h"
+
+#include <algorithm>
+
+#include "app/control_ids.h"
+#include "app/system_code_page.h"
+#include "convert/editor_rtf.h"
+#include "convert/urtf.h"
+#include "gui/application.h"
+#include "gui/clipboard.h"
+#include "gui/message_box.h"
+
+namespace huecast {
+
+namespace {
+
+// The messenger takes at most this many bytes; the length display warns from the same number on.
+constexpr std::size_t kMaxConvertedBytes = 400;
+
+// Client area, opening position and the largest window size.
+constexpr int kClientWidth = 599;
+constexpr int kClientHeight = 419;
+constexpr int kLeft = 186;
+constexpr int kTop = 201;
+constexpr int kMaxWidth = 610;
+constexpr int kMaxHeight = 458;
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME |
+                         WS_CLIPCHILDREN;
+
+std::string WithoutCrLf(std::string text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        else
+            out += text[i];
+    }
+    return out;
+}
+
+bool IsBlank(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) <= 32; });
+}
+
+}  // namespace
+
+TForm1::TForm1() {
+    RECT frame{0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_CONTROLPARENT);
+    Create({.className = kClassName,
+            .caption = kCaption,
+            .style = kStyle,
+            .exStyle = WS_EX_CONTROLPARENT,
+            .x = kLeft,
+            .y = kTop,
+            .width = frame.right - frame.left,
+            .height = frame.bottom - frame.top,
+            .icon = LoadIconA(gui::Application::Instance(), "MAINICON")});
+    CreateControls();
+
+    RichEdit1->onChange = [this] { RichEdit1Change(); };
+    Button1->onClick = [this] { Button1Click(); };
+    SkinButton4->onClick = [this] { SkinButton4Click(); };
+    WireFavourites();
+
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::Show(int showCommand) {
+    ShowWindow(Handle(), showCommand);
+    UpdateWindow(Handle());
+}
+
+LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CLOSE:
+            FormClose();
+            DestroyWindow(Handle());
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        case WM_GETMINMAXINFO: {
+            auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+            info->ptMaxSize = {kMaxWidth, kMaxHeight};
+            info->ptMaxTrackSize = {kMaxWidth, kMaxHeight};
+            return 0;
+        }
+        default:
+            return gui::Window::HandleMessage(message, wParam, lParam);
+    }
+}
+
+void TForm1::FormCreate() {
+    applyFlag_ = true;
+    for (int i = 0; i < 7; ++i) {
+        gui::StaticText& swatch = Swatch(i);
+        swatch.tag = i;
+        swatch.SetText(std::to_string(i));
+        swatch.SetFontColor(0xFFFFFF - swatch.Color());
+    }
+    Edit1->AddStyle(ES_NUMBER);
+
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string directory = path;
+    directory.erase(directory.find_last_of("\\/") + 1);
+    favouritesFile_ = directory + "rtf.ini";
+    FavouriteRtfs = std::make_unique<std::vector<std::string>>();
+    ChatHandles = std::make_unique<std::vector<std::string>>();
+    ChatCaptions = std::make_unique<std::vector<std::string>>();
+
+    LoadFavourites();
+
+    RichEdit1->Select(0, -1);
+    RichEdit1->SetSelFontName("宋体");
+    RichEdit1->SetSelSize(30);
+    RichEdit1->SetSelColor(Swatch(0).Color());
+
+    SkinComboBox2->Add("Webdings");
+    SkinComboBox2->Add("Wingdings");
+    SkinComboBox2->SetItemIndex(0);
+    ComboBox1->SetItemFont("Webdings", 32, 33);
+
+    SkinListBox2->SetItemIndex(0);
+    SkinListBox2ListBoxClick();
+}
+
+void TForm1::FormClose() {
+    SaveFavourites();
+    FavouriteRtfs.reset();
+    ChatHandles.reset();
+    ChatCaptions.reset();
+}
+
+std::string TForm1::EditorPlainText() const { return WithoutCrLf(RichEdit1->PlainText()); }
+
+std::string TForm1::ReadEditorRtf() {
+    std::vector<TextRun> runs;
+    for (gui::TextRun& run : RichEdit1->Runs()) {
+        const gui::TextAttributes& a = run.attributes;
+        runs.push_back({std::move(run.text),
+                        {.fontName = a.fontName,
+                         .charset = a.charset,
+                         .sizeHalfPoints = a.sizeTwips / 10,
+                         .style = a.style,
+                         .color = a.color}});
+    }
+    return WithoutCrLf(WriteEditorRtf(runs));
+}
+
+std::string TForm1::ConvertEditor() {
+    // The editor's own plain text pairs with its rich text; the name field may hold anything.
+    return ConvertToUrtf(ReadEditorRtf(), EditorPlainText(), SystemCodePage());
+}
+
+int TForm1::RandomSwatch() { return std::uniform_int_distribution<int>(0, 5)(random_); }
+
+void TForm1::RichEdit1Change() {
+    const std::string text = RichEdit1->PlainText();
+    const bool hasText = !IsBlank(text);
+    SkinButton4->SetEnabled(hasText);
+    SkinButton5->SetEnabled(hasText);
+    Button1->SetEnabled(hasText);
+
+    Edit2->SetText(WithoutCrLf(text));
+
+    if (!SkinRadioGroup1->CaptionChecked()) return;
+    if (SkinRadioGroup1->ItemIndex() == 0) RichEdit1->SetSelColor(Swatch(RandomSwatch()).Color());
+    const std::size_t length = ConvertEditor().size();
+    StaticText8->SetText(length >= kMaxConvertedBytes ? "超出范围" : std::to_string(length));
+}
+
+void TForm1::Button1Click() {
+    const std::string converted = ConvertEditor();
+    if (converted.size() > kMaxConvertedBytes) {
+        gui::ShowError(Handle(), "您生成的编码超出了QQ所能发送的限制！\r请你尽量少选些颜色或少打长句或少用不同的字体！");
+        return;
+    }
+    if (!gui::clipboard::SetText(Handle(), converted))
+        gui::ShowError(Handle(), "剪贴板正被其他程序占用，请稍后再试。");
+}
+
+void TForm1::SkinButton4Click() {
+    if (SkinCheckBox2->Checked()) gui::clipboard::Clear(Handle());
+    RichEdit1->Clear();
+    RichEdit1->Select(0, 1);
+    RichEdit1->SetSelFontName("宋体");
+    RichEdit1->SetSelSize(SkinTrackBar1->Position());
+    RichEdit1->SetSelColor(Swatch(0).Color());
+    RichEdit1->SetFocus();
+}
+
+}  // namespace huecast

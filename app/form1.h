@@ -1,0 +1,118 @@
+// The main window: the editor, its formatting controls, the favourites, the chat-window list and the
+// commands. The handlers keep the names by which the composer's behaviour is described; each group of them
+// lives in its own file:
+//   form1.cpp             creation, FormCreate, FormClose, RichEdit1Change, Copy and Clear
+//   form1_layout.cpp      the controls with their geometry, captions, initial state and hints
+//   form1_formatting.cpp  font, size, style, colours, random colours, symbols, following the selection
+//   form1_favourites.cpp  the favourites and rtf.ini
+//   form1_send.cpp        the chat-window list and Send
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "gui/button.h"
+#include "gui/combo_box.h"
+#include "gui/edit.h"
+#include "gui/fonts.h"
+#include "gui/group_box.h"
+#include "gui/hints.h"
+#include "gui/list_box.h"
+#include "gui/rich_edit.h"
+#include "gui/static_text.h"
+#include "gui/track_bar.h"
+#include "gui/window.h"
+
+namespace huecast {
+
+class TForm1 : public gui::Window {
+public:
+    static constexpr const char* kClassName = "HUEC2";
+    static constexpr const char* kCaption = "Huecast2.4 For 2000/XP";
+
+    TForm1();
+    ~TForm1() override;
+
+    void Show(int showCommand);
+
+    // The editor's rich text (favourites store it; the conversion reads it).
+    std::string ReadEditorRtf();
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // form1_layout.cpp
+    void CreateControls();
+    void AddHints();
+
+    // form1.cpp
+    void FormCreate();
+    void FormClose();
+    void RichEdit1Change();
+    void Button1Click();
+    void SkinButton4Click();
+    // The converted text of the editor's current content.
+    std::string ConvertEditor();
+    // The editor's plain text without its CR LF pairs.
+    std::string EditorPlainText() const;
+    int RandomSwatch();  // uniformly 0 to 5: the seventh swatch is never picked
+    gui::StaticText& Swatch(int index) { return *swatches_.at(static_cast<std::size_t>(index)); }
+
+    // form1_favourites.cpp
+    void WireFavourites();
+    void LoadFavourites();
+    void SaveFavourites();
+    void SkinListBox2ListBoxClick();
+
+    gui::FontHandle formFont_;
+    gui::FontHandle lengthFont_;
+    gui::FontHandle editorFont_;
+    std::unique_ptr<gui::Hints> hints_;
+
+    std::unique_ptr<gui::RichEdit> RichEdit1;
+    std::unique_ptr<gui::ScrollBar> SkinScrollBar1;
+    std::unique_ptr<gui::ScrollBar> SkinScrollBar2;
+    std::unique_ptr<gui::StaticText> StaticText8;
+    std::unique_ptr<gui::Button> Button1;
+    std::unique_ptr<gui::Button> SkinButton5;
+    std::unique_ptr<gui::Button> SkinButton4;
+    std::unique_ptr<gui::CheckBox> SkinCheckBox3;
+    std::unique_ptr<gui::CheckBox> SkinCheckBox4;
+    std::unique_ptr<gui::CheckBox> SkinCheckBox2;
+    std::unique_ptr<gui::GroupBox> SkinGroupBox6;
+    std::vector<std::unique_ptr<gui::StaticText>> swatches_;  // StaticText1 to StaticText7
+    std::unique_ptr<gui::RadioGroup> SkinRadioGroup1;
+    std::unique_ptr<gui::GroupBox> SkinGroupBox1;
+    std::unique_ptr<gui::ComboBox> SkinComboBox1;
+    std::unique_ptr<gui::CheckGroup> SkinCheckGroup1;
+    std::unique_ptr<gui::GroupBox> SkinGroupBox5;
+    std::unique_ptr<gui::ComboBox> SkinComboBox2;
+    std::unique_ptr<gui::ComboBox> ComboBox1;
+    std::unique_ptr<gui::GroupBox> SkinGroupBox2;
+    std::unique_ptr<gui::TrackBar> SkinTrackBar1;
+    std::unique_ptr<gui::Edit> Edit1;
+    std::unique_ptr<gui::GroupBox> SkinGroupBox3;
+    std::unique_ptr<gui::Edit> Edit2;
+    std::unique_ptr<gui::ListBox> SkinListBox2;
+    std::unique_ptr<gui::Button> SkinButton1;
+    std::unique_ptr<gui::Button> SkinButton3;
+    std::unique_ptr<gui::Button> SkinButton2;
+    std::unique_ptr<gui::Panel> SkinPanel1;
+    std::unique_ptr<gui::CheckBox> SkinCheckBox1;
+    std::unique_ptr<gui::ListBox> SkinListBox4;
+
+    // Owned from FormCreate to FormClose.
+    std::string favouritesFile_;  // rtf.ini beside the executable
+    std::unique_ptr<std::vector<std::string>> FavouriteRtfs;
+    std::unique_ptr<std::vector<std::string>> ChatHandles;
+    std::unique_ptr<std::vector<std::string>> ChatCaptions;
+
+    bool applyFlag_ = false;  // false only while the controls follow the selection
+    std::mt19937 random_{std::random_device{}()};
+};
+
+}  // namespace huecast

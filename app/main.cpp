@@ -1,0 +1,41 @@
+// The entry point: one running copy only, Windows NT family only, then the main window and its loop.
+#include <windows.h>
+
+#include "app/form1.h"
+#include "gui/application.h"
+
+namespace {
+
+// A running copy is found by its window class; it comes to the front and this process ends quietly.
+bool HandOverToRunningCopy() {
+    HWND running = FindWindowA(huecast::TForm1::kClassName, nullptr);
+    if (!running) return false;
+    if (IsIconic(running)) ShowWindow(running, SW_RESTORE);
+    SetForegroundWindow(running);
+    return true;
+}
+
+bool IsWindowsNtFamily() {
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof info;  // 148 bytes: the ANSI record
+    // Deprecated for version numbers, but the platform identifier it reports is exact on every system.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    GetVersionExA(&info);
+#pragma GCC diagnostic pop
+    return info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
+    if (HandOverToRunningCopy()) return 0;
+    if (!IsWindowsNtFamily()) {
+        MessageBoxA(nullptr, "该程序只能在WIN2000/XP下运行", "HuecastFor 2000/XP", MB_OK);
+        return 0;
+    }
+    huecast::gui::Application::SetTitle("Huecast2.4");
+    huecast::TForm1 form;
+    form.Show(showCommand);
+    return huecast::gui::Application::Run();
+}

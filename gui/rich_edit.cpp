@@ -1,0 +1,255 @@
+#include "gui/rich_edit.h"
+
+#include <richedit.h>
+
+#include <stdexcept>
+
+namespace huecast::gui {
+
+namespace {
+
+constexpr DWORD kAttributeMask =
+    CFM_FACE | CFM_SIZE | CFM_COLOR | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_CHARSET;
+
+HMODULE LoadRichEditLibrary() {
+    static HMODULE library = LoadLibraryA("riched32.dll");
+    if (!library) throw std::runtime_error("Cannot load riched32.dll for the rich-edit control");
+    return library;
+}
+
+TextAttributes AttributesOf(const CHARFORMATA& f) {
+    TextAttributes a;
+    a.fontName = f.szFaceName;
+    a.charset = f.bCharSet;
+    a.sizeTwips = static_cast<int>(f.yHeight);
+    a.style = f.dwEffects & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT);
+    if (!(f.dwEffects & CFE_AUTOCOLOR)) a.color = f.crTextColor;
+    return a;
+}
+
+struct StreamBuffer {
+    const std::string* in = nullptr;
+    std::size_t offset = 0;
+    std::string* out = nullptr;
+};
+
+DWORD CALLBACK ReadCallback(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
+    auto* s = reinterpret_cast<StreamBuffer*>(cookie);
+    const std::size_t n = std::min(static_cast<std::size_t>(size), s->in->size() - s->offset);
+    std::copy_n(s->in->data() + s->offset, n, buffer);
+    s->offset += n;
+    *done = static_cast<LONG>(n);
+    return 0;
+}
+
+DWORD CALLBACK WriteCallback(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
+    reinterpret_cast<StreamBuffer*>(cookie)->out->append(reinterpret_cast<const char*>(buffer),
+                                                         static_cast<std::size_t>(size));
+    *done = size;
+    return 0;
+}
+
+// Holds back notifications, redrawing and the visible selection while the wrapper moves the selection
+// about to read the document.
+class QuietSelection {
+public:
+    QuietSelection(HWND edit, int& suspended) : edit_(edit), suspended_(suspended) {
+        ++suspended_;
+        mask_ = static_cast<DWORD>(SendMessageA(edit_, EM_GETEVENTMASK, 0, 0));
+        SendMessageA(edit_, EM_SETEVENTMASK, 0, 0);
+        SendMessageA(edit_, WM_SETREDRAW, FALSE, 0);
+        SendMessageA(edit_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection_));
+        firstLine_ = static_cast<int>(SendMessageA(edit_, EM_GETFIRSTVISIBLELINE, 0, 0));
+    }
+    ~QuietSelection() {
+        SendMessageA(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection_));
+        const int firstLine = static_cast<int>(SendMessageA(edit_, EM_GETFIRSTVISIBLELINE, 0, 0));
+        if (firstLine != firstLine_) SendMessageA(edit_, EM_LINESCROLL, 0, firstLine_ - firstLine);
+        SendMessageA(edit_, WM_SETREDRAW, TRUE, 0);
+        SendMessageA(edit_, EM_SETEVENTMASK, 0, static_cast<LPARAM>(mask_));
+        --suspended_;
+    }
+    QuietSelection(const QuietSelection&) = delete;
+    QuietSelection& operator=(const QuietSelection&) = delete;
+
+private:
+    HWND edit_;
+    int& suspended_;
+    DWORD mask_ = 0;
+    CHARRANGE selection_{};
+    int firstLine_ = 0;
+};
+
+}  // namespace
+
+RichEdit::RichEdit(const ControlArgs& args) {
+    LoadRichEditLibrary();
+    ControlArgs a = args;
+    a.style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL | ES_WANTRETURN | WS_TABSTOP;
+    a.exStyle |= WS_EX_CLIENTEDGE;
+    CreateChild("RICHEDIT", a);
+    SendMessageA(Handle(), EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
+    SendMessageA(Handle(), EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+}
+
+std::string RichEdit::PlainText() const { return Text(); }
+
+void RichEdit::Clear() { SetText(""); }
+
+int RichEdit::SelStart() const {
+    CHARRANGE r{};
+    SendMessageA(Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&r));
+    return r.cpMin;
+}
+
+int RichEdit::SelLength() const {
+    CHARRANGE r{};
+    SendMessageA(Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&r));
+    return r.cpMax - r.cpMin;
+}
+
+void RichEdit::Select(int start, int length) {
+    CHARRANGE r{start, start + length};
+    SendMessageA(Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&r));
+}
+
+TextAttributes RichEdit::SelAttributes() const {
+    CHARFORMATA f{};
+    f.cbSize = sizeof f;
+    SendMessageA(Handle(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&f));
+    return AttributesOf(f);
+}
+
+void RichEdit::SetSelFormat(DWORD mask, const CHARFORMATA& format) {
+    CHARFORMATA f = format;
+    f.cbSize = sizeof f;
+    f.dwMask = mask;
+    SendMessageA(Handle(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&f));
+}
+
+int RichEdit::CharsetForFont(const std::string& face) {
+    if (face == "Webdings" || face == "Wingdings" || face == "Symbol") return SYMBOL_CHARSET;
+    for (unsigned char c : face)
+        if (c >= 0x80) return GB2312_CHARSET;
+    return ANSI_CHARSET;
+}
+
+void RichEdit::SetSelFontName(const std::string& name) {
+    CHARFORMATA f{};
+    lstrcpynA(f.szFaceName, name.c_str(), LF_FACESIZE);
+    f.bCharSet = static_cast<BYTE>(CharsetForFont(name));
+    SetSelFormat(CFM_FACE | CFM_CHARSET, f);
+}
+
+void RichEdit::SetSelSize(int points) {
+    CHARFORMATA f{};
+    f.yHeight = points * 20;
+    SetSelFormat(CFM_SIZE, f);
+}
+
+void RichEdit::SetSelStyle(unsigned style) {
+    CHARFORMATA f{};
+    f.dwEffects = style & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT);
+    SetSelFormat(CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT, f);
+}
+
+void RichEdit::SetSelColor(std::uint32_t color) {
+    CHARFORMATA f{};
+    f.crTextColor = color;
+    SetSelFormat(CFM_COLOR, f);
+}
+
+void RichEdit::StreamIn(const std::string& rtf) {
+    for (WPARAM format : {WPARAM{SF_RTF}, WPARAM{SF_TEXT}}) {
+        StreamBuffer buffer{&rtf, 0, nullptr};
+        EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&buffer), 0, ReadCallback};
+        const LRESULT read = SendMessageA(Handle(), EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
+        // An empty document is accepted as it is; otherwise a reader that took nothing rejected the data.
+        if (stream.dwError == 0 && (read > 0 || rtf.empty() || format == SF_TEXT)) return;
+    }
+    throw std::runtime_error("Failed to Load Stream");
+}
+
+std::string RichEdit::StreamOut() const {
+    std::string out;
+    StreamBuffer buffer{nullptr, 0, &out};
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&buffer), 0, WriteCallback};
+    SendMessageA(Handle(), EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    if (stream.dwError != 0) throw std::runtime_error("Failed to Save Stream");
+    return out;
+}
+
+int RichEdit::TextEnd() const {
+    GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, CP_ACP};
+    const LRESULT n = SendMessageA(Handle(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
+    if (n != E_INVALIDARG && n >= 0) return static_cast<int>(n);
+    CHARRANGE all{0, -1};
+    SendMessageA(Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&all));
+    SendMessageA(Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&all));
+    return all.cpMax;
+}
+
+CHARFORMATA RichEdit::FormatOf(int start, int end) const {
+    CHARRANGE r{start, end};
+    SendMessageA(Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&r));
+    CHARFORMATA f{};
+    f.cbSize = sizeof f;
+    SendMessageA(Handle(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&f));
+    return f;
+}
+
+std::string RichEdit::TextRange(int start, int end) const {
+    // A character is at most two bytes in a double-byte code page, and a break may be CR LF.
+    std::string text(static_cast<std::size_t>(end - start) * 2 + 1, '\0');
+    TEXTRANGEA range{{start, end}, text.data()};
+    text.resize(static_cast<std::size_t>(SendMessageA(Handle(), EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range))));
+    return text;
+}
+
+std::vector<TextRun> RichEdit::Runs() {
+    std::vector<TextRun> runs;
+    QuietSelection quiet(Handle(), suspended_);
+    const int end = TextEnd();
+    const auto uniform = [&](int from, int to) { return (FormatOf(from, to).dwMask & kAttributeMask) == kAttributeMask; };
+    for (int start = 0; start < end;) {
+        // Gallop to a range that is no longer uniform, then halve back to the run's exact end: a run of one
+        // character costs one probe, a long run a few.
+        int good = start + 1;
+        int step = 1;
+        int bad = end + 1;
+        while (good < end) {
+            const int probe = std::min(end, good + step);
+            if (!uniform(start, probe)) {
+                bad = probe;
+                break;
+            }
+            good = probe;
+            step *= 2;
+        }
+        while (bad - good > 1 && good < end) {
+            const int middle = good + (bad - good) / 2;
+            (uniform(start, middle) ? good : bad) = middle;
+        }
+        runs.push_back({TextRange(start, good), AttributesOf(FormatOf(start, good))});
+        start = good;
+    }
+    return runs;
+}
+
+void RichEdit::SendChar(unsigned code) { SendMessageA(Handle(), WM_CHAR, code, 1); }
+
+bool RichEdit::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
+        if (!suspended_ && onChange) onChange();
+        result = 0;
+        return true;
+    }
+    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == EN_SELCHANGE) {
+        if (!suspended_ && onSelectionChange) onSelectionChange();
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace huecast::gui

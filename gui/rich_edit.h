@@ -1,0 +1,72 @@
+// The platform's rich-edit control ("RICHEDIT" of riched32.dll) with what the composer needs of it: plain
+// text, selection, the selection's character attributes, streaming RTF in and out, typed characters, the
+// change, selection-change and key notifications, and the document read back as runs of equal attributes.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "gui/control.h"
+
+namespace huecast::gui {
+
+struct TextAttributes {
+    std::string fontName;  // system code page
+    int charset = 134;
+    int sizeTwips = 240;  // 1/20 point: sizes like 10.5 pt survive
+    unsigned style = 0;   // bold 1, italic 2, underline 4, strike-out 8
+    std::optional<std::uint32_t> color;  // 0x00BBGGRR; empty = the automatic colour
+    friend bool operator==(const TextAttributes&, const TextAttributes&) = default;
+};
+
+struct TextRun {
+    std::string text;  // system code page; paragraph breaks as the control gives them
+    TextAttributes attributes;
+};
+
+class RichEdit : public Control {
+public:
+    explicit RichEdit(const ControlArgs& args);
+
+    std::string PlainText() const;  // line breaks as CR LF
+    void Clear();
+    int SelStart() const;
+    int SelLength() const;
+    void Select(int start, int length);
+
+    TextAttributes SelAttributes() const;
+    void SetSelFontName(const std::string& name);  // also sets the character set that belongs to the face
+    void SetSelSize(int points);
+    void SetSelStyle(unsigned style);
+    void SetSelColor(std::uint32_t color);
+
+    // Replaces the content with an RTF document; data the control rejects as RTF is read as plain text.
+    // Throws "Failed to Load Stream" when both fail.
+    void StreamIn(const std::string& rtf);
+    // The control's own RTF writer; throws "Failed to Save Stream".
+    std::string StreamOut() const;
+    // The whole content as runs of equal attributes. The selection and scroll position are restored and no
+    // notification is raised while it reads.
+    std::vector<TextRun> Runs();
+
+    void SendChar(unsigned code);  // as if typed
+
+    Event onChange;
+    Event onSelectionChange;
+    bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+    // The character set a face needs: symbol fonts their own, Chinese faces GB2312, others ANSI.
+    static int CharsetForFont(const std::string& face);
+
+private:
+    void SetSelFormat(DWORD mask, const CHARFORMATA& format);
+    CHARFORMATA FormatOf(int start, int end) const;
+    int TextEnd() const;
+    std::string TextRange(int start, int end) const;
+
+    int suspended_ = 0;  // while > 0, notifications are not passed on
+};
+
+}  // namespace huecast::gui

@@ -1,0 +1,207 @@
+#include "tests/app/huecast_driver.h"
+
+#include "app/control_ids.h"
+
+#include <chrono>
+#include <cstring>
+#include <fstream>
+#include <stdexcept>
+#include <thread>
+
+namespace huecast::testing {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path ModuleDirectory() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return fs::path(path).parent_path();
+}
+
+template <typename Predicate>
+bool WaitFor(Predicate done, int timeoutMs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+struct FindArgs {
+    DWORD process;
+    const char* className;
+    HWND found;
+};
+
+HWND FindTopLevel(DWORD process, const char* className) {
+    FindArgs args{process, className, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM p) -> BOOL {
+            auto* a = reinterpret_cast<FindArgs*>(p);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            char name[64] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (owner == a->process && std::strcmp(name, a->className) == 0 && IsWindowVisible(window)) {
+                a->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&args));
+    return args.found;
+}
+
+}  // namespace
+
+fs::path BuiltHuecastExe() { return ModuleDirectory().parent_path().parent_path() / "app" / "huecast.exe"; }
+
+HuecastProcess::HuecastProcess(std::optional<std::string> rtfIni) {
+    static int counter = 0;
+    folder_ = fs::temp_directory_path() /
+              ("huecast-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    fs::copy_file(BuiltHuecastExe(), ExePath());
+    if (rtfIni) std::ofstream(folder_ / "rtf.ini", std::ios::binary) << *rtfIni;
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    std::string commandLine = "\"" + ExePath().string() + "\"";
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.string().c_str(),
+                        &startup, &info))
+        throw std::runtime_error("cannot start " + ExePath().string());
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    processId_ = info.dwProcessId;
+    WaitForInputIdle(process_, 10000);
+    if (!WaitFor([&] { return (window_ = FindTopLevel(processId_, "HUEC2")) != nullptr; }, 15000))
+        throw std::runtime_error("huecast.exe showed no main window");
+    Sync();
+}
+
+HuecastProcess::~HuecastProcess() {
+    if (!Close()) TerminateProcess(process_, 1);
+    WaitForSingleObject(process_, 5000);
+    CloseHandle(process_);
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+}
+
+HWND HuecastProcess::Control(int id) const {
+    struct Args {
+        int id;
+        HWND found;
+    } args{id, nullptr};
+    EnumChildWindows(
+        window_,
+        [](HWND child, LPARAM p) -> BOOL {
+            auto* a = reinterpret_cast<Args*>(p);
+            if (GetDlgCtrlID(child) != a->id) return TRUE;
+            a->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&args));
+    if (!args.found) throw std::runtime_error("no control with item number " + std::to_string(id));
+    return args.found;
+}
+
+void HuecastProcess::Sync() const {
+    // A message sent to the window is handled after everything posted before it.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
+}
+
+void HuecastProcess::Type(const std::string& text) {
+    HWND editor = Control(ids::kRichEdit1);
+    for (unsigned char c : text) PostMessageA(editor, WM_CHAR, c, 1);
+    Sync();
+}
+
+void HuecastProcess::Key(WPARAM key) {
+    HWND editor = Control(ids::kRichEdit1);
+    PostMessageA(editor, WM_KEYDOWN, key, 1);
+    PostMessageA(editor, WM_KEYUP, key, 0xC0000001);
+    Sync();
+}
+
+void HuecastProcess::Click(int id) {
+    // Posted, not sent: a click that opens a modal message box must not block the test.
+    PostMessageA(Control(id), BM_CLICK, 0, 0);
+    WaitFor([&] { return FindMessageBox(0) != nullptr; }, 300);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 200, &ignored);
+}
+
+std::string HuecastProcess::Text(int id) const {
+    HWND control = Control(id);
+    char buffer[65536] = {};
+    SendMessageTimeoutA(control, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_NORMAL, 5000,
+                        nullptr);
+    return buffer;
+}
+
+HWND HuecastProcess::FindMessageBox(int timeoutMs) const {
+    HWND box = nullptr;
+    WaitFor([&] { return (box = FindTopLevel(processId_, "#32770")) != nullptr; }, timeoutMs);
+    return box;
+}
+
+std::string HuecastProcess::MessageBoxText(HWND box) const {
+    char buffer[4096] = {};
+    GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
+    return buffer;
+}
+
+void HuecastProcess::Answer(HWND box, int button) {
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    WaitFor([&] { return !IsWindow(box); }, 3000);
+    Sync();
+}
+
+bool HuecastProcess::Close(int timeoutMs) {
+    if (WaitForSingleObject(process_, 0) == WAIT_OBJECT_0) return true;
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    return WaitForSingleObject(process_, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
+}
+
+std::optional<std::string> ClipboardText() {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (OpenClipboard(nullptr)) {
+            std::optional<std::string> text;
+            if (HANDLE data = GetClipboardData(CF_TEXT)) {
+                if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+                    text = std::string(bytes);
+                    GlobalUnlock(data);
+                }
+            }
+            CloseClipboard();
+            return text;
+        }
+        Sleep(20);
+    }
+    throw std::runtime_error("the clipboard stayed locked");
+}
+
+void SetClipboardText(const std::string& text) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (OpenClipboard(nullptr)) {
+            EmptyClipboard();
+            SetClipboardData(CF_TEXT, memory);
+            CloseClipboard();
+            return;
+        }
+        Sleep(20);
+    }
+    GlobalFree(memory);
+    throw std::runtime_error("the clipboard stayed locked");
+}
+
+}  // namespace huecast::testing

@@ -1,0 +1,62 @@
+// Drives a real huecast.exe from another process, as a user would: a fresh copy of the program in a
+// folder of its own (so rtf.ini is the test's), its window and controls found by class and item number,
+// typing as character messages, clicks as button messages, message boxes read and answered.
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace huecast::testing {
+
+// huecast.exe as built beside the test executables.
+std::filesystem::path BuiltHuecastExe();
+
+class HuecastProcess {
+public:
+    // Copies huecast.exe into a new folder, writes `rtfIni` beside it when given, starts it and waits for
+    // its main window.
+    explicit HuecastProcess(std::optional<std::string> rtfIni = std::nullopt);
+    ~HuecastProcess();  // closes the window (or ends the process) and removes the folder
+    HuecastProcess(const HuecastProcess&) = delete;
+    HuecastProcess& operator=(const HuecastProcess&) = delete;
+
+    HWND Window() const { return window_; }
+    HWND Control(int id) const;  // anywhere below the main window
+    DWORD ProcessId() const { return processId_; }
+    const std::filesystem::path& Folder() const { return folder_; }
+    std::filesystem::path ExePath() const { return folder_ / "huecast.exe"; }
+
+    // Types text (system code page bytes) into the editor as character messages, and waits until the
+    // program has handled them.
+    void Type(const std::string& text);
+    void Key(WPARAM key);  // a key going down and up in the editor
+    // Presses a button; returns when the click has been handled or a message box has opened.
+    void Click(int id);
+    std::string Text(int id) const;
+    bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
+    // Waits until every message sent so far has been handled.
+    void Sync() const;
+
+    // The message box the program shows now (waits a little for it), or nothing.
+    HWND FindMessageBox(int timeoutMs = 3000) const;
+    std::string MessageBoxText(HWND box) const;
+    void Answer(HWND box, int button);  // IDOK, IDYES, IDNO
+
+    // Asks the window to close as the user would and waits for the process to end; false if it hung.
+    bool Close(int timeoutMs = 10000);
+
+private:
+    std::filesystem::path folder_;
+    HANDLE process_ = nullptr;
+    DWORD processId_ = 0;
+    HWND window_ = nullptr;
+};
+
+// The clipboard's text, or nothing when it holds none.
+std::optional<std::string> ClipboardText();
+void SetClipboardText(const std::string& text);
+
+}  // namespace huecast::testing
