@@ -11,6 +11,13 @@ struct Point {
     friend bool operator==(const Point&, const Point&) = default;
 };
 
+// A size in pixels (cx wide, cy high).
+struct Size {
+    int cx = 0;
+    int cy = 0;
+    friend bool operator==(const Size&, const Size&) = default;
+};
+
 struct Rect {
     int left = 0;
     int top = 0;
@@ -23,7 +30,8 @@ struct Rect {
     bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
     Rect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
     Rect Intersect(const Rect& o) const {
-        Rect r{std::max(left, o.left), std::max(top, o.top), std::min(right, o.right), std::min(bottom, o.bottom)};
+        Rect r{std::max(left, o.left), std::max(top, o.top), std::min(right, o.right),
+               std::min(bottom, o.bottom)};
         return r.IsEmpty() ? Rect{} : r;
     }
     friend bool operator==(const Rect&, const Rect&) = default;
