@@ -13,7 +13,8 @@ class CodePageConverter {
     virtual ~CodePageConverter() = default;
 
     // The whole of `bytes` as UTF-16. A byte sequence the code page does not define becomes one replacement
-    // character each; nothing is dropped silently and nothing is cut.
+    // character each; nothing is dropped silently and nothing is cut. Like every system code page, the code
+    // page takes at most four bytes for one UTF-16 code unit.
     virtual std::u16string ToUtf16(std::string_view bytes) const = 0;
 };
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <optional>
-#include <unordered_map>
 
 namespace huecast {
 namespace {
@@ -56,6 +56,21 @@ std::optional<unsigned> EscapedByte(std::string_view text) {
     return *high * 16 + *low;
 }
 
+// Writes the four hexadecimal digits of `group` in decimal to [first, last), followed by a zero byte; false
+// when `group` is not four hexadecimal digits.
+bool AppendDecimal(std::string_view group, char* first, char* last) {
+    if (group.size() != 4) return false;
+    unsigned value = 0;
+    for (const char c : group) {
+        const auto digit = HexDigit(c);
+        if (!digit) return false;
+        value = value * 16 + *digit;
+    }
+    char* const end = std::to_chars(first, last - 1, value).ptr;
+    *end = '\0';
+    return true;
+}
+
 bool IsGbkLeadByte(unsigned byte) {
     return byte >= 0x81 && byte <= 0xFE;
 }
@@ -74,6 +89,62 @@ bool IsClosingParagraph(std::string_view rest) {
     if (rest.starts_with("\\par")) rest.remove_prefix(4);
     return rest.find_first_not_of("} ") == std::string_view::npos;
 }
+
+// The character index of the first occurrence of every distinct escape: an open-addressing table on the
+// escape's (at most eight) bytes, since a general hash map costs more than all the rest of the pairing.
+class FirstOccurrences {
+  public:
+    // The index of the first escape equal to `escape`; `index` itself when there is none yet.
+    std::size_t Find(std::string_view escape, std::size_t index) {
+        if ((used_ + 1) * 2 > keys_.size()) Grow();
+        const std::uint64_t key = Key(escape);
+        for (std::size_t slot = Slot(key);; slot = (slot + 1) & (keys_.size() - 1)) {
+            if (keys_[slot] == key) return indices_[slot];
+            if (keys_[slot] == 0) {
+                keys_[slot] = key;
+                indices_[slot] = index;
+                ++used_;
+                return index;
+            }
+        }
+    }
+
+  private:
+    // Eight bytes of an escape pair as they are; a shorter escape with its length in the last byte, where a
+    // pair has a digit. Never 0, since every escape begins with a backslash.
+    static std::uint64_t Key(std::string_view escape) {
+        unsigned char bytes[8] = {};
+        std::memcpy(bytes, escape.data(), std::min<std::size_t>(escape.size(), 8));
+        if (escape.size() < 8) bytes[7] = static_cast<unsigned char>(escape.size());
+        std::uint64_t key;
+        std::memcpy(&key, bytes, 8);
+        return key;
+    }
+
+    std::size_t Slot(std::uint64_t key) const {
+        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> (64 - bits_));
+    }
+
+    void Grow() {
+        std::vector<std::uint64_t> keys(std::size_t{1} << ++bits_);
+        std::vector<std::size_t> indices(keys.size());
+        keys.swap(keys_);
+        indices.swap(indices_);
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            if (keys[i] == 0) continue;
+            std::size_t slot = Slot(keys[i]);
+            while (keys_[slot] != 0)
+                slot = (slot + 1) & (keys_.size() - 1);
+            keys_[slot] = keys[i];
+            indices_[slot] = indices[i];
+        }
+    }
+
+    std::vector<std::uint64_t> keys_;
+    std::vector<std::size_t> indices_;
+    std::size_t used_ = 0;
+    int bits_ = 5;
+};
 
 }  // namespace
 
@@ -109,6 +180,9 @@ std::string ConvertBody(std::string_view body, std::string_view plain, const Cod
 }
 
 std::string HexCodeUnits(std::string_view plain, const CodePageConverter& codePage) {
+    // No code page takes more than four bytes for a UTF-16 code unit, so a longer text is over the limit
+    // without converting it.
+    if (plain.size() > 4 * kMaxPlainCodeUnits) return {};
     const std::u16string units = codePage.ToUtf16(plain);
     if (units.size() > kMaxPlainCodeUnits) return {};
     static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -122,16 +196,8 @@ std::string HexCodeUnits(std::string_view plain, const CodePageConverter& codePa
 }
 
 std::string HexGroupToDecimal(std::string_view group) {
-    if (group.size() != 4) return {};
-    unsigned value = 0;
-    for (const char c : group) {
-        const auto digit = HexDigit(c);
-        if (!digit) return {};
-        value = value * 16 + *digit;
-    }
-    char buffer[8];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::string(buffer, end);
+    char digits[8];
+    return AppendDecimal(group, digits, digits + sizeof digits) ? std::string(digits) : std::string();
 }
 
 std::vector<std::string_view> EscapedCodeUnitGroups(std::string_view hexCodeUnits) {
@@ -151,26 +217,21 @@ std::vector<std::string_view> EscapedCodeUnitGroups(std::string_view hexCodeUnit
 std::string ConvertBodyWithGroups(std::string_view body, std::span<const std::string_view> groups) {
     std::string out;
     out.reserve(body.size());
-    // The first character index of every distinct escape: an escape repeated later takes the code unit of its
-    // first occurrence, whatever its own position in the pairing.
-    std::unordered_map<std::string_view, std::size_t> firstIndex;
+    std::size_t copied =
+        0;  // body[copied, at) goes to the output unchanged, appended in one piece when needed
+    const auto replace = [&](std::size_t at, std::size_t length, std::string_view with) {
+        out.append(body.substr(copied, at - copied)).append(with);
+        copied = at + length;
+    };
+    // An escape repeated later takes the code unit of its first occurrence, whatever its own position in the
+    // pairing.
+    FirstOccurrences firstOccurrences;
     std::size_t character = 0;
 
-    std::size_t at = 0;
-    while (at < body.size()) {
-        const std::size_t backslash = body.find('\\', at);
-        if (backslash == std::string_view::npos) {
-            out.append(body.substr(at));
-            break;
-        }
-        out.append(body.substr(at, backslash - at));
-        at = backslash;
+    for (std::size_t at = body.find('\\'); at != std::string_view::npos; at = body.find('\\', at)) {
         const std::string_view rest = body.substr(at);
+        if (rest.size() < 2) break;  // a lone backslash at the very end
 
-        if (rest.size() < 2) {  // a lone backslash at the very end
-            out.append(rest);
-            break;
-        }
         if (rest[1] == '\'') {
             // A double-byte character is two escapes in a row starting with a lead byte; any other byte at
             // or above 0x80 is a character of its own; a lower escaped byte is an ASCII character, whose
@@ -180,45 +241,43 @@ std::string ConvertBodyWithGroups(std::string_view body, std::span<const std::st
             if (byte && IsGbkLeadByte(*byte) && rest.size() >= 8 && rest[4] == '\\' && rest[5] == '\'') {
                 length = 8;
             } else if (byte && *byte < 0x80) {
-                out.append(rest.substr(0, length));
                 at += length;
                 continue;
             }
-            const std::string_view escape = rest.substr(0, length);
-            const std::size_t index = firstIndex.try_emplace(escape, character).first->second;
-            ++character;
-            const std::string decimal =
-                index < groups.size() ? HexGroupToDecimal(groups[index]) : std::string();
-            if (decimal.empty()) {
-                out.append(escape);
-            } else {
-                out.append("\\u").append(decimal).push_back('?');
+            const std::size_t index = firstOccurrences.Find(rest.substr(0, length), character++);
+            char escape[16] = {'\\', 'u'};
+            if (index < groups.size() &&
+                AppendDecimal(groups[index], escape + 2, escape + sizeof escape - 1)) {
+                char* const end = std::find(escape + 2, escape + sizeof escape, '\0');
+                *end = '?';
+                replace(at, length, std::string_view(escape, end + 1 - escape));
             }
             at += length;
-        } else if (StartsWithWord(rest, "\\ldblquote") || StartsWithWord(rest, "\\rdblquote")) {
+        } else if ((rest[1] == 'l' || rest[1] == 'r') &&
+                   (StartsWithWord(rest, "\\ldblquote") || StartsWithWord(rest, "\\rdblquote"))) {
             // The messenger reads these words itself; they only keep their code unit's place in the pairing.
             ++character;
-            out.append(rest.substr(0, 10));
             at += 10;
-        } else if (StartsWithWord(rest, "\\lang2052")) {
+        } else if (rest[1] == 'l' && StartsWithWord(rest, "\\lang2052")) {
+            replace(at, 9, {});
             at += 9;
-        } else if (StartsWithWord(rest, "\\cf0\\fs24") && IsClosingParagraph(rest.substr(9))) {
+        } else if (rest[1] == 'c' && StartsWithWord(rest, "\\cf0\\fs24") &&
+                   IsClosingParagraph(rest.substr(9))) {
             // The reset to the default colour and size formats only the closing paragraph mark here; anywhere
             // else it would change how the following text looks, so it stays.
+            replace(at, 9, {});
             at += 9;
         } else if (IsLetter(rest[1])) {
-            std::size_t end = 1;
-            while (end < rest.size() && IsLetter(rest[end]))
-                ++end;
-            out.append(rest.substr(0, end));
-            at += end;
+            at += 2;
+            while (at < body.size() && IsLetter(body[at]))
+                ++at;
         } else {
             // A control symbol such as "\\", "\{" or "\}": its second character is text, never the start of
             // an escape or a control word.
-            out.append(rest.substr(0, 2));
             at += 2;
         }
     }
+    out.append(body.substr(copied));
     return out;
 }
 

@@ -37,9 +37,8 @@ Message MakeMessage(std::size_t rtfBytes) {
             run.text += kPieces[(i * 3 + k) % std::size(kPieces)];
         message.plain += run.text;
         message.runs.push_back(std::move(run));
-        if (i % 16 == 0) message.rtf = WriteEditorRtf(message.runs);
+        message.rtf = WriteEditorRtf(message.runs);
     }
-    message.rtf = WriteEditorRtf(message.runs);
     return message;
 }
 
