@@ -20,6 +20,12 @@
 #include "aatext/aa_painter.h"
 #include "base/random_source.h"
 
+// <windows.h> defines TextOut as a macro for TextOutA. The painter's TextOut is its own name: the macro is
+// dropped here, and TextOutA forwards for call sites that <windows.h>, included later, rewrites.
+#ifdef TextOut
+#undef TextOut
+#endif
+
 namespace huecast {
 
 class TAAPainterEx : public TAAPainter {
@@ -37,6 +43,7 @@ class TAAPainterEx : public TAAPainter {
     Size TextExtent(std::string_view text) override;
     // Draws `text` with its box's top-left corner at (x, y). Nothing happens without a canvas or text.
     void TextOut(int x, int y, std::string_view text);
+    void TextOutA(int x, int y, std::string_view text) { TextOut(x, y, text); }
 
     // The fills of Blend().ForeBmp(), sized to the mask (used by TextOut; public for callers that compose
     // their own lines).

@@ -11,7 +11,7 @@ namespace huecast::testing {
 
 inline Bitmap DrawSampleSheet(GlyphRasterizer& rasterizer, const std::string& text, int fontHeight) {
     const int rowHeight = fontHeight * 2 + 8;
-    Bitmap sheet(fontHeight * static_cast<int>(text.size()) / 2 + 80, rowHeight * 10 + fontHeight * 4, 24);
+    Bitmap sheet(fontHeight * static_cast<int>(text.size()) / 2 + 80, rowHeight * 10 + fontHeight * 8, 24);
     for (int y = 0; y < sheet.Height(); ++y)
         for (int x = 0; x < sheet.Width(); ++x)
             sheet.SetPixelColor(x, y, 0xFFFFFF);
