@@ -1,0 +1,215 @@
+#include "skin/skin_ini.h"
+
+#include <charconv>
+#include <limits>
+
+namespace huecast::skin {
+
+namespace {
+
+std::string_view Trim(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
+
+std::string AsciiLower(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') continue;
+        lines.emplace_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) lines.emplace_back(text.substr(start));
+    return lines;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::size_t size = 0;
+    for (const std::string& line : lines)
+        size += line.size() + 2;
+    std::string text;
+    text.reserve(size);
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+IniFile::IniFile(const std::vector<std::string>& lines) {
+    Section* current = nullptr;
+    for (const std::string& raw : lines) {
+        const std::string_view line = Trim(raw);
+        if (line.empty() || line.front() == ';') continue;
+        if (line.front() == '[') {
+            const std::size_t close = line.find(']');
+            if (close == std::string_view::npos) continue;
+            const std::string_view name = Trim(line.substr(1, close - 1));
+            current = FindSection(name);
+            if (!current) current = &AddSection(name);
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (!current || equals == std::string_view::npos) continue;
+        const std::string_view key = Trim(line.substr(0, equals));
+        if (key.empty()) continue;
+        // try_emplace keeps the first value of a repeated key.
+        const auto [it, added] = current->index.try_emplace(AsciiLower(key), current->entries.size());
+        if (added) current->entries.emplace_back(std::string(key), std::string(line.substr(equals + 1)));
+    }
+}
+
+IniFile IniFile::FromText(std::string_view text) {
+    return IniFile(SplitLines(text));
+}
+
+IniFile::Section* IniFile::FindSection(std::string_view section) {
+    const auto it = sectionIndex_.find(AsciiLower(section));
+    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
+}
+
+const IniFile::Section* IniFile::FindSection(std::string_view section) const {
+    const auto it = sectionIndex_.find(AsciiLower(section));
+    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
+}
+
+IniFile::Section& IniFile::AddSection(std::string_view section) {
+    sectionIndex_.emplace(AsciiLower(section), sections_.size());
+    Section& added = sections_.emplace_back();
+    added.name = section;
+    return added;
+}
+
+bool IniFile::HasSection(std::string_view section) const {
+    return FindSection(section) != nullptr;
+}
+
+bool IniFile::HasKey(std::string_view section, std::string_view key) const {
+    return Find(section, key) != nullptr;
+}
+
+const std::string* IniFile::Find(std::string_view section, std::string_view key) const {
+    const Section* s = FindSection(section);
+    if (!s) return nullptr;
+    const auto it = s->index.find(AsciiLower(key));
+    return it == s->index.end() ? nullptr : &s->entries[it->second].second;
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view fallback) const {
+    const std::string* value = Find(section, key);
+    return value ? *value : std::string(fallback);
+}
+
+std::size_t IniFile::KeyCount(std::string_view section) const {
+    const Section* s = FindSection(section);
+    return s ? s->entries.size() : 0;
+}
+
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    Section* s = FindSection(section);
+    if (!s) s = &AddSection(section);
+    const auto [it, added] = s->index.try_emplace(AsciiLower(key), s->entries.size());
+    if (added)
+        s->entries.emplace_back(std::string(key), std::string(value));
+    else
+        s->entries[it->second].second = value;
+}
+
+void IniFile::EraseSection(std::string_view section) {
+    const auto it = sectionIndex_.find(AsciiLower(section));
+    if (it == sectionIndex_.end()) return;
+    const std::size_t erased = it->second;
+    sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(erased));
+    sectionIndex_.erase(it);
+    for (auto& [name, index] : sectionIndex_)
+        if (index > erased) --index;
+}
+
+std::vector<std::string> IniFile::Lines() const {
+    std::vector<std::string> lines;
+    for (const Section& section : sections_) {
+        lines.push_back("[" + section.name + "]");
+        for (const auto& [key, value] : section.entries)
+            lines.push_back(key + "=" + value);
+        lines.emplace_back();
+    }
+    return lines;
+}
+
+bool ParseInteger(std::string_view text, int& value) {
+    text = Trim(text);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    int base = 10;
+    if (!text.empty() && text.front() == '$') {
+        base = 16;
+        text.remove_prefix(1);
+    } else if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        base = 16;
+        text.remove_prefix(2);
+    }
+    if (text.empty()) return false;
+    long long magnitude = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
+    if (error != std::errc{} || end != text.data() + text.size() || magnitude < 0) return false;
+    const long long signedValue = negative ? -magnitude : magnitude;
+    // Hexadecimal colours such as $FFFFFFFF wrap as the platform's 32-bit conversion does.
+    if (base == 16 && !negative && magnitude <= 0xFFFFFFFFLL) {
+        value = static_cast<int>(static_cast<std::uint32_t>(magnitude));
+        return true;
+    }
+    if (signedValue < std::numeric_limits<int>::min() || signedValue > std::numeric_limits<int>::max())
+        return false;
+    value = static_cast<int>(signedValue);
+    return true;
+}
+
+void ParseDigitFields(std::string_view text, int* fields, int count, std::string_view where) {
+    for (int i = 0; i < count; ++i)
+        fields[i] = 0;
+    int field = 0;
+    std::size_t start = 0;
+    while (field < count) {
+        const std::size_t comma = text.find(',', start);
+        const std::string_view part =
+            text.substr(start, comma == std::string_view::npos ? text.npos : comma - start);
+        long long number = 0;
+        bool anyDigit = false;
+        for (const char c : part) {
+            if (c < '0' || c > '9') continue;
+            anyDigit = true;
+            number = number * 10 + (c - '0');
+            if (number > std::numeric_limits<int>::max())
+                throw SkinError(std::string(where) + ": \"" + std::string(text) +
+                                "\" has a number out of range");
+        }
+        if (!anyDigit)
+            throw SkinError(std::string(where) + ": \"" + std::string(text) + "\" is not a valid " +
+                            (count == 4 ? "rect" : "point") + " (field " + std::to_string(field + 1) +
+                            " has no digit)");
+        fields[field++] = static_cast<int>(number);
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+}
+
+}  // namespace huecast::skin

@@ -1,0 +1,80 @@
+// The in-memory ini object a skin text is parsed into, and the value syntaxes of skin texts.
+//
+// Section and key names are matched without regard to ASCII case; values are kept byte for byte (skin texts
+// are GBK). The object keeps the file order of sections and keys so that a skin written back reads like the
+// one that was loaded.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "base/geometry.h"
+
+namespace huecast::skin {
+
+// A skin that cannot be loaded: the message names what was wrong and where (file, section, key, offset).
+class SkinError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+class IniFile {
+  public:
+    IniFile() = default;
+    // Parses lines of "[section]" and "key=value"; lines outside a section, lines without "=" and comment
+    // lines (starting with ";") carry nothing. A repeated section continues the first one, and a repeated
+    // key keeps its first value, so the first occurrence always wins.
+    explicit IniFile(const std::vector<std::string>& lines);
+    // The same from one text whose lines end with CR LF (a lone LF or CR is accepted too).
+    static IniFile FromText(std::string_view text);
+
+    bool HasSection(std::string_view section) const;
+    bool HasKey(std::string_view section, std::string_view key) const;
+    // The value of the key, or nullptr when the section or the key is missing.
+    const std::string* Find(std::string_view section, std::string_view key) const;
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback) const;
+    // Number of keys in the section (0 when it is missing).
+    std::size_t KeyCount(std::string_view section) const;
+
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void EraseSection(std::string_view section);
+
+    // The text as lines, sections in first-seen order, ready for IniStrings or a file.
+    std::vector<std::string> Lines() const;
+
+  private:
+    struct Section {
+        std::string name;
+        std::vector<std::pair<std::string, std::string>> entries;  // key as written, value
+        std::unordered_map<std::string, std::size_t> index;        // lower-case key -> entry
+    };
+    Section* FindSection(std::string_view section);
+    const Section* FindSection(std::string_view section) const;
+    Section& AddSection(std::string_view section);
+
+    std::vector<Section> sections_;
+    std::unordered_map<std::string, std::size_t> sectionIndex_;  // lower-case name -> section
+};
+
+std::string AsciiLower(std::string_view text);
+
+// Splits text into lines at CR LF, LF or CR; a final line break does not open an empty line.
+std::vector<std::string> SplitLines(std::string_view text);
+// Joins lines, ending each with CR LF.
+std::string JoinLines(const std::vector<std::string>& lines);
+
+// Value syntaxes. `where` names the section and key for error messages.
+
+// Platform integer conversion: optional blanks and sign, decimal digits, or "$"/"0x" hexadecimal. Returns
+// false for anything else (including a value out of the 32-bit range).
+bool ParseInteger(std::string_view text, int& value);
+// Splits at every ",", keeps only the digits of each field and converts it. A field with no digit (an empty
+// value included) throws SkinError naming `where`. Fields beyond `count` are ignored and missing trailing
+// fields read 0.
+void ParseDigitFields(std::string_view text, int* fields, int count, std::string_view where);
+
+}  // namespace huecast::skin

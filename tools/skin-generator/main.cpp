@@ -1,0 +1,36 @@
+// Draws the built-in skin "Orange" into a folder: skin.ini and its six 8-bit palette bitmaps.
+//
+//     skin-generator app/resources/orange
+//
+// The output depends on nothing but this program, so running it again gives the same bytes.
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+
+#include "skin/bmp.h"
+#include "skin/skin_ini.h"
+#include "skin/stored_skin.h"
+#include "tools/skin-generator/orange_skin.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: skin-generator OUTPUT_FOLDER\n");
+        return 2;
+    }
+    try {
+        const std::filesystem::path folder = argv[1];
+        std::filesystem::create_directories(folder);
+        const huecast::skingen::GeneratedSkin skin = huecast::skingen::BuildOrangeSkin();
+        const std::string text = huecast::skin::JoinLines(skin.iniLines);
+        huecast::skin::WriteWholeFile(folder / "skin.ini",
+                                      {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+        for (const auto& [name, bitmap] : skin.pictures)
+            huecast::skin::WriteWholeFile(folder / name, huecast::skin::WriteBmp(bitmap));
+        std::printf("wrote skin.ini (%zu lines) and %zu pictures to %s\n", skin.iniLines.size(),
+                    skin.pictures.size(), folder.string().c_str());
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "skin-generator: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,1269 @@
+#include "tools/skin-generator/orange_skin.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "skin/skin_descriptors.h"
+#include "skin/skin_ini.h"
+#include "tools/skin-generator/orange_art.h"
+#include "tools/skin-generator/palette.h"
+
+// Index of this file: the caption band; sheet placement; looks shared by many controls (faces, fields,
+// boxes); the frame (main.bmp); caption buttons (active.bmp); menus (pw.bmp, menuitems.bmp); the hint
+// (hw.bmp); the controls (controls.bmp), one function per family; the skin text.
+
+namespace huecast::skingen {
+
+using namespace skin;
+using namespace orange;
+
+Color orange::CaptionRow(int y) {
+    if (y <= 0) return Rgb(0x7A3300);
+    if (y == 1) return Rgb(0xFFD9A0);
+    if (y <= 12) return Mix(Rgb(0xFFC46E), Rgb(0xFFA540), y - 2, 10);
+    if (y <= 24) return Mix(Rgb(0xF68A1A), Rgb(0xE46F0C), y - 13, 11);
+    return Rgb(0xB0560A);
+}
+
+namespace {
+
+// Picture indexes of the active pictures, in [PICTURES] order.
+constexpr int kPopupPicture = 0, kMenuPicture = 1, kCaptionPicture = 2, kControlsPicture = 3,
+              kHintPicture = 4;
+// "宋体" in the system code page: the face of the program's own texts.
+const char* const kFace = "\xCB\xCE\xCC\xE5";
+
+SkinFont Font(Color color, int height = 12, bool bold = false) {
+    SkinFont font;
+    font.name = kFace;
+    font.height = height;
+    font.style.bold = bold;
+    font.color = color;
+    return font;
+}
+
+Rect SizeOf(Rect r) {
+    return {0, 0, r.Width(), r.Height()};
+}
+
+// Places the looks of a sheet. The sheet is drawn twice: the first pass only collects the sizes asked for
+// (drawing on a scratch canvas tall enough for anything), Pack() then places them tallest first, bottom-left
+// on a skyline, edge to edge (every look is cut by its exact rect, so none needs a margin), and the second
+// pass draws each look at its planned place, in the same order of requests.
+class Sheet {
+  public:
+    Sheet(int width, int height, Color background, const std::vector<Rect>* plan = nullptr)
+        : canvas(width, plan ? height : 16 * height, background), height_(height), plan_(plan) {}
+
+    Rect Place(int w, int h) {
+        if (plan_) {
+            const Rect r = plan_->at(next_++);
+            if (r.Width() != w || r.Height() != h)
+                throw std::logic_error("the second pass asked for other sizes");
+            return r;
+        }
+        sizes_.push_back({w, h});
+        const Rect r{0, scratchY_, w, scratchY_ + h};
+        scratchY_ += h + 1;
+        return r;
+    }
+    // A region of looks placed by hand at fixed coordinates.
+    void Reserve(Rect r) { reserved_.push_back(r); }
+
+    std::vector<Rect> Pack() const {
+        std::vector<int> skyline(static_cast<std::size_t>(canvas.Width()), 0);
+        const auto occupy = [&](Rect r) {
+            for (int x = r.left; x < r.right; ++x)
+                skyline[x] = std::max(skyline[x], r.bottom);
+        };
+        for (const Rect& r : reserved_)
+            occupy(r);
+        std::vector<std::size_t> order(sizes_.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = i;
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            return sizes_[a].y != sizes_[b].y ? sizes_[a].y > sizes_[b].y : sizes_[a].x > sizes_[b].x;
+        });
+        std::vector<Rect> placed(sizes_.size());
+        for (const std::size_t i : order) {
+            const int w = sizes_[i].x, h = sizes_[i].y;
+            int bestX = -1, bestY = height_;
+            for (int x = 0; x + w <= canvas.Width(); ++x) {
+                const int y = *std::max_element(skyline.begin() + x, skyline.begin() + x + w);
+                if (y < bestY) bestX = x, bestY = y;
+            }
+            if (bestX < 0 || bestY + h > height_)
+                throw std::runtime_error("the sheet has no room left for a look of " + std::to_string(w) +
+                                         " x " + std::to_string(h));
+            placed[i] = {bestX, bestY, bestX + w, bestY + h};
+            occupy(placed[i]);
+        }
+        return placed;
+    }
+
+    Canvas canvas;
+
+  private:
+    int height_;
+    const std::vector<Rect>* plan_;
+    std::size_t next_ = 0;
+    int scratchY_ = 0;
+    std::vector<Point> sizes_;
+    std::vector<Rect> reserved_;
+};
+
+// ---- Shared looks ----
+
+enum State { kNormal, kHot, kDown, kDisabled };
+
+const BoxStyle& FaceStyle(State state) {
+    switch (state) {
+        case kHot:
+            return kFaceHot;
+        case kDown:
+            return kFaceDown;
+        case kDisabled:
+            return kFaceDisabled;
+        case kNormal:
+            break;
+    }
+    return kFaceNormal;
+}
+
+Color GlyphColor(State state) {
+    if (state == kDisabled) return Rgb(0xC4B09C);
+    if (state == kDown) return Rgb(0xFFEAD2);
+    return kWhite;
+}
+
+// An orange push face with an optional glyph; pressed faces shift the glyph by a pixel, as a pressed key.
+void DrawFace(Canvas& c, Rect r, State state, GlyphRows glyph = {}) {
+    c.Box(r, FaceStyle(state));
+    if (glyph.size() == 0) return;
+    const int shift = state == kDown ? 1 : 0;
+    if (state != kDisabled && state != kDown) c.GlyphCentred(r, glyph, Rgb(0xB4520A), 1, 1);
+    c.GlyphCentred(r, glyph, GlyphColor(state), shift, shift);
+}
+
+std::array<Rect, 4> FaceLooks(Sheet& s, int w, int h, GlyphRows glyph = {}) {
+    std::array<Rect, 4> looks;
+    for (int i = 0; i < 4; ++i) {
+        looks[i] = s.Place(w, h);
+        DrawFace(s.canvas, looks[i], static_cast<State>(i), glyph);
+    }
+    return looks;
+}
+
+void DrawField(Canvas& c, Rect r, State state) {
+    c.Box(r, state == kHot ? kFieldHot : state == kDisabled ? kFieldDisabled : kFieldNormal);
+}
+
+void NinePiece(TDataSkinCustomControl& d, int l, int t, int r, int b) {
+    const int w = d.skinRect.Width(), h = d.skinRect.Height();
+    d.leftTopPoint = {l, t};
+    d.rightTopPoint = {w - r, t};
+    d.leftBottomPoint = {l, h - b};
+    d.rightBottomPoint = {w - r, h - b};
+    d.clientRect = {l, t, w - r, h - b};
+}
+
+// Three pieces side by side: fixed ends of `l` and `r` pixels, the middle tiled; the height stays.
+void Horizontal(TDataSkinCustomControl& d, int l, int r, Rect client) {
+    d.leftTopPoint = {l, 0};
+    d.rightTopPoint = {d.skinRect.Width() - r, 0};
+    d.clientRect = client;
+}
+
+void Vertical(TDataSkinCustomControl& d, int t, int b, Rect client) {
+    d.leftTopPoint = {0, t};
+    d.leftBottomPoint = {0, d.skinRect.Height() - b};
+    d.clientRect = client;
+}
+
+// ---- The descriptor lists ----
+
+struct Elements {
+    std::vector<std::unique_ptr<TDataSkinObject>> objects;
+    std::vector<std::unique_ptr<TDataSkinControl>> controls;
+
+    // Created through the loader's own factory, so a type that would read into another class fails here.
+    template <class T>
+    T& Control(const std::string& name, const std::string& type) {
+        std::unique_ptr<TDataSkinControl> made = CreateSkinControl(type, name);
+        T* typed = dynamic_cast<T*>(made.get());
+        if (!typed)
+            throw std::logic_error("control type " + type + " does not read into the class used for " + name);
+        typed->pictureIndex = kControlsPicture;
+        controls.push_back(std::move(made));
+        return *typed;
+    }
+    template <class T>
+    T& Object(const std::string& name, const std::string& type) {
+        std::unique_ptr<TDataSkinObject> made = CreateSkinObject(type, name);
+        T* typed = dynamic_cast<T*>(made.get());
+        if (!typed)
+            throw std::logic_error("object type " + type + " does not read into the class used for " + name);
+        objects.push_back(std::move(made));
+        return *typed;
+    }
+};
+
+// ---- main.bmp: the frame ----
+
+constexpr int kMainWidth = 177, kMainHeight = 124;
+constexpr Rect kMainClient{8, 26, 168, 116};
+
+// One side of the frame, from the outer edge (d = 0) to the client edge (d = width - 1).
+Color BorderColor(int d, int width) {
+    if (d == 0) return Rgb(0x7A3300);
+    if (d == width - 1) return Rgb(0x9A4A08);
+    if (d == width - 2) return Rgb(0xC8660E);
+    if (d == 1) return Rgb(0xFFC275);
+    return Mix(Rgb(0xF8A040), Rgb(0xE8801C), d - 2, std::max(1, width - 5));
+}
+
+Bitmap DrawMain() {
+    Canvas c(kMainWidth, kMainHeight, kClient);
+    const int left = kMainClient.left, right = kMainWidth - kMainClient.right,
+              bottom = kMainHeight - kMainClient.bottom;
+    for (int y = 0; y < kMainHeight; ++y) {
+        for (int x = 0; x < kMainWidth; ++x) {
+            if (kMainClient.Contains({x, y})) continue;
+            const int dl = x, dr = kMainWidth - 1 - x, db = kMainHeight - 1 - y;
+            if (y < kCaptionHeight) {
+                // The caption spans the whole width, closed by the outline at both ends.
+                Color color = CaptionRow(y);
+                if (dl == 0 || dr == 0)
+                    color = Rgb(0x7A3300);
+                else if (dl == 1 && y > 0)
+                    color = Mix(color, kWhite, 1, 3);
+                else if (dr == 1 && y > 0)
+                    color = Mix(color, Rgb(0x7A3300), 1, 3);
+                c.Set(x, y, color);
+                continue;
+            }
+            // Mitred corners: each pixel belongs to the nearest side, measured in that side's own profile.
+            const int sides[3][2] = {{dl, left}, {dr, right}, {db, bottom}};
+            int best = 0;
+            for (int i = 1; i < 3; ++i)
+                if (sides[i][0] < sides[best][0]) best = i;
+            int d = sides[best][0];
+            const int width = sides[best][1];
+            if (d >= width) continue;
+            c.Set(x, y, BorderColor(d, width));
+        }
+    }
+    // The caption band ends in a crisp dark line where the client begins.
+    c.HLine(left - 1, kMainWidth - right + 1, kCaptionHeight - 1, Rgb(0xA04E08));
+    return ToPaletted(c.Pixels());
+}
+
+// ---- active.bmp: caption buttons, 20 x 19, on the caption band's rows 3 to 21 ----
+
+constexpr int kCaptionButtonW = 20, kCaptionButtonH = 19, kCaptionButtonTop = 3;
+
+struct CaptionButtonLooks {
+    Rect normal, hot, down;
+};
+
+void DrawCaptionButton(Canvas& c, Rect r, State state, GlyphRows glyph, bool isClose) {
+    for (int y = r.top; y < r.bottom; ++y)
+        c.HLine(r.left, r.right, y, CaptionRow(kCaptionButtonTop + y - r.top));
+    const Rect box{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
+    if (state == kHot) {
+        // Hot: a bright glossy cap (a red one for close, the one button that destroys).
+        const BoxStyle hot = isClose ? BoxStyle{Rgb(0x8E1E0C), Rgb(0xF4735A), Rgb(0xD2321C), Rgb(0xFFB4A4)}
+                                     : BoxStyle{Rgb(0xA24A04), Rgb(0xFFE2A8), Rgb(0xFFB04A), Rgb(0xFFF6E4)};
+        c.Box(box, hot);
+        c.GlyphCentred(box, glyph, isClose ? kWhite : Rgb(0x6A2A00));
+    } else if (state == kDown) {
+        // Pressed: a dark sunken cap, the glyph pushed down by a pixel.
+        const BoxStyle down = isClose ? BoxStyle{Rgb(0x5E1206), Rgb(0x9E2210), Rgb(0xC03A22), Rgb(0x7A1A0A)}
+                                      : BoxStyle{Rgb(0x6A2C00), Rgb(0xA84A02), Rgb(0xCE6A14), Rgb(0x8A3A00)};
+        c.Box(box, down);
+        c.GlyphCentred(box, glyph, Rgb(0xFFE8D0), 1, 1);
+    } else {
+        // Plain: an embossed white glyph straight on the caption band.
+        c.GlyphCentred(box, glyph, kCaptionShadow, 1, 1);
+        c.GlyphCentred(box, glyph, kWhite);
+    }
+}
+
+Bitmap DrawCaptionButtons(CaptionButtonLooks& close, CaptionButtonLooks& maximize,
+                          CaptionButtonLooks& minimize, Rect& rollUp) {
+    Canvas c(47, 97, CaptionRow(12));
+    // Two columns of five; the sheet has room for ten looks, so the three buttons the window shows get all
+    // three looks and roll-up (hidden on the main window) gets its plain one.
+    const auto cell = [](int i) {
+        const int column = i % 2, row = i / 2;
+        return Rect{column * 21, row * kCaptionButtonH, column * 21 + kCaptionButtonW,
+                    (row + 1) * kCaptionButtonH};
+    };
+    CaptionButtonLooks* buttons[3] = {&close, &maximize, &minimize};
+    const GlyphRows glyphs[3] = {kClose, kMaximize, kMinimize};
+    int i = 0;
+    for (int b = 0; b < 3; ++b) {
+        Rect* looks[3] = {&buttons[b]->normal, &buttons[b]->hot, &buttons[b]->down};
+        for (int s = 0; s < 3; ++s) {
+            *looks[s] = cell(i++);
+            DrawCaptionButton(c, *looks[s], static_cast<State>(s), glyphs[b], b == 0);
+        }
+    }
+    rollUp = cell(i);
+    DrawCaptionButton(c, rollUp, kNormal, kRollUp, false);
+    return ToPaletted(c.Pixels());
+}
+
+// ---- pw.bmp and menuitems.bmp: the pop-up menu window and its items ----
+
+Bitmap DrawPopupWindow(TDataSkinPopupWindow& popup) {
+    Canvas c(77, 70, kPanelBody);
+    c.Frame({0, 0, 77, 70}, Rgb(0xB8560C));
+    c.Frame({1, 1, 76, 69}, kWhite);
+    // An orange band down the left holds the items' check marks and images.
+    c.HGradient({2, 2, 22, 68}, Rgb(0xFFE2BC), Rgb(0xFFF1DF));
+    c.VLine(22, 2, 68, Rgb(0xF3CFA6));
+    popup.windowPictureIndex = kPopupPicture;
+    popup.leftTopPoint = {3, 3};
+    popup.rightTopPoint = {74, 3};
+    popup.leftBottomPoint = {3, 67};
+    popup.rightBottomPoint = {74, 67};
+    popup.itemsRect = {2, 2, 75, 68};
+    popup.scrollMarkerColor = Rgb(0xC0600C);
+    popup.scrollMarkerActiveColor = Rgb(0xF28C28);
+    return ToPaletted(c.Pixels());
+}
+
+Bitmap DrawMenuItems(Elements& elements) {
+    Canvas c(49, 128, kPanelBody);
+    // Pop-up items, 49 x 20: plain, hot; a divider of 8.
+    const Rect item{0, 0, 49, 20}, hotItem{0, 20, 49, 40}, divider{0, 40, 49, 48};
+    c.HGradient({0, 0, 20, 20}, Rgb(0xFFE2BC), Rgb(0xFFF1DF));
+    c.VLine(20, 0, 20, Rgb(0xF3CFA6));
+    c.Fill({0, 20, 49, 40}, kPanelBody);
+    c.Box(hotItem, kSelectionFocus);
+    c.HGradient({0, 40, 20, 48}, Rgb(0xFFE2BC), Rgb(0xFFF1DF));
+    c.VLine(20, 40, 48, Rgb(0xF3CFA6));
+    c.HLine(24, 47, 43, Rgb(0xE8B47E));
+    c.HLine(24, 47, 44, kWhite);
+    auto& menuItem = elements.Object<TDataSkinMenuItem>("MENUITEM", "menuitem");
+    menuItem.activePictureIndex = kMenuPicture;
+    menuItem.skinRectInAPicture = true;
+    menuItem.skinRect = item;
+    menuItem.activeSkinRect = hotItem;
+    menuItem.itemLeftOffset = 21;
+    menuItem.itemRightOffset = 3;
+    menuItem.dividerRect = divider;
+    menuItem.dividerLeftOffset = 24;
+    menuItem.dividerRightOffset = 2;
+    menuItem.textRect = {24, 0, 45, 20};
+    menuItem.font = Font(kText);
+    menuItem.activeFontColor = Rgb(0x3A1400);
+    menuItem.unEnabledFontColor = kTextDisabled;
+
+    // Main-menu bar items, 49 x 20: plain, hot, pressed.
+    const Rect barItem{0, 48, 49, 68}, barHot{0, 68, 49, 88}, barDown{0, 88, 49, 108};
+    c.VGradient(barItem, Rgb(0xFFF1DE), Rgb(0xFFDDB5));
+    c.VGradient(barHot, Rgb(0xFFF1DE), Rgb(0xFFDDB5));
+    c.Box(barHot, kSelection);
+    c.VGradient(barDown, Rgb(0xFFF1DE), Rgb(0xFFDDB5));
+    c.Box(barDown, kSelectionFocus);
+    auto& barItemObject = elements.Object<TDataSkinMainMenuBarItem>("mainmenubaritem", "mainmenubaritem");
+    barItemObject.activePictureIndex = kMenuPicture;
+    barItemObject.skinRectInAPicture = true;
+    barItemObject.skinRect = barItem;
+    barItemObject.activeSkinRect = barHot;
+    barItemObject.downRect = barDown;
+    barItemObject.itemLeftOffset = 3;
+    barItemObject.itemRightOffset = 3;
+    barItemObject.textRect = {4, 0, 45, 20};
+    barItemObject.font = Font(kText);
+    barItemObject.activeFontColor = Rgb(0x3A1400);
+    barItemObject.downFontColor = Rgb(0x3A1400);
+    barItemObject.unEnabledFontColor = kTextDisabled;
+
+    // Main-menu bar buttons of an MDI child, 12 x 10: plain on the top row, hot below.
+    const char* names[4] = {"menubarsysmenubutton", "menubarclosebutton", "menubarmaxbutton",
+                            "menubarminbutton"};
+    const SkinCommand commands[4] = {SkinCommand::SysMenu, SkinCommand::Close, SkinCommand::Maximize,
+                                     SkinCommand::Minimize};
+    static constexpr std::string_view sysMenu[] = {"XXXXX", "X   X", "XXXXX"};
+    static constexpr std::string_view maximize[] = {"XXXXX", "X   X", "X   X", "XXXXX"};
+    static constexpr std::string_view minimize[] = {"     ", "     ", "     ", "XXXXX"};
+    const GlyphRows glyphs[4] = {sysMenu, kSmallClose, maximize, minimize};
+    c.VGradient({0, 108, 49, 128}, Rgb(0xFFF1DE), Rgb(0xFFDDB5));
+    for (int i = 0; i < 4; ++i) {
+        const Rect plain{i * 12, 108, i * 12 + 12, 118}, hot{i * 12, 118, i * 12 + 12, 128};
+        c.GlyphCentred(plain, glyphs[i], kText);
+        c.Box(hot, kFaceHot);
+        c.GlyphCentred(hot, glyphs[i], kWhite);
+        auto& button = elements.Object<TDataSkinMainMenuBarButton>(names[i], "mainmenubarbutton");
+        button.activePictureIndex = kMenuPicture;
+        button.skinRectInAPicture = true;
+        button.skinRect = plain;
+        button.activeSkinRect = hot;
+        button.downRect = hot;
+        button.command = commands[i];
+    }
+    return ToPaletted(c.Pixels());
+}
+
+// ---- hw.bmp: the hint window ----
+
+Bitmap DrawHint(TDataSkinHintWindow& hint) {
+    Canvas c(29, 15, kWhite);
+    c.Box({0, 0, 29, 15}, {Rgb(0xD0701C), Rgb(0xFFFBF2), Rgb(0xFFEBD0), kWhite, false});
+    hint.windowPictureIndex = kHintPicture;
+    hint.leftTopPoint = {3, 3};
+    hint.rightTopPoint = {26, 3};
+    hint.leftBottomPoint = {3, 12};
+    hint.rightBottomPoint = {26, 12};
+    hint.clientRect = {3, 3, 26, 12};
+    hint.font = Font(kText);
+    return ToPaletted(c.Pixels());
+}
+
+// ---- controls.bmp ----
+
+constexpr int kControlsWidth = 380, kControlsHeight = 424;
+
+struct CheckImages {
+    Rect check, uncheck, activeCheck, activeUncheck, disabledCheck, disabledUncheck;
+};
+
+void DrawCheckBox(Canvas& c, Rect r, State state, bool checked, bool radio) {
+    const BoxStyle& style = state == kHot ? kFieldHot : state == kDisabled ? kFieldDisabled : kFieldNormal;
+    if (radio) {
+        static constexpr std::string_view ring[] = {
+            "    XXXX    ", "  XX....XX  ", " X........X ", " X........X ", "X..........X", "X..........X",
+            "X..........X", "X..........X", " X........X ", " X........X ", "  XX....XX  ", "    XXXX    "};
+        static constexpr std::string_view fill[] = {
+            "            ", "    XXXX    ", "  XXXXXXXX  ", "  XXXXXXXX  ", " XXXXXXXXXX ", " XXXXXXXXXX ",
+            " XXXXXXXXXX ", " XXXXXXXXXX ", "  XXXXXXXX  ", "  XXXXXXXX  ", "    XXXX    ", "            "};
+        static constexpr std::string_view soft[] = {
+            "   o    o   ", "  o      o  ", "            ", "o          o", "            ", "            ",
+            "            ", "            ", "o          o", "            ", "  o      o  ", "   o    o   "};
+        c.GlyphCentred(r, fill, state == kDisabled ? style.top : kField);
+        c.GlyphCentred(r, ring, style.border);
+        c.GlyphCentred(r, soft, style.border);
+        if (checked) c.GlyphCentred(r, kRadioDot, state == kDisabled ? kTextDisabled : Rgb(0xE0700E));
+        return;
+    }
+    const Rect box{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
+    c.Box(box, style);
+    if (checked) c.GlyphCentred(box, kCheck, state == kDisabled ? kTextDisabled : Rgb(0xD2600A));
+}
+
+CheckImages DrawCheckImages(Sheet& s, bool radio) {
+    CheckImages images;
+    Rect* order[6] = {&images.uncheck,     &images.check,           &images.activeUncheck,
+                      &images.activeCheck, &images.disabledUncheck, &images.disabledCheck};
+    for (int i = 0; i < 6; ++i) {
+        *order[i] = s.Place(16, 16);
+        const State state = i < 2 ? kNormal : i < 4 ? kHot : kDisabled;
+        DrawCheckBox(s.canvas, *order[i], state, i % 2 == 1, radio);
+    }
+    return images;
+}
+
+void CheckRadio(Elements& e, Sheet& s, const std::string& name, const CheckImages& images) {
+    auto& d = e.Control<TDataSkinCheckRadioControl>(name, "checkradio");
+    d.skinRect = s.Place(75, 18);  // the flat look: the form's own background
+    d.activeSkinRect = s.Place(75, 18);
+    s.canvas.Box(d.activeSkinRect, {Rgb(0xF6CFA2), Rgb(0xFFF0DE), Rgb(0xFFE4C4), Rgb(0xFFF8EE)});
+    Horizontal(d, 21, 6, {21, 2, 72, 16});
+    d.rightTopPoint = {69, 8};
+    d.leftTopPoint = {21, 8};
+    d.checkImageArea = {3, 1, 19, 17};
+    d.textArea = {21, 2, 72, 16};
+    d.checkImageRect = images.check;
+    d.unCheckImageRect = images.uncheck;
+    d.activeCheckImageRect = images.activeCheck;
+    d.activeUnCheckImageRect = images.activeUncheck;
+    d.unEnabledCheckImageRect = images.disabledCheck;
+    d.unEnabledUnCheckImageRect = images.disabledUncheck;
+    d.font = Font(kText);
+    d.activeFontColor = kTextHot;
+    d.unEnabledFontColor = kTextDisabled;
+    d.frameFontColor = kText;
+    d.morphing = true;
+    d.morphKind = MorphKind::Default;
+}
+
+void Buttons(Elements& e, Sheet& s) {
+    // The button of every dialog, at the place its look has always had on this sheet.
+    auto& button = e.Control<TDataSkinButtonControl>("button", "button");
+    button.skinRect = {1, 0, 70, 25};
+    button.activeSkinRect = {70, 0, 139, 25};
+    button.downSkinRect = {140, 0, 209, 25};
+    button.disabledSkinRect = {210, 0, 279, 25};
+    const Rect looks[4] = {button.skinRect, button.activeSkinRect, button.downSkinRect,
+                           button.disabledSkinRect};
+    for (int i = 0; i < 4; ++i)
+        DrawFace(s.canvas, looks[i], static_cast<State>(i));
+    NinePiece(button, 5, 5, 5, 5);
+    button.font = Font(kWhite);
+    button.activeFontColor = kWhite;
+    button.downFontColor = Rgb(0xFFF0DC);
+    button.disabledFontColor = Rgb(0xB09C88);
+    button.morphing = true;
+    button.morphKind = MorphKind::Push;
+    s.Reserve({0, 0, 280, 25});
+
+    const auto toolButton = [&](const std::string& name, int w, int h) {
+        auto& d = e.Control<TDataSkinButtonControl>(name, "button");
+        // A tool button is flat until the mouse comes.
+        d.skinRect = s.Place(w, h);
+        s.canvas.VGradient(d.skinRect, Rgb(0xFFF1DE), Rgb(0xFFDDB5));
+        d.activeSkinRect = s.Place(w, h);
+        s.canvas.VGradient(d.activeSkinRect, Rgb(0xFFF1DE), Rgb(0xFFDDB5));
+        DrawFace(s.canvas, d.activeSkinRect, kHot);
+        d.downSkinRect = s.Place(w, h);
+        s.canvas.VGradient(d.downSkinRect, Rgb(0xFFF1DE), Rgb(0xFFDDB5));
+        DrawFace(s.canvas, d.downSkinRect, kDown);
+        NinePiece(d, 4, 4, 4, 4);
+        d.font = Font(kText);
+        d.activeFontColor = kWhite;
+        d.downFontColor = Rgb(0xFFF0DC);
+        d.disabledFontColor = kTextDisabled;
+        d.morphing = true;
+        d.morphKind = MorphKind::Gradient;
+        return &d;
+    };
+    toolButton("toolbutton", 23, 22);
+    toolButton("bigtoolbutton", 34, 34);
+
+    auto& resize = e.Control<TDataSkinButtonControl>("resizebutton", "button");
+    const auto resizeLooks = FaceLooks(s, 15, 15, kSizeGrip);
+    resize.skinRect = resizeLooks[0];
+    resize.activeSkinRect = resizeLooks[1];
+    resize.downSkinRect = resizeLooks[2];
+    resize.disabledSkinRect = resizeLooks[3];
+    resize.font = Font(kWhite);
+    resize.disabledFontColor = kTextDisabled;
+
+    // Menu buttons: a tool button with a drop-down arrow part on the right.
+    const auto menuButton = [&](const std::string& name, int w, int h, bool track) {
+        auto& d = e.Control<TDataSkinMenuButtonControl>(name, "menubutton");
+        const int arrow = 12;
+        Rect* looks[3] = {&d.skinRect, &d.activeSkinRect, &d.downSkinRect};
+        for (int i = 0; i < 3; ++i) {
+            *looks[i] = s.Place(w, h);
+            const Rect r = *looks[i];
+            s.canvas.VGradient(r, Rgb(0xFFF1DE), Rgb(0xFFDDB5));
+            if (i > 0) DrawFace(s.canvas, r, i == 1 ? kHot : kDown);
+            if (track && i > 0) s.canvas.VLine(r.right - arrow - 1, r.top + 3, r.bottom - 3, Rgb(0xB8560C));
+            const Rect arrowArea{r.right - arrow, r.top, r.right, r.bottom};
+            s.canvas.GlyphCentred(arrowArea, kSmallArrowDown, i == 0 ? kText : kWhite, i == 2 ? 1 : 0);
+        }
+        NinePiece(d, 4, 4, arrow + 2, 4);
+        d.trackButtonRect = {w - arrow, 0, w, h};
+        d.font = Font(kText);
+        d.activeFontColor = kWhite;
+        d.downFontColor = Rgb(0xFFF0DC);
+        d.disabledFontColor = kTextDisabled;
+        d.morphing = true;
+        d.morphKind = MorphKind::Gradient;
+    };
+    menuButton("toolmenubutton", 34, 22, false);
+    menuButton("toolmenutrackbutton", 34, 22, true);
+    menuButton("bigtoolmenutrackbutton", 44, 34, true);
+    menuButton("bigtoolmenubutton", 44, 34, false);
+}
+
+void Panels(Elements& e, Sheet& s, const CheckImages& checks) {
+    const auto panel = [&](const std::string& name, int w, int h) -> TDataSkinPanelControl& {
+        auto& d = e.Control<TDataSkinPanelControl>(name, "panel");
+        d.skinRect = s.Place(w, h);
+        d.font = Font(kText);
+        d.checkImageRect = checks.check;
+        d.unCheckImageRect = checks.uncheck;
+        return d;
+    };
+    auto& p = panel("panel", 40, 40);
+    s.canvas.Box(p.skinRect, {kEdge, kPanelBody, kPanelBody, kWhite});
+    NinePiece(p, 3, 3, 3, 3);
+
+    // The group box: a rounded card with a caption strip; its caption sits at the left of the strip.
+    auto& g = panel("groupbox", 64, 50);
+    s.canvas.Box(g.skinRect, {kEdge, kPanelBody, kPanelBody, kWhite});
+    const Rect strip{g.skinRect.left, g.skinRect.top, g.skinRect.right, g.skinRect.top + 23};
+    s.canvas.Box(strip, kStrip);
+    s.canvas.HLine(strip.left + 1, strip.right - 1, strip.bottom - 1, Rgb(0xE9B27A));
+    s.canvas.Fill({strip.left + 6, strip.top + 7, strip.left + 9, strip.top + 16},
+                  kAccent);  // the caption's mark
+    g.leftTopPoint = {10, 23};
+    g.rightTopPoint = {54, 23};
+    g.leftBottomPoint = {10, 46};
+    g.rightBottomPoint = {54, 46};
+    g.clientRect = {3, 23, 61, 47};
+    g.captionRect = {12, 1, 54, 22};
+    g.alignment = Alignment::LeftJustify;
+    g.font = Font(Rgb(0x6A2E00), 12, true);
+
+    const auto bar = [&](const std::string& name, int w, int h) {
+        auto& d = panel(name, w, h);
+        s.canvas.VGradient(d.skinRect, Rgb(0xFFF3E2), Rgb(0xFFDDB5));
+        s.canvas.HLine(d.skinRect.left, d.skinRect.right, d.skinRect.top, kWhite);
+        s.canvas.HLine(d.skinRect.left, d.skinRect.right, d.skinRect.bottom - 1, Rgb(0xE0A060));
+        NinePiece(d, 2, 2, 2, 2);
+    };
+    bar("toolpanel", 40, 28);
+    bar("bigtoolpanel", 40, 44);
+    bar("statusbar", 40, 22);
+    auto& statusPanel = panel("statuspanel", 40, 18);
+    s.canvas.Box(statusPanel.skinRect, {Rgb(0xE6B886), Rgb(0xFFEBD2), Rgb(0xFFF3E4), Rgb(0xF3D4B0), false});
+    NinePiece(statusPanel, 2, 2, 2, 2);
+    statusPanel.alignment = Alignment::LeftJustify;
+    statusPanel.captionRect = {4, 1, 36, 17};
+}
+
+void Labels(Elements& e, Sheet& s) {
+    auto& label = e.Control<TDataSkinLabelControl>("label", "label");
+    label.skinRect = s.Place(40, 18);  // transparent-looking: the form's own background
+    NinePiece(label, 2, 2, 2, 2);
+    label.font = Font(kText);
+
+    auto& stdLabel = e.Control<TDataSkinStdLabelControl>("stdlabel", "stdlabel");
+    stdLabel.pictureIndex = -1;
+    stdLabel.font = Font(kText);
+    stdLabel.activeFontColor = Rgb(0xD2600A);
+
+    auto& bevel = e.Control<TDataSkinBevel>("bevel", "bevel");
+    bevel.pictureIndex = -1;
+    bevel.lightColor = kWhite;
+    bevel.darkColor = Rgb(0xE0A060);
+}
+
+void Gauges(Elements& e, Sheet& s) {
+    const auto gauge = [&](const std::string& name, int w, int h, bool vertical) {
+        auto& d = e.Control<TDataSkinGaugeControl>(name, "gauge");
+        d.skinRect = s.Place(w, h);
+        DrawField(s.canvas, d.skinRect, kNormal);
+        d.progressRect = vertical ? s.Place(w - 4, 24) : s.Place(24, h - 4);
+        const Rect p = d.progressRect;
+        if (vertical) {
+            s.canvas.HGradient(p, Rgb(0xFFB858), Rgb(0xEE7A12));
+            for (int y = p.top + 3; y < p.bottom; y += 6)
+                s.canvas.HLine(p.left, p.right, y, Rgb(0xFFC878));
+        } else {
+            s.canvas.VGradient(p, Rgb(0xFFB858), Rgb(0xEE7A12));
+            s.canvas.HLine(p.left, p.right, p.top, Rgb(0xFFDCA8));
+            for (int x = p.left + 3; x < p.right; x += 6)
+                s.canvas.VLine(x, p.top + 1, p.bottom, Rgb(0xFFC878));
+        }
+        d.progressArea = {2, 2, w - 2, h - 2};
+        d.beginOffset = 0;
+        d.endOffset = 0;
+        d.vertical = vertical;
+        if (vertical)
+            Vertical(d, 3, 3, {2, 2, w - 2, h - 2});
+        else
+            Horizontal(d, 3, 3, {2, 2, w - 2, h - 2});
+        d.font = Font(kText);
+    };
+    gauge("gauge", 60, 16, false);
+    gauge("vgauge", 16, 60, true);
+    gauge("statusgauge", 60, 14, false);
+}
+
+void TrackBars(Elements& e, Sheet& s) {
+    const auto trackBar = [&](const std::string& name, bool vertical) {
+        auto& d = e.Control<TDataSkinTrackBarControl>(name, "trackbar");
+        const int length = 60, thickness = 22;
+        d.skinRect = vertical ? s.Place(thickness, length) : s.Place(length, thickness);
+        const Rect r = d.skinRect;
+        const int mid = thickness / 2;
+        const Rect groove = vertical ? Rect{r.left + mid - 3, r.top + 4, r.left + mid + 3, r.bottom - 4}
+                                     : Rect{r.left + 4, r.top + mid - 3, r.right - 4, r.top + mid + 3};
+        s.canvas.Box(groove, {kGroove, Rgb(0xFFE3C4), Rgb(0xFFF3E6), Rgb(0xF0C89C)});
+        d.buttonRect = vertical ? s.Place(20, 11) : s.Place(11, 20);
+        d.activeButtonRect = vertical ? s.Place(20, 11) : s.Place(11, 20);
+        static constexpr std::string_view across[] = {"XXXXXX"};
+        static constexpr std::string_view along[] = {"X", "X", "X", "X", "X", "X"};
+        const GlyphRows mark = vertical ? GlyphRows(across) : GlyphRows(along);
+        DrawFace(s.canvas, d.buttonRect, kNormal, mark);
+        DrawFace(s.canvas, d.activeButtonRect, kHot, mark);
+        d.vertical = vertical;
+        if (vertical) {
+            Vertical(d, 8, 8, {0, 4, thickness, length - 4});
+            d.trackArea = {0, 4, thickness, length - 4};
+        } else {
+            Horizontal(d, 8, 8, {4, 0, length - 4, thickness});
+            d.trackArea = {4, 0, length - 4, thickness};
+        }
+    };
+    trackBar("trackbar", true);
+    trackBar("htrackbar", false);
+
+    auto& slider = e.Control<TDataSkinSlider>("slider", "slider");
+    slider.bgColor = kClient;
+    slider.hRulerRect = s.Place(60, 6);
+    s.canvas.Box(slider.hRulerRect, {kGroove, Rgb(0xFFE3C4), Rgb(0xFFF3E6), Rgb(0xF0C89C), false});
+    slider.vRulerRect = s.Place(6, 60);
+    s.canvas.Box(slider.vRulerRect, {kGroove, Rgb(0xFFE3C4), Rgb(0xFFF3E6), Rgb(0xF0C89C), false});
+    slider.hThumbRect = s.Place(9, 15);
+    DrawFace(s.canvas, slider.hThumbRect, kNormal);
+    slider.vThumbRect = s.Place(15, 9);
+    DrawFace(s.canvas, slider.vThumbRect, kNormal);
+    slider.edgeSize = 3;
+    slider.pointsColor = Rgb(0xC0600C);
+}
+
+// Scroll bars: the bar picture holds both buttons in their plain look; the hot and pressed looks and the
+// thumb are separate pieces.
+void ScrollBars(Elements& e, Sheet& s) {
+    constexpr int kSize = 19, kThumb = 24;
+    const auto bar = [&](const std::string& name, bool vertical, int corner) {
+        auto& d = e.Control<TDataSkinScrollBarControl>(name, "scrollbar");
+        const int length = 60 + corner;
+        d.skinRect = vertical ? s.Place(kSize, length) : s.Place(length, kSize);
+        const Rect r = d.skinRect;
+        s.canvas.Fill(r, Rgb(0xFFEEDC));
+        if (vertical) {
+            s.canvas.VLine(r.left, r.top, r.bottom, Rgb(0xF0CDA6));
+            s.canvas.VLine(r.right - 1, r.top, r.bottom, Rgb(0xF0CDA6));
+        } else {
+            s.canvas.HLine(r.left, r.right, r.top, Rgb(0xF0CDA6));
+            s.canvas.HLine(r.left, r.right, r.bottom - 1, Rgb(0xF0CDA6));
+        }
+        const GlyphRows back = vertical ? GlyphRows(kArrowUp) : GlyphRows(kArrowLeft);
+        const GlyphRows forward = vertical ? GlyphRows(kArrowDown) : GlyphRows(kArrowRight);
+        // Decrement (top or left) and increment (bottom or right) buttons, in control coordinates.
+        d.downButtonRect = {0, 0, kSize, kSize};
+        d.upButtonRect = vertical ? Rect{0, length - corner - kSize, kSize, length - corner}
+                                  : Rect{length - corner - kSize, 0, length - corner, kSize};
+        DrawFace(s.canvas, d.downButtonRect.Offset(r.left, r.top), kNormal, back);
+        DrawFace(s.canvas, d.upButtonRect.Offset(r.left, r.top), kNormal, forward);
+        if (corner > 0) {
+            const Rect cornerRect{r.right - corner, r.top, r.right, r.bottom};
+            s.canvas.Fill(cornerRect, kClient);
+            s.canvas.GlyphCentred(cornerRect, kSizeGrip, Rgb(0xD08440));
+        }
+        d.activeDownButtonRect = s.Place(kSize, kSize);
+        DrawFace(s.canvas, d.activeDownButtonRect, kHot, back);
+        d.downDownButtonRect = s.Place(kSize, kSize);
+        DrawFace(s.canvas, d.downDownButtonRect, kDown, back);
+        d.activeUpButtonRect = s.Place(kSize, kSize);
+        DrawFace(s.canvas, d.activeUpButtonRect, kHot, forward);
+        d.downUpButtonRect = s.Place(kSize, kSize);
+        DrawFace(s.canvas, d.downUpButtonRect, kDown, forward);
+        Rect* thumbs[3] = {&d.thumbRect, &d.activeThumbRect, &d.downThumbRect};
+        Rect* grips[3] = {&d.glyphRect, &d.activeGlyphRect, &d.downGlyphRect};
+        for (int i = 0; i < 3; ++i) {
+            *thumbs[i] = vertical ? s.Place(kSize, kThumb) : s.Place(kThumb, kSize);
+            DrawFace(s.canvas, *thumbs[i], static_cast<State>(i));
+            *grips[i] = vertical ? s.Place(7, 5) : s.Place(5, 7);
+            s.canvas.Fill(*grips[i], FaceStyle(static_cast<State>(i)).top);
+            s.canvas.Glyph(grips[i]->left, grips[i]->top, vertical ? GlyphRows(kGripV) : GlyphRows(kGripH),
+                           i == 2 ? Rgb(0xFFE0C0) : Rgb(0xFFF4E6));
+        }
+        d.thumbOffset1 = 4;
+        d.thumbOffset2 = 4;
+        if (vertical) {
+            Vertical(d, kSize, kSize + corner, {0, kSize, kSize, length - kSize - corner});
+            d.trackArea = {0, kSize, kSize, length - kSize - corner};
+        } else {
+            Horizontal(d, kSize, kSize + corner, {kSize, 0, length - kSize - corner, kSize});
+            d.trackArea = {kSize, 0, length - kSize - corner, kSize};
+        }
+    };
+    bar("vscrollbar", true, 0);
+    bar("hscrollbar", false, 0);
+    bar("bothhscrollbar", false, kSize);
+
+    const auto upDown = [&](const std::string& name, bool vertical) {
+        auto& d = e.Control<TDataSkinUpDownControl>(name, "updown");
+        const int w = vertical ? 16 : 26, h = vertical ? 26 : 16;
+        d.skinRect = s.Place(w, h);
+        d.upButtonRect = vertical ? Rect{0, 0, 16, 13} : Rect{13, 0, 26, 16};
+        d.downButtonRect = vertical ? Rect{0, 13, 16, 26} : Rect{0, 0, 13, 16};
+        const GlyphRows up = vertical ? GlyphRows(kSmallArrowUp) : GlyphRows(kSmallArrowRight);
+        const GlyphRows down = vertical ? GlyphRows(kSmallArrowDown) : GlyphRows(kSmallArrowLeft);
+        DrawFace(s.canvas, d.upButtonRect.Offset(d.skinRect.left, d.skinRect.top), kNormal, up);
+        DrawFace(s.canvas, d.downButtonRect.Offset(d.skinRect.left, d.skinRect.top), kNormal, down);
+        const int bw = d.upButtonRect.Width(), bh = d.upButtonRect.Height();
+        d.activeUpButtonRect = s.Place(bw, bh);
+        DrawFace(s.canvas, d.activeUpButtonRect, kHot, up);
+        d.downUpButtonRect = s.Place(bw, bh);
+        DrawFace(s.canvas, d.downUpButtonRect, kDown, up);
+        d.activeDownButtonRect = s.Place(bw, bh);
+        DrawFace(s.canvas, d.activeDownButtonRect, kHot, down);
+        d.downDownButtonRect = s.Place(bw, bh);
+        DrawFace(s.canvas, d.downDownButtonRect, kDown, down);
+    };
+    upDown("vupdown", true);
+    upDown("hupdown", false);
+}
+
+// Edits: a white field; with a button, its plain look is part of the field and the other looks apart.
+void Edits(Elements& e, Sheet& s) {
+    const auto edit = [&](const std::string& name, int h, bool withButton) {
+        auto& d = e.Control<TDataSkinEditControl>(name, "edit");
+        const int w = withButton ? 60 : 40;
+        d.skinRect = s.Place(w, h);
+        d.activeSkinRect = s.Place(w, h);
+        DrawField(s.canvas, d.skinRect, kNormal);
+        DrawField(s.canvas, d.activeSkinRect, kHot);
+        d.font = Font(kText);
+        d.activeFontColor = kText;
+        d.disabledFontColor = kTextDisabled;
+        if (!withButton) {
+            NinePiece(d, 3, 3, 3, 3);
+            return;
+        }
+        const int bw = 17;
+        d.buttonRect = {w - bw - 2, 2, w - 2, h - 2};
+        DrawFace(s.canvas, d.buttonRect.Offset(d.skinRect.left, d.skinRect.top), kNormal, kEllipsis);
+        DrawFace(s.canvas, d.buttonRect.Offset(d.activeSkinRect.left, d.activeSkinRect.top), kNormal,
+                 kEllipsis);
+        Rect* looks[3] = {&d.activeButtonRect, &d.downButtonRect, &d.unEnabledButtonRect};
+        const State states[3] = {kHot, kDown, kDisabled};
+        for (int i = 0; i < 3; ++i) {
+            *looks[i] = s.Place(bw, h - 4);
+            DrawFace(s.canvas, *looks[i], states[i], kEllipsis);
+        }
+        Horizontal(d, 4, bw + 4, {3, 3, w - bw - 3, h - 3});
+    };
+    edit("edit", 20, false);
+    edit("buttonedit", 20, true);
+    edit("statusedit", 18, false);
+    edit("statusbuttonedit", 18, true);
+    edit("tooledit", 22, false);
+    edit("toolbuttonedit", 22, true);
+
+    auto& memo = e.Control<TDataSkinMemoControl>("memo", "memo");
+    memo.skinRect = s.Place(40, 30);
+    memo.activeSkinRect = s.Place(40, 30);
+    DrawField(s.canvas, memo.skinRect, kNormal);
+    DrawField(s.canvas, memo.activeSkinRect, kHot);
+    NinePiece(memo, 3, 3, 3, 3);
+    memo.font = Font(kText);
+    memo.activeFontColor = kText;
+    memo.disabledFontColor = kTextDisabled;
+    memo.bgColor = kField;
+    memo.activeBgColor = Rgb(0xFFFCF7);
+
+    const auto spinEdit = [&](const std::string& name, int h) {
+        auto& d = e.Control<TDataSkinSpinEditControl>(name, "spinedit");
+        const int w = 50, bw = 15, half = (h - 4) / 2;
+        d.skinRect = s.Place(w, h);
+        d.activeSkinRect = s.Place(w, h);
+        d.upButtonRect = {w - bw - 2, 2, w - 2, 2 + half};
+        d.downButtonRect = {w - bw - 2, 2 + half, w - 2, 2 + 2 * half};
+        for (const Rect look : {d.skinRect, d.activeSkinRect}) {
+            DrawField(s.canvas, look, look == d.skinRect ? kNormal : kHot);
+            DrawFace(s.canvas, d.upButtonRect.Offset(look.left, look.top), kNormal, kSmallArrowUp);
+            DrawFace(s.canvas, d.downButtonRect.Offset(look.left, look.top), kNormal, kSmallArrowDown);
+        }
+        d.activeUpButtonRect = s.Place(bw, half);
+        DrawFace(s.canvas, d.activeUpButtonRect, kHot, kSmallArrowUp);
+        d.downUpButtonRect = s.Place(bw, half);
+        DrawFace(s.canvas, d.downUpButtonRect, kDown, kSmallArrowUp);
+        d.activeDownButtonRect = s.Place(bw, half);
+        DrawFace(s.canvas, d.activeDownButtonRect, kHot, kSmallArrowDown);
+        d.downDownButtonRect = s.Place(bw, half);
+        DrawFace(s.canvas, d.downDownButtonRect, kDown, kSmallArrowDown);
+        Horizontal(d, 4, bw + 4, {3, 3, w - bw - 3, h - 3});
+        d.font = Font(kText);
+        d.activeFontColor = kText;
+        d.disabledFontColor = kTextDisabled;
+    };
+    spinEdit("spinedit", 20);
+    spinEdit("statusspinedit", 18);
+    spinEdit("toolspinedit", 22);
+}
+
+struct ItemLooks {
+    Rect item, selected, focused;
+};
+
+ItemLooks DrawItems(Sheet& s, int w, int h) {
+    ItemLooks looks{s.Place(w, h), s.Place(w, h), s.Place(w, h)};
+    s.canvas.Fill(looks.item, kField);
+    s.canvas.Fill(looks.selected, kField);
+    s.canvas.Fill(looks.focused, kField);
+    s.canvas.Box(looks.selected, kSelection);
+    s.canvas.Box(looks.focused, kSelectionFocus);
+    return looks;
+}
+
+void Lists(Elements& e, Sheet& s, const CheckImages& checks) {
+    const ItemLooks items = DrawItems(s, 50, 20);
+    // One field look with and one without a caption strip serve the list boxes and check list boxes alike.
+    const Rect field = s.Place(40, 40);
+    DrawField(s.canvas, field, kNormal);
+    const Rect captionField = s.Place(40, 60);
+    DrawField(s.canvas, captionField, kNormal);
+    s.canvas.Box({captionField.left, captionField.top, captionField.right, captionField.top + 21}, kStrip);
+    const auto list = [&](auto& d, bool caption) {
+        d.skinRect = caption ? captionField : field;
+        if (caption) {
+            d.captionRect = {4, 1, 36, 20};
+            d.captionFont = Font(Rgb(0x6A2E00), 12, true);
+            NinePiece(d, 2, 21, 2, 2);
+        } else {
+            NinePiece(d, 2, 2, 2, 2);
+        }
+        d.itemRect = items.item;
+        d.activeItemRect = items.selected;
+        d.focusItemRect = items.focused;
+        d.itemLeftOffset = 3;
+        d.itemRightOffset = 3;
+        d.itemTextRect = {4, 0, 46, 20};
+        d.font = Font(kText);
+        d.activeFontColor = Rgb(0x3A1400);
+        d.focusFontColor = Rgb(0x2A0E00);
+    };
+    list(e.Control<TDataSkinListBox>("listbox", "listbox"), false);
+    list(e.Control<TDataSkinListBox>("captionlistbox", "listbox"), true);
+    for (const bool caption : {false, true}) {
+        auto& d = e.Control<TDataSkinCheckListBox>(caption ? "captionchecklistbox" : "checklistbox",
+                                                   "checklistbox");
+        list(d, caption);
+        d.itemCheckRect = {2, 2, 18, 18};
+        d.itemTextRect = {20, 0, 46, 20};
+        d.checkImageRect = checks.check;
+        d.unCheckImageRect = checks.uncheck;
+    }
+
+    const ItemLooks comboItems = DrawItems(s, 50, 16);
+    const auto combo = [&](const std::string& name, int h, const std::string& listName) {
+        auto& d = e.Control<TDataSkinComboBox>(name, "combobox");
+        const int w = 60, bw = 17;
+        d.skinRect = s.Place(w, h);
+        DrawField(s.canvas, d.skinRect, kNormal);
+        d.buttonRect = {w - bw - 2, 2, w - 2, h - 2};
+        DrawFace(s.canvas, d.buttonRect.Offset(d.skinRect.left, d.skinRect.top), kNormal, kSmallArrowDown);
+        Rect* looks[3] = {&d.activeButtonRect, &d.downButtonRect, &d.unEnabledButtonRect};
+        const State states[3] = {kHot, kDown, kDisabled};
+        for (int i = 0; i < 3; ++i) {
+            *looks[i] = s.Place(bw, h - 4);
+            DrawFace(s.canvas, *looks[i], states[i], kSmallArrowDown);
+        }
+        Horizontal(d, 4, bw + 4, {3, 2, w - bw - 3, h - 2});
+        d.itemRect = comboItems.item;
+        d.focusItemRect = comboItems.focused;
+        d.itemLeftOffset = 3;
+        d.itemRightOffset = 3;
+        d.itemTextRect = {3, 0, 47, 16};
+        d.font = Font(kText);
+        d.focusFontColor = Rgb(0x2A0E00);
+        d.listBoxName = listName;
+    };
+    combo("combobox", 20, "listbox");
+    combo("captioncombobox", 20, "captionlistbox");
+    combo("statuscombobox", 18, "listbox");
+    combo("toolcombobox", 22, "listbox");
+
+    auto& grid = e.Control<TDataSkinGridControl>("grid", "grid");
+    grid.skinRect = s.Place(40, 30);
+    DrawField(s.canvas, grid.skinRect, kNormal);
+    grid.fixedCellRect = s.Place(40, 20);
+    s.canvas.VGradient(grid.fixedCellRect, Rgb(0xFFF3E2), Rgb(0xFFDDB5));
+    s.canvas.HLine(grid.fixedCellRect.left, grid.fixedCellRect.right, grid.fixedCellRect.bottom - 1,
+                   Rgb(0xE0A060));
+    s.canvas.VLine(grid.fixedCellRect.right - 1, grid.fixedCellRect.top, grid.fixedCellRect.bottom,
+                   Rgb(0xE0A060));
+    grid.selectCellRect = s.Place(40, 20);
+    s.canvas.Box(grid.selectCellRect,
+                 {kSelection.top, kSelection.top, kSelection.bottom, kSelection.top, false});
+    grid.focusCellRect = s.Place(40, 20);
+    s.canvas.Box(grid.focusCellRect, {kSelectionFocus.border, kSelectionFocus.top, kSelectionFocus.bottom,
+                                      kSelectionFocus.innerTop, false});
+    grid.fixedCellLeftOffset = 2;
+    grid.fixedCellRightOffset = 2;
+    grid.fixedCellTextRect = {3, 0, 37, 20};
+    grid.cellLeftOffset = 2;
+    grid.cellRightOffset = 2;
+    grid.cellTextRect = {3, 0, 37, 20};
+    grid.linesColor = Rgb(0xF3D6B4);
+    grid.bgColor = kField;
+    grid.font = Font(kText);
+    grid.selectFontColor = Rgb(0x3A1400);
+    grid.focusFontColor = Rgb(0x2A0E00);
+    grid.fixedFont = Font(Rgb(0x6A2E00), 12, true);
+
+    for (const char* name : {"listview", "treeview", "richedit"}) {
+        TDataSkinFontBgControl* d = nullptr;
+        if (std::string(name) == "listview") d = &e.Control<TDataSkinListView>(name, name);
+        if (std::string(name) == "treeview") d = &e.Control<TDataSkinTreeView>(name, name);
+        if (std::string(name) == "richedit") d = &e.Control<TDataSkinRichEdit>(name, name);
+        d->pictureIndex = -1;
+        d->font = Font(kText);
+        d->bgColor = kField;
+    }
+}
+
+void Containers(Elements& e, Sheet& s) {
+    auto& tab = e.Control<TDataSkinTabControl>("tab", "tab");
+    tab.skinRect = s.Place(50, 40);
+    s.canvas.Box(tab.skinRect, {kEdge, kPanelBody, kPanelBody, kWhite, false});
+    tab.clientRect = {2, 2, 48, 38};
+    tab.leftTopPoint = {3, 3};
+    tab.rightTopPoint = {47, 3};
+    tab.leftBottomPoint = {3, 37};
+    tab.rightBottomPoint = {47, 37};
+    tab.tabRect = s.Place(40, 22);
+    s.canvas.VGradient(tab.tabRect, kClient, kClient);
+    s.canvas.Box(tab.tabRect, {kEdge, Rgb(0xFFF1E0), Rgb(0xFFE0BE), Rgb(0xFFFAF2)});
+    tab.mouseInTabRect = s.Place(40, 22);
+    s.canvas.Box(tab.mouseInTabRect, {Rgb(0xF0A050), Rgb(0xFFE6C4), Rgb(0xFFC88A), Rgb(0xFFF6EA)});
+    // The active tab joins the page: the same body, an orange line on top.
+    tab.activeTabRect = s.Place(40, 24);
+    s.canvas.Box(tab.activeTabRect, {kEdge, kPanelBody, kPanelBody, kAccent});
+    s.canvas.HLine(tab.activeTabRect.left + 1, tab.activeTabRect.right - 1, tab.activeTabRect.top + 2,
+                   Rgb(0xFFB660));
+    s.canvas.HLine(tab.activeTabRect.left + 1, tab.activeTabRect.right - 1, tab.activeTabRect.bottom - 1,
+                   kPanelBody);
+    tab.focusTabRect = s.Place(40, 24);
+    s.canvas.Box(tab.focusTabRect, {Rgb(0xD8761C), kPanelBody, kPanelBody, kAccent});
+    s.canvas.HLine(tab.focusTabRect.left + 1, tab.focusTabRect.right - 1, tab.focusTabRect.top + 2,
+                   Rgb(0xF28C28));
+    s.canvas.HLine(tab.focusTabRect.left + 1, tab.focusTabRect.right - 1, tab.focusTabRect.bottom - 1,
+                   kPanelBody);
+    tab.tabLeftOffset = 4;
+    tab.tabRightOffset = 4;
+    tab.tabsBgRect = s.Place(10, 24);
+    s.canvas.HLine(tab.tabsBgRect.left, tab.tabsBgRect.right, tab.tabsBgRect.bottom - 1, kEdge);
+    tab.font = Font(kText);
+    tab.activeFontColor = Rgb(0x6A2E00);
+    tab.focusFontColor = kTextHot;
+    tab.mouseInFontColor = Rgb(0x8A3A00);
+    tab.upDown = "hupdown";
+
+    auto& bar = e.Control<TDataSkinMainMenuBar>("mainmenubar", "mainmenubar");
+    bar.skinRect = s.Place(60, 22);
+    s.canvas.VGradient(bar.skinRect, Rgb(0xFFF1DE), Rgb(0xFFDDB5));
+    s.canvas.HLine(bar.skinRect.left, bar.skinRect.right, bar.skinRect.bottom - 1, Rgb(0xE0A060));
+    bar.itemsRect = {2, 1, 58, 21};
+    bar.menuBarItem = "mainmenubaritem";
+    bar.closeButton = "menubarclosebutton";
+    bar.minButton = "menubarminbutton";
+    bar.maxButton = "menubarmaxbutton";
+    bar.sysMenuButton = "menubarsysmenubutton";
+    bar.trackMarkColor = Rgb(0xC0600C);
+    bar.trackMarkActiveColor = kAccent;
+
+    auto& controlBar = e.Control<TDataSkinControlBar>("controlbar", "controlbar");
+    controlBar.skinRect = s.Place(40, 30);
+    s.canvas.VGradient(controlBar.skinRect, Rgb(0xFFF3E2), Rgb(0xFFE2C0));
+    NinePiece(controlBar, 2, 2, 2, 2);
+    controlBar.itemRect = s.Place(30, 26);
+    s.canvas.Box(controlBar.itemRect, {kEdge, Rgb(0xFFF8EE), Rgb(0xFFE6C8), kWhite});
+    static constexpr std::string_view dots[] = {"X", " ", "X", " ", "X", " ", "X",
+                                                " ", "X", " ", "X", " ", "X"};
+    s.canvas.Glyph(controlBar.itemRect.left + 3, controlBar.itemRect.top + 6, dots, Rgb(0xC8701E));
+
+    const auto splitter = [&](const std::string& name, bool vertical) {
+        auto& d = e.Control<TDataSkinSplitterControl>(name, "splitter");
+        d.skinRect = vertical ? s.Place(6, 40) : s.Place(40, 6);
+        if (vertical) {
+            s.canvas.HGradient(d.skinRect, Rgb(0xFFE8CC), Rgb(0xFFD7A8));
+            Vertical(d, 2, 2, SizeOf(d.skinRect));
+        } else {
+            s.canvas.VGradient(d.skinRect, Rgb(0xFFE8CC), Rgb(0xFFD7A8));
+            Horizontal(d, 2, 2, SizeOf(d.skinRect));
+        }
+    };
+    splitter("vsplitter", true);
+    splitter("hsplitter", false);
+
+    auto& scrollBox = e.Control<TDataSkinScrollBoxControl>("scrollbox", "scrollbox");
+    scrollBox.skinRect = s.Place(40, 40);
+    s.canvas.Box(scrollBox.skinRect, {kEdge, kPanelBody, kPanelBody, kPanelBody, false});
+    NinePiece(scrollBox, 1, 1, 1, 1);
+
+    // The rolling panel: a card with a caption strip, and narrow strips for its rolled-up looks.
+    auto& ex = e.Control<TDataSkinExPanelControl>("expanel", "expanel");
+    ex.skinRect = s.Place(80, 60);
+    s.canvas.Box(ex.skinRect, {kEdge, kPanelBody, kPanelBody, kWhite});
+    s.canvas.Box({ex.skinRect.left, ex.skinRect.top, ex.skinRect.right, ex.skinRect.top + 21}, kStrip);
+    ex.leftTopPoint = {4, 21};
+    ex.rightTopPoint = {76, 21};
+    ex.leftBottomPoint = {4, 56};
+    ex.rightBottomPoint = {76, 56};
+    ex.clientRect = {2, 21, 78, 58};
+    ex.captionRect = {6, 1, 44, 20};
+    ex.rollHSkinRect = s.Place(80, 21);
+    s.canvas.Box(ex.rollHSkinRect, kStrip);
+    ex.rollVSkinRect = s.Place(21, 60);
+    s.canvas.Box(ex.rollVSkinRect, {kStrip.border, Rgb(0xFFEBD0), Rgb(0xFFD6A4), Rgb(0xFFF8EE)});
+    ex.rollLeftOffset = 4;
+    ex.rollRightOffset = 4;
+    ex.rollTopOffset = 4;
+    ex.rollBottomOffset = 4;
+    ex.rollHCaptionRect = {6, 1, 44, 20};
+    ex.rollVCaptionRect = {1, 24, 20, 56};
+    struct Small {
+        Rect *normal, *active, *down;
+        GlyphRows glyph;
+    };
+    const Small smalls[5] = {
+        {&ex.closeButtonRect, &ex.closeButtonActiveRect, &ex.closeButtonDownRect, kSmallClose},
+        {&ex.hRollButtonRect, &ex.hRollButtonActiveRect, &ex.hRollButtonDownRect, kSmallArrowUp},
+        {&ex.hRestoreButtonRect, &ex.hRestoreButtonActiveRect, &ex.hRestoreButtonDownRect, kSmallArrowDown},
+        {&ex.vRollButtonRect, &ex.vRollButtonActiveRect, &ex.vRollButtonDownRect, kSmallArrowLeft},
+        {&ex.vRestoreButtonRect, &ex.vRestoreButtonActiveRect, &ex.vRestoreButtonDownRect, kSmallArrowRight},
+    };
+    for (const Small& small : smalls) {
+        Rect* looks[3] = {small.normal, small.active, small.down};
+        for (int i = 0; i < 3; ++i) {
+            *looks[i] = s.Place(15, 15);
+            s.canvas.Fill(*looks[i], Rgb(0xFFE2B8));
+            DrawFace(s.canvas, *looks[i], static_cast<State>(i), small.glyph);
+        }
+    }
+    ex.font = Font(Rgb(0x6A2E00), 12, true);
+}
+
+void DrawControlLooks(Elements& e, Sheet& s) {
+    Buttons(e, s);
+    const CheckImages checks = DrawCheckImages(s, false);
+    const CheckImages radios = DrawCheckImages(s, true);
+    CheckRadio(e, s, "checkbox", checks);
+    CheckRadio(e, s, "radiobox", radios);
+    Panels(e, s, checks);
+    Labels(e, s);
+    Gauges(e, s);
+    TrackBars(e, s);
+    ScrollBars(e, s);
+    Edits(e, s);
+    Lists(e, s, checks);
+    Containers(e, s);
+}
+
+Bitmap DrawControls(Elements& e) {
+    Elements scratch;
+    Sheet planning(kControlsWidth, kControlsHeight, kClient);
+    DrawControlLooks(scratch, planning);
+    const std::vector<Rect> plan = planning.Pack();
+    Sheet sheet(kControlsWidth, kControlsHeight, kClient, &plan);
+    DrawControlLooks(e, sheet);
+    return ToPaletted(sheet.canvas.Pixels());
+}
+
+// ---- The frame's objects ----
+
+void FrameObjects(Elements& e, const CaptionButtonLooks& close, const CaptionButtonLooks& maximize,
+                  const CaptionButtonLooks& minimize, Rect rollUp) {
+    auto& caption = e.Object<TDataSkinCaption>("caption1", "caption");
+    caption.skinRect = {5, 3, 172, 21};
+    caption.textRect = {4, 0, 163, 18};
+    caption.font = Font(kCaptionTextInactive, 12, true);
+    caption.activeFontColor = kCaptionText;
+    caption.alignment = Alignment::LeftJustify;
+    caption.shadow = true;
+    caption.shadowColor = Rgb(0xC0600C);
+    caption.activeShadowColor = kCaptionShadow;
+
+    struct Spec {
+        const char* name;
+        SkinCommand command;
+        const char* hint;
+        CaptionButtonLooks looks;
+    };
+    const Spec buttons[5] = {
+        {"closebutton", SkinCommand::Close, "Close", close},
+        {"maxbutton", SkinCommand::Maximize, "Maximize", maximize},
+        {"minbutton", SkinCommand::Minimize, "Minimize", minimize},
+        {"rollupbutton", SkinCommand::RollUp, "RollUp", {rollUp, rollUp, rollUp}},
+        // With the form's icon shown, the system-menu object draws the icon, so it needs no look of its own.
+        {"sysmenubutton", SkinCommand::SysMenu, "System menu", {}},
+    };
+    for (const Spec& spec : buttons) {
+        auto& b = e.Object<TDataSkinStdButton>(spec.name, "stdbutton");
+        b.hint = spec.hint;
+        b.activePictureIndex = kCaptionPicture;
+        b.skinRectInAPicture = true;
+        b.skinRect = spec.looks.normal;
+        b.activeSkinRect = spec.looks.hot;
+        b.downRect = spec.looks.down;
+        b.morphing = !spec.looks.hot.IsEmpty() && spec.looks.hot != spec.looks.normal;
+        b.morphKind = MorphKind::Default;
+        b.command = spec.command;
+    }
+}
+
+void WriteList(IniFile& ini, const std::string& section, const std::vector<std::string>& entries) {
+    ini.WriteString(section, "count", std::to_string(entries.size()));
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        ini.WriteString(section, std::to_string(i), entries[i]);
+}
+
+}  // namespace
+
+GeneratedSkin BuildOrangeSkin() {
+    Elements e;
+    TDataSkinPopupWindow popup;
+    TDataSkinHintWindow hint;
+    CaptionButtonLooks close, maximize, minimize;
+    Rect rollUp;
+
+    GeneratedSkin skin;
+    skin.pictures.emplace_back("main.bmp", DrawMain());
+    skin.pictures.emplace_back("pw.bmp", DrawPopupWindow(popup));
+    // Objects in the skin's order: the menu item first, the caption and its buttons, then the menu bar's.
+    Bitmap menuItems = DrawMenuItems(e);
+    std::unique_ptr<TDataSkinObject> menuItem = std::move(e.objects.front());
+    std::vector<std::unique_ptr<TDataSkinObject>> menuBarObjects;
+    for (std::size_t i = 1; i < e.objects.size(); ++i)
+        menuBarObjects.push_back(std::move(e.objects[i]));
+    e.objects.clear();
+    e.objects.push_back(std::move(menuItem));
+    skin.pictures.emplace_back("menuitems.bmp", std::move(menuItems));
+    skin.pictures.emplace_back("active.bmp", DrawCaptionButtons(close, maximize, minimize, rollUp));
+    FrameObjects(e, close, maximize, minimize, rollUp);
+    for (auto& object : menuBarObjects)
+        e.objects.push_back(std::move(object));
+    skin.pictures.emplace_back("controls.bmp", DrawControls(e));
+    skin.pictures.emplace_back("hw.bmp", DrawHint(hint));
+
+    IniFile ini;
+    ini.WriteString("VERSION", "ver", "1.00");
+    ini.WriteString("VERSION", "skinname", "Orange");
+    ini.WriteString("VERSION", "skinauthor", "Huecast");
+    ini.WriteString("VERSION", "authoremail", "");
+    ini.WriteString("VERSION", "authorurl", "");
+    ini.WriteString("VERSION", "skincomments", "The built-in skin: warm orange on cream.");
+    ini.WriteString("PICTURES", "picture", "main.bmp");
+    ini.WriteString("PICTURES", "inactivepicture", "");
+    ini.WriteString("PICTURES", "mask", "");
+    ini.WriteString("PICTURES", "activepicturescount", std::to_string(skin.pictures.size() - 1));
+    for (std::size_t i = 1; i < skin.pictures.size(); ++i)
+        ini.WriteString("PICTURES", std::to_string(i - 1), skin.pictures[i].first);
+
+    TDataSkinFormInfo form;
+    form.leftTopPoint = {10, 28};
+    form.rightTopPoint = {165, 28};
+    form.leftBottomPoint = {14, 111};
+    form.rightBottomPoint = {166, 115};
+    form.clientRect = kMainClient;
+    form.captionRect = {5, 3, 172, 21};
+    form.buttonsOffset = 1;
+    form.borderWidth = 3;
+    form.inactiveEffect = InactiveEffect::Brightness;
+    form.WriteTo(ini);
+    popup.WriteTo(ini);
+    hint.WriteTo(ini);
+
+    std::vector<std::string> objects, controls;
+    for (const auto& object : e.objects)
+        objects.push_back(object->Name() + ":" + object->Type());
+    for (const auto& control : e.controls)
+        controls.push_back(control->Name() + ":" + control->Type());
+    WriteList(ini, "SKINOBJECTS", objects);
+    WriteList(ini, "SKINCONTROLS", controls);
+    for (const auto& object : e.objects)
+        object->WriteTo(ini);
+    for (const auto& control : e.controls)
+        control->WriteTo(ini);
+    skin.iniLines = ini.Lines();
+    return skin;
+}
+
+}  // namespace huecast::skingen
