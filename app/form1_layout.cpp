@@ -11,6 +11,17 @@ gui::ControlArgs At(HWND parent, int id, int x, int y, int width, int height, st
     return {.parent = parent, .id = id, .x = x, .y = y, .width = width, .height = height, .text = std::move(text)};
 }
 
+// The font list, spelled and ordered as the users know it.
+constexpr const char* kFontNames[] = {
+    "宋体", "Arial", "Arial Black", "Comic Sans MS", "Courier", "Courier New", "Fixedsys", "Georgia", "Impact",
+    "Lucida Console", "Lucida Sans Unicode", "Merletr", "Modern", "MS Scans Serif", "MS Serif", "Palatino Linotype",
+    "Roman", "Script", "Symbol", "System", "Tahoma", "Terminal", "Timers New Roman", "Trebuchet MS", "Wingdings",
+    "Webdings"};
+
+// The symbols offered for insertion: digits, punctuation, then small and capital letters.
+constexpr const char kSymbols[] = "0123456789+-*/~`!@#$%^&()_=\\|[{}];:'\",<>.?abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+static_assert(sizeof kSymbols - 1 == 94);
+
 constexpr std::uint32_t kSwatchColors[7] = {0x0000FF, 0x000000, 0xC0DCC0, 0xFF0000, 0xFF00FF, 0x808000, 0x808080};
 constexpr int kSwatchLefts[7] = {4, 29, 55, 80, 105, 130, 155};
 
@@ -64,6 +75,7 @@ void TForm1::CreateControls() {
     HWND g1 = SkinGroupBox1->Handle();
     SkinComboBox1 =
         std::make_unique<gui::ComboBox>(At(g1, ids::kSkinComboBox1, 8, 23, 129, 24 * 9), gui::ComboBox::Kind::Editable, 8);
+    for (const char* name : kFontNames) SkinComboBox1->Add(name);
     SkinComboBox1->SetText("宋体");
     SkinCheckGroup1 = std::make_unique<gui::CheckGroup>(At(g1, ids::kSkinCheckGroup1, 6, 49, 130, 65, "字体样式"),
                                                         std::vector<std::string>{"粗  体", "斜  体", "下划线", "中划线"}, 2);
@@ -74,6 +86,8 @@ void TForm1::CreateControls() {
     ComboBox1 = std::make_unique<gui::ComboBox>(At(g5, ids::kComboBox1, 6, 47, 94, 41 + 33 * 10),
                                                 gui::ComboBox::Kind::OwnerDrawnList, 10);
     ComboBox1->SetItemFont("Webdings", 32, 33);
+    for (const char* c = kSymbols; *c; ++c) ComboBox1->Add(std::string(1, *c));
+    ComboBox1->SetItemIndex(0);  // shows "0"
 
     SkinGroupBox2 = std::make_unique<gui::GroupBox>(At(g1, ids::kSkinGroupBox2, 6, 119, 240, 49, "改变文字尺寸"));
     HWND g2 = SkinGroupBox2->Handle();

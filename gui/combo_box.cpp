@@ -1,5 +1,7 @@
 #include "gui/combo_box.h"
 
+#include <commctrl.h>
+
 namespace huecast::gui {
 
 ComboBox::ComboBox(const ControlArgs& args, Kind kind, int visibleItems) : kind_(kind) {

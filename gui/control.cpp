@@ -12,6 +12,8 @@ namespace huecast::gui {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 0x48554543;  // "HUEC"
+// The window property that leads from a control's window to its object.
+constexpr const char* kControlProperty = "HuecastControl";
 
 HWND NotifyingChild(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -38,7 +40,7 @@ HWND NotifyingChild(UINT message, WPARAM wParam, LPARAM lParam) {
 Control::~Control() {
     if (IsWindow(handle_)) {
         RemoveWindowSubclass(handle_, SubclassProc, kSubclassId);
-        SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+        RemovePropA(handle_, kControlProperty);
         DestroyWindow(handle_);
     }
 }
@@ -48,15 +50,17 @@ void Control::CreateChild(const char* className, const ControlArgs& args) {
                               args.y, args.width, args.height, args.parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), Application::Instance(), nullptr);
     if (!handle_) throw std::runtime_error(std::string("Cannot create a control of class ") + className);
-    SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetPropA(handle_, kControlProperty, this);
     SetWindowSubclass(handle_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     SetFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
 }
 
 std::string Control::Text() const {
-    const int length = GetWindowTextLengthA(handle_);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(handle_, text.data(), length + 1)));
+    // The length may count characters rather than bytes (a window that holds Unicode text); a double-byte
+    // character takes two bytes.
+    const int capacity = GetWindowTextLengthA(handle_) * 2 + 1;
+    std::string text(static_cast<std::size_t>(capacity), '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(handle_, text.data(), capacity)));
     return text;
 }
 
@@ -95,8 +99,7 @@ Control* ControlFromHandle(HWND window) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
     if (process != GetCurrentProcessId()) return nullptr;
-    if (!GetWindowSubclass(window, Control::SubclassProc, kSubclassId, nullptr)) return nullptr;
-    return reinterpret_cast<Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return static_cast<Control*>(GetPropA(window, kControlProperty));
 }
 
 bool ReflectToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -1,5 +1,5 @@
 // Base class for child controls over the system's standard window classes. A control finds itself from
-// its window (GWLP_USERDATA), so the window that receives a notification (the form or a group box) can
+// its window (a window property), so the window that receives a notification (the form or a group box) can
 // hand it back to the control that raised it: the control, not its parent, owns its events.
 #pragma once
 
@@ -55,7 +55,6 @@ protected:
 private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR self);
-    friend Control* ControlFromHandle(HWND window);
     HWND handle_ = nullptr;
 };
 

@@ -17,7 +17,16 @@ GroupBox::GroupBox(const ControlArgs& args) {
 LRESULT GroupBox::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // A system group box is transparent to the mouse; ours is hit so that its hint shows.
     if (message == WM_NCHITTEST) return HTCLIENT;
+    if (message == WM_ERASEBKGND) return FillBackground(reinterpret_cast<HDC>(wParam));
     return Control::HandleOwnMessage(message, wParam, lParam);
+}
+
+LRESULT GroupBox::FillBackground(HDC dc) {
+    // The system's group box paints only its frame; what lies inside is ours to fill.
+    RECT client;
+    GetClientRect(Handle(), &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    return 1;
 }
 
 RECT GroupBox::ItemCell(int index, int count, int columns) const {
@@ -118,6 +127,16 @@ Panel::Panel(const ControlArgs& args) {
     a.style |= SS_ETCHEDFRAME | WS_CLIPCHILDREN;
     a.exStyle |= WS_EX_CONTROLPARENT;
     CreateChild("STATIC", a);
+}
+
+LRESULT Panel::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND) {
+        RECT client;
+        GetClientRect(Handle(), &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+        return 1;
+    }
+    return Control::HandleOwnMessage(message, wParam, lParam);
 }
 
 }  // namespace huecast::gui

@@ -19,6 +19,9 @@ protected:
     LRESULT HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Where the items of a group with `columns` columns go: inside the frame, below the caption.
     RECT ItemCell(int index, int count, int columns) const;
+
+private:
+    LRESULT FillBackground(HDC dc);
 };
 
 class CheckGroup : public GroupBox {
@@ -64,6 +67,9 @@ namespace huecast::gui {
 class Panel : public Control {
 public:
     explicit Panel(const ControlArgs& args);
+
+protected:
+    LRESULT HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 }  // namespace huecast::gui

@@ -198,18 +198,26 @@ CHARFORMATA RichEdit::FormatOf(int start, int end) const {
     return f;
 }
 
-std::string RichEdit::TextRange(int start, int end) const {
-    // A character is at most two bytes in a double-byte code page, and a break may be CR LF.
-    std::string text(static_cast<std::size_t>(end - start) * 2 + 1, '\0');
-    TEXTRANGEA range{{start, end}, text.data()};
-    text.resize(static_cast<std::size_t>(SendMessageA(Handle(), EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range))));
-    return text;
+std::vector<std::size_t> RichEdit::CharacterOffsets(const std::string& text) {
+    // Character positions count a double-byte character once and each byte of a CR LF pair once.
+    std::vector<std::size_t> offsets;
+    offsets.reserve(text.size() + 1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        offsets.push_back(i);
+        if (IsDBCSLeadByte(static_cast<BYTE>(text[i])) && i + 1 < text.size()) ++i;
+    }
+    offsets.push_back(text.size());
+    return offsets;
 }
 
 std::vector<TextRun> RichEdit::Runs() {
     std::vector<TextRun> runs;
     QuietSelection quiet(Handle(), suspended_);
-    const int end = TextEnd();
+    // The text is read once, whole: asking the control for each run's text is not reliable for double-byte
+    // characters everywhere.
+    const std::string text = PlainText();
+    const std::vector<std::size_t> offsets = CharacterOffsets(text);
+    const int end = std::min(TextEnd(), static_cast<int>(offsets.size()) - 1);
     const auto uniform = [&](int from, int to) { return (FormatOf(from, to).dwMask & kAttributeMask) == kAttributeMask; };
     for (int start = 0; start < end;) {
         // Gallop to a range that is no longer uniform, then halve back to the run's exact end: a run of one
@@ -230,10 +238,41 @@ std::vector<TextRun> RichEdit::Runs() {
             const int middle = good + (bad - good) / 2;
             (uniform(start, middle) ? good : bad) = middle;
         }
-        runs.push_back({TextRange(start, good), AttributesOf(FormatOf(start, good))});
+        const std::size_t from = offsets[static_cast<std::size_t>(start)];
+        const std::size_t to = offsets[static_cast<std::size_t>(good)];
+        runs.push_back({text.substr(from, to - from), AttributesOf(FormatOf(start, good))});
         start = good;
     }
     return runs;
+}
+
+LRESULT RichEdit::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A double-byte character reaches the ANSI control as two character messages (or one input-method
+    // character); not every rich-edit implementation joins the two bytes, so the wrapper does, and inserts
+    // the character where typing would.
+    if (message == WM_CHAR) {
+        const auto byte = static_cast<unsigned char>(wParam);
+        if (pendingLeadByte_ >= 0) {
+            const std::string character{static_cast<char>(pendingLeadByte_), static_cast<char>(byte)};
+            pendingLeadByte_ = -1;
+            InsertText(character);
+            return 0;
+        }
+        if (wParam <= 0xFF && IsDBCSLeadByte(byte)) {
+            pendingLeadByte_ = byte;
+            return 0;
+        }
+    } else if (message == WM_IME_CHAR && (wParam >> 8) != 0) {
+        InsertText({static_cast<char>(wParam >> 8), static_cast<char>(wParam & 0xFF)});
+        return 0;
+    } else if (message == WM_KEYDOWN || message == WM_KILLFOCUS) {
+        pendingLeadByte_ = -1;
+    }
+    return Control::HandleOwnMessage(message, wParam, lParam);
+}
+
+void RichEdit::InsertText(const std::string& text) {
+    SendMessageA(Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void RichEdit::SendChar(unsigned code) { SendMessageA(Handle(), WM_CHAR, code, 1); }

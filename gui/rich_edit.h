@@ -3,6 +3,9 @@
 // change, selection-change and key notifications, and the document read back as runs of equal attributes.
 #pragma once
 
+#include <windows.h>
+#include <richedit.h>
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -60,13 +63,19 @@ public:
     // The character set a face needs: symbol fonts their own, Chinese faces GB2312, others ANSI.
     static int CharsetForFont(const std::string& face);
 
+protected:
+    LRESULT HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
+    void InsertText(const std::string& text);
     void SetSelFormat(DWORD mask, const CHARFORMATA& format);
     CHARFORMATA FormatOf(int start, int end) const;
     int TextEnd() const;
-    std::string TextRange(int start, int end) const;
+    // Byte offset of every character position of `text` (and of its end).
+    static std::vector<std::size_t> CharacterOffsets(const std::string& text);
 
     int suspended_ = 0;  // while > 0, notifications are not passed on
+    int pendingLeadByte_ = -1;  // first byte of a double-byte character typed as two character messages
 };
 
 }  // namespace huecast::gui

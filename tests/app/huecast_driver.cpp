@@ -2,11 +2,9 @@
 
 #include "app/control_ids.h"
 
-#include <chrono>
 #include <cstring>
 #include <fstream>
 #include <stdexcept>
-#include <thread>
 
 namespace huecast::testing {
 
@@ -22,10 +20,11 @@ fs::path ModuleDirectory() {
 
 template <typename Predicate>
 bool WaitFor(Predicate done, int timeoutMs) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    // No <chrono> here: its micro sign has no place in the GBK strings this file is compiled with.
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
     while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (GetTickCount64() > deadline) return false;
+        Sleep(10);
     }
     return true;
 }
@@ -117,24 +116,25 @@ void HuecastProcess::Sync() const {
 }
 
 void HuecastProcess::Type(const std::string& text) {
+    // Sent, not posted: sent messages are handled in the order they were sent, so Sync() afterwards really
+    // waits for them. A Chinese character goes in as its two bytes, as an ANSI window receives it.
     HWND editor = Control(ids::kRichEdit1);
-    for (unsigned char c : text) PostMessageA(editor, WM_CHAR, c, 1);
+    for (unsigned char c : text) SendMessageCallbackA(editor, WM_CHAR, c, 1, nullptr, 0);
     Sync();
 }
 
 void HuecastProcess::Key(WPARAM key) {
     HWND editor = Control(ids::kRichEdit1);
-    PostMessageA(editor, WM_KEYDOWN, key, 1);
-    PostMessageA(editor, WM_KEYUP, key, 0xC0000001);
+    SendMessageCallbackA(editor, WM_KEYDOWN, key, 1, nullptr, 0);
+    SendMessageCallbackA(editor, WM_KEYUP, key, 0xC0000001, nullptr, 0);
     Sync();
 }
 
 void HuecastProcess::Click(int id) {
-    // Posted, not sent: a click that opens a modal message box must not block the test.
-    PostMessageA(Control(id), BM_CLICK, 0, 0);
-    WaitFor([&] { return FindMessageBox(0) != nullptr; }, 300);
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 200, &ignored);
+    // An asynchronous sent message: the test goes on even when the click opens a modal message box, whose
+    // own loop then answers Sync().
+    SendMessageCallbackA(Control(id), BM_CLICK, 0, 0, nullptr, 0);
+    Sync();
 }
 
 std::string HuecastProcess::Text(int id) const {
