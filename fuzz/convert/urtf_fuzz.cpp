@@ -19,6 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
 
     const std::string converted = huecast::ConvertToUrtf(rtf, plain, cp936);
-    if (!converted.starts_with("{\\urtf") || converted.size() > rtf.size() + 6) std::abort();
+    if (!converted.starts_with("{\\urtf") || converted.size() > 3 * rtf.size() + 16) std::abort();
     return 0;
 }
