@@ -64,7 +64,10 @@ TForm1::TForm1() {
     RichEdit1->onChange = [this] { RichEdit1Change(); };
     Button1->onClick = [this] { Button1Click(); };
     SkinButton4->onClick = [this] { SkinButton4Click(); };
+    WireFormatting();
     WireFavourites();
+    WireSend();
+    CreateBanner();
 
     FormCreate();
 }

@@ -62,11 +62,20 @@ private:
     int RandomSwatch();  // uniformly 0 to 5: the seventh swatch is never picked
     gui::StaticText& Swatch(int index) { return *swatches_.at(static_cast<std::size_t>(index)); }
 
+    // form1_formatting.cpp
+    void WireFormatting();
+
     // form1_favourites.cpp
     void WireFavourites();
     void LoadFavourites();
     void SaveFavourites();
     void SkinListBox2ListBoxClick();
+
+    // form1_send.cpp
+    void WireSend();
+
+    // form1_banner.cpp
+    void CreateBanner();
 
     gui::FontHandle formFont_;
     gui::FontHandle lengthFont_;
