@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <string>
 
 namespace huecast {
 namespace {
@@ -56,19 +57,16 @@ std::optional<unsigned> EscapedByte(std::string_view text) {
     return *high * 16 + *low;
 }
 
-// Writes the four hexadecimal digits of `group` in decimal to [first, last), followed by a zero byte; false
-// when `group` is not four hexadecimal digits.
-bool AppendDecimal(std::string_view group, char* first, char* last) {
-    if (group.size() != 4) return false;
+// The value of four hexadecimal digits.
+std::optional<unsigned> GroupValue(std::string_view group) {
+    if (group.size() != 4) return std::nullopt;
     unsigned value = 0;
     for (const char c : group) {
         const auto digit = HexDigit(c);
-        if (!digit) return false;
+        if (!digit) return std::nullopt;
         value = value * 16 + *digit;
     }
-    char* const end = std::to_chars(first, last - 1, value).ptr;
-    *end = '\0';
-    return true;
+    return value;
 }
 
 bool IsGbkLeadByte(unsigned byte) {
@@ -196,8 +194,8 @@ std::string HexCodeUnits(std::string_view plain, const CodePageConverter& codePa
 }
 
 std::string HexGroupToDecimal(std::string_view group) {
-    char digits[8];
-    return AppendDecimal(group, digits, digits + sizeof digits) ? std::string(digits) : std::string();
+    const auto value = GroupValue(group);
+    return value ? std::to_string(*value) : std::string();
 }
 
 std::vector<std::string_view> EscapedCodeUnitGroups(std::string_view hexCodeUnits) {
@@ -217,8 +215,8 @@ std::vector<std::string_view> EscapedCodeUnitGroups(std::string_view hexCodeUnit
 std::string ConvertBodyWithGroups(std::string_view body, std::span<const std::string_view> groups) {
     std::string out;
     out.reserve(body.size());
-    std::size_t copied =
-        0;  // body[copied, at) goes to the output unchanged, appended in one piece when needed
+    // body[copied, at) goes to the output unchanged, appended in one piece where something is replaced.
+    std::size_t copied = 0;
     const auto replace = [&](std::size_t at, std::size_t length, std::string_view with) {
         out.append(body.substr(copied, at - copied)).append(with);
         copied = at + length;
@@ -245,12 +243,12 @@ std::string ConvertBodyWithGroups(std::string_view body, std::span<const std::st
                 continue;
             }
             const std::size_t index = firstOccurrences.Find(rest.substr(0, length), character++);
-            char escape[16] = {'\\', 'u'};
-            if (index < groups.size() &&
-                AppendDecimal(groups[index], escape + 2, escape + sizeof escape - 1)) {
-                char* const end = std::find(escape + 2, escape + sizeof escape, '\0');
-                *end = '?';
-                replace(at, length, std::string_view(escape, end + 1 - escape));
+            const auto value = index < groups.size() ? GroupValue(groups[index]) : std::nullopt;
+            if (value) {
+                char escape[8] = {'\\', 'u'};  // at most "\u65535?"
+                char* end = std::to_chars(escape + 2, escape + sizeof escape - 1, *value).ptr;
+                *end++ = '?';
+                replace(at, length, std::string_view(escape, end - escape));
             }
             at += length;
         } else if ((rest[1] == 'l' || rest[1] == 'r') &&
