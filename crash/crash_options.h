@@ -102,7 +102,7 @@ constexpr std::uint32_t kLogEmptyOnNewVersion = 1u << 1;
 constexpr std::uint32_t kLogSkipDuplicates = 1u << 2;
 
 // What the reporter shows when it has caught something.
-enum class DisplayMode { Dialog, MessageBox, None };
+enum class DisplayMode { Dialog, SystemMessage, None };
 
 struct TCrashModuleOptions {
     bool active = true;

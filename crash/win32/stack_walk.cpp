@@ -1,0 +1,187 @@
+#include "crash/win32/stack_walk.h"
+
+#include <cstring>
+#include <string_view>
+
+namespace huecast::crash {
+
+namespace {
+
+bool Readable(std::uintptr_t address, std::size_t size) {
+    MEMORY_BASIC_INFORMATION info;
+    if (address == 0 || VirtualQuery(reinterpret_cast<void*>(address), &info, sizeof info) != sizeof info)
+        return false;
+    if (info.State != MEM_COMMIT || (info.Protect & (PAGE_NOACCESS | PAGE_GUARD))) return false;
+    const auto end = reinterpret_cast<std::uintptr_t>(info.BaseAddress) + info.RegionSize;
+    return address + size <= end;
+}
+
+template <typename T>
+bool ReadValue(std::uintptr_t address, T& value) {
+    if (!Readable(address, sizeof(T))) return false;
+    std::memcpy(&value, reinterpret_cast<const void*>(address), sizeof(T));
+    return true;
+}
+
+bool StartsWith(std::string_view s, std::string_view prefix) {
+    return s.substr(0, prefix.size()) == prefix;
+}
+
+bool ContainsNoCase(std::string_view haystack, std::string_view needle) {
+    for (std::size_t i = 0; i + needle.size() <= haystack.size(); ++i)
+        if (_strnicmp(haystack.data() + i, needle.data(), needle.size()) == 0) return true;
+    return false;
+}
+
+}  // namespace
+
+int WalkStack(CONTEXT context, std::uint64_t* frames, int capacity) {
+    int count = 0;
+#if defined(_M_X64) || defined(__x86_64__)
+    while (count < capacity && context.Rip != 0) {
+        frames[count++] = context.Rip;
+        const DWORD64 previousSp = context.Rsp;
+        DWORD64 imageBase = 0;
+        PRUNTIME_FUNCTION function = RtlLookupFunctionEntry(context.Rip, &imageBase, nullptr);
+        if (function) {
+            void* handlerData = nullptr;
+            DWORD64 establisher = 0;
+            RtlVirtualUnwind(UNW_FLAG_NHANDLER, imageBase, context.Rip, function, &context, &handlerData,
+                             &establisher, nullptr);
+        } else {
+            // No unwind data: a jump to nowhere, or a small assembly routine such as the stack probe, which
+            // pushes a register or two before it touches the stack. The return address is the first of the
+            // top slots that points into code with unwind data.
+            bool found = false;
+            for (int slot = 0; slot < 4 && !found; ++slot) {
+                DWORD64 candidate = 0, candidateBase = 0;
+                if (!ReadValue(context.Rsp + 8 * slot, candidate)) break;
+                if (candidate && RtlLookupFunctionEntry(candidate, &candidateBase, nullptr)) {
+                    context.Rip = candidate;
+                    context.Rsp += 8 * (slot + 1);
+                    found = true;
+                }
+            }
+            if (!found) break;
+        }
+        if (context.Rsp <= previousSp && count > 1)
+            break;  // a stack that does not unwind outwards is damaged
+    }
+#else
+    if (count < capacity && context.Eip != 0) frames[count++] = context.Eip;
+    std::uintptr_t frame = context.Ebp;
+    while (count < capacity) {
+        std::uint32_t next = 0, returnAddress = 0;
+        if (!ReadValue(frame, next) || !ReadValue(frame + 4, returnAddress) || returnAddress == 0) break;
+        frames[count++] = returnAddress;
+        if (next <= frame) break;
+        frame = next;
+    }
+#endif
+    return count;
+}
+
+int CaptureStack(std::uint64_t* frames, int capacity, int skip) {
+    void* addresses[128];
+    const int wanted = capacity < 128 ? capacity : 128;
+    const int n = RtlCaptureStackBackTrace(static_cast<DWORD>(skip + 1), static_cast<DWORD>(wanted),
+                                           addresses, nullptr);
+    for (int i = 0; i < n; ++i)
+        frames[i] = reinterpret_cast<std::uintptr_t>(addresses[i]);
+    return n;
+}
+
+void FrameResolver::Load(const char* exePath) {
+    const auto* image = reinterpret_cast<const std::uint8_t*>(GetModuleHandleA(nullptr));
+    imageBase_ = reinterpret_cast<std::uintptr_t>(image);
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image);
+    imageSize_ = reinterpret_cast<const IMAGE_NT_HEADERS*>(image + dos->e_lfanew)->OptionalHeader.SizeOfImage;
+    HANDLE file = CreateFileA(exePath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    LARGE_INTEGER size{};
+    std::uint8_t trailer[kStackMapTrailerSize];
+    DWORD read = 0;
+    LARGE_INTEGER at{};
+    at.QuadPart = -static_cast<LONGLONG>(kStackMapTrailerSize);
+    if (GetFileSizeEx(file, &size) && size.QuadPart > static_cast<LONGLONG>(kStackMapTrailerSize) &&
+        SetFilePointerEx(file, at, nullptr, FILE_END) &&
+        ReadFile(file, trailer, sizeof trailer, &read, nullptr) && read == sizeof trailer) {
+        const auto payloadSize = StackMap::PayloadSize(trailer);
+        constexpr std::uint32_t kLargest = 256u << 20;
+        if (payloadSize && *payloadSize <= kLargest &&
+            *payloadSize <= size.QuadPart - static_cast<LONGLONG>(kStackMapTrailerSize)) {
+            bytes_.resize(*payloadSize);
+            at.QuadPart = -static_cast<LONGLONG>(kStackMapTrailerSize + *payloadSize);
+            if (SetFilePointerEx(file, at, nullptr, FILE_END) &&
+                ReadFile(file, bytes_.data(), *payloadSize, &read, nullptr) && read == *payloadSize)
+                map_ = StackMap::Parse(bytes_);
+        }
+    }
+    CloseHandle(file);
+}
+
+std::string_view FrameResolver::ModuleOf(std::uint64_t address, std::pmr::memory_resource* memory) {
+    HMODULE module = nullptr;
+    if (!GetModuleHandleExA(
+            GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+            reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(address)), &module))
+        return {};
+    char* name = static_cast<char*>(memory->allocate(MAX_PATH, 1));
+    const DWORD n = GetModuleFileNameA(module, name, MAX_PATH);
+    return std::string_view(name, n < MAX_PATH ? n : 0);
+}
+
+void FrameResolver::Resolve(std::span<const std::uint64_t> frames, bool firstIsFaultAddress,
+                            std::pmr::vector<StackRow>& rows, std::pmr::memory_resource* memory) const {
+    rows.clear();
+    rows.reserve(frames.size());
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        StackRow row;
+        row.address = frames[i];
+        row.module = ModuleOf(frames[i], memory);
+        // Past the thread's first frame the walk finds only leftovers.
+        if (i > 0 && (row.address == 0 || row.module.empty())) break;
+        const std::uint64_t lookup = (i == 0 && firstIsFaultAddress) ? frames[i] : frames[i] - 1;
+        if (map_ && lookup >= imageBase_ && lookup - imageBase_ < imageSize_) {
+            if (auto entry = map_->Find(static_cast<std::uint32_t>(lookup - imageBase_))) {
+                const SplitName name = SplitQualifiedName(entry->function);
+                row.className = name.className;
+                row.procedure = name.procedure;
+                row.unit = entry->unit;
+                row.line = entry->line;
+            }
+        }
+        rows.push_back(row);
+    }
+}
+
+std::size_t LeadingRuntimeRows(std::span<const StackRow> rows) {
+    static constexpr std::string_view kRuntimeModules[] = {"ntdll", "kernel32", "kernelbase", "msvcrt",
+                                                           "ucrtbase"};
+    static constexpr std::string_view kRuntimeScopes[] = {"huecast::crash", "__cxxabiv1", "__gnu_cxx"};
+    static constexpr std::string_view kRuntimePrefixes[] = {"__cxa_", "_Unwind_", "__gxx_personality",
+                                                            "_GCC_specific_handler"};
+    static constexpr std::string_view kRuntimeFunctions[] = {"abort", "raise", "_invalid_parameter",
+                                                             "_invalid_parameter_noinfo"};
+    auto isRuntime = [&](const StackRow& row) {
+        for (std::string_view module : kRuntimeModules)
+            if (ContainsNoCase(row.module, module)) return true;
+        for (std::string_view scope : kRuntimeScopes)
+            if (StartsWith(row.className, scope)) return true;
+        for (std::string_view prefix : kRuntimePrefixes)
+            if (StartsWith(row.procedure, prefix)) return true;
+        if (row.className.empty())
+            for (std::string_view name : kRuntimeFunctions)
+                if (row.procedure == name) return true;
+        return row.className == "std" &&
+               (row.procedure == "terminate" || row.procedure == "rethrow_exception");
+    };
+    std::size_t n = 0;
+    while (n < rows.size() && isRuntime(rows[n]))
+        ++n;
+    // A stack that is all runtime keeps every row rather than none.
+    return n == rows.size() ? 0 : n;
+}
+
+}  // namespace huecast::crash

@@ -1,0 +1,49 @@
+// Call stacks: walking a thread's stack from a register context or from here, and naming each address by
+// its module and, inside the executable, by the call-stack table the build appended to it.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory_resource>
+#include <span>
+#include <vector>
+
+#include "crash/report.h"
+#include "crash/stack_map.h"
+
+namespace huecast::crash {
+
+// Walks the stack that `context` describes (the context is a copy and is consumed). The stack must not
+// change meanwhile: its thread is stopped or waiting. Returns the number of addresses written.
+int WalkStack(CONTEXT context, std::uint64_t* frames, int capacity);
+// The calling thread's own stack, without the innermost `skip` frames.
+int CaptureStack(std::uint64_t* frames, int capacity, int skip);
+
+class FrameResolver {
+  public:
+    // Reads the executable's call-stack table, if it carries one, into memory of its own.
+    void Load(const char* exePath);
+    bool HasMap() const { return map_.has_value(); }
+
+    // Names each address. The first address is where the failure happened; the others are return
+    // addresses, looked up one byte earlier so a call at a function's end names that function.
+    void Resolve(std::span<const std::uint64_t> frames, bool firstIsFaultAddress,
+                 std::pmr::vector<StackRow>& rows, std::pmr::memory_resource* memory) const;
+
+    // Module file name (with directory) of an address, or empty.
+    static std::string_view ModuleOf(std::uint64_t address, std::pmr::memory_resource* memory);
+
+  private:
+    std::vector<std::uint8_t> bytes_;
+    std::optional<StackMap> map_;
+    std::uint64_t imageBase_ = 0;
+    std::uint64_t imageSize_ = 0;
+};
+
+// How many rows at the top of a stack captured inside the reporter or the runtime's failure path (the
+// terminate, abort, throw and parameter-check machinery and the system's dispatch) come before the
+// program's own code.
+std::size_t LeadingRuntimeRows(std::span<const StackRow> rows);
+
+}  // namespace huecast::crash

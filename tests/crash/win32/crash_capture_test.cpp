@@ -1,0 +1,174 @@
+// Runs crash_child for every kind of failure, on the main thread and on a worker thread, and checks the
+// report each one leaves in the log: one record, the right exception class, and a call stack whose top row
+// names the child's own function with its source file and line.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "crash/log_file.h"
+#include "crash/win32/report_delivery.h"
+
+namespace huecast::crash {
+namespace {
+
+std::string Directory() {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string s = path;
+    return s.substr(0, s.find_last_of('\\') + 1);
+}
+
+struct ChildResult {
+    DWORD exitCode = 0;
+    TLogFile log;
+};
+
+ChildResult RunChild(const std::string& mode, const std::string& thread) {
+    const std::string logPath = Directory() + "capture-" + mode + "-" + thread + ".elf";
+    DeleteFileA(logPath.c_str());
+    std::string command =
+        "\"" + Directory() + "crash_child.exe\" " + mode + " " + thread + " \"" + logPath + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ChildResult result;
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+        ADD_FAILURE() << "cannot start " << command;
+        return result;
+    }
+    if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) {
+        TerminateProcess(process.hProcess, 99);
+        ADD_FAILURE() << mode << " " << thread << " did not end";
+    }
+    GetExitCodeProcess(process.hProcess, &result.exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    if (auto text = ReadWholeFile(logPath)) result.log.Load(*text);
+    return result;
+}
+
+// The call-stack table's rows: the lines between the second rule and the last one, cut into cells.
+std::vector<std::vector<std::string>> StackRows(std::string_view record) {
+    std::vector<std::vector<std::string>> rows;
+    int rules = 0;
+    std::size_t pos = 0;
+    while (pos < record.size()) {
+        std::size_t end = record.find("\r\n", pos);
+        if (end == std::string_view::npos) end = record.size();
+        const std::string_view line = record.substr(pos, end - pos);
+        pos = end + 2;
+        if (!line.empty() && line.find_first_not_of('-') == std::string_view::npos) {
+            ++rules;
+            continue;
+        }
+        if (rules != 2 || line.empty() || line[0] != '|') continue;
+        std::vector<std::string> cells;
+        std::size_t start = 1;
+        for (std::size_t bar; (bar = line.find('|', start)) != std::string_view::npos; start = bar + 1) {
+            std::string cell(line.substr(start, bar - start));
+            cell.erase(cell.find_last_not_of(' ') + 1);
+            cells.push_back(cell);
+        }
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+struct Case {
+    const char* mode;
+    const char* type;
+    const char* function;
+};
+
+const Case kCases[] = {
+    {"access-violation", "EAccessViolation", "CrashByAccessViolation"},
+    {"division-by-zero", "EDivByZero", "CrashByDivisionByZero"},
+    {"illegal-instruction", "EIllegalInstruction", "CrashByIllegalInstruction"},
+    {"stack-overflow", "EStackOverflow", "CrashByStackOverflow"},
+    {"terminate", "ETerminate", "CrashByTerminate"},
+    {"abort", "EAbnormalTermination", "CrashByAbort"},
+    {"pure-virtual-call", "EPureVirtualCall", "CrashByPureVirtualCall"},
+    {"invalid-parameter", "EInvalidParameter", "CrashByInvalidParameter"},
+    {"escaping-exception", "std::runtime_error", "CrashByEscapingException"},
+};
+
+class EveryFailure : public ::testing::TestWithParam<std::tuple<Case, const char*>> {};
+
+TEST_P(EveryFailure, LeavesOneReportNamingTheFailingFunction) {
+    const auto& [c, thread] = GetParam();
+    const ChildResult result = RunChild(c.mode, thread);
+    // The main thread's failure ends the program with 1; a worker's ends the worker and the program goes on.
+    EXPECT_EQ(result.exitCode, std::string(thread) == "main" ? 1u : 7u);
+    ASSERT_EQ(result.log.Count(), 1u);
+    const std::string_view record = result.log.Record(0);
+    EXPECT_EQ(RecordLineValue(record, 4), "1.2.3.4");
+    EXPECT_EQ(RecordLineValue(record, 3), "Crash test child");
+    EXPECT_EQ(RecordLineValue(record, 9), "crash_child.exe");
+    EXPECT_EQ(RecordLineValue(record, 10), c.type);
+    auto rows = StackRows(record);
+    // A stack overflow may be met by the runtime's stack probe, called by the failing function.
+    if (!rows.empty() && rows[0].size() == 6 && rows[0][4] == "___chkstk_ms") rows.erase(rows.begin());
+    ASSERT_FALSE(rows.empty()) << record;
+    ASSERT_EQ(rows[0].size(), 6u);
+    EXPECT_EQ(rows[0][1], "crash_child.exe") << record;
+    EXPECT_EQ(rows[0][2], "tests/crash/win32/crash_child.cpp") << record;
+    EXPECT_EQ(rows[0][3], "crashtest") << record;
+    EXPECT_EQ(rows[0][4], c.function) << record;
+    EXPECT_FALSE(rows[0][5].empty()) << record;
+    // The report's address is the top row's.
+    if (std::string_view(c.mode) != "stack-overflow") EXPECT_EQ(RecordLineValue(record, 8), rows[0][0]);
+}
+
+INSTANTIATE_TEST_SUITE_P(Capture, EveryFailure,
+                         ::testing::Combine(::testing::ValuesIn(kCases), ::testing::Values("main", "worker")),
+                         [](const auto& info) {
+                             std::string name =
+                                 std::string(std::get<0>(info.param).mode) + "_" + std::get<1>(info.param);
+                             for (char& ch : name)
+                                 if (ch == '-') ch = '_';
+                             return name;
+                         });
+
+TEST(Capture, EscapingExceptionKeepsItsMessage) {
+    const ChildResult result = RunChild("escaping-exception", "worker");
+    ASSERT_EQ(result.log.Count(), 1u);
+    EXPECT_EQ(RecordLineValue(result.log.Record(0), 11), "escaped \"quoted\" 100%%");
+}
+
+TEST(Capture, AnExceptionTheProgramCatchesGivesNoReport) {
+    const ChildResult result = RunChild("caught", "main");
+    EXPECT_EQ(result.exitCode, 0u);
+    EXPECT_EQ(result.log.Count(), 0u);
+}
+
+TEST(Capture, AnEventHandlerExceptionIsReportedAndTheLoopGoesOn) {
+    const ChildResult result = RunChild("event", "main");
+    EXPECT_EQ(result.exitCode, 0u);
+    ASSERT_EQ(result.log.Count(), 1u);
+    const std::string_view record = result.log.Record(0);
+    EXPECT_EQ(RecordLineValue(record, 10), "std::logic_error");
+    EXPECT_EQ(RecordLineValue(record, 11), "handler failed");
+    const auto rows = StackRows(record);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows[0][4], "ThrowInHandler") << record;
+    // The window that was active when it happened.
+    EXPECT_NE(record.find("  Form Class   : CrashChildWindow"), std::string_view::npos) << record;
+}
+
+TEST(Capture, AFrozenMainWindowGivesOneFreezeReport) {
+    const ChildResult result = RunChild("freeze", "main");
+    EXPECT_EQ(result.exitCode, 0u);
+    ASSERT_EQ(result.log.Count(), 1u);
+    const std::string_view record = result.log.Record(0);
+    EXPECT_EQ(RecordLineValue(record, 10), "EFrozenApplication");
+    EXPECT_EQ(RecordLineValue(record, 11), "The application seems to be frozen.");
+    // The main thread was caught inside main's Sleep.
+    EXPECT_NE(record.find("|main "), std::string_view::npos) << record;
+}
+
+}  // namespace
+}  // namespace huecast::crash

@@ -1,0 +1,174 @@
+// A program that links the crash reporter and fails on purpose, in the way its first argument names, on
+// the main thread or on a worker thread. The tests run it and read the log it leaves.
+//
+//   crash_child <mode> main|worker <log path>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+#include "crash/win32/crash_reporter.h"
+#include "gui/application.h"
+
+namespace crashtest {
+
+volatile int g_zero = 0;
+volatile int* volatile g_null = nullptr;
+
+__attribute__((noinline)) void CrashByAccessViolation() {
+    *g_null = 1;
+}
+
+__attribute__((noinline)) int CrashByDivisionByZero() {
+    return 10 / g_zero;
+}
+
+__attribute__((noinline)) void CrashByIllegalInstruction() {
+    __builtin_trap();
+}
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winfinite-recursion"
+__attribute__((noinline)) int CrashByStackOverflow(int depth) {
+    volatile char frame[4096];
+    frame[0] = static_cast<char>(depth);
+    return CrashByStackOverflow(depth + 1) + frame[0];
+}
+#pragma GCC diagnostic pop
+
+__attribute__((noinline)) void CrashByTerminate() {
+    std::terminate();
+}
+
+__attribute__((noinline)) void CrashByAbort() {
+    std::abort();
+}
+
+struct Base {
+    Base() { CallHook(this); }
+    virtual ~Base() = default;
+    virtual void Hook() = 0;
+    __attribute__((noinline)) static void CallHook(Base* self) { self->Hook(); }
+};
+struct Derived : Base {
+    void Hook() override {}
+};
+__attribute__((noinline)) void CrashByPureVirtualCall() {
+    Derived derived;
+}
+
+// The C runtime this program links (msvcrt.dll) checks parameters but offers no way to hear of it on
+// every system (Wine's has none); the runtimes that do call the handler the reporter installed, as this does.
+__attribute__((noinline)) void CrashByInvalidParameter() {
+    if (_invalid_parameter_handler handler = _get_invalid_parameter_handler())
+        handler(L"stream != NULL", L"fclose", L"fclose.c", 42, 0);
+}
+
+__attribute__((noinline)) void CrashByEscapingException() {
+    throw std::runtime_error("escaped \"quoted\" 100%");
+}
+
+__attribute__((noinline)) void ThrowInHandler() {
+    throw std::logic_error("handler failed");
+}
+
+__attribute__((noinline)) void ThrowAndCatch() {
+    try {
+        throw std::runtime_error("caught");
+    } catch (const std::exception&) {
+    }
+}
+
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_USER) {
+        // What the GUI framework's window procedures do with an exception that escapes a handler.
+        try {
+            ThrowInHandler();
+        } catch (...) {
+            huecast::gui::HandleEventException(std::current_exception());
+        }
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND CreateMainWindow() {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "CrashChildWindow";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowA("CrashChildWindow", "Crash child", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
+                                300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    return window;
+}
+
+void Pump(DWORD milliseconds) {
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    while (GetTickCount64() < end) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        Sleep(5);
+    }
+}
+
+void Fail(const std::string& mode) {
+    if (mode == "access-violation") CrashByAccessViolation();
+    if (mode == "division-by-zero") std::printf("%d\n", CrashByDivisionByZero());
+    if (mode == "illegal-instruction") CrashByIllegalInstruction();
+    if (mode == "stack-overflow") std::printf("%d\n", CrashByStackOverflow(0));
+    if (mode == "terminate") CrashByTerminate();
+    if (mode == "abort") CrashByAbort();
+    if (mode == "pure-virtual-call") CrashByPureVirtualCall();
+    if (mode == "invalid-parameter") CrashByInvalidParameter();
+    if (mode == "escaping-exception") CrashByEscapingException();
+    if (mode == "caught") ThrowAndCatch();
+}
+
+}  // namespace crashtest
+
+int main(int argc, char** argv) {
+    if (argc < 4) return 2;
+    const std::string mode = argv[1], thread = argv[2];
+    huecast::crash::TCrashModuleOptions options;
+    options.display = huecast::crash::DisplayMode::None;
+    options.outputPath = argv[3];
+    options.logPolicy = huecast::crash::kLogAlwaysAppend;
+    options.freezeWatchdog = mode == "freeze";
+    options.freezeTimeoutSeconds = 1;
+    if (argc > 4 && std::strcmp(argv[4], "dialog") == 0)
+        options.display = huecast::crash::DisplayMode::Dialog;
+    huecast::crash::InstallCrashReporter(options);
+
+    if (mode == "event") {
+        HWND window = crashtest::CreateMainWindow();
+        PostMessageA(window, WM_USER, 0, 0);
+        crashtest::Pump(300);
+        std::printf("went on\n");
+        return 0;
+    }
+    if (mode == "freeze") {
+        crashtest::CreateMainWindow();
+        crashtest::Pump(500);
+        Sleep(2600);  // one freeze, longer than two time-outs: one report
+        crashtest::Pump(800);
+        for (int i = 0; i < 3; ++i) {  // short stalls with answers between them: the count starts again
+            Sleep(700);
+            crashtest::Pump(400);
+        }
+        return 0;
+    }
+    if (thread == "worker") {
+        std::thread worker([&] { crashtest::Fail(mode); });
+        worker.join();
+        return 7;  // the failed worker ended and the program went on
+    }
+    crashtest::Fail(mode);
+    return 0;
+}
