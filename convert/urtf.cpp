@@ -226,7 +226,11 @@ std::string ConvertBodyWithGroups(std::string_view body, std::span<const std::st
     FirstOccurrences firstOccurrences;
     std::size_t character = 0;
 
-    for (std::size_t at = body.find('\\'); at != std::string_view::npos; at = body.find('\\', at)) {
+    for (std::size_t at = 0; at < body.size();) {
+        if (body[at] != '\\') {  // backslashes come every few bytes: a plain loop beats a search call
+            ++at;
+            continue;
+        }
         const std::string_view rest = body.substr(at);
         if (rest.size() < 2) break;  // a lone backslash at the very end
 
