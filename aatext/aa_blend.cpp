@@ -1,8 +1,10 @@
 #include "aatext/aa_blend.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "aatext/aa_painter.h"
+#include "aatext/pixel_math.h"
 
 namespace huecast {
 
@@ -19,18 +21,23 @@ Clip ClipTo(const Bitmap& target, int x, int y, const TAAMask& mask) {
             std::min(mask.Width(), target.Width() - x)};
 }
 
-// a = (coverage × k) >> 8; a = 0 keeps d, a = 255 gives s, else d + floor((s − d) × a / 256). Written as a
-// select over whole rows so that it vectorizes; a = 0 needs no branch since it adds nothing.
-template <int kBytesPerPixel, bool kSolidSource>
-void BlendRow(std::uint8_t* dst, const std::uint8_t* coverage, const std::uint8_t* source, int count, int k) {
+// d := a = 255 ? s : d + floor((s − d) × a / 256) over a run of bytes with a weight per byte. a = 0 needs
+// no case of its own: it adds nothing.
+void BlendBytes(std::uint8_t* d, const std::uint8_t* s, const std::uint8_t* a, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint8_t mixed = pixel::MixToward(d[i], s[i], a[i]);
+        d[i] = a[i] == 255 ? s[i] : mixed;
+    }
+}
+
+// The weight of every byte of a row: (coverage × k) >> 8 for the colour bytes of each pixel and 0 for the
+// fourth byte of a 32-bit pixel, which is left alone.
+void ByteWeights(const std::uint8_t* coverage, int count, int k, int bytesPerPixel, std::uint8_t* weights) {
     for (int c = 0; c < count; ++c) {
-        const int a = (coverage[c] * k) >> 8;
-        std::uint8_t* d = dst + kBytesPerPixel * c;
-        const std::uint8_t* s = kSolidSource ? source : source + 3 * c;
-        for (int i = 0; i < 3; ++i) {
-            const int mixed = d[i] + (((s[i] - d[i]) * a) >> 8);
-            d[i] = static_cast<std::uint8_t>(a == 255 ? s[i] : mixed);
-        }
+        const auto a = static_cast<std::uint8_t>((coverage[c] * k) >> 8);
+        std::uint8_t* w = weights + bytesPerPixel * c;
+        w[0] = w[1] = w[2] = a;
+        if (bytesPerPixel == 4) w[3] = 0;
     }
 }
 
@@ -66,17 +73,25 @@ void Composite(const AACanvas& canvas, int x, int y, const TAAMask& mask, int al
     }
     const int k = std::clamp(alpha, 0, 100) * 256 / 100;
     if (k == 0) return;
+    const std::size_t rowBytes = static_cast<std::size_t>(bpp) * count;
+    std::vector<std::uint8_t> weights(rowBytes);
+    std::vector<std::uint8_t> source(rowBytes);
+    if (!fore)
+        for (int c = 0; c < count; ++c)
+            std::copy(color, color + 3, &source[bpp * c]);
     for (int r = clip.firstRow; r < clip.endRow; ++r) {
-        std::uint8_t* dst = target.Row(y + r) + bpp * (x + clip.firstCol);
-        const std::uint8_t* coverage = mask.ScanLine(r) + clip.firstCol;
+        ByteWeights(mask.ScanLine(r) + clip.firstCol, count, k, bpp, weights.data());
+        const std::uint8_t* src = source.data();
         if (fore) {
-            const std::uint8_t* src = fore->Row(r) + 3 * clip.firstCol;
-            bpp == 3 ? BlendRow<3, false>(dst, coverage, src, count, k)
-                     : BlendRow<4, false>(dst, coverage, src, count, k);
-        } else {
-            bpp == 3 ? BlendRow<3, true>(dst, coverage, color, count, k)
-                     : BlendRow<4, true>(dst, coverage, color, count, k);
+            const std::uint8_t* foreRow = fore->Row(r) + 3 * clip.firstCol;
+            if (bpp == 3) {
+                src = foreRow;
+            } else {
+                for (int c = 0; c < count; ++c)
+                    std::copy(foreRow + 3 * c, foreRow + 3 * c + 3, &source[4 * c]);
+            }
         }
+        BlendBytes(target.Row(y + r) + bpp * (x + clip.firstCol), src, weights.data(), rowBytes);
     }
 }
 

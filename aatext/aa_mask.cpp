@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "aatext/aa_painter.h"
+#include "aatext/pixel_math.h"
 
 namespace huecast {
 
@@ -138,35 +139,46 @@ Size TAAMask::TextSizeEx(std::string_view text, Point* origin) const {
 
 namespace {
 
-// One mask row from `scale` consecutive work rows; plain integer loops the compiler can vectorize.
-void Reduce4(const std::uint8_t* const* p, std::uint8_t* out, int width) {
+// One mask row from `scale` consecutive work rows. The block sums are taken in two passes, the rows of a
+// block added column by column into 16-bit sums and then the columns of a block added, so that both passes
+// run over contiguous memory and vectorize.
+void Reduce4(const std::uint8_t* const* p, std::uint8_t* out, int width, std::uint16_t* columns) {
+    const int n = 4 * width;
+    for (int j = 0; j < n; ++j)
+        columns[j] = static_cast<std::uint16_t>(p[0][j] + p[1][j] + p[2][j] + p[3][j]);
     for (int c = 0; c < width; ++c) {
-        const int j = 4 * c;
-        int sum = 0;
-        for (int i = 0; i < 4; ++i)
-            sum += p[i][j] + p[i][j + 1] + p[i][j + 2] + p[i][j + 3];
-        out[c] = static_cast<std::uint8_t>(sum >> 4);
+        const std::uint16_t* q = columns + 4 * c;
+        out[c] = static_cast<std::uint8_t>((q[0] + q[1] + q[2] + q[3]) >> 4);
     }
 }
 
-// The top-right and bottom-left pixels count half (halved before the sum): weights add up to 8.
-void Reduce3(const std::uint8_t* const* p, std::uint8_t* out, int width) {
-    const std::uint8_t* a = p[0];
-    const std::uint8_t* b = p[1];
-    const std::uint8_t* d = p[2];
+// The top-right and bottom-left pixels count half (halved before the sum): weights add up to 8. Column j
+// of a block row takes the top pixel halved when j mod 3 = 2 and the bottom one halved when j mod 3 = 0;
+// the two masks (0 or 0xFFFF per column) say which, so the column pass has no branch and vectorizes.
+void Reduce3(const std::uint8_t* const* p, std::uint8_t* out, int width, std::uint16_t* columns,
+             const std::uint16_t* halveTop, const std::uint16_t* halveBottom) {
+    const std::uint8_t* top = p[0];
+    const std::uint8_t* middle = p[1];
+    const std::uint8_t* bottom = p[2];
+    const int n = 3 * width;
+    for (int j = 0; j < n; ++j) {
+        // x >> 1 = x - ceil(x / 2): subtracting the masked ceil leaves exactly the halved pixel.
+        const auto topCut = static_cast<std::uint16_t>((top[j] - (top[j] >> 1)) & halveTop[j]);
+        const auto bottomCut = static_cast<std::uint16_t>((bottom[j] - (bottom[j] >> 1)) & halveBottom[j]);
+        columns[j] = static_cast<std::uint16_t>(top[j] + middle[j] + bottom[j] - topCut - bottomCut);
+    }
     for (int c = 0; c < width; ++c) {
-        const int j = 3 * c;
-        const int sum = a[j] + a[j + 1] + (a[j + 2] >> 1) + b[j] + b[j + 1] + b[j + 2] + (d[j] >> 1) +
-                        d[j + 1] + d[j + 2];
-        out[c] = static_cast<std::uint8_t>(sum >> 3);
+        const std::uint16_t* q = columns + 3 * c;
+        out[c] = static_cast<std::uint8_t>((q[0] + q[1] + q[2]) >> 3);
     }
 }
 
-void Reduce2(const std::uint8_t* const* p, std::uint8_t* out, int width) {
-    for (int c = 0; c < width; ++c) {
-        const int j = 2 * c;
-        out[c] = static_cast<std::uint8_t>((p[0][j] + p[0][j + 1] + p[1][j] + p[1][j + 1]) >> 2);
-    }
+void Reduce2(const std::uint8_t* const* p, std::uint8_t* out, int width, std::uint16_t* columns) {
+    const int n = 2 * width;
+    for (int j = 0; j < n; ++j)
+        columns[j] = static_cast<std::uint16_t>(p[0][j] + p[1][j]);
+    for (int c = 0; c < width; ++c)
+        out[c] = static_cast<std::uint8_t>((columns[2 * c] + columns[2 * c + 1]) >> 2);
 }
 
 }  // namespace
@@ -202,19 +214,29 @@ void TAAMask::DrawMaskEx(std::string_view text, Size size, Point origin) {
         throw std::logic_error("glyph rasterizer returned a work bitmap of the wrong shape");
 
     const std::uint8_t* rows[4];
+    std::vector<std::uint16_t> columns(static_cast<std::size_t>(workWidth));
+    std::vector<std::uint16_t> halveTop, halveBottom;
+    if (scale_ == 3) {
+        halveTop.resize(workWidth);
+        halveBottom.resize(workWidth);
+        for (int j = 0; j < workWidth; ++j) {
+            halveTop[j] = j % 3 == 2 ? 0xFFFF : 0;
+            halveBottom[j] = j % 3 == 0 ? 0xFFFF : 0;
+        }
+    }
     for (int r = 0; r < height_; ++r) {
         for (int i = 0; i < scale_; ++i)
             rows[i] = work.Row(scale_ * r + i);
         std::uint8_t* out = ScanLine(r);
         switch (scale_) {
             case 4:
-                Reduce4(rows, out, width_);
+                Reduce4(rows, out, width_, columns.data());
                 break;
             case 3:
-                Reduce3(rows, out, width_);
+                Reduce3(rows, out, width_, columns.data(), halveTop.data(), halveBottom.data());
                 break;
             case 2:
-                Reduce2(rows, out, width_);
+                Reduce2(rows, out, width_, columns.data());
                 break;
             default:
                 std::memcpy(out, rows[0], width_);
@@ -236,12 +258,14 @@ void TAAMask::Outline() {
         const std::uint8_t* below = ScanLineOf(r + 1, src);
         std::uint8_t* out = ScanLine(r);
         for (int c = 1; c < width_ - 1; ++c) {
-            const int d1 = below[c + 1] - above[c - 1];
-            const int d2 = below[c] - above[c];
-            const int d3 = mid[c + 1] - mid[c - 1];
-            const int d4 = below[c - 1] - above[c + 1];
-            const int s = std::abs(d1) + std::abs(d2) + std::abs(d3) + std::abs(d4);
-            out[c] = static_cast<std::uint8_t>(s < 1024 ? s >> 2 : 255);
+            // |d| of bytes fits 8 bits and four of them 10 bits: 16-bit lanes hold everything.
+            const auto d1 = static_cast<std::int16_t>(below[c + 1] - above[c - 1]);
+            const auto d2 = static_cast<std::int16_t>(below[c] - above[c]);
+            const auto d3 = static_cast<std::int16_t>(mid[c + 1] - mid[c - 1]);
+            const auto d4 = static_cast<std::int16_t>(below[c - 1] - above[c + 1]);
+            const auto sum = static_cast<std::int16_t>((d1 < 0 ? -d1 : d1) + (d2 < 0 ? -d2 : d2) +
+                                                       (d3 < 0 ? -d3 : d3) + (d4 < 0 ? -d4 : d4));
+            out[c] = static_cast<std::uint8_t>(sum < 1024 ? sum >> 2 : 255);
         }
     }
 }
@@ -260,32 +284,39 @@ void TAAMask::Blur(int amount) {
     const int last = height_ - 1;
     auto row = [&](int r) { return ScanLineOf(std::clamp(r, 0, last), src); };
 
-    // vertical[c + 2]: sum of the five rows r - 2 .. r + 2 (clamped) in column c; two clamped columns on
-    // each side so that the horizontal window needs no clamping either. Both sums run: each output row
-    // and column costs one add and one subtract, whatever the window.
-    std::vector<int> vertical(w + 4, 0);
-    int* v = vertical.data() + 2;
+    // vertical[c + 2]: sum of the five rows r - 2 .. r + 2 (clamped) in column c, kept as a running sum
+    // from row to row (one add and one subtract per pixel), with two clamped columns on each side so that
+    // the horizontal window needs no clamping. Sums of up to 25 bytes fit 16 bits, so every loop below
+    // works on eight or more pixels per instruction.
+    std::vector<std::int16_t> vertical(w + 4, 0);
+    std::vector<std::uint8_t> blurred(w);
+    std::int16_t* v = vertical.data() + 2;
     for (int dr = -2; dr <= 2; ++dr) {
         const std::uint8_t* p = row(dr);
         for (int c = 0; c < w; ++c)
-            v[c] += p[c];
+            v[c] = static_cast<std::int16_t>(v[c] + p[c]);
     }
     for (int r = 0; r <= last; ++r) {
         if (r > 0) {
             const std::uint8_t* add = row(r + 2);
             const std::uint8_t* sub = row(r - 3);
             for (int c = 0; c < w; ++c)
-                v[c] += add[c] - sub[c];
+                v[c] = static_cast<std::int16_t>(v[c] + add[c] - sub[c]);
         }
         v[-2] = v[-1] = v[0];
         v[w] = v[w + 1] = v[w - 1];
+        // Across the row the five column sums are added directly: a fixed four adds per pixel that
+        // vectorize, where a running sum would chain each pixel to the one before it.
+        for (int c = 0; c < w; ++c)
+            blurred[c] = pixel::DivideBy25Rounded(
+                static_cast<std::uint16_t>(v[c - 2] + v[c - 1] + v[c] + v[c + 1] + v[c + 2]));
         std::uint8_t* out = ScanLine(r);
-        int sum = v[-2] + v[-1] + v[0] + v[1] + v[2];
-        for (int c = 0; c < w; ++c) {
-            if (c > 0) sum += v[c + 2] - v[c - 3];
-            const int b = (sum + 12) / 25;  // S / 25 rounded: a tie (x.5) cannot occur
-            const int p = out[c];
-            out[c] = static_cast<std::uint8_t>(k == 255 ? b : p + (((b - p) * k) >> 8));
+        if (k == 255) {
+            std::memcpy(out, blurred.data(), w);
+        } else {
+            const auto weight = static_cast<std::uint8_t>(k);
+            for (int c = 0; c < w; ++c)
+                out[c] = pixel::MixToward(out[c], blurred[c], weight);
         }
     }
 }

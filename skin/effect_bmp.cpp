@@ -16,10 +16,6 @@ inline double RoundEven(double x) {
     return (x + kMagic) - kMagic;
 }
 
-inline std::uint8_t ClampByte(double rounded) {
-    return static_cast<std::uint8_t>(rounded < 0 ? 0 : rounded > 255 ? 255 : rounded);
-}
-
 inline std::uint8_t ClampByte(int v) {
     return static_cast<std::uint8_t>(v < 0 ? 0 : v > 255 ? 255 : v);
 }
@@ -28,12 +24,30 @@ inline int RoundToInt(double x) {
     return static_cast<int>(std::nearbyint(x));
 }
 
-// round(weight × n + (1 − weight) × a) for one pixel's three channels.
-inline void Mix(std::uint8_t* out, const std::uint8_t* n, const std::uint8_t* a, double weight) {
-    const double other = 1 - weight;
-    for (int i = 0; i < 3; ++i)
-        out[i] = ClampByte(RoundEven(weight * n[i] + other * a[i]));
+// n[i] := round(wn × n[i] + wa × a[i]) over a run of bytes. Written so that it vectorizes (conversions,
+// two products, one sum and the rounding trick per byte, as the per-pixel rule computes them).
+void MixRun(std::uint8_t* n, const std::uint8_t* a, std::size_t bytes, double wn, double wa) {
+    for (std::size_t i = 0; i < bytes; ++i)
+        n[i] = ClampByte(static_cast<int>(RoundEven(wn * n[i] + wa * a[i])));
 }
+
+// The same with a weight pair per byte.
+void MixRun(std::uint8_t* n, const std::uint8_t* a, std::size_t bytes, const double* wn, const double* wa) {
+    for (std::size_t i = 0; i < bytes; ++i)
+        n[i] = ClampByte(static_cast<int>(RoundEven(wn[i] * n[i] + wa[i] * a[i])));
+}
+
+// Per-byte weights (F, 1 - F) of a row whose pixel x has ramp weight f[x].
+struct ByteWeights {
+    std::vector<double> normal, active;
+    explicit ByteWeights(const std::vector<double>& f) : normal(3 * f.size()), active(3 * f.size()) {
+        for (std::size_t x = 0; x < f.size(); ++x)
+            for (int i = 0; i < 3; ++i) {
+                normal[3 * x + i] = f[x];
+                active[3 * x + i] = 1 - f[x];
+            }
+    }
+};
 
 // Weights of a ramp: entry i is the weight of the i-th pixel from where the ramp starts; the weight starts
 // at 0 and grows by `step` per pixel up to 1, accumulated exactly as the pixel loop would.
@@ -117,8 +131,7 @@ void TEffectBmp::MorphBlend(const TEffectBmp& active, double k) {
     for (int y = 0; y < Height(); ++y) {
         std::uint8_t* n = ScanLine(y);
         const std::uint8_t* a = active.ScanLine(y);
-        for (std::size_t i = 0; i < bytes; ++i)
-            n[i] = ClampByte(RoundEven(keep * n[i] + k * a[i]));
+        MixRun(n, a, bytes, keep, k);
     }
 }
 
@@ -153,16 +166,14 @@ void TEffectBmp::MorphCenterGradient(const TEffectBmp& active, double k) {
     for (int i = 0; i < length - bandEnd; ++i)
         weight[bandEnd + i] = right[i];
 
-    for (int y = 0; y < h; ++y) {
-        std::uint8_t* n = ScanLine(y);
-        const std::uint8_t* a = active.ScanLine(y);
-        if (alongRows) {
-            for (int x = 0; x < w; ++x)
-                Mix(n + 3 * x, n + 3 * x, a + 3 * x, weight[x]);
-        } else {
-            for (int x = 0; x < w; ++x)
-                Mix(n + 3 * x, n + 3 * x, a + 3 * x, weight[y]);
-        }
+    const std::size_t bytes = 3 * static_cast<std::size_t>(w);
+    if (alongRows) {
+        const ByteWeights weights(weight);
+        for (int y = 0; y < h; ++y)
+            MixRun(ScanLine(y), active.ScanLine(y), bytes, weights.normal.data(), weights.active.data());
+    } else {
+        for (int y = 0; y < h; ++y)
+            MixRun(ScanLine(y), active.ScanLine(y), bytes, weight[y], 1 - weight[y]);
     }
 }
 
@@ -170,13 +181,10 @@ void TEffectBmp::MorphLeftGradient(const TEffectBmp& active, double k) {
     if (!SameSize(active)) return;
     const int w = Width();
     const int a = std::min(std::max(RoundToInt(w * k), 1), w - 1);
-    const std::vector<double> weight = RampWeights(a + 1, a > 0 ? 1.0 / a : 1.0);
-    for (int y = 0; y < Height(); ++y) {
-        std::uint8_t* n = ScanLine(y);
-        const std::uint8_t* act = active.ScanLine(y);
-        for (int x = 0; x <= a; ++x)
-            Mix(n + 3 * x, n + 3 * x, act + 3 * x, weight[x]);
-    }
+    const ByteWeights weights(RampWeights(a + 1, a > 0 ? 1.0 / a : 1.0));
+    const std::size_t bytes = 3 * static_cast<std::size_t>(a + 1);
+    for (int y = 0; y < Height(); ++y)
+        MixRun(ScanLine(y), active.ScanLine(y), bytes, weights.normal.data(), weights.active.data());
 }
 
 void TEffectBmp::MorphRightGradient(const TEffectBmp& active, double k) {
@@ -184,13 +192,14 @@ void TEffectBmp::MorphRightGradient(const TEffectBmp& active, double k) {
     const int w = Width();
     const int a = std::min(std::max(w - RoundToInt(w * k), 0), w - 1);
     const double step = w - a <= 0 ? 1.0 : 1.0 / (w - a);
-    const std::vector<double> weight = RampWeights(w - a, step);
-    for (int y = 0; y < Height(); ++y) {
-        std::uint8_t* n = ScanLine(y);
-        const std::uint8_t* act = active.ScanLine(y);
-        for (int x = w - 1; x >= a; --x)
-            Mix(n + 3 * x, n + 3 * x, act + 3 * x, weight[w - 1 - x]);
-    }
+    // The ramp runs leftwards from the last column; its weights are laid out left to right here.
+    std::vector<double> weight = RampWeights(w - a, step);
+    std::reverse(weight.begin(), weight.end());
+    const ByteWeights weights(weight);
+    const std::size_t bytes = 3 * static_cast<std::size_t>(w - a);
+    for (int y = 0; y < Height(); ++y)
+        MixRun(ScanLine(y) + 3 * a, active.ScanLine(y) + 3 * a, bytes, weights.normal.data(),
+               weights.active.data());
 }
 
 void TEffectBmp::MorphLeftSlide(const TEffectBmp& active, double k) {
@@ -258,7 +267,7 @@ void TEffectBmp::Brightness(double amount) {
     const double k = std::clamp(amount, 0.0, 1.0);
     std::uint8_t table[256];
     for (int c = 0; c < 256; ++c)
-        table[c] = ClampByte(RoundEven((1 - k) * c + k * 255));
+        table[c] = ClampByte(static_cast<int>(RoundEven((1 - k) * c + k * 255)));
     MapChannels(pixels_, table);
 }
 
@@ -266,15 +275,17 @@ void TEffectBmp::Darkness(double amount) {
     const double k = std::clamp(amount, 0.0, 1.0);
     std::uint8_t table[256];
     for (int c = 0; c < 256; ++c)
-        table[c] = ClampByte(RoundEven((1 - k) * c));
+        table[c] = ClampByte(static_cast<int>(RoundEven((1 - k) * c)));
     MapChannels(pixels_, table);
 }
 
 void TEffectBmp::Invert() {
-    std::uint8_t table[256];
-    for (int c = 0; c < 256; ++c)
-        table[c] = static_cast<std::uint8_t>(255 - c);
-    MapChannels(pixels_, table);
+    const std::size_t bytes = 3 * static_cast<std::size_t>(Width());
+    for (int y = 0; y < Height(); ++y) {
+        std::uint8_t* row = ScanLine(y);
+        for (std::size_t i = 0; i < bytes; ++i)
+            row[i] = static_cast<std::uint8_t>(255 - row[i]);
+    }
 }
 
 void TEffectBmp::Grayscale() {
@@ -288,7 +299,8 @@ void TEffectBmp::Grayscale() {
     for (int y = 0; y < Height(); ++y) {
         std::uint8_t* p = ScanLine(y);
         for (int x = 0; x < Width(); ++x, p += 3) {
-            const std::uint8_t g = ClampByte(RoundEven(red[p[2]] + green[p[1]] + blue[p[0]]));
+            const std::uint8_t g =
+                ClampByte(static_cast<int>(RoundEven(red[p[2]] + green[p[1]] + blue[p[0]])));
             p[0] = p[1] = p[2] = g;
         }
     }
