@@ -38,12 +38,12 @@ struct DialogState {
     int columns[6] = {};
 };
 
-HFONT MakeFont(const char* face, int points, int weight) {
+HFONT MakeFont(const char* face, int points, int weight, DWORD pitch = DEFAULT_PITCH | FF_DONTCARE) {
     HDC screen = GetDC(nullptr);
     const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
     ReleaseDC(nullptr, screen);
     return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
+                       CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, pitch, face);
 }
 
 int IniInt(const char* key, int fallback) {
@@ -176,7 +176,8 @@ void InitDialog(HWND dialog, DialogState& state) {
     SetWindowTextA(dialog, o.Text(txError).c_str());
     state.uiFont = MakeFont("Verdana", 8, FW_NORMAL);
     state.boldFont = MakeFont("Verdana", 8, FW_BOLD);
-    state.monoFont = MakeFont("Lucida Console", 8, FW_NORMAL);
+    // Where the face is missing, the system picks another fixed-pitch one: the report's columns line up.
+    state.monoFont = MakeFont("Lucida Console", 9, FW_NORMAL, FIXED_PITCH | FF_MODERN);
 
     HWND icon = AddControl(dialog, "STATIC", "", WS_VISIBLE | SS_ICON, 0, idIcon, state.uiFont);
     SendMessageA(icon, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_ERROR)), 0);
@@ -210,9 +211,16 @@ void InitDialog(HWND dialog, DialogState& state) {
     for (int c = 0; c < 6; ++c) {
         char key[8];
         std::snprintf(key, sizeof key, "Col%d", c);
-        state.columns[c] = std::clamp(IniInt(key, kDefaultColumns[c]), 10, 2000);
+        const int stored = IniInt(key, -1);
+        state.columns[c] = stored < 0 ? kDefaultColumns[c] : std::clamp(stored, 10, 2000);
     }
     FillList(list, state);
+    // Without stored widths the columns fit their content.
+    for (int c = 0; c < 6; ++c) {
+        char key[8];
+        std::snprintf(key, sizeof key, "Col%d", c);
+        if (IniInt(key, -1) < 0) ListView_SetColumnWidth(list, c, LVSCW_AUTOSIZE_USEHEADER);
+    }
 
     // Size and place: the stored ones, kept on the screen; centred by default.
     RECT work;
@@ -287,6 +295,14 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
                 state->detailedHeight = r.bottom - r.top;
             }
             return TRUE;
+        case WM_CTLCOLORSTATIC:
+            // The report reads like a document, on the window colour rather than the read-only grey.
+            if (reinterpret_cast<HWND>(lParam) == Item(dialog, idGeneral)) {
+                SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
+                SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
+                return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_WINDOW));
+            }
+            return FALSE;
         case WM_NOTIFY:
             if (reinterpret_cast<NMHDR*>(lParam)->idFrom == idTab &&
                 reinterpret_cast<NMHDR*>(lParam)->code == TCN_SELCHANGE)
