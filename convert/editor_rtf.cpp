@@ -203,9 +203,12 @@ std::string WriteEditorRtf(std::span<const TextRun> runs) {
         }
         rtf.Text(used[i]->text);
     }
-    // The closing paragraph mark, in the default colour and size as the control writes it.
-    if (colour != 0) rtf.Word("cf", 0);
-    if (size != kDefaultSizeHalfPoints) rtf.Word("fs", kDefaultSizeHalfPoints);
+    // The closing paragraph mark takes the default colour and size, as the control writes it. Both words go
+    // together even where one would do: the conversion drops exactly this pair, keeping the message short.
+    if (colour != 0 || size != kDefaultSizeHalfPoints) {
+        rtf.Word("cf", 0);
+        rtf.Word("fs", kDefaultSizeHalfPoints);
+    }
     rtf.Word("par");
     rtf.Raw("}");
     return std::move(rtf).Take();

@@ -89,7 +89,7 @@ TEST(WriteEditorRtf, ListsOnlyUsedFontsAndColoursOnceInOrderOfUse) {
                  "{\\colortbl ;\\red0\\green0\\blue255;\\red255\\green0\\blue0;}"),
         std::string::npos)
         << rtf;
-    EXPECT_EQ(Body(rtf), "\\cf1\\lang2052\\f0 a\\f1 b\\cf2\\f0 c\\cf1\\f1 d\\f0 e\\cf0");
+    EXPECT_EQ(Body(rtf), "\\cf1\\lang2052\\f0 a\\f1 b\\cf2\\f0 c\\cf1\\f1 d\\f0 e\\cf0\\fs24");
 }
 
 TEST(WriteEditorRtf, ControlWordsOnlyWhereAnAttributeChanges) {
@@ -100,7 +100,15 @@ TEST(WriteEditorRtf, ControlWordsOnlyWhereAnAttributeChanges) {
     EXPECT_EQ(Body(WriteEditorRtf(runs)),
               "\\cf1\\lang2052\\f0\\fs60 abcd\\b\\ul e\\b0\\i\\ulnone\\strike f\\cf0\\i0\\strike0\\fs40 "
               "g\\cf1\\fs24 "
-              "h\\cf0");
+              "h\\cf0\\fs24");
+}
+
+TEST(WriteEditorRtf, ClosingResetLeavesNothingInTheConversion) {
+    const IconvCodePageConverter cp936;
+    for (const CharFormat& last : {Songti(24, kRed), Songti(60, std::nullopt), Songti(24, std::nullopt)}) {
+        const TextRun runs[] = {{"a", Songti(40, kBlue)}, {"b", last}};
+        EXPECT_TRUE(ConvertToUrtf(WriteEditorRtf(runs), "ab", cp936).ends_with(" b\\par}"));
+    }
 }
 
 TEST(WriteEditorRtf, EscapesBytesAndSyntax) {
