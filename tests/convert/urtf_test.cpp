@@ -217,5 +217,12 @@ TEST(ConvertBodyWithGroups, QuoteWordsTakeTheirGroupWithoutBeingReplaced) {
     EXPECT_EQ(ConvertBodyWithGroups("\\'c", std::vector<std::string_view>{"4F60"}), "\\u20320?");
 }
 
+TEST(IconvCodePageConverter, ReplacesWhatTheCodePageDoesNotDefine) {
+    EXPECT_EQ(Cp936().ToUtf16(Gbk("你A€")), u"你A€");
+    EXPECT_EQ(Cp936().ToUtf16("\xc4"), u"?");              // cut after a lead byte
+    EXPECT_EQ(Cp936().ToUtf16("a\xff\xc4\xe3"), u"a?你");  // an undefined byte
+    EXPECT_THROW(IconvCodePageConverter("NO-SUCH-CODE-PAGE"), std::runtime_error);
+}
+
 }  // namespace
 }  // namespace huecast
