@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "app/form1.h"
+#include "crash/win32/crash_reporter.h"
 #include "gui/application.h"
 
 namespace {
@@ -29,6 +30,7 @@ bool IsWindowsNtFamily() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
+    huecast::crash::InstallCrashReporter();
     if (HandOverToRunningCopy()) return 0;
     if (!IsWindowsNtFamily()) {
         MessageBoxA(nullptr, "该程序只能在WIN2000/XP下运行", "HuecastFor 2000/XP", MB_OK);
