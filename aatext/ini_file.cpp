@@ -16,11 +16,12 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
+// Names compare without regard to ASCII case; bytes of double-byte characters are left as they are.
+std::string Folded(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return folded;
 }
 
 }  // namespace
@@ -71,7 +72,7 @@ void IniFile::WriteBool(std::string_view section, std::string_view key, bool val
 }
 
 MemIniFile::MemIniFile(std::string_view text) {
-    std::size_t current = 0;  // index of the current section + 1; 0 before the first section
+    Section* current = nullptr;  // none before the first section line
     while (!text.empty()) {
         const std::size_t eol = text.find('\n');
         std::string_view line = Trim(text.substr(0, eol));
@@ -79,55 +80,42 @@ MemIniFile::MemIniFile(std::string_view text) {
         if (line.empty() || line.front() == ';' || line.front() == '#') continue;
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
-            if (close == std::string_view::npos) continue;
-            const std::string_view name = Trim(line.substr(1, close - 1));
-            const auto found = std::find_if(sections_.begin(), sections_.end(),
-                                            [&](const Section& s) { return EqualNoCase(s.name, name); });
-            if (found == sections_.end()) {
-                sections_.push_back({std::string(name), {}});
-                current = sections_.size();
-            } else {
-                current = static_cast<std::size_t>(found - sections_.begin()) + 1;
-            }
+            if (close != std::string_view::npos) current = &FindOrAdd(Trim(line.substr(1, close - 1)));
             continue;
         }
         const std::size_t eq = line.find('=');
-        if (current == 0 || eq == std::string_view::npos) continue;
-        const std::string_view key = Trim(line.substr(0, eq));
-        std::vector<Entry>& entries = sections_[current - 1].entries;
-        const bool known = std::any_of(entries.begin(), entries.end(),
-                                       [&](const Entry& e) { return EqualNoCase(e.key, key); });
-        if (!known) entries.push_back({std::string(key), std::string(Trim(line.substr(eq + 1)))});
+        if (!current || eq == std::string_view::npos) continue;
+        FindOrAddKey(*current, Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)));
     }
 }
 
 const MemIniFile::Section* MemIniFile::Find(std::string_view section) const {
-    const auto found = std::find_if(sections_.begin(), sections_.end(),
-                                    [&](const Section& s) { return EqualNoCase(s.name, section); });
-    return found == sections_.end() ? nullptr : &*found;
+    const auto found = sectionIndex_.find(Folded(section));
+    return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
+}
+
+MemIniFile::Section& MemIniFile::FindOrAdd(std::string_view section) {
+    const auto [found, added] = sectionIndex_.try_emplace(Folded(section), sections_.size());
+    if (added) sections_.push_back({std::string(section), {}, {}});
+    return sections_[found->second];
+}
+
+MemIniFile::Entry& MemIniFile::FindOrAddKey(Section& section, std::string_view key, std::string_view value) {
+    const auto [found, added] = section.keyIndex.try_emplace(Folded(key), section.entries.size());
+    if (added) section.entries.push_back({std::string(key), std::string(value)});
+    return section.entries[found->second];
 }
 
 std::optional<std::string> MemIniFile::ReadString(std::string_view section, std::string_view key) const {
     const Section* s = Find(section);
     if (!s) return std::nullopt;
-    for (const Entry& e : s->entries)
-        if (EqualNoCase(e.key, key)) return e.value;
-    return std::nullopt;
+    const auto found = s->keyIndex.find(Folded(key));
+    if (found == s->keyIndex.end()) return std::nullopt;
+    return s->entries[found->second].value;
 }
 
 void MemIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    Section* s = const_cast<Section*>(Find(section));
-    if (!s) {
-        sections_.push_back({std::string(section), {}});
-        s = &sections_.back();
-    }
-    for (Entry& e : s->entries) {
-        if (EqualNoCase(e.key, key)) {
-            e.value = value;
-            return;
-        }
-    }
-    s->entries.push_back({std::string(key), std::string(value)});
+    FindOrAddKey(FindOrAdd(section), key, value).value = value;
 }
 
 std::string MemIniFile::Text() const {

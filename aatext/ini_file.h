@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace huecast {
@@ -52,10 +53,16 @@ class MemIniFile final : public IniFile {
     struct Section {
         std::string name;
         std::vector<Entry> entries;
+        std::unordered_map<std::string, std::size_t> keyIndex;  // folded key -> entry
     };
     const Section* Find(std::string_view section) const;
+    Section& FindOrAdd(std::string_view section);
+    // Adds key = value unless the section has the key; returns the entry of the key.
+    Entry& FindOrAddKey(Section& section, std::string_view key, std::string_view value);
 
+    // Lookups go through folded-case indexes, so a file with many sections or keys loads in linear time.
     std::vector<Section> sections_;
+    std::unordered_map<std::string, std::size_t> sectionIndex_;
 };
 
 }  // namespace huecast
