@@ -22,9 +22,13 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: huecast-urtf RTF-FILE PLAIN-FILE\n";
+constexpr const char* kUsage =
+    "usage: huecast-urtf RTF-FILE PLAIN-FILE\n"
+    "Writes the message's text for the QQ messenger (\"{\\urtf...\") to standard output.\n"
+    "RTF-FILE is the message as Huecast's editor writes it, PLAIN-FILE the same text without formatting;\n"
+    "both are in the system code page (GBK).\n";
 
-// The whole file, or an empty result and a message on standard error.
+// Reads the whole file into `contents`; on failure says why on standard error and returns false.
 bool ReadFile(const char* path, std::string& contents) {
     std::FILE* file = std::fopen(path, "rb");
     if (!file) {
@@ -81,6 +85,10 @@ std::string WithoutLineBreaks(std::string_view rtf) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     if (argc != 3) {
         std::fputs(kUsage, stderr);
         return 2;
