@@ -115,7 +115,7 @@ std::optional<std::string> MemIniFile::ReadString(std::string_view section, std:
 }
 
 void MemIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    FindOrAddKey(FindOrAdd(section), key, value).value = value;
+    FindOrAddKey(FindOrAdd(section), key, value).value = std::string(value);
 }
 
 std::string MemIniFile::Text() const {

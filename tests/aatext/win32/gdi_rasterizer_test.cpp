@@ -6,6 +6,8 @@
 #include <string>
 
 #include "aatext/aa_painter.h"
+#include "aatext/aa_painter_ex.h"
+#include "aatext/win32/dib_canvas.h"
 #include "tests/aatext/bmp_file.h"
 #include "tests/aatext/sample_sheet.h"
 
@@ -156,6 +158,37 @@ TEST_F(GdiFixture, RotatedLineFitsItsBox) {
 
 TEST_F(GdiFixture, SystemColoursComeFromTheSystem) {
     EXPECT_EQ(rasterizer.SystemColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOWTEXT) & 0xFFFFFFu);
+}
+
+TEST(DibCanvas, PainterDrawsIntoTheSectionAndGdiCopiesIt) {
+    DibCanvas surface(200, 40);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 200; ++x)
+            surface.Pixels().SetPixelColor(x, y, 0xFFFFFF);
+    surface.Canvas().font.height = -20;
+    surface.Canvas().font.color = 0x0000FF;
+    TAAPainterEx painter(&surface.Canvas());
+    painter.SetQuality(TAAQuality::aqHigh);
+    painter.TextOut(2, 2, kLine);
+
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP copy = CreateCompatibleBitmap(screen, 200, 40);
+    HGDIOBJ old = SelectObject(dc, copy);
+    surface.Draw(dc, 0, 0);
+    int red = 0, mismatched = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 200; ++x) {
+            const COLORREF c = GetPixel(dc, x, y);
+            red += c == RGB(255, 0, 0);
+            mismatched += c != (surface.Pixels().PixelColor(x, y) & 0xFFFFFF);
+        }
+    SelectObject(dc, old);
+    DeleteObject(copy);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    EXPECT_GT(red, 50) << "fully inked pixels take the font colour exactly at aqHigh";
+    EXPECT_EQ(mismatched, 0);
 }
 
 TEST(GdiSampleSheet, DrawsEveryEffect) {
