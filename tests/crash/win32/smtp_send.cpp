@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
         body = huecast::crash::BuildMailBody(messageText, *log);
     }
     const bool sent = huecast::crash::SendBySmtp(server, attach ? logPath : "", body, "Huecast error report",
-                                                  "first@example.org; second@example.org;");
+                                                 "first@example.org; second@example.org;");
     if (!sent) std::printf("%s\n", huecast::crash::LastCrashWarning().message.c_str());
     return sent ? 0 : 1;
 }

@@ -1,0 +1,28 @@
+// Stands in for the system's mail program: writes the command line it was started with, and the arguments
+// as the system splits them, to mailto-command.txt beside itself.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <cstdio>
+#include <string>
+
+int main() {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string out = path;
+    out = out.substr(0, out.find_last_of('\\') + 1) + "mailto-command.txt";
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    FILE* file = std::fopen(out.c_str(), "wb");
+    if (!file) return 1;
+    std::fprintf(file, "%d\n", count);
+    for (int i = 1; i < count; ++i) {
+        char text[40000];
+        const int n = WideCharToMultiByte(CP_UTF8, 0, arguments[i], -1, text, sizeof text, nullptr, nullptr);
+        std::fprintf(file, "%s\n", n > 0 ? text : "");
+    }
+    std::fclose(file);
+    LocalFree(arguments);
+    return 0;
+}
