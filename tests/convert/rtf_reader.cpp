@@ -15,8 +15,9 @@ struct Token {
     std::string word = {};
     std::optional<long> parameter = {};
     char byte = 0;
+    bool escaped = false;  // written as \'xx or as a control symbol, so never RTF syntax
 
-    static Token Byte(char byte) { return {kByte, {}, {}, byte}; }
+    static Token Byte(char byte, bool escaped = false) { return {kByte, {}, {}, byte, escaped}; }
 };
 
 class Tokenizer {
@@ -35,7 +36,7 @@ class Tokenizer {
             return std::nullopt;
         }
         const char next = rtf_[at_++];
-        if (next == '\\' || next == '{' || next == '}') return Token::Byte(next);
+        if (next == '\\' || next == '{' || next == '}') return Token::Byte(next, true);
         if (next == '\'') {
             const std::string digits(rtf_.substr(at_, 2));
             at_ += 2;
@@ -43,7 +44,7 @@ class Tokenizer {
                                       return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
                                   });
             EXPECT_TRUE(lowerHex) << "bad escape " << digits;
-            return Token::Byte(lowerHex ? static_cast<char>(std::stoi(digits, nullptr, 16)) : '?');
+            return Token::Byte(lowerHex ? static_cast<char>(std::stoi(digits, nullptr, 16)) : '?', true);
         }
         EXPECT_TRUE(std::isalpha(static_cast<unsigned char>(next))) << "unknown control symbol " << next;
         Token token{Token::kWord, std::string(1, next)};
@@ -103,7 +104,8 @@ std::vector<TextRun> ReadRtfRuns(std::string_view rtf) {
                 if (word == "fonttbl") place = kFontTable;
                 if (word == "colortbl") place = kColourTable;
                 if (word == "pard") {
-                    place = kBody, inBody = true;
+                    place = kBody;
+                    inBody = true;
                     format = fonts.empty() ? CharFormat{} : fonts[0];
                 }
                 break;
@@ -111,16 +113,19 @@ std::vector<TextRun> ReadRtfRuns(std::string_view rtf) {
                 if (word == "f") {
                     EXPECT_EQ(parameter, long(fonts.size())) << "fonts out of order";
                     fonts.emplace_back();
+                } else if (fonts.empty()) {
+                    ADD_FAILURE() << "font table entry without \\f";
                 } else if (word == "fcharset") {
                     fonts.back().charset = int(parameter);
-                } else if (token->kind == Token::kByte && token->byte != ';' && !fonts.empty()) {
+                } else if (token->kind == Token::kByte && (token->byte != ';' || token->escaped)) {
                     fonts.back().fontName += token->byte;
                 }
                 break;
             case kColourTable:
-                if (word == "red") red = std::uint32_t(parameter), component = true;
-                if (word == "green") green = std::uint32_t(parameter), component = true;
-                if (word == "blue") blue = std::uint32_t(parameter), component = true;
+                if (word == "red" || word == "green" || word == "blue") {
+                    (word == "red" ? red : word == "green" ? green : blue) = std::uint32_t(parameter);
+                    component = true;
+                }
                 if (token->kind == Token::kByte && token->byte == ';') {
                     colours.push_back(component ? std::optional(red | green << 8 | blue << 16)
                                                 : std::nullopt);
