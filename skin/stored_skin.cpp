@@ -161,11 +161,12 @@ void TStoredSkin::SetPictures(std::span<const std::uint8_t> stream) {
 }
 
 std::vector<std::uint8_t> TCompressedStoredSkin::Compress(const SkinContent& content) {
-    std::vector<std::uint8_t> raw;
-    PutU32(raw, content.version);
     const std::vector<std::uint8_t> stream = WritePicturesStream(content.pictures);
-    raw.insert(raw.end(), stream.begin(), stream.end());
     const std::string text = JoinLines(content.iniLines);
+    std::vector<std::uint8_t> raw;
+    raw.reserve(4 + stream.size() + text.size());
+    PutU32(raw, content.version);
+    raw.insert(raw.end(), stream.begin(), stream.end());
     raw.insert(raw.end(), text.begin(), text.end());
 
     uLongf size = compressBound(static_cast<uLong>(raw.size()));
