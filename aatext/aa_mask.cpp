@@ -208,7 +208,7 @@ void TAAMask::DrawMaskEx(std::string_view text, Size size, Point origin) {
     if (width_ == 0 || height_ == 0) return;
 
     const std::unique_ptr<GlyphSurface> surface =
-        canvas->rasterizer->DrawText(font, workWidth, workHeight, start, text);
+        canvas->rasterizer->RenderText(font, workWidth, workHeight, start, text);
     const Bitmap& work = surface->Pixels();
     if (work.Width() < workWidth || work.Height() < workHeight || work.BitsPerPixel() != 8)
         throw std::logic_error("glyph rasterizer returned a work bitmap of the wrong shape");

@@ -60,8 +60,8 @@ class GlyphRasterizer {
 
     // Draws `text` in white on a new all-black width × height 8-bit grey bitmap, with `start` as the
     // reference point of the text output (the top-left of the first cell, along the escapement).
-    virtual std::unique_ptr<GlyphSurface> DrawText(const FontSpec& font, int width, int height, Point start,
-                                                   std::string_view text) = 0;
+    virtual std::unique_ptr<GlyphSurface> RenderText(const FontSpec& font, int width, int height, Point start,
+                                                     std::string_view text) = 0;
 
     // RGB (0x00BBGGRR) of system colour `index` (COLOR_WINDOWTEXT = 8 and so on). The default answers
     // with the classic Windows scheme; the Win32 layer asks the system.

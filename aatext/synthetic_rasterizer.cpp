@@ -78,9 +78,8 @@ Size SyntheticRasterizer::TextExtent(const FontSpec& font, std::string_view text
     return {cx, CellHeight(font)};
 }
 
-std::unique_ptr<GlyphSurface> SyntheticRasterizer::DrawText(const FontSpec& font, int width, int height,
-                                                            Point start, std::string_view text) {
-    ++drawCount;
+std::unique_ptr<GlyphSurface> SyntheticRasterizer::RenderText(const FontSpec& font, int width, int height,
+                                                              Point start, std::string_view text) {
     auto surface = std::make_unique<OwnedGlyphSurface>(Bitmap(width, height, 8, Bitmap::Order::BottomUp));
     Bitmap& work = surface->MutablePixels();
     work.Palette().resize(256);

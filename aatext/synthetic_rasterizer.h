@@ -13,11 +13,8 @@ namespace huecast {
 class SyntheticRasterizer : public GlyphRasterizer {
   public:
     Size TextExtent(const FontSpec& font, std::string_view text) override;
-    std::unique_ptr<GlyphSurface> DrawText(const FontSpec& font, int width, int height, Point start,
-                                           std::string_view text) override;
-
-    // How often DrawText ran (tests check that a step was skipped).
-    int drawCount = 0;
+    std::unique_ptr<GlyphSurface> RenderText(const FontSpec& font, int width, int height, Point start,
+                                             std::string_view text) override;
 };
 
 }  // namespace huecast

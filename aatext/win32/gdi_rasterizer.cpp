@@ -161,8 +161,8 @@ Size GdiRasterizer::TextExtent(const FontSpec& font, std::string_view text) {
     return {size.cx, size.cy};
 }
 
-std::unique_ptr<GlyphSurface> GdiRasterizer::DrawText(const FontSpec& font, int width, int height,
-                                                      Point start, std::string_view text) {
+std::unique_ptr<GlyphSurface> GdiRasterizer::RenderText(const FontSpec& font, int width, int height,
+                                                        Point start, std::string_view text) {
     struct {
         BITMAPINFOHEADER header;
         RGBQUAD colors[256];

@@ -13,8 +13,8 @@ namespace huecast {
 class GdiRasterizer final : public GlyphRasterizer {
   public:
     Size TextExtent(const FontSpec& font, std::string_view text) override;
-    std::unique_ptr<GlyphSurface> DrawText(const FontSpec& font, int width, int height, Point start,
-                                           std::string_view text) override;
+    std::unique_ptr<GlyphSurface> RenderText(const FontSpec& font, int width, int height, Point start,
+                                             std::string_view text) override;
     std::uint32_t SystemColor(int index) const override;
 };
 

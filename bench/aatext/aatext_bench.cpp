@@ -29,14 +29,14 @@ class PrebakedRasterizer : public GlyphRasterizer {
     Size TextExtent(const FontSpec& font, std::string_view text) override {
         return synthetic_.TextExtent(font, text);
     }
-    std::unique_ptr<GlyphSurface> DrawText(const FontSpec& font, int width, int height, Point start,
-                                           std::string_view text) override {
+    std::unique_ptr<GlyphSurface> RenderText(const FontSpec& font, int width, int height, Point start,
+                                             std::string_view text) override {
         const std::string key = std::to_string(font.height) + "/" + std::to_string(font.escapement) + "/" +
                                 std::to_string(width) + "x" + std::to_string(height) + "@" +
                                 std::to_string(start.x) + "," + std::to_string(start.y) + ":" +
                                 std::string(text);
         auto& cached = cache_[key];
-        if (!cached) cached = synthetic_.DrawText(font, width, height, start, text);
+        if (!cached) cached = synthetic_.RenderText(font, width, height, start, text);
         const Bitmap& pixels = cached->Pixels();
         return std::make_unique<ViewSurface>(Bitmap::View(const_cast<std::uint8_t*>(pixels.Bytes().data()),
                                                           pixels.Width(), pixels.Height(), 8,

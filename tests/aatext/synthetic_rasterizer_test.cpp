@@ -12,7 +12,7 @@ TEST(SyntheticRasterizer, DoubleByteCellsAreSquare) {
     EXPECT_EQ(rasterizer.TextExtent(font, "ab"), (Size{16, 16}));
     EXPECT_EQ(rasterizer.TextExtent(font, "\xD6\xD0\xCE\xC4"), (Size{32, 16}));
     EXPECT_EQ(rasterizer.TextExtent(font, "\xD6"), (Size{8, 16})) << "a lone lead byte is one cell";
-    const auto surface = rasterizer.DrawText(font, 40, 20, {0, 0}, "\xD6\xD0");
+    const auto surface = rasterizer.RenderText(font, 40, 20, {0, 0}, "\xD6\xD0");
     int inked = 0;
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 40; ++x)

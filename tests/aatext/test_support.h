@@ -31,8 +31,8 @@ class PatternRasterizer : public GlyphRasterizer {
         const int scale = std::abs(font.height) / 10;  // tests use height -10 × Scale
         return {static_cast<int>(text.size()) * cellWidth * scale, cellHeight * scale};
     }
-    std::unique_ptr<GlyphSurface> DrawText(const FontSpec& font, int width, int height, Point start,
-                                           std::string_view) override {
+    std::unique_ptr<GlyphSurface> RenderText(const FontSpec& font, int width, int height, Point start,
+                                             std::string_view) override {
         if (throwOnDraw) throw std::runtime_error("rasterizer failed");
         drawnFonts.push_back(font);
         drawnStarts.push_back(start);
