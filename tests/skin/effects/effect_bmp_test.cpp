@@ -287,6 +287,32 @@ TEST(EffectBmpEffects, SplitBlurReadsBlurredRowsAboveAndOwnPixelsPastEdges) {
     EXPECT_TRUE(SamePixels(same, original));
 }
 
+TEST(EffectBmpEffects, SplitBlurMatchesThePerPixelRuleAtEveryDistance) {
+    for (auto [w, h] : {std::pair{1, 1}, {2, 5}, {9, 4}, {37, 11}}) {
+        const TEffectBmp original =
+            Filled(w, h, [](int x, int y, int i) { return (x * 53 + y * 29 + i * 71) % 256; });
+        for (int n : {1, 2, 3, 5, 40}) {
+            TEffectBmp want = original;
+            std::vector<std::uint8_t> row(3 * w);
+            for (int y = 0; y < h; ++y) {
+                const int up = y - n < 0 ? y : y - n, down = y + n > h - 1 ? y : y + n;
+                for (int x = 0; x < w; ++x) {
+                    const int l = x - n < 0 ? x : x - n, r = x + n > w - 1 ? x : x + n;
+                    for (int i = 0; i < 3; ++i)
+                        row[3 * x + i] = static_cast<std::uint8_t>(
+                            (want.ScanLine(up)[3 * l + i] + want.ScanLine(down)[3 * l + i] +
+                             want.ScanLine(up)[3 * r + i] + want.ScanLine(down)[3 * r + i]) /
+                            4);
+                }
+                want.WriteRow(y, row);
+            }
+            TEffectBmp got = original;
+            got.SplitBlur(n);
+            EXPECT_TRUE(SamePixels(got, want)) << w << "x" << h << " distance " << n;
+        }
+    }
+}
+
 TEST(EffectBmpEffects, InactiveEffectsUseTheirFixedAmounts) {
     TEffectBmp a = Solid(2, 2, 0, 0, 0), b = Solid(2, 2, 0, 0, 0);
     a.ApplyInactiveEffect(TEffectBmp::InactiveEffect::Brightness);
