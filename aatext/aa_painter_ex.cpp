@@ -56,6 +56,18 @@ std::uint8_t ClampByte(int v) {
     return static_cast<std::uint8_t>(std::clamp(v, 0, 255));
 }
 
+// Every pixel of a 24-bit bitmap := `rgb`: the first row pixel by pixel, the others copied from it.
+void FillBitmap(Bitmap& bmp, std::uint32_t rgb) {
+    if (bmp.Empty()) return;
+    const std::uint8_t bgr[3] = {static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
+                                 static_cast<std::uint8_t>(rgb)};
+    std::uint8_t* first = bmp.Row(0);
+    for (int x = 0; x < bmp.Width(); ++x)
+        std::memcpy(first + 3 * x, bgr, 3);
+    for (int y = 1; y < bmp.Height(); ++y)
+        std::memcpy(bmp.Row(y), first, 3 * static_cast<std::size_t>(bmp.Width()));
+}
+
 void ResizeForeBmp(Bitmap& fore, const TAAMask& mask) {
     if (fore.Width() != mask.Width() || fore.Height() != mask.Height() || fore.BitsPerPixel() != 24)
         fore = Bitmap(mask.Width(), mask.Height(), 24);
@@ -179,9 +191,7 @@ void TAAPainterEx::TextureFill() {
     const int h = fore.Height();
     const GlyphRasterizer* system = Canvas() ? Canvas()->rasterizer : nullptr;
     const std::uint32_t fontColor = ColorToRgb(Canvas() ? Canvas()->font.color : 0, system);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            fore.SetPixelColor(x, y, fontColor);
+    FillBitmap(fore, fontColor);
 
     const TPicture& picture = effect_.Texture().Picture();
     if (picture.Empty()) return;
@@ -199,9 +209,7 @@ void TAAPainterEx::TextureFill() {
                 Bitmap opaque(gw, gh, 24);
                 const std::uint32_t windowText =
                     system ? system->SystemColor(kColorWindowText) : ClassicSystemColor(kColorWindowText);
-                for (int y = 0; y < gh; ++y)
-                    for (int x = 0; x < gw; ++x)
-                        opaque.SetPixelColor(x, y, windowText);
+                FillBitmap(opaque, windowText);
                 picture.Draw(opaque, 0, 0);
                 TPicture flat;
                 flat.SetBitmap(std::move(opaque));
