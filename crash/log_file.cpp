@@ -119,40 +119,36 @@ bool RecordsEqual(std::string_view a, std::string_view b) {
 }
 
 bool ApplyReportToLog(TLogFile& log, std::string_view report, const TCrashModuleOptions& options) {
-    bool changed = false;
+    // Without the save-log switch the log file is left as it is.
+    if (!options.saveLog) return false;
+    const bool duplicate = (options.logPolicy & kLogSkipDuplicates) && log.Find(report) >= 0;
     auto add = [&] {
-        if ((options.logPolicy & kLogSkipDuplicates) && log.Find(report) >= 0) return;
-        if (!options.saveLog) return;
+        if (duplicate) return false;
         log.Add(report);
-        changed = true;
+        return true;
     };
 
-    if (options.logPolicy & kLogAlwaysAppend) {
-        add();
-        return changed;
-    }
+    if (options.logPolicy & kLogAlwaysAppend) return add();
     if ((options.logPolicy & kLogEmptyOnNewVersion) && log.Count() > 0 &&
         log.LastVersion() != RecordLineValue(report, 4)) {
         log.Clear();
-        changed = true;
+        log.Add(report);
+        return true;
     }
-    // The maximum holds after a version change too; otherwise a log that is emptied only by new
-    // versions would grow without end.
     if (options.maximumRecords <= 0) {
-        if (log.Count() > 0) changed = true;
+        const bool changed = log.Count() > 0;
         log.Clear();
         return changed;
     }
-    const std::size_t keep = static_cast<std::size_t>(options.maximumRecords) - 1;
+    // Room for the new report; a duplicate that will not be added pushes nothing out.
+    const bool adding = !duplicate;
+    const std::size_t keep = static_cast<std::size_t>(options.maximumRecords) - (adding ? 1 : 0);
+    bool changed = false;
     if (log.Count() > keep) {
-        // A duplicate that will not be added must not push older records out.
-        if (!((options.logPolicy & kLogSkipDuplicates) && log.Find(report) >= 0)) {
-            log.DropOldest(log.Count() - keep);
-            changed = true;
-        }
+        log.DropOldest(log.Count() - keep);
+        changed = true;
     }
-    add();
-    return changed;
+    return add() || changed;
 }
 
 }  // namespace huecast::crash
