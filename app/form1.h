@@ -23,6 +23,7 @@
 #include "gui/list_box.h"
 #include "gui/rich_edit.h"
 #include "gui/static_text.h"
+#include "gui/timer.h"
 #include "gui/track_bar.h"
 #include "gui/window.h"
 
@@ -73,6 +74,10 @@ private:
 
     // form1_send.cpp
     void WireSend();
+    void Timer1Timer();
+    void SkinButton5Click();
+    std::unique_ptr<gui::Timer> Timer1;
+    bool sending_ = false;  // a Send is waiting for the messenger
 
     // form1_banner.cpp
     void CreateBanner();
