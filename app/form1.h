@@ -29,6 +29,8 @@
 
 namespace huecast {
 
+class TAAScrollTextWindow;  // aatext/win32/scroll_text_window.h
+
 class TForm1 : public gui::Window {
 public:
     static constexpr const char* kClassName = "HUEC2";
@@ -81,6 +83,12 @@ private:
 
     // form1_banner.cpp
     void CreateBanner();
+    // The credits banner, docked to the bottom. Its header stays out of this one: the form's files are
+    // compiled for the GBK execution character set, which some standard headers it includes do not fit.
+    struct BannerDeleter {
+        void operator()(TAAScrollTextWindow* banner) const;
+    };
+    std::unique_ptr<TAAScrollTextWindow, BannerDeleter> AAScrollText1;
 
     gui::FontHandle formFont_;
     gui::FontHandle lengthFont_;

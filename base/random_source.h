@@ -2,7 +2,6 @@
 // fix the sequence and the program can share one generator seeded from the clock.
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 
 namespace huecast {
@@ -24,9 +23,8 @@ class UniformRandom final : public RandomSource {
         state_ = seed * 0x9E3779B97F4A7C15ull + 0x2545F4914F6CDD1Dull;
         if (state_ == 0) state_ = 1;  // xorshift never leaves zero
     }
-    void SeedFromClock() {
-        Seed(static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
-    }
+    // Out of line: <chrono> does not compile for the GBK execution character set of the Win32 front end.
+    void SeedFromClock();
 
     int Random(int n) override {
         if (n <= 0) return 0;
