@@ -18,11 +18,26 @@ std::string_view Trim(std::string_view text) {
 
 }  // namespace
 
-std::string AsciiLower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return lower;
+namespace {
+
+char Fold(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+}  // namespace
+
+std::size_t CaseInsensitiveHash::operator()(std::string_view text) const noexcept {
+    std::size_t hash = 14695981039346656037ull;  // FNV-1a over the folded bytes
+    for (const char c : text)
+        hash = (hash ^ static_cast<unsigned char>(Fold(c))) * 1099511628211ull;
+    return hash;
+}
+
+bool CaseInsensitiveEqual::operator()(std::string_view a, std::string_view b) const noexcept {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Fold(a[i]) != Fold(b[i])) return false;
+    return true;
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {
@@ -69,7 +84,7 @@ IniFile::IniFile(const std::vector<std::string>& lines) {
         const std::string_view key = Trim(line.substr(0, equals));
         if (key.empty()) continue;
         // try_emplace keeps the first value of a repeated key.
-        const auto [it, added] = current->index.try_emplace(AsciiLower(key), current->entries.size());
+        const auto [it, added] = current->index.try_emplace(std::string(key), current->entries.size());
         if (added) current->entries.emplace_back(std::string(key), std::string(line.substr(equals + 1)));
     }
 }
@@ -79,17 +94,17 @@ IniFile IniFile::FromText(std::string_view text) {
 }
 
 IniFile::Section* IniFile::FindSection(std::string_view section) {
-    const auto it = sectionIndex_.find(AsciiLower(section));
+    const auto it = sectionIndex_.find(section);
     return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 const IniFile::Section* IniFile::FindSection(std::string_view section) const {
-    const auto it = sectionIndex_.find(AsciiLower(section));
+    const auto it = sectionIndex_.find(section);
     return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 IniFile::Section& IniFile::AddSection(std::string_view section) {
-    sectionIndex_.emplace(AsciiLower(section), sections_.size());
+    sectionIndex_.emplace(std::string(section), sections_.size());
     Section& added = sections_.emplace_back();
     added.name = section;
     return added;
@@ -106,7 +121,7 @@ bool IniFile::HasKey(std::string_view section, std::string_view key) const {
 const std::string* IniFile::Find(std::string_view section, std::string_view key) const {
     const Section* s = FindSection(section);
     if (!s) return nullptr;
-    const auto it = s->index.find(AsciiLower(key));
+    const auto it = s->index.find(key);
     return it == s->index.end() ? nullptr : &s->entries[it->second].second;
 }
 
@@ -124,7 +139,7 @@ std::size_t IniFile::KeyCount(std::string_view section) const {
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     Section* s = FindSection(section);
     if (!s) s = &AddSection(section);
-    const auto [it, added] = s->index.try_emplace(AsciiLower(key), s->entries.size());
+    const auto [it, added] = s->index.try_emplace(std::string(key), s->entries.size());
     if (added)
         s->entries.emplace_back(std::string(key), std::string(value));
     else
@@ -132,7 +147,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
 }
 
 void IniFile::EraseSection(std::string_view section) {
-    const auto it = sectionIndex_.find(AsciiLower(section));
+    const auto it = sectionIndex_.find(section);
     if (it == sectionIndex_.end()) return;
     const std::size_t erased = it->second;
     sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(erased));

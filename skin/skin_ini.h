@@ -22,6 +22,17 @@ class SkinError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Hashes and compares names without regard to ASCII case, so look-ups by string_view need no lower-cased
+// copy.
+struct CaseInsensitiveHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const noexcept;
+};
+struct CaseInsensitiveEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const noexcept;
+};
+
 class IniFile {
   public:
     IniFile() = default;
@@ -47,20 +58,19 @@ class IniFile {
     std::vector<std::string> Lines() const;
 
   private:
+    using NameIndex = std::unordered_map<std::string, std::size_t, CaseInsensitiveHash, CaseInsensitiveEqual>;
     struct Section {
         std::string name;
         std::vector<std::pair<std::string, std::string>> entries;  // key as written, value
-        std::unordered_map<std::string, std::size_t> index;        // lower-case key -> entry
+        NameIndex index;                                           // key -> entry
     };
     Section* FindSection(std::string_view section);
     const Section* FindSection(std::string_view section) const;
     Section& AddSection(std::string_view section);
 
     std::vector<Section> sections_;
-    std::unordered_map<std::string, std::size_t> sectionIndex_;  // lower-case name -> section
+    NameIndex sectionIndex_;  // name -> section
 };
-
-std::string AsciiLower(std::string_view text);
 
 // Splits text into lines at CR LF, LF or CR; a final line break does not open an empty line.
 std::vector<std::string> SplitLines(std::string_view text);

@@ -1,0 +1,98 @@
+// Loading the built-in skin, measured against reading the same bytes (a memcpy of the skin text and the
+// Pictures stream), side by side in one run.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <map>
+
+#include "skin/skin_data.h"
+
+namespace {
+
+using namespace huecast::skin;
+
+const std::filesystem::path kOrange = std::filesystem::path(HUECAST_SOURCE_DIR) / "app/resources/orange";
+
+// The skin folder held in memory, as the program's resources hold it.
+struct Files {
+    std::map<std::string, std::vector<std::uint8_t>> bytes;
+    std::size_t total = 0;
+    Files() {
+        for (const char* name :
+             {"skin.ini", "main.bmp", "pw.bmp", "menuitems.bmp", "active.bmp", "controls.bmp", "hw.bmp"}) {
+            bytes[name] = ReadWholeFile(kOrange / name);
+            total += bytes[name].size();
+        }
+    }
+    SkinFileSource Source() const {
+        return [this](const std::string& name) -> std::optional<std::vector<std::uint8_t>> {
+            const auto it = bytes.find(name);
+            if (it == bytes.end()) return std::nullopt;
+            return it->second;
+        };
+    }
+};
+
+const Files& OrangeFiles() {
+    static const Files files;
+    return files;
+}
+
+void BM_ReadSameBytes(benchmark::State& state) {
+    const Files& files = OrangeFiles();
+    std::vector<std::uint8_t> target(files.total);
+    for (auto _ : state) {
+        std::uint8_t* out = target.data();
+        for (const auto& [name, bytes] : files.bytes) {
+            std::memcpy(out, bytes.data(), bytes.size());
+            out += bytes.size();
+        }
+        benchmark::DoNotOptimize(target.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * files.total));
+}
+BENCHMARK(BM_ReadSameBytes);
+
+// What the main window does at creation: the stored skin from its files, then the skin data from it.
+void BM_LoadBuiltInSkin(benchmark::State& state) {
+    const Files& files = OrangeFiles();
+    for (auto _ : state) {
+        TStoredSkin stored;
+        stored.LoadFromSource("skin.ini", files.Source());
+        TSkinData data;
+        data.SetStoredSkin(&stored);
+        benchmark::DoNotOptimize(data.Controls().size());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * files.total));
+}
+BENCHMARK(BM_LoadBuiltInSkin);
+
+// The skin data alone, from a stored skin already in memory (a reload on a skin change).
+void BM_LoadSkinDataFromStoredSkin(benchmark::State& state) {
+    TStoredSkin stored;
+    stored.LoadFromSource("skin.ini", OrangeFiles().Source());
+    for (auto _ : state) {
+        TSkinData data;
+        data.SetStoredSkin(&stored);
+        benchmark::DoNotOptimize(data.Controls().size());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * OrangeFiles().total));
+}
+BENCHMARK(BM_LoadSkinDataFromStoredSkin);
+
+void BM_LoadCompressedSkin(benchmark::State& state) {
+    TCompressedStoredSkin compressed;
+    compressed.LoadFromSource("skin.ini", OrangeFiles().Source());
+    for (auto _ : state) {
+        TSkinData data;
+        data.SetCompressedStoredSkin(&compressed);
+        benchmark::DoNotOptimize(data.Controls().size());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * OrangeFiles().total));
+}
+BENCHMARK(BM_LoadCompressedSkin);
+
+}  // namespace
+
+BENCHMARK_MAIN();
