@@ -19,6 +19,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <memory_resource>
 #include <new>
 
@@ -47,6 +48,10 @@ struct Reporter {
     TCrashModuleOptions options;
     ProgramInfo program;
     std::string logPath;
+    // The log's name and its temporary twin in the wide form the file calls take without converting
+    // through the process heap.
+    wchar_t logPathW[MAX_PATH] = {};
+    wchar_t temporaryPathW[MAX_PATH + 4] = {};
     FrameResolver resolver;
     DWORD mainThreadId = 0;
 
@@ -137,7 +142,7 @@ void SaveReport(Reporter& r, std::string_view report) {
         ReportWarning(TCrashLogErrorCode::eeLogError, message);
     };
     TLogFile log(r.arena);
-    HANDLE file = CreateFileA(r.logPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    HANDLE file = CreateFileW(r.logPathW, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
         LARGE_INTEGER size{};
@@ -155,18 +160,17 @@ void SaveReport(Reporter& r, std::string_view report) {
 
     // Written beside the log and then put in its place, so a failure halfway loses no old record.
     const std::pmr::string text = log.Text();
-    const std::string temporary = r.logPath + ".tmp";
-    file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+    file = CreateFileW(r.temporaryPathW, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                        nullptr);
     if (file == INVALID_HANDLE_VALUE) return fail("Cannot write the log file");
     DWORD written = 0;
     const bool ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
                     written == text.size() && FlushFileBuffers(file);
     CloseHandle(file);
-    if (!ok || !MoveFileExA(temporary.c_str(), r.logPath.c_str(),
-                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!ok ||
+        !MoveFileExW(r.temporaryPathW, r.logPathW, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         fail("Cannot write the log file");
-        DeleteFileA(temporary.c_str());
+        DeleteFileW(r.temporaryPathW);
     }
 }
 
@@ -233,6 +237,9 @@ void InternalExceptNotify(Reporter& r) {
     d.stack = stack;
 
     const std::pmr::string report = BuildReport(d, r.options, r.arena);
+    // Stored before it is shown: the dialog needs more of the system than anything else here, and a
+    // report must not be lost to a dialog that fails or a user who ends the process meanwhile.
+    SaveReport(r, report);
 
     DialogChoice choice = DialogChoice::Close;
     switch (r.options.display) {
@@ -248,7 +255,6 @@ void InternalExceptNotify(Reporter& r) {
             break;
     }
 
-    SaveReport(r, report);
     if (r.options.sendMode == 2) SendReport(r.options, r.logPath);
     if (choice == DialogChoice::Terminate) {
         if (r.options.sendMode == 1) SendReport(r.options, r.logPath);
@@ -268,7 +274,9 @@ DWORD WINAPI HelperThread(void* parameter) {
         } catch (...) {
             ReportInternalError("InternalExceptNotify", "General 'InternalExceptNotify' error.");
         }
-        if (r.endProcess) EndProcess();
+        // The main thread cannot go on after a fatal failure, and on an exhausted stack it may not even
+        // manage to end the process itself.
+        if (r.endProcess || (r.failure.fatal && r.failure.threadId == r.mainThreadId)) EndProcess();
         SetEvent(r.doneEvent);
     }
 }
@@ -495,6 +503,8 @@ void InstallCrashReporter(const TCrashModuleOptions& options) {
     r->mainThreadId = GetCurrentThreadId();
     ReadProgramInfo(r->program);
     r->logPath = LogPathFor(r->program.exePath, options.outputPath);
+    MultiByteToWideChar(CP_ACP, 0, r->logPath.c_str(), -1, r->logPathW, MAX_PATH);
+    std::swprintf(r->temporaryPathW, MAX_PATH + 4, L"%ls.tmp", r->logPathW);
     r->resolver.Load(r->program.exePath);
     r->arenaMemory = VirtualAlloc(nullptr, kArenaSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     r->arena = new std::pmr::monotonic_buffer_resource(r->arenaMemory, r->arenaMemory ? kArenaSize : 0);

@@ -123,13 +123,18 @@ void FrameResolver::Load(const char* exePath) {
 
 std::string_view FrameResolver::ModuleOf(std::uint64_t address, std::pmr::memory_resource* memory) {
     HMODULE module = nullptr;
-    if (!GetModuleHandleExA(
+    if (!GetModuleHandleExW(
             GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-            reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(address)), &module))
+            reinterpret_cast<LPCWSTR>(static_cast<std::uintptr_t>(address)), &module))
         return {};
-    char* name = static_cast<char*>(memory->allocate(MAX_PATH, 1));
-    const DWORD n = GetModuleFileNameA(module, name, MAX_PATH);
-    return std::string_view(name, n < MAX_PATH ? n : 0);
+    // The wide call: the ANSI one converts through the process heap, which may be what failed.
+    wchar_t wide[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(module, wide, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    char* name = static_cast<char*>(memory->allocate(2 * MAX_PATH, 1));
+    const int n =
+        WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(length), name, 2 * MAX_PATH, nullptr, nullptr);
+    return std::string_view(name, n > 0 ? static_cast<std::size_t>(n) : 0);
 }
 
 void FrameResolver::Resolve(std::span<const std::uint64_t> frames, bool firstIsFaultAddress,

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <set>
 #include <string>
 
 #include "crash/log_file.h"
@@ -26,19 +27,37 @@ struct ChildResult {
     TLogFile log;
 };
 
-ChildResult RunChild(const std::string& mode, const std::string& thread) {
-    const std::string logPath = Directory() + "capture-" + mode + "-" + thread + ".elf";
+std::string LogPathFor(const std::string& mode, const std::string& thread) {
+    return Directory() + "capture-" + mode + "-" + thread + ".elf";
+}
+
+// Runs the child; with a dialog button, the child shows its dialog and the button is pressed.
+ChildResult RunChild(const std::string& mode, const std::string& thread, int button = 0,
+                     const char* directory = nullptr) {
+    const std::string logPath = LogPathFor(mode, thread);
     DeleteFileA(logPath.c_str());
     std::string command =
         "\"" + Directory() + "crash_child.exe\" " + mode + " " + thread + " \"" + logPath + "\"";
+    if (button) command += " dialog";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     ChildResult result;
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, directory, &startup,
                         &process)) {
         ADD_FAILURE() << "cannot start " << command;
         return result;
+    }
+    if (button) {
+        HWND dialog = nullptr;
+        for (int i = 0; i < 400 && !(dialog && IsWindowVisible(dialog)); ++i) {
+            Sleep(50);
+            dialog = FindWindowA(nullptr, "Error.");
+        }
+        EXPECT_TRUE(dialog && IsWindowVisible(dialog)) << "no dialog";
+        // The log is written before the dialog shows.
+        EXPECT_NE(GetFileAttributesA(logPath.c_str()), INVALID_FILE_ATTRIBUTES);
+        if (dialog) PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
     }
     if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) {
         TerminateProcess(process.hProcess, 99);
@@ -157,6 +176,60 @@ TEST(Capture, AnEventHandlerExceptionIsReportedAndTheLoopGoesOn) {
     EXPECT_EQ(rows[0][4], "ThrowInHandler") << record;
     // The window that was active when it happened.
     EXPECT_NE(record.find("  Form Class   : CrashChildWindow"), std::string_view::npos) << record;
+}
+
+TEST(Capture, TwoThreadsFailingAtOnceGiveTwoReports) {
+    const ChildResult result = RunChild("two-workers", "worker");
+    EXPECT_EQ(result.exitCode, 7u);
+    ASSERT_EQ(result.log.Count(), 2u);
+    const std::set<std::string> types = {std::string(RecordLineValue(result.log.Record(0), 10)),
+                                         std::string(RecordLineValue(result.log.Record(1), 10))};
+    EXPECT_EQ(types, (std::set<std::string>{"EAccessViolation", "EDivByZero"}));
+}
+
+TEST(Capture, AReportNeedsNoMalloc) {
+    const ChildResult result = RunChild("heap-locked", "main");
+    EXPECT_EQ(result.exitCode, 1u);
+    ASSERT_EQ(result.log.Count(), 1u);
+    EXPECT_EQ(RecordLineValue(result.log.Record(0), 10), "EAccessViolation");
+}
+
+constexpr int kOkButton = IDOK;
+constexpr int kTerminateButton = 106;  // Terminate, or Restart with the restart option
+
+TEST(Dialog, OkLetsTheProgramGoOnAndTerminateEndsItWithOne) {
+    const ChildResult goesOn = RunChild("event", "main", kOkButton);
+    EXPECT_EQ(goesOn.exitCode, 0u);
+    EXPECT_EQ(goesOn.log.Count(), 1u);
+    // A worker that failed ends; the program goes on after OK.
+    const ChildResult worker = RunChild("access-violation", "worker", kOkButton);
+    EXPECT_EQ(worker.exitCode, 7u);
+    const ChildResult ended = RunChild("event", "main", kTerminateButton);
+    EXPECT_EQ(ended.exitCode, 1u);
+    EXPECT_EQ(ended.log.Count(), 1u);
+    // The dialog's place is kept in the system's ini folder.
+    EXPECT_GT(GetPrivateProfileIntA("Coordinates", "Width", 0, "CrashLog.ini"), 0);
+    EXPECT_GT(GetPrivateProfileIntA("Coordinates", "Height", 0, "CrashLog.ini"), 0);
+}
+
+TEST(Dialog, RestartStartsTheProgramAgainWithItsCommandLineAndDirectory) {
+    const std::string logPath = LogPathFor("restart-once", "main");
+    DeleteFileA((logPath + ".started").c_str());
+    DeleteFileA((logPath + ".restarted").c_str());
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    const ChildResult result = RunChild("restart-once", "main", kTerminateButton, windows);
+    EXPECT_EQ(result.exitCode, 1u);
+    std::optional<std::string> restarted;
+    for (int i = 0; i < 200 && !restarted; ++i) {
+        Sleep(50);
+        restarted = ReadWholeFile(logPath + ".restarted");
+    }
+    ASSERT_TRUE(restarted) << "no second start";
+    EXPECT_EQ(restarted->substr(0, restarted->find('\n')), windows);
+    EXPECT_NE(restarted->find("restart-once main \"" + logPath + "\" dialog"), std::string::npos)
+        << *restarted;
+    DeleteFileA((logPath + ".started").c_str());
 }
 
 TEST(Capture, AFrozenMainWindowGivesOneFreezeReport) {

@@ -4,6 +4,7 @@
 //   crash_child <mode> main|worker <log path>
 #include <windows.h>
 
+#include <malloc.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -144,6 +145,7 @@ int main(int argc, char** argv) {
     options.freezeTimeoutSeconds = 1;
     if (argc > 4 && std::strcmp(argv[4], "dialog") == 0)
         options.display = huecast::crash::DisplayMode::Dialog;
+    options.restartButton = mode == "restart-once";
     huecast::crash::InstallCrashReporter(options);
 
     if (mode == "event") {
@@ -162,6 +164,53 @@ int main(int argc, char** argv) {
             Sleep(700);
             crashtest::Pump(400);
         }
+        return 0;
+    }
+    if (mode == "two-workers") {
+        // Both fail at the same moment; the second waits for the first one's report.
+        HANDLE go = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        std::thread first([&] {
+            WaitForSingleObject(go, INFINITE);
+            crashtest::CrashByAccessViolation();
+        });
+        std::thread second([&] {
+            WaitForSingleObject(go, INFINITE);
+            std::printf("%d\n", crashtest::CrashByDivisionByZero());
+        });
+        Sleep(100);
+        SetEvent(go);
+        first.join();
+        second.join();
+        return 7;
+    }
+    if (mode == "heap-locked") {
+        // Another thread holds the C runtime heap's lock, as a thread that failed inside malloc would: the
+        // report must not need malloc.
+        HANDLE locked = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        std::thread holder([&] {
+            HeapLock(reinterpret_cast<HANDLE>(_get_heap_handle()));
+            SetEvent(locked);
+            Sleep(INFINITE);
+        });
+        holder.detach();
+        WaitForSingleObject(locked, INFINITE);
+        crashtest::CrashByAccessViolation();
+        return 0;
+    }
+    if (mode == "restart-once") {
+        // The second start, from the dialog's Restart, notes its directory and arguments and ends.
+        const std::string marker = std::string(argv[3]) + ".started";
+        if (GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES) {
+            char directory[MAX_PATH];
+            GetCurrentDirectoryA(MAX_PATH, directory);
+            if (FILE* f = std::fopen((std::string(argv[3]) + ".restarted").c_str(), "wb")) {
+                std::fprintf(f, "%s\n%s\n", directory, GetCommandLineA());
+                std::fclose(f);
+            }
+            return 5;
+        }
+        if (FILE* f = std::fopen(marker.c_str(), "wb")) std::fclose(f);
+        crashtest::CrashByAccessViolation();
         return 0;
     }
     if (thread == "worker") {
