@@ -4,9 +4,9 @@
 #include <algorithm>
 
 #include "app/control_ids.h"
-#include "app/system_code_page.h"
 #include "convert/editor_rtf.h"
 #include "convert/urtf.h"
+#include "convert/win32/ansi_code_page.h"
 #include "gui/application.h"
 #include "gui/clipboard.h"
 #include "gui/message_box.h"
@@ -159,7 +159,8 @@ std::string TForm1::ReadEditorRtf() {
 
 std::string TForm1::ConvertEditor() {
     // The editor's own plain text pairs with its rich text; the name field may hold anything.
-    return ConvertToUrtf(ReadEditorRtf(), EditorPlainText(), SystemCodePage());
+    static const AnsiCodePageConverter systemCodePage;
+    return ConvertToUrtf(ReadEditorRtf(), EditorPlainText(), systemCodePage);
 }
 
 int TForm1::RandomSwatch() { return std::uniform_int_distribution<int>(0, 5)(random_); }

@@ -92,7 +92,7 @@ RichEdit::RichEdit(const ControlArgs& args) {
     SendMessageA(Handle(), EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
 }
 
-std::string RichEdit::PlainText() const { return Text(); }
+std::string RichEdit::PlainText() const { return ReadText().bytes; }
 
 void RichEdit::Clear() { SetText(""); }
 
@@ -128,10 +128,9 @@ void RichEdit::SetSelFormat(DWORD mask, const CHARFORMATA& format) {
 }
 
 int RichEdit::CharsetForFont(const std::string& face) {
-    if (face == "Webdings" || face == "Wingdings" || face == "Symbol") return SYMBOL_CHARSET;
-    for (unsigned char c : face)
-        if (c >= 0x80) return GB2312_CHARSET;
-    return ANSI_CHARSET;
+    // Text in any other face is still Chinese text: with a Western character set the control would read
+    // the escapes of a saved work in a Western code page.
+    return face == "Webdings" || face == "Wingdings" || face == "Symbol" ? SYMBOL_CHARSET : GB2312_CHARSET;
 }
 
 void RichEdit::SetSelFontName(const std::string& name) {
@@ -198,16 +197,41 @@ CHARFORMATA RichEdit::FormatOf(int start, int end) const {
     return f;
 }
 
-std::vector<std::size_t> RichEdit::CharacterOffsets(const std::string& text) {
-    // Character positions count a double-byte character once and each byte of a CR LF pair once.
-    std::vector<std::size_t> offsets;
-    offsets.reserve(text.size() + 1);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        offsets.push_back(i);
-        if (IsDBCSLeadByte(static_cast<BYTE>(text[i])) && i + 1 < text.size()) ++i;
+RichEdit::PositionedText RichEdit::ReadText() const {
+    // The control's own text is UTF-16. Read that way, a character of a symbol font (kept in the private
+    // range U+F000 to U+F0FF by some implementations) is its own byte again instead of a '?', and every
+    // character position maps to a byte offset exactly.
+    PositionedText result;
+    GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    const LRESULT units = SendMessageA(Handle(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
+    std::wstring wide(units > 0 ? static_cast<std::size_t>(units) + 1 : 1, L'\0');
+    GETTEXTEX request{static_cast<DWORD>(wide.size() * sizeof(wchar_t)), GT_DEFAULT, 1200, nullptr, nullptr};
+    const LRESULT got = units > 0 ? SendMessageA(Handle(), EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
+                                                  reinterpret_cast<LPARAM>(wide.data()))
+                                  : 0;
+    if (units > 0 && got <= 0) {
+        // A control without the Unicode request: the ANSI text, split by the code page's lead bytes.
+        result.bytes = Text();
+        for (std::size_t i = 0; i < result.bytes.size(); ++i) {
+            result.offsets.push_back(i);
+            if (IsDBCSLeadByte(static_cast<BYTE>(result.bytes[i])) && i + 1 < result.bytes.size()) ++i;
+        }
+        result.offsets.push_back(result.bytes.size());
+        return result;
     }
-    offsets.push_back(text.size());
-    return offsets;
+    wide.resize(static_cast<std::size_t>(std::max<LRESULT>(got, 0)));
+    for (wchar_t c : wide) {
+        result.offsets.push_back(result.bytes.size());
+        if (c >= 0xF000 && c <= 0xF0FF) {
+            result.bytes += static_cast<char>(c & 0xFF);
+            continue;
+        }
+        char bytes[4];
+        const int n = WideCharToMultiByte(CP_ACP, 0, &c, 1, bytes, sizeof bytes, nullptr, nullptr);
+        result.bytes.append(bytes, static_cast<std::size_t>(std::max(n, 0)));
+    }
+    result.offsets.push_back(result.bytes.size());
+    return result;
 }
 
 std::vector<TextRun> RichEdit::Runs() {
@@ -215,8 +239,9 @@ std::vector<TextRun> RichEdit::Runs() {
     QuietSelection quiet(Handle(), suspended_);
     // The text is read once, whole: asking the control for each run's text is not reliable for double-byte
     // characters everywhere.
-    const std::string text = PlainText();
-    const std::vector<std::size_t> offsets = CharacterOffsets(text);
+    const PositionedText whole = ReadText();
+    const std::string& text = whole.bytes;
+    const std::vector<std::size_t>& offsets = whole.offsets;
     const int end = std::min(TextEnd(), static_cast<int>(offsets.size()) - 1);
     const auto uniform = [&](int from, int to) { return (FormatOf(from, to).dwMask & kAttributeMask) == kAttributeMask; };
     for (int start = 0; start < end;) {

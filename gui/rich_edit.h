@@ -60,7 +60,7 @@ public:
     Event onSelectionChange;
     bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-    // The character set a face needs: symbol fonts their own, Chinese faces GB2312, others ANSI.
+    // The character set text in a face is written in: symbol fonts their own, every other face GB2312.
     static int CharsetForFont(const std::string& face);
 
 protected:
@@ -71,8 +71,11 @@ private:
     void SetSelFormat(DWORD mask, const CHARFORMATA& format);
     CHARFORMATA FormatOf(int start, int end) const;
     int TextEnd() const;
-    // Byte offset of every character position of `text` (and of its end).
-    static std::vector<std::size_t> CharacterOffsets(const std::string& text);
+    struct PositionedText {
+        std::string bytes;                 // system code page, line breaks as CR LF
+        std::vector<std::size_t> offsets;  // byte offset of every character position, and of the end
+    };
+    PositionedText ReadText() const;
 
     int suspended_ = 0;  // while > 0, notifications are not passed on
     int pendingLeadByte_ = -1;  // first byte of a double-byte character typed as two character messages

@@ -26,9 +26,17 @@ scripts/build.sh fuzz
 for f in build/fuzz/fuzz/*/*_fuzz; do
     [ -x "$f" ] || continue
     corpus="$root/fuzz/$(basename "$(dirname "$f")")/corpus/$(basename "$f")"
-    extra=()
+    # New inputs go to a scratch folder (the first one named), never into the committed seeds.
+    scratch="$(mktemp -d)"
+    extra=("$scratch")
     [ -d "$corpus" ] && extra+=("$corpus")
-    "$f" -runs=3000 -max_len=4096 "${extra[@]}" >/dev/null 2>&1 || { echo "fuzz target failed: $f" >&2; exit 1; }
+    if ! "$f" -runs=3000 -max_len=4096 "${extra[@]}" >"$scratch.log" 2>&1; then
+        tail -40 "$scratch.log" >&2
+        echo "fuzz target failed: $f" >&2
+        exit 1
+    fi
+    rm -f "$scratch.log"
+    rm -rf "$scratch"
     echo "ok $(basename "$f")"
 done
 
