@@ -82,11 +82,16 @@ std::string WrapText(std::string_view line, std::string_view breakStr, const Cha
         if (forced || (quote == 0 && (existingBreak || (col > maxCol && breakPos > lineStart)))) {
             col = pos - breakPos;
             result += segment(lineStart, breakPos);
+            const int lastScanned = pos - 1;
             if (c != '"' && c != '\'') {
                 while (pos <= length && (breakChars.Contains(at(pos)) || at(pos) == '\r' || at(pos) == '\n'))
                     ++pos;
             }
-            if (!existingBreak && pos < length) result += breakStr;
+            // A new line starts when text follows the break: characters already scanned after it, or any
+            // left after the skipped blanks. (Testing only the scan position would join the last word of
+            // a text to the line before it.)
+            const bool textFollows = lastScanned > breakPos || pos <= length;
+            if (!existingBreak && textFollows) result += breakStr;
             ++breakPos;
             lineStart = breakPos;
             existingBreak = false;
