@@ -18,7 +18,7 @@ struct LineLayout {
     const TCustomTextParam& param;
     const TFontLabels& fonts;
     const TUserLabels& labels;
-    const LeadByteTable& leadBytes;
+    LeadByteTable leadBytes;
     FontSpec font;  // the text's base font
     int width = 0;  // of the surface
 };
