@@ -67,7 +67,8 @@ void LoadRichEditLibraries() {
 }
 
 std::string WindowText(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    // The rich-edit control may count characters rather than bytes: room for two bytes each.
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) * 2 + 1, '\0');
     text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
     return text;
 }

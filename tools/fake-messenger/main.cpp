@@ -3,6 +3,7 @@
 // small friend list to open and close chats by hand. Usage: fake-messenger --help.
 #include <windows.h>
 
+#include <ole2.h>
 #include <shellapi.h>
 
 #include <memory>
@@ -225,6 +226,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return problem.empty() ? 0 : 2;
     }
     if (!options.recordFolder.empty()) CreateDirectoryA(options.recordFolder.c_str(), nullptr);
+    // The rich-edit control pastes through the OLE clipboard.
+    OleInitialize(nullptr);
 
     Messenger messenger(std::move(options));
     MSG msg;

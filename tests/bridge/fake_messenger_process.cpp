@@ -1,0 +1,154 @@
+#include "tests/bridge/fake_messenger_process.h"
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace huecast::testing {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kSendButtonText = "发送(&S)";
+
+fs::path ModuleDirectory() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return fs::path(path).parent_path();
+}
+
+// The top-level "#32770" windows of a process in stacking order, from the top.
+std::vector<HWND> DialogsOf(DWORD process) {
+    std::vector<HWND> found;
+    for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
+         w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == process) found.push_back(w);
+    }
+    return found;
+}
+
+bool HasSendButton(HWND window) {
+    return FindWindowExA(window, nullptr, nullptr, kSendButtonText) != nullptr;
+}
+
+std::string Join(const std::vector<std::string>& parts) {
+    std::string joined;
+    for (const std::string& part : parts)
+        joined += (joined.empty() ? "" : ",") + part;
+    return joined;
+}
+
+// Read without a message to the fake messenger, which may be hung.
+std::string ItemText(HWND chat, int id) {
+    char buffer[512] = {};
+    if (HWND item = GetDlgItem(chat, id)) GetWindowTextA(item, buffer, sizeof buffer);
+    return buffer;
+}
+
+}  // namespace
+
+fs::path BuiltFakeMessengerExe() {
+    return ModuleDirectory().parent_path().parent_path() / "tools" / "fake-messenger" / "fake-messenger.exe";
+}
+
+std::string ChatNickname(HWND chat) {
+    return ItemText(chat, 319);
+}
+std::string ChatTitle(HWND chat) {
+    return ItemText(chat, 688);
+}
+
+FakeMessenger::FakeMessenger(FakeMessengerArgs args) : args_(std::move(args)) {
+    static int counter = 0;
+    recordFolder_ = fs::temp_directory_path() / ("fake-messenger-" + std::to_string(GetCurrentProcessId()) +
+                                                 "-" + std::to_string(++counter));
+    fs::remove_all(recordFolder_);
+    fs::create_directories(recordFolder_);
+
+    std::string commandLine = "\"" + BuiltFakeMessengerExe().string() + "\" --chats " +
+                              std::to_string(args_.names.size()) + " --dialogs " +
+                              std::to_string(args_.dialogs) + " --record \"" + recordFolder_.string() + "\"";
+    if (!args_.names.empty()) commandLine += " --names \"" + Join(args_.names) + "\"";
+    std::vector<std::string> withoutInput;
+    for (int n : args_.withoutInput)
+        withoutInput.push_back(std::to_string(n));
+    if (!withoutInput.empty()) commandLine += " --no-input " + Join(withoutInput);
+    if (args_.hangSeconds > 0) commandLine += " --hang " + std::to_string(args_.hangSeconds);
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info))
+        throw std::runtime_error("cannot start " + BuiltFakeMessengerExe().string());
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    processId_ = info.dwProcessId;
+    const bool open = WaitUntil(
+        [&] {
+            return ChatWindows().size() == args_.names.size() &&
+                   Dialogs().size() == static_cast<std::size_t>(args_.dialogs);
+        },
+        20000);
+    if (!open) {
+        Kill();
+        throw std::runtime_error("the fake messenger did not open its windows");
+    }
+}
+
+FakeMessenger::~FakeMessenger() {
+    Kill();
+    CloseHandle(process_);
+    std::error_code ignored;
+    fs::remove_all(recordFolder_, ignored);
+}
+
+void FakeMessenger::Kill() {
+    if (WaitForSingleObject(process_, 0) == WAIT_OBJECT_0) return;
+    TerminateProcess(process_, 1);
+    WaitForSingleObject(process_, 10000);
+    // Its windows go with it; wait until none is left, so that the next test starts on a clean desktop.
+    WaitUntil([&] { return DialogsOf(processId_).empty(); });
+}
+
+std::vector<HWND> FakeMessenger::ChatWindows() const {
+    std::vector<HWND> chats;
+    for (HWND w : DialogsOf(processId_))
+        if (HasSendButton(w)) chats.push_back(w);
+    return chats;
+}
+
+std::vector<HWND> FakeMessenger::Dialogs() const {
+    std::vector<HWND> dialogs;
+    for (HWND w : DialogsOf(processId_))
+        if (!HasSendButton(w)) dialogs.push_back(w);
+    return dialogs;
+}
+
+HWND FakeMessenger::Chat(int number) const {
+    const std::string& name = args_.names.at(static_cast<std::size_t>(number - 1));
+    for (HWND chat : ChatWindows())
+        if (ChatNickname(chat) == name) return chat;
+    return nullptr;
+}
+
+std::optional<std::string> FakeMessenger::Sent(int number) const {
+    std::ifstream file(recordFolder_ / ("chat-" + std::to_string(number) + ".txt"), std::ios::binary);
+    if (!file) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void FakeMessenger::CloseChat(int number) {
+    HWND chat = Chat(number);
+    if (!chat) throw std::runtime_error("chat window " + std::to_string(number) + " is not open");
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(chat, WM_CLOSE, 0, 0, SMTO_NORMAL, 5000, &ignored);
+    if (!WaitUntil([&] { return !IsWindow(chat); }))
+        throw std::runtime_error("chat window " + std::to_string(number) + " did not close");
+}
+
+}  // namespace huecast::testing
