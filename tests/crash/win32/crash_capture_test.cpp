@@ -36,8 +36,8 @@ ChildResult RunChild(const std::string& mode, const std::string& thread, int but
                      const char* directory = nullptr) {
     const std::string logPath = LogPathFor(mode, thread);
     DeleteFileA(logPath.c_str());
-    std::string command =
-        "\"" + Directory() + "crash_child.exe\" " + mode + " " + thread + " \"" + logPath + "\"";
+    std::string command = "\"";
+    command += Directory() + "crash_child.exe\" " + mode + " " + thread + " \"" + logPath + "\"";
     if (button) command += " dialog";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -139,7 +139,9 @@ TEST_P(EveryFailure, LeavesOneReportNamingTheFailingFunction) {
     EXPECT_EQ(rows[0][4], c.function) << record;
     EXPECT_FALSE(rows[0][5].empty()) << record;
     // The report's address is the top row's.
-    if (std::string_view(c.mode) != "stack-overflow") EXPECT_EQ(RecordLineValue(record, 8), rows[0][0]);
+    if (std::string_view(c.mode) != "stack-overflow") {
+        EXPECT_EQ(RecordLineValue(record, 8), rows[0][0]);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Capture, EveryFailure,
@@ -227,7 +229,8 @@ TEST(Dialog, RestartStartsTheProgramAgainWithItsCommandLineAndDirectory) {
     }
     ASSERT_TRUE(restarted) << "no second start";
     EXPECT_EQ(restarted->substr(0, restarted->find('\n')), windows);
-    EXPECT_NE(restarted->find("restart-once main \"" + logPath + "\" dialog"), std::string::npos)
+    EXPECT_NE(restarted->find(std::string("restart-once main \"").append(logPath).append("\" dialog")),
+              std::string::npos)
         << *restarted;
     DeleteFileA((logPath + ".started").c_str());
 }

@@ -1,38 +1,38 @@
-// Mails a fixed report through the reporter's SMTP client, for smtp_server_test.py, which runs a real
-// SMTP server on 127.0.0.1 and checks what it receives.
+// Mails a log through the reporter's SendReport and its SMTP client, for smtp_server_test.py, which runs a
+// real SMTP server on 127.0.0.1 and checks what it receives.
 //
 //   smtp_send <port> <user> <password> attach|body <log path>
-// An empty user and password ("-") mean no authentication. Prints the last warning when sending fails.
+// A user and password of "-" mean no authentication. Prints the last warning when sending fails.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "crash/mail.h"
+#include "crash/crash_options.h"
+#include "crash/win32/crash_internal.h"
 #include "crash/win32/crash_trace.h"
-#include "crash/win32/report_delivery.h"
 
 int main(int argc, char** argv) {
     if (argc != 6) return 2;
-    huecast::crash::SmtpSettings server;
-    server.host = "127.0.0.1";
-    server.port = std::atoi(argv[1]);
-    server.timeoutMs = 10000;
-    server.user = std::string(argv[2]) == "-" ? "" : argv[2];
-    server.password = std::string(argv[3]) == "-" ? "" : argv[3];
-    const bool attach = std::string(argv[4]) == "attach";
-    const std::string logPath = argv[5];
+    huecast::crash::TCrashModuleOptions options;
+    options.smtpHost = "127.0.0.1";
+    options.smtpPort = std::atoi(argv[1]);
+    options.smtpTimeoutMs = 10000;
+    options.smtpUser = std::string(argv[2]) == "-" ? "" : argv[2];
+    options.smtpPassword = std::string(argv[3]) == "-" ? "" : argv[3];
+    options.logInBody = std::string(argv[4]) == "body";
+    options.sendLog = true;
+    options.confirmMode = 2;  // silently
+    options.messageText = "Huecast stopped.\r\n.A line that starts with a full stop.";
+    options.subject = "Huecast error report";
+    options.recipients = "first@example.org; second@example.org;";
 
-    const std::string messageText = "Huecast stopped.\r\n.A line that starts with a full stop.";
-    std::string body = messageText;
-    if (!attach) {
-        const auto log = huecast::crash::ReadWholeFile(logPath);
-        if (!log) return 3;
-        body = huecast::crash::BuildMailBody(messageText, *log);
+    huecast::crash::SendReport(options, argv[5]);
+    const huecast::crash::CrashWarning warning = huecast::crash::LastCrashWarning();
+    if (warning.code != huecast::crash::TCrashLogErrorCode::eeNone) {
+        std::printf("%s\n", warning.message.c_str());
+        return 1;
     }
-    const bool sent = huecast::crash::SendBySmtp(server, attach ? logPath : "", body, "Huecast error report",
-                                                 "first@example.org; second@example.org;");
-    if (!sent) std::printf("%s\n", huecast::crash::LastCrashWarning().message.c_str());
-    return sent ? 0 : 1;
+    return 0;
 }

@@ -18,8 +18,15 @@ LOG = "Application...\r\n  Version Number  : 2.4.0.0\r\n\r\nException...\r\n  Me
 
 
 class Recorder:
-    def __init__(self):
+    def __init__(self, reject=None):
         self.envelopes = []
+        self.reject = reject
+
+    async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
+        if address == self.reject:
+            return "550 5.1.1 No such user"
+        envelope.rcpt_tos.append(address)
+        return "250 OK"
 
     async def handle_DATA(self, server, session, envelope):
         self.envelopes.append((envelope, session.authenticated))
@@ -108,6 +115,25 @@ def main():
                 failures += 1
             else:
                 print(f"ok {name}")
+    # A refused recipient ends the dialogue; the warning holds the whole transcript.
+    recorder = Recorder(reject="second@example.org")
+    port = free_port()
+    controller = Controller(recorder, hostname="127.0.0.1", port=port)
+    controller.start()
+    try:
+        run = subprocess.run([args.wine_run, args.exe, str(port), "-", "-", "attach", "Z:" + log_path.replace("/", "\\")],
+                             capture_output=True, timeout=120)
+    finally:
+        controller.stop()
+    out = run.stdout.replace(b"\r", b"").decode("latin-1")  # the console's line ends differ from the wire's
+    transcript = f"[SMTP] Connected to 127.0.0.1 port {port}\n220 "
+    if run.returncode == 1 and out.startswith(transcript) and \
+            "RCPT TO:<second@example.org>\n550 5.1.1 No such user\n" in out and not recorder.envelopes:
+        print("ok refused recipient")
+    else:
+        print(f"FAIL refused recipient: exit {run.returncode}\n{out}")
+        failures += 1
+
     os.remove(log_path)
     return 1 if failures else 0
 
