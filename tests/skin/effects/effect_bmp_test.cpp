@@ -128,6 +128,28 @@ TEST(EffectBmpMorph, BlendEndsAndClamping) {
     }
 }
 
+TEST(EffectBmpMorph, BlendMatchesTheDoubleFormulaForEveryPairOfBytes) {
+    // Pixel (x, y): every channel of the normal look is x and of the active look y, so one blend covers
+    // all 65536 pairs; the factors include the morph timer's own accumulated steps.
+    const TEffectBmp normal = Filled(256, 256, [](int x, int, int) { return x; });
+    const TEffectBmp active = Filled(256, 256, [](int, int y, int) { return y; });
+    std::vector<double> factors = {0.0, 1e-9, 0.25, 0.5, 1.0 / 3, 0.7000000000000001, 0.999999999, 1.0};
+    for (double k = 0.1; k < 1; k += 0.1)
+        factors.push_back(k);
+    UniformRandom random(3);
+    for (int i = 0; i < 6; ++i)
+        factors.push_back(random.Random(1 << 30) / double(1 << 30));
+    for (double k : factors) {
+        TEffectBmp got = normal;
+        got.MorphBlend(active, k);
+        const double keep = 1 - k;
+        for (int y = 0; y < 256; ++y)
+            for (int x = 0; x < 256; ++x)
+                ASSERT_EQ(got.ScanLine(y)[3 * x + 1], std::nearbyint(keep * x + k * y))
+                    << "k " << k << " n " << x << " a " << y;
+    }
+}
+
 TEST(EffectBmpMorph, BlendRoundsHalfToEven) {
     TEffectBmp n = Solid(1, 1, 0, 0, 1);
     n.MorphBlend(Solid(1, 1, 1, 3, 4), 0.5);  // 0.5 -> 0, 1.5 -> 2, 2.5 -> 2
@@ -155,7 +177,8 @@ TEST(EffectBmpMorph, LeftGradientAtZeroIsAOnePixelRamp) {
 }
 
 TEST(EffectBmpMorph, GradientsMatchThePerPixelRules) {
-    for (auto [w, h] : {std::pair{10, 1}, {9, 4}, {3, 8}, {4, 9}, {1, 1}, {2, 2}, {33, 7}}) {
+    for (auto [w, h] :
+         {std::pair{10, 1}, {9, 4}, {3, 8}, {4, 9}, {1, 1}, {2, 2}, {33, 7}, {256, 200}, {90, 256}}) {
         const TEffectBmp normal =
             Filled(w, h, [](int x, int y, int i) { return (x * 37 + y * 11 + i * 5) % 256; });
         const TEffectBmp active =
