@@ -109,11 +109,18 @@ BmpRead ReadBmp(std::span<const std::uint8_t> data, std::string_view what) {
             std::memcpy(target, source, fileStride);
             continue;
         }
-        const int perByte = 8 / bitCount;
+        // The leftmost pixel sits in the highest bits of each byte.
         const int mask = (1 << bitCount) - 1;
+        int shift = 8 - bitCount;
+        const std::uint8_t* in = source;
         for (int x = 0; x < width; ++x) {
-            const int shift = 8 - bitCount * (x % perByte + 1);
-            target[x] = static_cast<std::uint8_t>(source[x / perByte] >> shift & mask);
+            target[x] = static_cast<std::uint8_t>(*in >> shift & mask);
+            if (shift == 0) {
+                shift = 8 - bitCount;
+                ++in;
+            } else {
+                shift -= bitCount;
+            }
         }
     }
     return result;

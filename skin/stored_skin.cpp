@@ -104,6 +104,13 @@ std::size_t ReadPicturesStream(std::span<const std::uint8_t> data, SkinPictures&
                                std::string_view what) {
     SkinPictures read;
     std::size_t offset = 0;
+    std::size_t pixelBytes = 0;
+    const auto budget = [&](const Bitmap& bitmap, std::size_t at) {
+        pixelBytes += bitmap.Bytes().size();
+        if (pixelBytes > kMaxSkinPictureBytes)
+            throw SkinError(At(what, at) + ": the pictures take more than the " +
+                            std::to_string(kMaxSkinPictureBytes) + " bytes of pixels a skin may have");
+    };
     const char* names[] = {"main picture", "inactive picture", "mask"};
     Bitmap* targets[] = {&read.main, &read.inactive, &read.mask};
     for (int i = 0; i < 3; ++i) {
@@ -112,6 +119,7 @@ std::size_t ReadPicturesStream(std::span<const std::uint8_t> data, SkinPictures&
         const bool empty = data[offset++] != 0;
         if (empty) continue;
         BmpRead bmp = ReadBmp(data.subspan(offset), At(std::string(what) + ": " + names[i], offset));
+        budget(bmp.bitmap, offset);
         *targets[i] = std::move(bmp.bitmap);
         offset += bmp.size;
     }
@@ -126,6 +134,7 @@ std::size_t ReadPicturesStream(std::span<const std::uint8_t> data, SkinPictures&
     for (std::int32_t i = 0; i < count; ++i) {
         BmpRead bmp = ReadBmp(data.subspan(offset),
                               At(std::string(what) + ": active picture " + std::to_string(i), offset));
+        budget(bmp.bitmap, offset);
         read.active.push_back(std::move(bmp.bitmap));
         offset += bmp.size;
     }

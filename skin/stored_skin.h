@@ -23,6 +23,9 @@ namespace huecast::skin {
 inline constexpr std::int32_t kMaxActivePictures = 1024;
 // The largest decompressed skin accepted: far above any real skin, far below a zip bomb's appetite.
 inline constexpr std::size_t kMaxSkinContent = 64u * 1024 * 1024;
+// The most pixel memory the pictures of one skin may take once decoded (1- and 4-bit files grow eightfold
+// and twofold as 8-bit pictures, so the stream's size alone does not bound it).
+inline constexpr std::size_t kMaxSkinPictureBytes = 128u * 1024 * 1024;
 
 // The sections without which a text is not a skin.
 bool HasRequiredSections(const IniFile& ini);

@@ -96,6 +96,30 @@ TEST(PicturesStream, MalformedStreamsSayWhatAndWhereAndLeaveThePicturesAlone) {
     EXPECT_THROW(WritePicturesStream(SkinPictures{{}, {}, {}, {Bitmap()}}), SkinError);
 }
 
+TEST(PicturesStream, OneBitPicturesCannotGrowPastThePixelBudget) {
+    // A 1-bit 16384 x 1024 picture is 2 MiB in the stream and 16 MiB as an 8-bit picture; nine of them
+    // pass the budget only by their file size.
+    std::vector<std::uint8_t> bmp(14 + 40 + 8 + 2048 * 1024, 0);
+    const auto put = [&](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            bmp[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+    };
+    bmp[0] = 'B', bmp[1] = 'M';
+    put(2, static_cast<std::uint32_t>(bmp.size()));
+    put(14, 40);
+    put(18, 16384);
+    put(22, 1024);
+    bmp[26] = 1, bmp[28] = 1;
+    std::vector<std::uint8_t> stream = {1, 1, 1, 9, 0, 0, 0};
+    for (int i = 0; i < 9; ++i)
+        stream.insert(stream.end(), bmp.begin(), bmp.end());
+    SkinPictures read;
+    EXPECT_NE(ErrorOf([&] {
+                  ReadPicturesStream(stream, read, "Pictures");
+              }).find("bytes of pixels a skin may have"),
+              std::string::npos);
+}
+
 TEST(CompressedSkin, RoundTripsVersionPicturesAndText) {
     SkinContent content;
     content.pictures = SomePictures();
