@@ -6,7 +6,9 @@ namespace huecast {
 
 namespace {
 
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char UpperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 template <typename Items>
 int IndexOfName(const Items& items, std::string_view name) {
@@ -17,7 +19,26 @@ int IndexOfName(const Items& items, std::string_view name) {
 
 }  // namespace
 
-int PointsToHeight(int points) { return -static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+// Holds back a collection's announcements while labels are set up, so that adding or copying labels is
+// announced once, when done.
+class QuietCollection {
+  public:
+    template <typename Collection>
+    explicit QuietCollection(Collection& collection) : flag_(collection.quiet_), saved_(collection.quiet_) {
+        flag_ = true;
+    }
+    ~QuietCollection() { flag_ = saved_; }
+    QuietCollection(const QuietCollection&) = delete;
+    QuietCollection& operator=(const QuietCollection&) = delete;
+
+  private:
+    bool& flag_;
+    bool saved_;
+};
+
+int PointsToHeight(int points) {
+    return -static_cast<int>(std::lround(points * 96.0 / 72.0));
+}
 
 bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -67,26 +88,31 @@ void TFontLabel::Assign(const TFontLabel& source) {
     Changed();
 }
 
-void TFontLabel::Changed() { collection_.Changed(); }
+void TFontLabel::Changed() {
+    collection_.Changed();
+}
 
 TFontLabel* TFontLabels::Add(std::string_view name, std::string_view fontName, int size, std::uint32_t color,
                              std::uint8_t style, bool shadow, int offsetX, int offsetY) {
     if (IndexOf(name) >= 0) return nullptr;
     auto label = std::make_unique<TFontLabel>(*this);
-    FontSpec font = label->Font();
-    font.name = fontName;
-    font.height = PointsToHeight(size);
-    font.color = color;
-    font.weight = (style & fsBold) ? 700 : 400;
-    font.italic = (style & fsItalic) != 0;
-    font.underline = (style & fsUnderline) != 0;
-    font.strikeOut = (style & fsStrikeOut) != 0;
-    label->SetName(name);
-    label->SetFont(font);
-    TAAShadow& labelShadow = label->Effect().Shadow();
-    labelShadow.SetEnabled(shadow);
-    labelShadow.SetOffsetX(offsetX);
-    labelShadow.SetOffsetY(offsetY);
+    {
+        QuietCollection quiet(*this);
+        FontSpec font = label->Font();
+        font.name = fontName;
+        font.height = PointsToHeight(size);
+        font.color = color;
+        font.weight = (style & fsBold) ? 700 : 400;
+        font.italic = (style & fsItalic) != 0;
+        font.underline = (style & fsUnderline) != 0;
+        font.strikeOut = (style & fsStrikeOut) != 0;
+        label->SetName(name);
+        label->SetFont(font);
+        TAAShadow& labelShadow = label->Effect().Shadow();
+        labelShadow.SetEnabled(shadow);
+        labelShadow.SetOffsetX(offsetX);
+        labelShadow.SetOffsetY(offsetY);
+    }
     items_.push_back(std::move(label));
     Changed();
     return items_.back().get();
@@ -110,17 +136,21 @@ void TFontLabels::Clear() {
     Changed();
 }
 
-int TFontLabels::IndexOf(std::string_view name) const { return IndexOfName(items_, name); }
+int TFontLabels::IndexOf(std::string_view name) const {
+    return IndexOfName(items_, name);
+}
 
 void TFontLabels::Assign(const TFontLabels& source) {
     if (&source == this) return;
-    std::vector<std::unique_ptr<TFontLabel>> copies;
-    for (const auto& item : source.items_) {
-        auto copy = std::make_unique<TFontLabel>(*this);
-        copies.push_back(std::move(copy));
-        copies.back()->Assign(*item);
+    {
+        QuietCollection quiet(*this);
+        std::vector<std::unique_ptr<TFontLabel>> copies;
+        for (const auto& item : source.items_) {
+            copies.push_back(std::make_unique<TFontLabel>(*this));
+            copies.back()->Assign(*item);
+        }
+        items_ = std::move(copies);
     }
-    items_ = std::move(copies);
     Changed();
 }
 
@@ -200,19 +230,22 @@ void TUserLabel::Assign(const TUserLabel& source) {
 }
 
 TUserLabels::TUserLabels(SystemTexts& system)
-    : system_(system), regOwner_(system.RegisteredOwner()), regOrganization_(system.RegisteredOrganization()) {
+    : system_(system),
+      regOwner_(system.RegisteredOwner()),
+      regOrganization_(system.RegisteredOrganization()) {
     if (regOwner_.empty()) regOwner_ = system.UserName().substr(0, 255);
 }
 
 TUserLabel* TUserLabels::Add(std::string_view name, std::string_view text, TLabelStyle style) {
     if (IndexOf(name) >= 0) return nullptr;
     auto label = std::make_unique<TUserLabel>(*this);
-    label->SetStyle(style);
-    label->SetName(name);
-    // The text is kept whatever the style: it shows when the label is switched to lsCustom.
-    label->SetStyle(TLabelStyle::lsCustom);
-    label->SetText(text);
-    label->SetStyle(style);
+    {
+        QuietCollection quiet(*this);
+        label->SetName(name);
+        // The text is kept whatever the style: it shows when the label is switched to lsCustom.
+        label->SetText(text);
+        label->SetStyle(style);
+    }
     items_.push_back(std::move(label));
     Changed();
     return items_.back().get();
@@ -236,16 +269,21 @@ void TUserLabels::Clear() {
     Changed();
 }
 
-int TUserLabels::IndexOf(std::string_view name) const { return IndexOfName(items_, name); }
+int TUserLabels::IndexOf(std::string_view name) const {
+    return IndexOfName(items_, name);
+}
 
 void TUserLabels::Assign(const TUserLabels& source) {
     if (&source == this) return;
-    std::vector<std::unique_ptr<TUserLabel>> copies;
-    for (const auto& item : source.items_) {
-        copies.push_back(std::make_unique<TUserLabel>(*this));
-        copies.back()->Assign(*item);
+    {
+        QuietCollection quiet(*this);
+        std::vector<std::unique_ptr<TUserLabel>> copies;
+        for (const auto& item : source.items_) {
+            copies.push_back(std::make_unique<TUserLabel>(*this));
+            copies.back()->Assign(*item);
+        }
+        items_ = std::move(copies);
     }
-    items_ = std::move(copies);
     Changed();
 }
 

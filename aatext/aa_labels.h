@@ -115,12 +115,14 @@ class TFontLabels {
     // Called after every change of the collection or of a label (set by the owning control).
     void SetOnChange(ChangeEvent onChange) { onChange_ = std::move(onChange); }
     void Changed() {
-        if (onChange_) onChange_();
+        if (onChange_ && !quiet_) onChange_();
     }
 
   private:
+    friend class QuietCollection;
     std::vector<std::unique_ptr<TFontLabel>> items_;
     ChangeEvent onChange_;
+    bool quiet_ = false;  // while a label is being set up: one announcement follows
 };
 
 // The system's texts that user labels show. The registration is read once, when a TUserLabels is created.
@@ -216,10 +218,12 @@ class TUserLabels {
 
     void SetOnChange(ChangeEvent onChange) { onChange_ = std::move(onChange); }
     void Changed() {
-        if (onChange_) onChange_();
+        if (onChange_ && !quiet_) onChange_();
     }
 
   private:
+    friend class QuietCollection;
+    bool quiet_ = false;
     SystemTexts& system_;
     std::string regOwner_;
     std::string regOrganization_;

@@ -56,21 +56,37 @@ void TScrollTextParam::Assign(const TNotifyClass& source) {
     }
 }
 
-void TScrollTextParam::SetHeadSpace(int value) { Set(headSpace_, std::clamp(value, 0, 150)); }
-void TScrollTextParam::SetTailSpace(int value) { Set(tailSpace_, std::clamp(value, 0, 150)); }
+void TScrollTextParam::SetHeadSpace(int value) {
+    Set(headSpace_, std::clamp(value, 0, 150));
+}
+void TScrollTextParam::SetTailSpace(int value) {
+    Set(tailSpace_, std::clamp(value, 0, 150));
+}
 
-TAAQuality TScrollTextParam::Quality() const { return control_.AAPainter().Quality(); }
+TAAQuality TScrollTextParam::Quality() const {
+    return control_.AAPainter().Quality();
+}
 void TScrollTextParam::SetQuality(TAAQuality value) {
     if (value == Quality()) return;
     control_.AAPainter().SetQuality(value);
     Changed();
 }
-const FontSpec& TScrollTextParam::Font() const { return control_.Font(); }
-void TScrollTextParam::SetFont(const FontSpec& value) { control_.SetFont(value); }
-std::uint32_t TScrollTextParam::BackColor() const { return control_.Color(); }
-void TScrollTextParam::SetBackColor(std::uint32_t value) { control_.SetColor(value); }
+const FontSpec& TScrollTextParam::Font() const {
+    return control_.Font();
+}
+void TScrollTextParam::SetFont(const FontSpec& value) {
+    control_.SetFont(value);
+}
+std::uint32_t TScrollTextParam::BackColor() const {
+    return control_.Color();
+}
+void TScrollTextParam::SetBackColor(std::uint32_t value) {
+    control_.SetColor(value);
+}
 
-bool TScrollTextParam::IsLinesStored() const { return Lines() != BuiltInTextA() && Lines() != BuiltInTextB(); }
+bool TScrollTextParam::IsLinesStored() const {
+    return Lines() != BuiltInTextA() && Lines() != BuiltInTextB();
+}
 
 // --- the control ---
 
@@ -96,7 +112,9 @@ TAAScrollText::TAAScrollText(GlyphRasterizer& rasterizer, SystemTexts& system,
     SetSize(240, 280);
 }
 
-TAAScrollText::~TAAScrollText() { Shutdown(); }
+TAAScrollText::~TAAScrollText() {
+    Shutdown();
+}
 
 void TAAScrollText::Shutdown() {
     BeginDestroying();
@@ -206,7 +224,8 @@ void TAAScrollText::CreateText() {
 
     textBmp_ = Bitmap(w, y, 24);
     FillRect(textBmp_, {0, 0, w, y}, ColorToRgb(Color(), &Rasterizer()));
-    if (!text.BackGround().Empty()) DrawBackGround(canvas, {0, 0, w, y}, text.BackGroundMode(), text.BackGround());
+    if (!text.BackGround().Empty())
+        DrawBackGround(canvas, {0, 0, w, y}, text.BackGroundMode(), text.BackGround());
 
     // The text is laid over the background instead of over boxes of the brush colour.
     canvas.brush.style = Brush::Style::Clear;

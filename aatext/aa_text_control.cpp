@@ -82,9 +82,10 @@ void TAACustomText::InitControl() {
 }
 
 void TAACustomText::CreateDefaultLabels() {
-    static constexpr const char* kNames[] = {"Left", "Center", "Right", "Owner",
-                                             "Organization", "AppTitle", "Date", "Time"};
-    for (int i = 0; i < 8; ++i) labels_.Add(kNames[i], "", static_cast<TLabelStyle>(i));
+    static constexpr const char* kNames[] = {"Left",         "Center",   "Right", "Owner",
+                                             "Organization", "AppTitle", "Date",  "Time"};
+    for (int i = 0; i < 8; ++i)
+        labels_.Add(kNames[i], "", static_cast<TLabelStyle>(i));
 }
 
 void TAACustomText::CreateDefaultFonts() {

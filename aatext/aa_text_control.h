@@ -151,10 +151,10 @@ class TAACustomText : public TAAGraphicControl {
 
 // GBK bytes of the Chinese font faces the labels use.
 namespace font_faces {
-inline constexpr const char* kSimSun = "\xCB\xCE\xCC\xE5";                    // 宋体
-inline constexpr const char* kSimHei = "\xBA\xDA\xCC\xE5";                    // 黑体
-inline constexpr const char* kKaiTi = "\xBF\xAC\xCC\xE5_GB2312";              // 楷体_GB2312
-inline constexpr const char* kLiSu = "\xC1\xA5\xCA\xE9";                      // 隶书
+inline constexpr const char* kSimSun = "\xCB\xCE\xCC\xE5";        // 宋体
+inline constexpr const char* kSimHei = "\xBA\xDA\xCC\xE5";        // 黑体
+inline constexpr const char* kKaiTi = "\xBF\xAC\xCC\xE5_GB2312";  // 楷体_GB2312
+inline constexpr const char* kLiSu = "\xC1\xA5\xCA\xE9";          // 隶书
 }  // namespace font_faces
 
 }  // namespace huecast

@@ -19,7 +19,8 @@ void TCustomParam::Assign(const TNotifyClass& source) {
 }
 
 TCustomTextParam::TCustomTextParam(TNotifyEvent onChanged)
-    : TCustomParam(std::move(onChanged)), fontEffect_([this](TNotifyClass& sender) { ChildChanged(sender); }) {}
+    : TCustomParam(std::move(onChanged)),
+      fontEffect_([this](TNotifyClass& sender) { ChildChanged(sender); }) {}
 
 void TCustomTextParam::Assign(const TNotifyClass& source) {
     TCustomParam::Assign(source);
@@ -36,6 +37,8 @@ void TCustomTextParam::SetLines(std::vector<std::string> lines) {
     Changed();
 }
 
-void TCustomTextParam::SetRowPitch(int value) { Set(rowPitch_, static_cast<TRowPitch>(std::clamp(value, -100, 150))); }
+void TCustomTextParam::SetRowPitch(int value) {
+    Set(rowPitch_, static_cast<TRowPitch>(std::clamp(value, -100, 150)));
+}
 
 }  // namespace huecast

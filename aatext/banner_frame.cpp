@@ -13,12 +13,14 @@ namespace {
 void CopyRows(const Bitmap& from, int fromRow, Bitmap& to, int toRow, int count, std::size_t rowBytes) {
     if (count <= 0) return;
     const bool sameLayout = from.Width() == to.Width() && from.Stride() == to.Stride() &&
-                            from.RowOrder() == Bitmap::Order::TopDown && to.RowOrder() == Bitmap::Order::TopDown;
+                            from.RowOrder() == Bitmap::Order::TopDown &&
+                            to.RowOrder() == Bitmap::Order::TopDown;
     if (sameLayout) {
         std::memcpy(to.Row(toRow), from.Row(fromRow), from.Stride() * static_cast<std::size_t>(count));
         return;
     }
-    for (int i = 0; i < count; ++i) std::memcpy(to.Row(toRow + i), from.Row(fromRow + i), rowBytes);
+    for (int i = 0; i < count; ++i)
+        std::memcpy(to.Row(toRow + i), from.Row(fromRow + i), rowBytes);
 }
 
 // Blends one row of bytes towards the background: v := b + floor((v − b) × f / 256). Bytes equal to the

@@ -37,8 +37,8 @@ class LayoutState {
         if (layout_.param.WordWrap() && w > layout_.width && !line.empty()) {
             // A first guess from the average byte width, then down to the bytes that really fit.
             int m = static_cast<int>(static_cast<long long>(line.size()) * layout_.width / w);
-            while (m > 1 && painter_.TextWidth(std::string_view(line).substr(0, static_cast<std::size_t>(m))) >
-                                layout_.width)
+            while (m > 1 && painter_.TextWidth(std::string_view(line).substr(
+                                0, static_cast<std::size_t>(m))) > layout_.width)
                 --m;
             tagged.subLines = WrapLines(line, m, layout_.leadBytes);
         } else if (!line.empty()) {
@@ -108,7 +108,8 @@ void FillRect(Bitmap& target, const Rect& rect, std::uint32_t rgb) {
                                    static_cast<std::uint8_t>(rgb), 0};
     // One row is built and copied to the others.
     std::uint8_t* first = target.Row(r.top) + bpp * r.left;
-    for (int x = 0; x < r.Width(); ++x) std::memcpy(first + bpp * x, pixel, static_cast<std::size_t>(bpp));
+    for (int x = 0; x < r.Width(); ++x)
+        std::memcpy(first + bpp * x, pixel, static_cast<std::size_t>(bpp));
     for (int y = r.top + 1; y < r.bottom; ++y)
         std::memcpy(target.Row(y) + bpp * r.left, first, static_cast<std::size_t>(bpp) * r.Width());
 }

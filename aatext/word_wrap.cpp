@@ -18,7 +18,8 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 }  // namespace
 
 void LeadByteTable::AddRange(unsigned char first, unsigned char last) {
-    for (int b = first; b <= last; ++b) lead_[static_cast<std::size_t>(b)] = true;
+    for (int b = first; b <= last; ++b)
+        lead_[static_cast<std::size_t>(b)] = true;
 }
 
 LeadByteTable LeadByteTable::Gbk() {
@@ -61,8 +62,8 @@ std::string WrapText(std::string_view line, std::string_view breakStr, const Cha
             ++col;
         } else if (!breakStr.empty() && c == breakStr[0]) {
             if (quote == 0) {
-                existingBreak = EqualsIgnoringAsciiCase(segment(pos, pos + static_cast<int>(breakStr.size()) - 1),
-                                                        breakStr);
+                existingBreak = EqualsIgnoringAsciiCase(
+                    segment(pos, pos + static_cast<int>(breakStr.size()) - 1), breakStr);
                 if (existingBreak) {
                     pos += static_cast<int>(breakStr.size()) - 1;
                     breakPos = pos;

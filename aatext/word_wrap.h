@@ -33,7 +33,8 @@ class CharSet {
   public:
     CharSet() = default;
     explicit CharSet(std::string_view chars) {
-        for (char c : chars) Add(c);
+        for (char c : chars)
+            Add(c);
     }
     void Add(char c) { in_[static_cast<unsigned char>(c)] = true; }
     bool Contains(char c) const { return in_[static_cast<unsigned char>(c)]; }

@@ -13,19 +13,22 @@ namespace {
 Bitmap NumberedRows(int width, int height) {
     Bitmap text(width, height, 24);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) text.SetPixelColor(x, y, static_cast<std::uint32_t>(y));
+        for (int x = 0; x < width; ++x)
+            text.SetPixelColor(x, y, static_cast<std::uint32_t>(y));
     return text;
 }
 
 std::vector<int> ShownRows(const Bitmap& view) {
     std::vector<int> rows;
-    for (int y = 0; y < view.Height(); ++y) rows.push_back(static_cast<int>(view.PixelColor(view.Width() - 1, y)));
+    for (int y = 0; y < view.Height(); ++y)
+        rows.push_back(static_cast<int>(view.PixelColor(view.Width() - 1, y)));
     return rows;
 }
 
 std::vector<int> Range(int from, int to) {  // from .. to - 1
     std::vector<int> r;
-    for (int i = from; i < to; ++i) r.push_back(i);
+    for (int i = from; i < to; ++i)
+        r.push_back(i);
     return r;
 }
 
@@ -34,7 +37,8 @@ TEST(CopyFrameRows, WrapsRoundToTheTextsStart) {
     Bitmap view(5, 37, 24);
     CopyFrameRows(text, 80, view);
     std::vector<int> expected = Range(80, 100);
-    for (int r : Range(0, 17)) expected.push_back(r);
+    for (int r : Range(0, 17))
+        expected.push_back(r);
     EXPECT_EQ(ShownRows(view), expected);
 
     CopyFrameRows(text, 10, view);
@@ -56,7 +60,8 @@ TEST(CopyFrameRows, TextShorterThanTheViewRepeats) {
 TEST(CopyFrameRows, DifferentWidthsCopyTheColumnsBothHave) {
     const Bitmap text = NumberedRows(3, 10);
     Bitmap view(6, 4, 24);
-    for (int y = 0; y < 4; ++y) view.SetPixelColor(5, y, 0xABCDEF);
+    for (int y = 0; y < 4; ++y)
+        view.SetPixelColor(5, y, 0xABCDEF);
     CopyFrameRows(text, 5, view);
     EXPECT_EQ(view.PixelColor(2, 0), 5u);
     EXPECT_EQ(view.PixelColor(5, 0), 0xABCDEFu);
@@ -69,13 +74,14 @@ TEST(CopyFrameRows, DifferentWidthsCopyTheColumnsBothHave) {
 class FadeEdgesTest : public ::testing::Test {
   protected:
     static constexpr std::uint32_t kBack = 0xF0CAA6;  // sky blue
-    static constexpr std::uint32_t kInk = 0x20FFF8;  // red and green above the background, blue below
+    static constexpr std::uint32_t kInk = 0x20FFF8;   // red and green above the background, blue below
 
     // A 4 × 37 view whose every pixel is the ink colour.
     Bitmap InkView(int height = 37) {
         Bitmap view(4, height, 24);
         for (int y = 0; y < height; ++y)
-            for (int x = 0; x < 4; ++x) view.SetPixelColor(x, y, kInk);
+            for (int x = 0; x < 4; ++x)
+                view.SetPixelColor(x, y, kInk);
         return view;
     }
     // The ink channel by channel, faded by f / 256 towards the background.
@@ -108,9 +114,11 @@ TEST_F(FadeEdgesTest, TenRowsOnA37PixelBanner) {
 TEST_F(FadeEdgesTest, BackgroundPixelsStayAsTheyAre) {
     Bitmap view(2, 20, 24);
     for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 2; ++x) view.SetPixelColor(x, y, kBack);
+        for (int x = 0; x < 2; ++x)
+            view.SetPixelColor(x, y, kBack);
     FadeEdges(view, 10, kBack);
-    for (int y = 0; y < 20; ++y) EXPECT_EQ(view.PixelColor(1, y), kBack);
+    for (int y = 0; y < 20; ++y)
+        EXPECT_EQ(view.PixelColor(1, y), kBack);
 }
 
 TEST_F(FadeEdgesTest, HeightOneMakesOnlyTheEdgeRowsBackgroundAndZeroFadesNothing) {
@@ -124,7 +132,8 @@ TEST_F(FadeEdgesTest, HeightOneMakesOnlyTheEdgeRowsBackgroundAndZeroFadesNothing
     Bitmap untouched = InkView();
     FadeEdges(untouched, 0, kBack);
     FadeEdges(untouched, -5, kBack);
-    for (int y = 0; y < 37; ++y) EXPECT_EQ(untouched.PixelColor(0, y), kInk);
+    for (int y = 0; y < 37; ++y)
+        EXPECT_EQ(untouched.PixelColor(0, y), kInk);
 }
 
 TEST_F(FadeEdgesTest, FadeTallerThanTheViewTouchesNoRowOutsideIt) {
@@ -134,7 +143,8 @@ TEST_F(FadeEdgesTest, FadeTallerThanTheViewTouchesNoRowOutsideIt) {
     std::vector<std::uint8_t> memory((height + 2) * stride, 0x5A);
     Bitmap view = Bitmap::View(memory.data() + stride, 4, height, 24, Bitmap::Order::TopDown);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < 4; ++x) view.SetPixelColor(x, y, kInk);
+        for (int x = 0; x < 4; ++x)
+            view.SetPixelColor(x, y, kInk);
     FadeEdges(view, 100, kBack);
     for (std::size_t i = 0; i < stride; ++i) {
         EXPECT_EQ(memory[i], 0x5A);

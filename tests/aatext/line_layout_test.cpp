@@ -118,8 +118,8 @@ TEST_F(LineLayoutTest, EmptyLineAdvancesByTheHeightOfASpaceAndPitchMinus100Stack
 
 TEST_F(LineLayoutTest, LineAdvanceRoundsHalvesToEven) {
     EXPECT_EQ(LineAdvance(20, 10), 12);
-    EXPECT_EQ(LineAdvance(50, 5), 8);   // 7.5 → 8
-    EXPECT_EQ(LineAdvance(50, 3), 4);   // 4.5 → 4
+    EXPECT_EQ(LineAdvance(50, 5), 8);  // 7.5 → 8
+    EXPECT_EQ(LineAdvance(50, 3), 4);  // 4.5 → 4
     EXPECT_EQ(LineAdvance(-100, 30), 0);
 }
 
@@ -158,7 +158,8 @@ TEST(DrawBackGround, FillsThenPlacesThePictureByMode) {
     TPicture picture;
     Bitmap red(3, 2, 24);
     for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x) red.SetPixelColor(x, y, kRed);
+        for (int x = 0; x < 3; ++x)
+            red.SetPixelColor(x, y, kRed);
     picture.SetBitmap(red);
 
     DrawBackGround(canvas, {0, 0, 10, 8}, TBackGroundMode::bmCenter, picture);

@@ -15,14 +15,16 @@ const std::string kHua = "\xBB\xAA";
 
 std::string Repeat(const std::string& s, int n) {
     std::string out;
-    for (int i = 0; i < n; ++i) out += s;
+    for (int i = 0; i < n; ++i)
+        out += s;
     return out;
 }
 
 TEST(WrapLines, DoubleByteRunBreaksBeforeTheCharacterThatReachesTheLimit) {
     const Lines lines = WrapLines(Repeat(kHua, 40), 10, LeadByteTable::Gbk());
     ASSERT_EQ(lines.size(), 10u);
-    for (const std::string& line : lines) EXPECT_EQ(line, Repeat(kHua, 4));
+    for (const std::string& line : lines)
+        EXPECT_EQ(line, Repeat(kHua, 4));
 }
 
 TEST(WrapLines, DoubleByteRunIsOneLineInASingleByteCodePage) {
