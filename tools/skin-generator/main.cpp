@@ -1,23 +1,38 @@
 // Draws the built-in skin "Orange" into a folder: skin.ini and its six 8-bit palette bitmaps.
 //
 //     skin-generator app/resources/orange
+//     skin-generator --preview FOLDER/skin.ini OUT.bmp    a sample window drawn from a skin folder
 //
 // The output depends on nothing but this program, so running it again gives the same bytes.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <string>
 
 #include "skin/bmp.h"
 #include "skin/skin_ini.h"
 #include "skin/stored_skin.h"
 #include "tools/skin-generator/orange_skin.h"
+#include "tools/skin-generator/preview.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: skin-generator OUTPUT_FOLDER\n");
+    const bool preview = argc == 4 && std::string(argv[1]) == "--preview";
+    if (argc != 2 && !preview) {
+        std::fprintf(
+            stderr,
+            "usage: skin-generator OUTPUT_FOLDER\n       skin-generator --preview SKIN_INI OUT_BMP\n");
         return 2;
     }
     try {
+        if (preview) {
+            huecast::skin::TStoredSkin stored;
+            stored.LoadFromFile(argv[2]);
+            huecast::skin::TSkinData data;
+            data.SetStoredSkin(&stored);
+            huecast::skin::WriteWholeFile(argv[3],
+                                          huecast::skin::WriteBmp(huecast::skingen::DrawPreview(data)));
+            return 0;
+        }
         const std::filesystem::path folder = argv[1];
         std::filesystem::create_directories(folder);
         const huecast::skingen::GeneratedSkin skin = huecast::skingen::BuildOrangeSkin();
