@@ -338,7 +338,13 @@ Bitmap DrawPopupWindow(TDataSkinPopupWindow& popup) {
     return ToPaletted(c.Pixels());
 }
 
-Bitmap DrawMenuItems(Elements& elements) {
+// The looks of the main-menu bar's item and buttons; their objects follow the frame's in the skin.
+struct MenuBarLooks {
+    Rect item, hot, down;
+    std::array<Rect, 4> buttons, hotButtons;
+};
+
+Bitmap DrawMenuItems(Elements& elements, MenuBarLooks& bar) {
     Canvas c(49, 128, kPanelBody);
     // Pop-up items, 49 x 20: plain, hot; a divider of 8.
     const Rect item{0, 0, 49, 20}, hotItem{0, 20, 49, 40}, divider{0, 40, 49, 48};
@@ -372,25 +378,11 @@ Bitmap DrawMenuItems(Elements& elements) {
     c.Box(barHot, kSelection);
     c.VGradient(barDown, Rgb(0xFFF1DE), Rgb(0xFFDDB5));
     c.Box(barDown, kSelectionFocus);
-    auto& barItemObject = elements.Object<TDataSkinMainMenuBarItem>("mainmenubaritem", "mainmenubaritem");
-    barItemObject.activePictureIndex = kMenuPicture;
-    barItemObject.skinRectInAPicture = true;
-    barItemObject.skinRect = barItem;
-    barItemObject.activeSkinRect = barHot;
-    barItemObject.downRect = barDown;
-    barItemObject.itemLeftOffset = 3;
-    barItemObject.itemRightOffset = 3;
-    barItemObject.textRect = {4, 0, 45, 20};
-    barItemObject.font = Font(kText);
-    barItemObject.activeFontColor = Rgb(0x3A1400);
-    barItemObject.downFontColor = Rgb(0x3A1400);
-    barItemObject.unEnabledFontColor = kTextDisabled;
+    bar.item = barItem;
+    bar.hot = barHot;
+    bar.down = barDown;
 
     // Main-menu bar buttons of an MDI child, 12 x 10: plain on the top row, hot below.
-    const char* names[4] = {"menubarsysmenubutton", "menubarclosebutton", "menubarmaxbutton",
-                            "menubarminbutton"};
-    const SkinCommand commands[4] = {SkinCommand::SysMenu, SkinCommand::Close, SkinCommand::Maximize,
-                                     SkinCommand::Minimize};
     static constexpr std::string_view sysMenu[] = {"XXXXX", "X   X", "XXXXX"};
     static constexpr std::string_view maximize[] = {"XXXXX", "X   X", "X   X", "XXXXX"};
     static constexpr std::string_view minimize[] = {"     ", "     ", "     ", "XXXXX"};
@@ -401,15 +393,41 @@ Bitmap DrawMenuItems(Elements& elements) {
         c.GlyphCentred(plain, glyphs[i], kText);
         c.Box(hot, kFaceHot);
         c.GlyphCentred(hot, glyphs[i], kWhite);
+        bar.buttons[static_cast<std::size_t>(i)] = plain;
+        bar.hotButtons[static_cast<std::size_t>(i)] = hot;
+    }
+    return ToPaletted(c.Pixels());
+}
+
+void MenuBarObjects(Elements& elements, const MenuBarLooks& bar) {
+    auto& item = elements.Object<TDataSkinMainMenuBarItem>("mainmenubaritem", "mainmenubaritem");
+    item.activePictureIndex = kMenuPicture;
+    item.skinRectInAPicture = true;
+    item.skinRect = bar.item;
+    item.activeSkinRect = bar.hot;
+    item.downRect = bar.down;
+    item.itemLeftOffset = 3;
+    item.itemRightOffset = 3;
+    item.textRect = {4, 0, 45, 20};
+    item.font = Font(kText);
+    item.activeFontColor = Rgb(0x3A1400);
+    item.downFontColor = Rgb(0x3A1400);
+    item.unEnabledFontColor = kTextDisabled;
+
+    // The buttons an MDI child's maximized window puts on the bar.
+    const char* names[4] = {"menubarsysmenubutton", "menubarclosebutton", "menubarmaxbutton",
+                            "menubarminbutton"};
+    const SkinCommand commands[4] = {SkinCommand::SysMenu, SkinCommand::Close, SkinCommand::Maximize,
+                                     SkinCommand::Minimize};
+    for (std::size_t i = 0; i < 4; ++i) {
         auto& button = elements.Object<TDataSkinMainMenuBarButton>(names[i], "mainmenubarbutton");
         button.activePictureIndex = kMenuPicture;
         button.skinRectInAPicture = true;
-        button.skinRect = plain;
-        button.activeSkinRect = hot;
-        button.downRect = hot;
+        button.skinRect = bar.buttons[i];
+        button.activeSkinRect = bar.hotButtons[i];
+        button.downRect = bar.hotButtons[i];
         button.command = commands[i];
     }
-    return ToPaletted(c.Pixels());
 }
 
 // ---- hw.bmp: the hint window ----
@@ -988,11 +1006,11 @@ void Lists(Elements& e, Sheet& s, const CheckImages& checks) {
     grid.focusFontColor = Rgb(0x2A0E00);
     grid.fixedFont = Font(Rgb(0x6A2E00), 12, true);
 
-    for (const char* name : {"listview", "treeview", "richedit"}) {
-        TDataSkinFontBgControl* d = nullptr;
-        if (std::string(name) == "listview") d = &e.Control<TDataSkinListView>(name, name);
-        if (std::string(name) == "treeview") d = &e.Control<TDataSkinTreeView>(name, name);
-        if (std::string(name) == "richedit") d = &e.Control<TDataSkinRichEdit>(name, name);
+    // These draw with a font and a background colour only.
+    TDataSkinFontBgControl* plain[3] = {&e.Control<TDataSkinListView>("listview", "listview"),
+                                        &e.Control<TDataSkinTreeView>("treeview", "treeview"),
+                                        &e.Control<TDataSkinRichEdit>("richedit", "richedit")};
+    for (TDataSkinFontBgControl* d : plain) {
         d->pictureIndex = -1;
         d->font = Font(kText);
         d->bgColor = kField;
@@ -1208,18 +1226,11 @@ GeneratedSkin BuildOrangeSkin() {
     skin.pictures.emplace_back("main.bmp", DrawMain());
     skin.pictures.emplace_back("pw.bmp", DrawPopupWindow(popup));
     // Objects in the skin's order: the menu item first, the caption and its buttons, then the menu bar's.
-    Bitmap menuItems = DrawMenuItems(e);
-    std::unique_ptr<TDataSkinObject> menuItem = std::move(e.objects.front());
-    std::vector<std::unique_ptr<TDataSkinObject>> menuBarObjects;
-    for (std::size_t i = 1; i < e.objects.size(); ++i)
-        menuBarObjects.push_back(std::move(e.objects[i]));
-    e.objects.clear();
-    e.objects.push_back(std::move(menuItem));
-    skin.pictures.emplace_back("menuitems.bmp", std::move(menuItems));
+    MenuBarLooks menuBar;
+    skin.pictures.emplace_back("menuitems.bmp", DrawMenuItems(e, menuBar));
     skin.pictures.emplace_back("active.bmp", DrawCaptionButtons(close, maximize, minimize, rollUp));
     FrameObjects(e, close, maximize, minimize, rollUp);
-    for (auto& object : menuBarObjects)
-        e.objects.push_back(std::move(object));
+    MenuBarObjects(e, menuBar);
     skin.pictures.emplace_back("controls.bmp", DrawControls(e));
     skin.pictures.emplace_back("hw.bmp", DrawHint(hint));
 
