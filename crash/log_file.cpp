@@ -100,6 +100,27 @@ std::string_view TLogFile::LastVersion() const {
     return records_.empty() ? std::string_view{} : RecordLineValue(records_.back(), 4);
 }
 
+std::string LogPathFor(std::string_view exePath, std::string_view outputPath) {
+    auto endsWithElf = [](std::string_view s) {
+        if (s.size() < 4) return false;
+        std::string_view tail = s.substr(s.size() - 4);
+        return tail[0] == '.' && (tail[1] | 0x20) == 'e' && (tail[2] | 0x20) == 'l' &&
+               (tail[3] | 0x20) == 'f';
+    };
+    if (!outputPath.empty() && endsWithElf(outputPath)) return std::string(outputPath);
+    const std::size_t slash = exePath.find_last_of("\\/");
+    std::string name(slash == std::string_view::npos ? exePath : exePath.substr(slash + 1));
+    if (const std::size_t dot = name.find_last_of('.'); dot != std::string::npos) name.erase(dot);
+    name += ".elf";
+    if (outputPath.empty())
+        return std::string(slash == std::string_view::npos ? std::string_view{}
+                                                           : exePath.substr(0, slash + 1)) +
+               name;
+    std::string folder(outputPath);
+    if (folder.back() != '\\' && folder.back() != '/') folder += '\\';
+    return folder + name;
+}
+
 std::string_view RecordLineValue(std::string_view record, int number) {
     std::string_view found;
     int index = 0;

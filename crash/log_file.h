@@ -39,6 +39,10 @@ class TLogFile {
     std::pmr::vector<std::pmr::string> records_;
 };
 
+// The log file's path: the executable's path with the extension ".elf"; in the output folder when one is
+// set; the output path itself when it names an ".elf" file.
+std::string LogPathFor(std::string_view exePath, std::string_view outputPath);
+
 // The value of a report's line `number` (1-based): the text after its first ":" without surrounding
 // blanks; empty when the line or the ":" is missing.
 std::string_view RecordLineValue(std::string_view record, int number);

@@ -515,6 +515,8 @@ void InstallCrashReporter(const TCrashModuleOptions& options) {
     InitCommonControlsEx(&controls);
     r->helper = CreateThread(nullptr, 256 * 1024, HelperThread, r, 0, &r->helperId);
     g_reporter = r;
+    // Switched off, the reporter takes nothing over: failures meet the program's ordinary handling.
+    if (!options.active) return;
 
     ReserveStackForReports();
     g_previousFilter = SetUnhandledExceptionFilter(UnhandledFilter);
@@ -538,7 +540,7 @@ void InstallCrashReporter(const TCrashModuleOptions& options) {
                 set(InvalidParameterHandler);
     }
     gui::SetEventExceptionHandler(ReportEventException);
-    if (options.active && options.freezeWatchdog) StartFreezeWatchdog(options, r->mainThreadId);
+    if (options.freezeWatchdog) StartFreezeWatchdog(options, r->mainThreadId);
 }
 
 }  // namespace huecast::crash

@@ -121,21 +121,4 @@ void ReadMemoryAndDisk(const char* path, ReportData& data) {
     }
 }
 
-std::string LogPathFor(const char* exePath, const std::string& outputPath) {
-    auto endsWithElf = [](const std::string& s) {
-        return s.size() >= 4 && _stricmp(s.c_str() + s.size() - 4, ".elf") == 0;
-    };
-    if (!outputPath.empty() && endsWithElf(outputPath)) return outputPath;
-    std::string exe = exePath;
-    const std::size_t slash = exe.find_last_of("\\/");
-    std::string name = slash == std::string::npos ? exe : exe.substr(slash + 1);
-    const std::size_t dot = name.find_last_of('.');
-    if (dot != std::string::npos) name.erase(dot);
-    name += ".elf";
-    if (outputPath.empty()) return (slash == std::string::npos ? "" : exe.substr(0, slash + 1)) + name;
-    std::string folder = outputPath;
-    if (folder.back() != '\\' && folder.back() != '/') folder += '\\';
-    return folder + name;
-}
-
 }  // namespace huecast::crash

@@ -34,8 +34,4 @@ ReportTime LocalNow();
 // Memory and the disk that holds `path`, in bytes; zero for what cannot be read.
 void ReadMemoryAndDisk(const char* path, ReportData& data);
 
-// The log file's path: beside the executable with the ".elf" extension, in the output folder, or the
-// output path itself when it names an ".elf" file.
-std::string LogPathFor(const char* exePath, const std::string& outputPath);
-
 }  // namespace huecast::crash

@@ -64,6 +64,16 @@ TEST(LogFile, EqualityVersionAndLineValues) {
     EXPECT_EQ(log.Find(Report("9", "00401000", "boom")), 0);
 }
 
+TEST(LogFile, PathBesideTheProgramInAFolderOrNamed) {
+    EXPECT_EQ(LogPathFor("C:\\Program Files\\Huecast\\huecast.exe", ""),
+              "C:\\Program Files\\Huecast\\huecast.elf");
+    EXPECT_EQ(LogPathFor("C:\\a.b\\huecast", ""), "C:\\a.b\\huecast.elf");
+    EXPECT_EQ(LogPathFor("C:\\x\\huecast.exe", "D:\\logs"), "D:\\logs\\huecast.elf");
+    EXPECT_EQ(LogPathFor("C:\\x\\huecast.exe", "D:\\logs\\"), "D:\\logs\\huecast.elf");
+    EXPECT_EQ(LogPathFor("C:\\x\\huecast.exe", "D:\\logs\\crash.ELF"), "D:\\logs\\crash.ELF");
+    EXPECT_EQ(LogPathFor("huecast.exe", ""), "huecast.elf");
+}
+
 TEST(LogPolicy, MaximumOfThreeKeepsTheThreeNewest) {
     TCrashModuleOptions options;
     options.logPolicy = 0;
