@@ -1,6 +1,7 @@
 #include "skin/skin_ini.h"
 
 #include <charconv>
+#include <cstdint>
 #include <limits>
 
 namespace huecast::skin {
@@ -27,10 +28,9 @@ char Fold(char c) {
 }  // namespace
 
 std::size_t CaseInsensitiveHash::operator()(std::string_view text) const noexcept {
-    std::size_t hash = 14695981039346656037ull;  // FNV-1a over the folded bytes
-    for (const char c : text)
-        hash = (hash ^ static_cast<unsigned char>(Fold(c))) * 1099511628211ull;
-    return hash;
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a over the folded bytes
+    for (const char c : text) hash = (hash ^ static_cast<unsigned char>(Fold(c))) * 1099511628211ull;
+    return static_cast<std::size_t>(hash ^ hash >> 32);
 }
 
 bool CaseInsensitiveEqual::operator()(std::string_view a, std::string_view b) const noexcept {
