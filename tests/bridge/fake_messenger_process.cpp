@@ -98,6 +98,8 @@ FakeMessenger::FakeMessenger(FakeMessengerArgs args) : args_(std::move(args)) {
         Kill();
         throw std::runtime_error("the fake messenger did not open its windows");
     }
+    // Let the windows settle: showing them is still going on in the fake messenger.
+    WaitForInputIdle(process_, 5000);
 }
 
 FakeMessenger::~FakeMessenger() {

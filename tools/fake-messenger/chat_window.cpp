@@ -122,7 +122,7 @@ ChatWindow::ChatWindow(ChatSetup setup) : setup_(std::move(setup)) {
     LoadRichEditLibraries();
     RegisterContainerClass();
     CreateEmptyDialog(DialogProc, reinterpret_cast<LPARAM>(this), 400, 330, setup_.x, setup_.y);
-    if (window_) ShowWindow(window_, SW_SHOW);
+    if (window_) ShowWindow(window_, setup_.activate ? SW_SHOW : SW_SHOWNOACTIVATE);
 }
 
 ChatWindow::~ChatWindow() {
@@ -248,13 +248,13 @@ LRESULT CALLBACK ChatWindow::InputProc(HWND window, UINT message, WPARAM wParam,
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-HWND OpenPlainDialog(int number, int x, int y) {
+HWND OpenPlainDialog(int number, int x, int y, bool activate) {
     HWND dialog = CreateEmptyDialog(PlainDialogProc, 0, 260, 90, x, y);
     if (!dialog) return nullptr;
     SetWindowTextA(dialog, ("系统消息 " + std::to_string(number)).c_str());
     AddChild(dialog, "STATIC", "这是一个普通对话框，没有发送按钮。", SS_NOPREFIX, 0, -1, 16, 16, 228, 20);
     AddChild(dialog, "BUTTON", "确定", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, IDOK, 92, 52, 76, 26);
-    ShowWindow(dialog, SW_SHOW);
+    ShowWindow(dialog, activate ? SW_SHOW : SW_SHOWNOACTIVATE);
     return dialog;
 }
 

@@ -20,6 +20,7 @@ struct ChatSetup {
     int hangSeconds = 0;
     std::string recordFolder;
     int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
+    bool activate = true;               // false: opens behind the active window without taking the focus
     std::function<void()> onDestroyed;  // the window is gone; the owner may free the object later
 };
 
@@ -50,7 +51,7 @@ class ChatWindow {
 };
 
 // An ordinary dialog: "#32770" too, but without a send button.
-HWND OpenPlainDialog(int number, int x, int y);
+HWND OpenPlainDialog(int number, int x, int y, bool activate);
 
 // Creates an empty top-level "#32770" dialog of the given client size, bound to `proc` with `param`.
 HWND CreateEmptyDialog(DLGPROC proc, LPARAM param, int clientWidth, int clientHeight, int x, int y);

@@ -61,8 +61,8 @@ class Messenger {
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
-    void OpenChat(std::size_t index);
-    void OpenDialog();
+    void OpenChat(std::size_t index, bool activate);
+    void OpenDialog(bool activate);
     void ShowFriends();
     HWND AddChild(const char* className, const char* text, DWORD style, int id, int x, int y, int w, int h);
 
@@ -101,10 +101,11 @@ Messenger::Messenger(Options options) : options_(std::move(options)) {
     CreateControls();
     ShowWindow(window_, SW_SHOWNOACTIVATE);
 
+    // Opened without taking the focus from the program in front, as by a messenger that was already running.
     for (std::size_t i = 0; i < friends_.size(); ++i)
-        OpenChat(i);
+        OpenChat(i, false);
     for (int i = 0; i < options_.dialogs; ++i)
-        OpenDialog();
+        OpenDialog(false);
     ShowFriends();
 }
 
@@ -130,7 +131,7 @@ void Messenger::CreateControls() {
     AddChild("STATIC", status.c_str(), SS_NOPREFIX, kStatus, 10, 238, 210, 84);
 }
 
-void Messenger::OpenChat(std::size_t index) {
+void Messenger::OpenChat(std::size_t index, bool activate) {
     Friend& f = friends_.at(index);
     if (f.chat && f.chat->Handle()) {
         if (IsIconic(f.chat->Handle())) ShowWindow(f.chat->Handle(), SW_RESTORE);
@@ -146,14 +147,16 @@ void Messenger::OpenChat(std::size_t index) {
         .recordFolder = options_.recordFolder,
         .x = 820 + 24 * step,
         .y = 360 + 24 * step,
+        .activate = activate,
         .onDestroyed = [this, index] { PostMessageA(window_, kChatDestroyed, index, 0); },
     });
     ShowFriends();
 }
 
-void Messenger::OpenDialog() {
+void Messenger::OpenDialog(bool activate) {
     const int step = windowsOpened_++ % 8;
-    if (HWND dialog = OpenPlainDialog(static_cast<int>(dialogs_.size()) + 1, 560 + 24 * step, 40 + 24 * step))
+    if (HWND dialog =
+            OpenPlainDialog(static_cast<int>(dialogs_.size()) + 1, 560 + 24 * step, 40 + 24 * step, activate))
         dialogs_.push_back(dialog);
 }
 
@@ -176,11 +179,11 @@ LRESULT Messenger::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             const int code = HIWORD(wParam);
             if (id == kOpenChat || (id == kFriendList && code == LBN_DBLCLK)) {
                 const LRESULT selected = SendMessageA(list_, LB_GETCURSEL, 0, 0);
-                if (selected != LB_ERR) OpenChat(static_cast<std::size_t>(selected));
+                if (selected != LB_ERR) OpenChat(static_cast<std::size_t>(selected), true);
                 return 0;
             }
             if (id == kOpenDialog) {
-                OpenDialog();
+                OpenDialog(true);
                 return 0;
             }
             break;

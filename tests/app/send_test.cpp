@@ -1,0 +1,278 @@
+// The chat-window list and Send, end to end: huecast.exe and the fake messenger as processes of their own,
+// the list read from the window, the delivered bytes read from the fake messenger's records.
+#include <gtest/gtest.h>
+
+#include "app/control_ids.h"
+#include "tests/app/huecast_driver.h"
+#include "tests/bridge/fake_messenger_process.h"
+
+namespace huecast::testing {
+namespace {
+
+using Names = std::vector<std::string>;
+
+constexpr const char* kNoFriendMessage = "你没有选中你的好友，\r或 好友名单中为空\r请找一个人聊先！";
+constexpr const char* kTooLongMessage =
+    "您生成的编码超出了QQ所能发送的限制！\r请你尽量少选些颜色或少打长句或少用不同的字体！";
+constexpr const char* kWindowGoneMessage =
+    "你选中的聊天窗口已经关闭或换成了别的窗口，彩字没有发送。\r请重新选择好友。彩字已放在剪贴板中。";
+constexpr const char* kNoInputBoxMessage =
+    "你选中的聊天窗口中找不到输入框，彩字没有发送。\r彩字已放在剪贴板中，可以手动粘贴。";
+constexpr const char* kNotAnsweredMessage =
+    "你选中的聊天窗口没有响应，彩字可能没有发送出去。\r彩字已放在剪贴板中，可以稍后手动粘贴。";
+
+// 你好 in the default format (宋体, 30 pt, the first swatch's red), 98 bytes converted.
+constexpr const char* kNihao = "你好";
+constexpr const char* kNihaoConverted =
+    "{\\urtf{\\fonttbl{\\f0 "
+    "宋体;}}{\\colortbl;\\red255\\green0\\blue0;}\\pard\\cf1\\f0\\fs60\\u20320?\\u22909?\\par}";
+
+// A saved work: 你 in red, 好 in blue, the Webdings heart in green, ！ in red.
+constexpr const char* kColourfulIni =
+    "[Head]\r\nCount=1\r\n[1]\r\nname=colourful\r\nrtf={\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{"
+    "\\f0\\fnil\\fcharset134 "
+    "\\'cb\\'ce\\'cc\\'e5;}{\\f1\\fnil\\fcharset2 Webdings;}}{\\colortbl "
+    ";\\red255\\green0\\blue0;\\red0\\green0\\blue255;"
+    "\\red0\\green128\\blue0;}\\viewkind4\\uc1\\pard\\cf1\\lang2052\\f0\\fs60\\'c4\\'e3\\cf2\\'ba\\'"
+    "c3\\cf3\\f1 Y\\cf1\\f0\\'a3\\'a1"
+    "\\par}\r\n";
+
+HWND ChatList(const HuecastProcess& p) {
+    return p.Control(ids::kSkinListBox4);
+}
+
+LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    DWORD_PTR reply = 0;
+    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, 5000, &reply);
+    return static_cast<LRESULT>(reply);
+}
+
+// Read as UTF-16, the form in which the system carries list items between processes.
+Names ListedChats(const HuecastProcess& p) {
+    HWND list = ChatList(p);
+    Names items;
+    const int count = static_cast<int>(Ask(list, LB_GETCOUNT));
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[256] = {};
+        DWORD_PTR ignored = 0;
+        if (Ask(list, LB_GETTEXTLEN, static_cast<WPARAM>(i)) < 256)
+            SendMessageTimeoutW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text),
+                                SMTO_NORMAL, 5000, &ignored);
+        char bytes[512] = {};
+        WideCharToMultiByte(CP_ACP, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
+        items.push_back(bytes);
+    }
+    return items;
+}
+
+int SelectedChat(const HuecastProcess& p) {
+    return static_cast<int>(Ask(ChatList(p), LB_GETCURSEL));
+}
+void SelectChat(const HuecastProcess& p, int index) {
+    Ask(ChatList(p), LB_SETCURSEL, static_cast<WPARAM>(index));
+}
+
+// Waits for the list to show `expected`: the refresh comes once a second.
+::testing::AssertionResult ListShows(const HuecastProcess& p, const Names& expected) {
+    if (WaitUntil([&] { return ListedChats(p) == expected; }, 3000)) return ::testing::AssertionSuccess();
+    auto failure = ::testing::AssertionFailure() << "the list shows";
+    for (const std::string& item : ListedChats(p))
+        failure << " [" << item << "]";
+    return failure;
+}
+
+// Puts windows on top one after the other: the last one given ends up topmost.
+void RaiseInOrder(const std::vector<HWND>& windows) {
+    for (HWND w : windows)
+        SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Toggle(HuecastProcess& p, int checkBox) {
+    Ask(p.Control(checkBox), BM_CLICK);
+}
+
+// Clicks Send and waits for the message box it shows; returns its text and closes it.
+std::string SendAndReadMessage(HuecastProcess& p, int timeoutMs = 3000) {
+    p.Click(ids::kSkinButton5);
+    HWND box = p.FindMessageBox(timeoutMs);
+    if (!box) return "(no message)";
+    const std::string text = p.MessageBoxText(box);
+    p.Answer(box, IDOK);
+    return text;
+}
+
+bool CommandsEnabled(const HuecastProcess& p) {
+    return p.Enabled(ids::kButton1) && p.Enabled(ids::kSkinButton5) && p.Enabled(ids::kSkinButton4);
+}
+
+TEST(ChatList, FollowsTheChatWindowsByPositionAndCaptionChoice) {
+    HuecastProcess p;
+    Sleep(1500);
+    EXPECT_TRUE(ListedChats(p).empty());
+
+    FakeMessenger fake({.names = {"张三", "李四", "王五"}, .dialogs = 2});
+    RaiseInOrder({fake.Chat(1), fake.Dialogs()[0], fake.Chat(2), fake.Dialogs()[1], fake.Chat(3)});
+    ASSERT_TRUE(ListShows(p, {"王五", "李四", "张三"}));
+    EXPECT_EQ(SelectedChat(p), 0);  // the first entry is selected when nothing was
+
+    // The selection stays on its place while the windows change order under it.
+    SelectChat(p, 1);
+    RaiseInOrder({fake.Chat(1)});
+    EXPECT_TRUE(ListShows(p, {"张三", "王五", "李四"}));
+    EXPECT_EQ(SelectedChat(p), 1);
+
+    Toggle(p, ids::kSkinCheckBox1);  // 显示好友昵称 off: the titles instead
+    EXPECT_TRUE(ListShows(p, {"与 张三 的对话", "与 王五 的对话", "与 李四 的对话"}));
+    EXPECT_EQ(SelectedChat(p), 1);
+    Toggle(p, ids::kSkinCheckBox1);
+    EXPECT_TRUE(ListShows(p, {"张三", "王五", "李四"}));
+
+    fake.CloseChat(3);
+    EXPECT_TRUE(ListShows(p, {"张三", "李四"}));
+    fake.Kill();
+    EXPECT_TRUE(ListShows(p, {}));
+}
+
+TEST(ChatList, ShowsOnlyTheTopFortyChatWindows) {
+    HuecastProcess p;
+    Names names;
+    for (int i = 1; i <= 45; ++i)
+        names.push_back("好友" + std::to_string(i));
+    FakeMessenger fake({.names = names, .dialogs = 2});
+    std::vector<HWND> order;
+    for (int i = 1; i <= 45; ++i)
+        order.push_back(fake.Chat(i));
+    order.insert(order.end() - 3, fake.Dialogs().begin(), fake.Dialogs().end());
+    RaiseInOrder(order);
+    Names expected;
+    for (int i = 45; i > 5; --i)
+        expected.push_back("好友" + std::to_string(i));
+    EXPECT_TRUE(ListShows(p, expected));
+}
+
+TEST(Send, DeliversExactlyTheConvertedTextThenEmptiesTheEditor) {
+    HuecastProcess p(kColourfulIni);
+    FakeMessenger fake({.names = {"张三", "李四"}});
+    RaiseInOrder({fake.Chat(2), fake.Chat(1)});
+    ASSERT_TRUE(ListShows(p, {"张三", "李四"}));
+    SelectChat(p, 1);
+
+    // What Copy gives for the same content is what the conversion gives.
+    p.Click(ids::kButton1);
+    const std::optional<std::string> converted = ClipboardText();
+    ASSERT_TRUE(converted);
+    for (const char* piece :
+         {"\\u20320?", "\\u22909?", "\\red0\\green0\\blue255", "\\red0\\green128\\blue0", "Webdings"})
+        EXPECT_NE(converted->find(piece), std::string::npos) << piece;
+
+    SetClipboardText("old");
+    SetForegroundWindow(p.Window());
+    p.Click(ids::kSkinButton5);
+    ASSERT_TRUE(WaitUntil([&] { return fake.Sent(2).has_value(); }));
+    EXPECT_EQ(fake.Sent(2), converted);
+    EXPECT_EQ(fake.Sent(1), std::nullopt);
+
+    // 发送后清空 is on by default, 同时清空剪贴板 and 发送后激活QQ窗口 are off.
+    EXPECT_TRUE(WaitUntil([&] { return p.Text(ids::kRichEdit1).empty(); }));
+    EXPECT_FALSE(CommandsEnabled(p));
+    EXPECT_EQ(ClipboardText(), converted);
+    EXPECT_NE(GetForegroundWindow(), fake.Chat(2));  // flashed instead, which Wine does not show
+    EXPECT_EQ(p.FindMessageBox(0), nullptr);
+}
+
+TEST(Send, ActivatesTheChatWindowAndEmptiesTheClipboardWhenAsked) {
+    HuecastProcess p;
+    FakeMessenger fake({.names = {"张三"}});
+    ASSERT_TRUE(ListShows(p, {"张三"}));
+    p.Type(kNihao);
+    Toggle(p, ids::kSkinCheckBox3);  // 发送后激活QQ窗口 on
+    Toggle(p, ids::kSkinCheckBox4);  // 发送后清空 off
+    Toggle(p, ids::kSkinCheckBox2);  // 同时清空剪贴板 on
+    SetForegroundWindow(p.Window());
+
+    p.Click(ids::kSkinButton5);
+    ASSERT_TRUE(WaitUntil([&] { return fake.Sent(1).has_value(); }));
+    EXPECT_EQ(fake.Sent(1), std::string(kNihaoConverted));
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == fake.Chat(1); }));
+    EXPECT_TRUE(WaitUntil([&] { return !ClipboardText().has_value(); }));
+    EXPECT_EQ(p.Text(ids::kRichEdit1), kNihao);
+    EXPECT_TRUE(CommandsEnabled(p));
+}
+
+TEST(Send, WithNothingSelectedLeavesTheConvertedTextOnTheClipboard) {
+    HuecastProcess p;  // and no messenger at all
+    p.Type(kNihao);
+    SetClipboardText("old");
+    EXPECT_EQ(SendAndReadMessage(p), kNoFriendMessage);
+    EXPECT_EQ(ClipboardText(), std::string(kNihaoConverted));
+    EXPECT_EQ(p.Text(ids::kRichEdit1), kNihao);
+}
+
+TEST(Send, FourHundredBytesAreSentFourHundredAndOneChangeNothing) {
+    HuecastProcess p;
+    FakeMessenger fake({.names = {"张三"}});
+    ASSERT_TRUE(ListShows(p, {"张三"}));
+    Toggle(p, ids::kSkinCheckBox4);  // keep the text after sending
+    p.Type(kNihao + std::string(302, 'a'));
+    p.Click(ids::kSkinButton5);
+    ASSERT_TRUE(WaitUntil([&] { return fake.Sent(1).has_value(); }));
+    EXPECT_EQ(fake.Sent(1)->size(), 400u);
+
+    p.Type("a");
+    SetClipboardText("old");
+    EXPECT_EQ(SendAndReadMessage(p), kTooLongMessage);
+    EXPECT_EQ(ClipboardText(), std::string("old"));
+    EXPECT_EQ(fake.Sent(1)->size(), 400u);
+    EXPECT_EQ(p.Text(ids::kRichEdit1).size(), 4u + 303u);
+}
+
+// A delivery that did not happen keeps the work: the editor keeps it, the clipboard holds it converted.
+void ExpectWorkKept(const HuecastProcess& p) {
+    EXPECT_EQ(p.Text(ids::kRichEdit1), kNihao);
+    EXPECT_EQ(ClipboardText(), std::string(kNihaoConverted));
+}
+
+TEST(Send, TellsTheUserWhenTheChatWindowClosedWithinTheLastSecond) {
+    HuecastProcess p;
+    p.Type(kNihao);
+    // The close must fall between two refreshes of the list; when a refresh slips in, the list is empty
+    // and Send says that nothing is selected. Try again then.
+    std::string message;
+    for (int attempt = 0; attempt < 3 && message != kWindowGoneMessage; ++attempt) {
+        FakeMessenger fake({.names = {"张三"}});
+        ASSERT_TRUE(ListShows(p, {"张三"}));
+        fake.CloseChat(1);
+        message = SendAndReadMessage(p);
+        EXPECT_TRUE(message == kWindowGoneMessage || message == kNoFriendMessage) << message;
+    }
+    EXPECT_EQ(message, kWindowGoneMessage);
+    ExpectWorkKept(p);
+}
+
+TEST(Send, TellsTheUserWhenTheChatWindowHasNoInputBox) {
+    HuecastProcess p;
+    FakeMessenger fake({.names = {"没有输入框"}, .withoutInput = {1}});
+    ASSERT_TRUE(ListShows(p, {"没有输入框"}));
+    p.Type(kNihao);
+    EXPECT_EQ(SendAndReadMessage(p), kNoInputBoxMessage);
+    ExpectWorkKept(p);
+    EXPECT_EQ(fake.Sent(1), std::nullopt);
+}
+
+TEST(Send, GivesUpOnAHungMessengerWithoutHanging) {
+    HuecastProcess p;
+    FakeMessenger fake({.names = {"不响应"}, .hangSeconds = 120});
+    ASSERT_TRUE(ListShows(p, {"不响应"}));
+    p.Type(kNihao);
+    EXPECT_EQ(SendAndReadMessage(p, 20000), kNotAnsweredMessage);
+    ExpectWorkKept(p);
+    // The list goes on refreshing from what the system knows of the hung windows.
+    EXPECT_TRUE(ListShows(p, {"不响应"}));
+    // Now that the messenger counts as hung, Send gives up without waiting.
+    EXPECT_EQ(SendAndReadMessage(p, 20000), kNotAnsweredMessage);
+    ExpectWorkKept(p);
+    EXPECT_EQ(fake.Sent(1), std::nullopt);
+}
+
+}  // namespace
+}  // namespace huecast::testing
