@@ -193,6 +193,19 @@ TEST(FormInfo, WithAMaskAnEmptyMaskAreaTakesTheClientRect) {
     EXPECT_EQ(form.inactiveEffect, InactiveEffect::Brightness);
 }
 
+TEST(FormInfo, AnInactiveEffectPresentButEmptyIsGrayscaleWhileAMissingOneIsBrightness) {
+    TDataSkinFormInfo empty;
+    empty.ReadFrom(IniFile::FromText("[FORMINFO]\r\ninactiveeffect=\r\n"));
+    EXPECT_EQ(empty.inactiveEffect, InactiveEffect::Grayscale);
+    TDataSkinFormInfo missing;
+    missing.ReadFrom(IniFile::FromText("[FORMINFO]\r\nborderwidth=3\r\n"));
+    EXPECT_EQ(missing.inactiveEffect, InactiveEffect::Brightness);
+    EXPECT_EQ(missing.borderWidth, 3);
+    TDataSkinFormInfo darkness;
+    darkness.ReadFrom(IniFile::FromText("[forminfo]\r\nInactiveEffect=iedarkness\r\n"));
+    EXPECT_EQ(darkness.inactiveEffect, InactiveEffect::Darkness);
+}
+
 TEST(FormInfo, AMaskAreaIsWidenedToHoldTheClientRectAndLeftAloneWithoutAMask) {
     TDataSkinFormInfo form;
     form.clientRect = {8, 26, 168, 116};
