@@ -59,7 +59,7 @@ class Messenger {
     };
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
     void OpenChat(std::size_t index, bool activate);
     void OpenDialog(bool activate);
@@ -172,7 +172,7 @@ void Messenger::ShowFriends() {
     SendMessageA(list_, LB_SETCURSEL, static_cast<WPARAM>(selected == LB_ERR ? 0 : selected), 0);
 }
 
-LRESULT Messenger::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Messenger::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
@@ -211,7 +211,7 @@ LRESULT CALLBACK Messenger::WindowProc(HWND window, UINT message, WPARAM wParam,
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<Messenger*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    return self ? self->Handle(message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
+    return self ? self->HandleMessage(message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
 }
 
 }  // namespace
