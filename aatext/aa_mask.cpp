@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <numbers>
+#include <string>
 
 #include "aatext/aa_painter.h"
 #include "aatext/pixel_math.h"
@@ -31,6 +32,9 @@ int ScaleOf(TAAQuality quality) {
 }
 
 namespace {
+
+// The largest side of a supersampled work bitmap (a bitmap's own limit).
+constexpr int kMaxWorkSide = 32768;
 
 int RoundUpTo4(int n) {
     return (n + 3) & ~3;
@@ -190,8 +194,14 @@ void TAAMask::DrawMask(std::string_view text) {
 void TAAMask::DrawMaskEx(std::string_view text, Size size, Point origin) {
     const AACanvas* canvas = owner_.Canvas();
     if (!canvas || !canvas->rasterizer) return;
-    width_ = std::max(size.cx, 0);
-    height_ = std::max(size.cy, 0);
+    // Everything that can fail is settled before the mask changes, so a refused line leaves it whole.
+    const int width = std::max(size.cx, 0);
+    const int height = std::max(size.cy, 0);
+    if (width > kMaxWorkSide / scale_ || height > kMaxWorkSide / scale_)
+        throw std::length_error("TAAMask: a line of " + std::to_string(width) + " x " +
+                                std::to_string(height) + " pixels is too large to render at " +
+                                std::to_string(scale_) + " times its size (at most " +
+                                std::to_string(kMaxWorkSide) + " work pixels a side)");
     const FontSpec font = ScaledFont(canvas->font, scale_);
     Point start{origin.x * scale_, origin.y * scale_};
     if (EscapementAngle(canvas->font) != 0) {
@@ -200,6 +210,8 @@ void TAAMask::DrawMaskEx(std::string_view text, Size size, Point origin) {
         start.x += rotated.x * scale_;
         start.y += rotated.y * scale_;
     }
+    width_ = width;
+    height_ = height;
     const int workWidth = width_ * scale_;
     const int workHeight = height_ * scale_;
     workStride_ = RoundUpTo4(workWidth);

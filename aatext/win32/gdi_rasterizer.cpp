@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <type_traits>
 #include <vector>
 
@@ -179,6 +180,10 @@ std::unique_ptr<GlyphSurface> GdiRasterizer::RenderText(const FontSpec& font, in
 
     ScreenDc screen;
     void* bits = nullptr;
+    // A bitmap view refuses sides beyond 32768 pixels; refuse them before a section exists to leak.
+    if (width <= 0 || height <= 0 || width > 32768 || height > 32768)
+        throw std::length_error("GdiRasterizer: a work bitmap of " + std::to_string(width) + " x " +
+                                std::to_string(height) + " pixels is out of range");
     HBITMAP section = CreateDIBSection(screen.Get(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
                                        &bits, nullptr, 0);
     if (!section || !bits) throw std::runtime_error("GdiRasterizer: cannot create the work bitmap");

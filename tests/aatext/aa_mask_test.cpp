@@ -182,6 +182,19 @@ TEST_F(MaskFixture, AssignCopiesEverything) {
     EXPECT_EQ(testing::MaskRows(copy), testing::MaskRows(painter.Mask()));
 }
 
+TEST_F(MaskFixture, ALineTooLongForItsQualityIsRefusedClearly) {
+    painter.SetQuality(TAAQuality::aqHigh);
+    rasterizer.cellWidth = 100;  // 100 bytes: 10000 pixels, 40000 work pixels
+    const std::string line(100, 'a');
+    painter.Mask().DrawMask("ab");
+    EXPECT_THROW(painter.Mask().DrawMask(line), std::length_error);
+    EXPECT_TRUE(rasterizer.drawnStarts.size() == 1) << "refused before anything was drawn";
+    EXPECT_EQ(painter.Mask().Width(), 200) << "the mask keeps its last line";
+    EXPECT_EQ(painter.Mask().ScanLine(9)[199], 255);
+    painter.SetQuality(TAAQuality::aqNone);
+    EXPECT_NO_THROW(painter.Mask().DrawMask(line));
+}
+
 TEST_F(MaskFixture, EmptyTextGivesAnEmptyMask) {
     painter.Mask().DrawMask("");
     EXPECT_EQ(painter.Mask().Width(), 0);
