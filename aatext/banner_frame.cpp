@@ -23,13 +23,15 @@ void CopyRows(const Bitmap& from, int fromRow, Bitmap& to, int toRow, int count,
         std::memcpy(to.Row(toRow + i), from.Row(fromRow + i), rowBytes);
 }
 
-// Blends one row of bytes towards the background: v := b + floor((v − b) × f / 256). Bytes equal to the
-// background stay, since their difference is 0.
+// Blends one row of bytes towards the background: v := b + floor((v − b) × f / 256). Written as
+// (v × f + b × (256 − f)) >> 8, which is the same value (b × 256 is a whole multiple of 256) and never
+// exceeds 16 bits, so the loop runs on 16-bit lanes. A byte equal to the background stays as it is.
 void FadeRow(std::uint8_t* row, const std::uint8_t* background, int bytes, int f) {
-    for (int i = 0; i < bytes; ++i) {
-        const int b = background[i];
-        row[i] = static_cast<std::uint8_t>(b + (((row[i] - b) * f) >> 8));
-    }
+    const auto keep = static_cast<std::uint16_t>(f);
+    const auto give = static_cast<std::uint16_t>(256 - f);
+    for (int i = 0; i < bytes; ++i)
+        row[i] =
+            static_cast<std::uint8_t>(static_cast<std::uint16_t>(row[i] * keep + background[i] * give) >> 8);
 }
 
 }  // namespace
