@@ -41,8 +41,6 @@ struct Failure {
 bool ReportFailure(const Failure& failure);
 
 bool ReportInProgress();
-DWORD MainThreadId();
-const TCrashModuleOptions& InstalledOptions();
 
 // Dialog, in crash_dialog.cpp. Returns false when the dialog could not be shown.
 struct DialogContent {

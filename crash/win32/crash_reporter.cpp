@@ -464,13 +464,6 @@ bool ReportFailure(const Failure& failure) {
 bool ReportInProgress() {
     return g_reporter && g_reporter->inProgress.load();
 }
-DWORD MainThreadId() {
-    return g_reporter ? g_reporter->mainThreadId : 0;
-}
-const TCrashModuleOptions& InstalledOptions() {
-    return g_reporter ? g_reporter->options : ProgramCrashOptions();
-}
-
 std::string CrashLogPath() {
     if (g_reporter) return g_reporter->logPath;
     char exe[MAX_PATH] = {};

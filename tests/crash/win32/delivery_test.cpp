@@ -6,8 +6,10 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "crash/mail.h"
+#include "crash/win32/crash_reporter.h"
 #include "crash/win32/crash_trace.h"
 #include "crash/win32/report_delivery.h"
 
@@ -124,9 +126,15 @@ TEST(Mapi, TheDefaultMailClientsLibraryIsLoadedAndItsEntryPointsChecked) {
     // A library that loads but is no mail client: found through the registry with the variable expanded.
     RegistryValue path(HKEY_LOCAL_MACHINE, "SOFTWARE\\Clients\\Mail\\HuecastTestClient", "DLLPath",
                        "%SystemRoot%\\system32\\version.dll", REG_EXPAND_SZ);
+    std::vector<std::string> trace;
+    SetCrashTraceSink([&](const std::string& line) { trace.push_back(line); });
     EXPECT_FALSE(SendByMapi("a@example.org", "subject", "body", ""));
+    SetCrashTraceSink(nullptr);
     EXPECT_EQ(LastCrashWarning().code, TCrashLogErrorCode::eeEmailMAPIError);
     EXPECT_EQ(LastCrashWarning().message, "Cannot found the MAPI functions.");
+    EXPECT_EQ(trace,
+              std::vector<std::string>{
+                  "[WARNING] - Code: eeEmailMAPIError - Message: \"Cannot found the MAPI functions.\""});
 }
 
 }  // namespace
