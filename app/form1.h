@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "gui/button.h"
+#include "gui/color_dialog.h"
 #include "gui/combo_box.h"
 #include "gui/edit.h"
 #include "gui/fonts.h"
@@ -67,12 +68,33 @@ private:
 
     // form1_formatting.cpp
     void WireFormatting();
+    void SkinComboBox1Click();
+    void SkinCheckGroup1Click();
+    void SkinTrackBar1Change();
+    void Edit1KeyDown(WPARAM key);
+    void StaticText1Click(gui::StaticText& sender);
+    void StaticText1DblClick(gui::StaticText& sender);
+    void SkinRadioGroup1Click();
+    void RichEdit1KeyDown(WPARAM key);
+    void SkinComboBox2Click();
+    void ComboBox1Click();
+    void RichEdit1SelectionChange();
+    // Runs a change of the selection's font, size or style without the per-character random colour.
+    template <typename Change>
+    void ApplyFormat(Change change);
+    gui::ColorDialog ColorDialog1;
 
     // form1_favourites.cpp
     void WireFavourites();
     void LoadFavourites();
-    void SaveFavourites();
+    // Writes the list to rtf.ini; on failure tells the user why and keeps the list. True when written.
+    bool SaveFavourites();
     void SkinListBox2ListBoxClick();
+    void SkinButton1Click();
+    void SkinButton3Click();
+    void SkinButton2Click();
+    // Set when rtf.ini existed but could not be read: saving would overwrite the works it holds.
+    bool favouritesUnreadable_ = false;
 
     // form1_send.cpp
     void WireSend();

@@ -1,48 +1,168 @@
 // The favourites: the list of saved works in rtf.ini beside the executable.
-#include <windows.h>
+//
+// The file keeps the layout every copy of the program reads: section "Head" with "Count", then sections
+// "1" to Count with "name" and "rtf", values as they are. Sections above Count, left from a longer list,
+// are neither read nor removed. The list is written after every change as well as when the window closes,
+// so a crash or a kill loses nothing, and the file is replaced in one step, so a save cut short leaves the
+// previous list whole.
+#include <charconv>
+#include <initializer_list>
+#include <string_view>
 
 #include "app/form1.h"
+#include "gui/message_box.h"
+#include "gui/profile_file.h"
 
 namespace huecast {
 
 namespace {
 
-std::string ReadProfileString(const std::string& file, const std::string& section, const char* key) {
-    char buffer[2048] = {};
-    GetPrivateProfileStringA(section.c_str(), key, "", buffer, sizeof buffer, file.c_str());
-    return buffer;
+constexpr const char* kHeadSection = "Head";
+constexpr const char* kCountKey = "Count";
+constexpr const char* kNameKey = "name";
+constexpr const char* kRtfKey = "rtf";
+
+// A message of several lines, separated by single carriage returns.
+std::string Lines(std::initializer_list<std::string_view> lines) {
+    std::string text;
+    for (std::string_view line : lines) {
+        if (!text.empty()) text += '\r';
+        text += line;
+    }
+    return text;
+}
+
+// A whole decimal number, or nothing.
+std::optional<int> Integer(std::string_view text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc{} || stop != end || text.empty()) return std::nullopt;
+    return value;
+}
+
+// How many favourites the file holds: "Count", but no more than the sections that exist up to it. A
+// damaged Count (a billion, say) would otherwise fill the list with empty favourites without end.
+int FavouriteCount(const gui::ProfileText& ini) {
+    const int count = Integer(ini.Read(kHeadSection, kCountKey).value_or("")).value_or(0);
+    int last = 0;
+    for (const std::string& name : ini.SectionNames()) {
+        const std::optional<int> number = Integer(name);
+        // Only the names the program writes: "01" is not section 1 for the system's reader either.
+        if (number && *number > last && *number <= count && std::to_string(*number) == name) last = *number;
+    }
+    return last;
 }
 
 }  // namespace
 
-void TForm1::WireFavourites() { SkinListBox2->onClick = [this] { SkinListBox2ListBoxClick(); }; }
+void TForm1::WireFavourites() {
+    SkinListBox2->onClick = [this] { SkinListBox2ListBoxClick(); };
+    SkinButton1->onClick = [this] { SkinButton1Click(); };
+    SkinButton3->onClick = [this] { SkinButton3Click(); };
+    SkinButton2->onClick = [this] { SkinButton2Click(); };
+}
 
 void TForm1::LoadFavourites() {
-    const int count = static_cast<int>(GetPrivateProfileIntA("Head", "Count", 0, favouritesFile_.c_str()));
+    gui::ProfileText ini;
+    try {
+        ini = gui::ReadProfileFile(favouritesFile_);
+    } catch (const gui::ProfileFileError& e) {
+        favouritesUnreadable_ = true;
+        gui::ShowError(Handle(), Lines({"收藏夹文件读不出来：", favouritesFile_, e.what(),
+                                        "为了不覆盖其中的作品，这次运行中收藏夹不会保存。"}));
+        return;
+    }
+    const int count = FavouriteCount(ini);
     for (int i = 1; i <= count; ++i) {
         const std::string section = std::to_string(i);
-        SkinListBox2->Add(ReadProfileString(favouritesFile_, section, "name"));
-        FavouriteRtfs->push_back(ReadProfileString(favouritesFile_, section, "rtf"));
+        SkinListBox2->Add(ini.Read(section, kNameKey).value_or(""));
+        FavouriteRtfs->push_back(ini.Read(section, kRtfKey).value_or(""));
     }
 }
 
-void TForm1::SaveFavourites() {
-    const int count = SkinListBox2->Count();
-    WritePrivateProfileStringA("Head", "Count", std::to_string(count).c_str(), favouritesFile_.c_str());
-    for (int i = 1; i <= count; ++i) {
-        const std::string section = std::to_string(i);
-        WritePrivateProfileStringA(section.c_str(), "name", SkinListBox2->Item(i - 1).c_str(), favouritesFile_.c_str());
-        WritePrivateProfileStringA(section.c_str(), "rtf", (*FavouriteRtfs)[static_cast<std::size_t>(i - 1)].c_str(),
-                                   favouritesFile_.c_str());
+bool TForm1::SaveFavourites() {
+    if (favouritesUnreadable_) {
+        gui::ShowError(Handle(), Lines({"收藏夹没有保存：", favouritesFile_,
+                                        "这个文件在程序启动时读不出来，保存会覆盖其中的作品。"}));
+        return false;
+    }
+    try {
+        // The file is read again so that whatever else it holds stays as it is.
+        gui::ProfileText ini = gui::ReadProfileFile(favouritesFile_);
+        const int count = SkinListBox2->Count();
+        ini.Write(kHeadSection, kCountKey, std::to_string(count));
+        for (int i = 1; i <= count; ++i) {
+            const std::string section = std::to_string(i);
+            ini.Write(section, kNameKey, SkinListBox2->Item(i - 1));
+            ini.Write(section, kRtfKey, (*FavouriteRtfs)[static_cast<std::size_t>(i - 1)]);
+        }
+        gui::ReplaceProfileFile(favouritesFile_, ini.Text());
+        return true;
+    } catch (const gui::ProfileFileError& e) {
+        gui::ShowError(Handle(),
+                       Lines({"收藏夹没能保存到文件：", favouritesFile_, e.what(),
+                              "你的作品都还在列表里，每次添加、修改、删除和关闭窗口时都会再保存。"}));
+        return false;
     }
 }
 
 void TForm1::SkinListBox2ListBoxClick() {
     RichEdit1->Clear();
     const int k = SkinListBox2->ItemIndex();
-    if (k < 0) return;
-    Edit2->SetText(SkinListBox2->Item(k));
+    if (k < 0 || static_cast<std::size_t>(k) >= FavouriteRtfs->size()) return;
     RichEdit1->StreamIn((*FavouriteRtfs)[static_cast<std::size_t>(k)]);
+    // The name after the text: loading counts as a change of the editor, whose handler would otherwise
+    // name the work after its text.
+    Edit2->SetText(SkinListBox2->Item(k));
+}
+
+void TForm1::SkinButton1Click() {
+    const std::string name = Edit2->Text();
+    if (name.empty()) {
+        gui::ShowError(Handle(), "你还没有取名呢，请取一个名字先！");
+        Edit2->SetText(EditorPlainText());
+        return;
+    }
+    std::string rtf = ReadEditorRtf();
+    SkinListBox2->Add(name);
+    FavouriteRtfs->push_back(std::move(rtf));
+    SkinListBox2->SetItemIndex(SkinListBox2->Count() - 1);
+    SaveFavourites();
+}
+
+void TForm1::SkinButton3Click() {
+    const int k = SkinListBox2->ItemIndex();
+    if (k < 0) {
+        gui::ShowError(Handle(),
+                       Lines({"修改之前，你还没有选中要修改的项呢", "请再列表中选择你要修改的项！"}));
+        return;
+    }
+    const std::string name = Edit2->Text();
+    if (name.empty()) {
+        gui::ShowError(Handle(), Lines({"添加之前，你还没有取名呢", "请取一个名字先！"}));
+        Edit2->SetText(EditorPlainText());
+        return;
+    }
+    std::string rtf = ReadEditorRtf();
+    SkinListBox2->SetItem(k, name);
+    (*FavouriteRtfs)[static_cast<std::size_t>(k)] = std::move(rtf);
+    SaveFavourites();
+}
+
+void TForm1::SkinButton2Click() {
+    // The question comes first, even when nothing is selected.
+    if (!gui::AskWarning(Handle(), "你确定要删除你的彩字作品吗？不再改改？")) return;
+    const int k = SkinListBox2->ItemIndex();
+    if (k < 0) {
+        gui::ShowError(Handle(), Lines({"你没有选中你要删的彩字，", "或 收藏夹中为空", "请选中先！"}));
+        return;
+    }
+    SkinListBox2->Delete(k);
+    FavouriteRtfs->erase(FavouriteRtfs->begin() + k);
+    Edit2->SetText("");
+    RichEdit1->Clear();
+    SaveFavourites();
 }
 
 }  // namespace huecast
