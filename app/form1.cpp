@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "app/control_ids.h"
-#include "convert/editor_rtf.h"
+#include "app/read_editor_rtf.h"
 #include "convert/urtf.h"
 #include "convert/win32/ansi_code_page.h"
 #include "gui/application.h"
@@ -143,19 +143,7 @@ void TForm1::FormClose() {
 
 std::string TForm1::EditorPlainText() const { return WithoutCrLf(RichEdit1->PlainText()); }
 
-std::string TForm1::ReadEditorRtf() {
-    std::vector<TextRun> runs;
-    for (gui::TextRun& run : RichEdit1->Runs()) {
-        const gui::TextAttributes& a = run.attributes;
-        runs.push_back({std::move(run.text),
-                        {.fontName = a.fontName,
-                         .charset = a.charset,
-                         .sizeHalfPoints = a.sizeTwips / 10,
-                         .style = a.style,
-                         .color = a.color}});
-    }
-    return WithoutCrLf(WriteEditorRtf(runs));
-}
+std::string TForm1::ReadEditorRtf() { return huecast::ReadEditorRtf(*RichEdit1); }
 
 std::string TForm1::ConvertEditor() {
     // The editor's own plain text pairs with its rich text; the name field may hold anything.

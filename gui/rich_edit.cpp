@@ -1,8 +1,13 @@
 #include "gui/rich_edit.h"
 
 #include <richedit.h>
+#include <richole.h>
+#include <tom.h>
 
+#include <cmath>
 #include <stdexcept>
+
+#include "gui/com_ptr.h"
 
 namespace huecast::gui {
 
@@ -16,6 +21,59 @@ HMODULE LoadRichEditLibrary() {
     if (!library) throw std::runtime_error("Cannot load riched32.dll for the rich-edit control");
     return library;
 }
+
+// The text object model's document interface, which reads attributes of any range without moving the
+// selection: tens of times cheaper than selecting each run.
+const GUID kIidTextDocument = {0x8CC497C0, 0xA1DF, 0x11CE, {0x80, 0x98, 0x00, 0xAA, 0x00, 0x47, 0xBE, 0x5D}};
+
+std::string Narrow(BSTR text) {
+    if (!text) return {};
+    const int length = static_cast<int>(SysStringLen(text));
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, length, out.data(), bytes, nullptr, nullptr);
+    return out;
+}
+
+// Reads the attributes of the range a font object is attached to. Consecutive characters mostly share a
+// face, so the face is converted to the code page only when it changes.
+class FontReader {
+public:
+    explicit FontReader(ITextFont& font) : font_(font) {}
+
+    // Nothing when the object cannot tell.
+    std::optional<TextAttributes> Read() {
+        BSTR name = nullptr;
+        float size = 0;
+        long color = 0, bold = 0, italic = 0, underline = 0, strike = 0;
+        if (FAILED(font_.GetName(&name)) || FAILED(font_.GetSize(&size)) || FAILED(font_.GetForeColor(&color)) ||
+            FAILED(font_.GetBold(&bold)) || FAILED(font_.GetItalic(&italic)) ||
+            FAILED(font_.GetUnderline(&underline)) || FAILED(font_.GetStrikeThrough(&strike))) {
+            SysFreeString(name);
+            return std::nullopt;
+        }
+        const std::wstring_view wide(name ? name : L"", name ? SysStringLen(name) : 0);
+        if (wide != wideName_) {
+            wideName_ = wide;
+            name_ = Narrow(name);
+        }
+        SysFreeString(name);
+
+        TextAttributes a;
+        a.fontName = name_;
+        a.charset = RichEdit::CharsetForFont(a.fontName);
+        a.sizeTwips = static_cast<int>(std::lround(size * 20));
+        a.style = (bold == tomTrue ? CFE_BOLD : 0) | (italic == tomTrue ? CFE_ITALIC : 0) |
+                  (underline != tomNone ? CFE_UNDERLINE : 0) | (strike == tomTrue ? CFE_STRIKEOUT : 0);
+        if (color != tomAutoColor) a.color = static_cast<std::uint32_t>(color) & 0xFFFFFF;
+        return a;
+    }
+
+private:
+    ITextFont& font_;
+    std::wstring wideName_;
+    std::string name_;
+};
 
 TextAttributes AttributesOf(const CHARFORMATA& f) {
     TextAttributes a;
@@ -202,14 +260,18 @@ RichEdit::PositionedText RichEdit::ReadText() const {
     // range U+F000 to U+F0FF by some implementations) is its own byte again instead of a '?', and every
     // character position maps to a byte offset exactly.
     PositionedText result;
-    GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
-    const LRESULT units = SendMessageA(Handle(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
-    std::wstring wide(units > 0 ? static_cast<std::size_t>(units) + 1 : 1, L'\0');
-    GETTEXTEX request{static_cast<DWORD>(wide.size() * sizeof(wchar_t)), GT_DEFAULT, 1200, nullptr, nullptr};
-    const LRESULT got = units > 0 ? SendMessageA(Handle(), EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
-                                                  reinterpret_cast<LPARAM>(wide.data()))
-                                  : 0;
-    if (units > 0 && got <= 0) {
+    // One request with room to spare instead of asking for the length first: a message to the control
+    // costs more than the copy. A full buffer may have been cut, so it grows and asks again.
+    std::wstring wide(512, L'\0');
+    LRESULT got = 0;
+    for (;;) {
+        GETTEXTEX request{static_cast<DWORD>(wide.size() * sizeof(wchar_t)), GT_DEFAULT, 1200, nullptr, nullptr};
+        got = SendMessageA(Handle(), EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
+                           reinterpret_cast<LPARAM>(wide.data()));
+        if (got < static_cast<LRESULT>(wide.size()) - 1) break;
+        wide.assign(wide.size() * 2, L'\0');
+    }
+    if (got <= 0 && GetWindowTextLengthA(Handle()) > 0) {
         // A control without the Unicode request: the ANSI text, split by the code page's lead bytes.
         result.bytes = Text();
         for (std::size_t i = 0; i < result.bytes.size(); ++i) {
@@ -234,7 +296,46 @@ RichEdit::PositionedText RichEdit::ReadText() const {
     return result;
 }
 
+std::optional<std::vector<TextRun>> RichEdit::RunsThroughObjectModel() const {
+    if (!document_) {
+        ComPtr<IRichEditOle> ole;
+        if (!SendMessageA(Handle(), EM_GETOLEINTERFACE, 0, reinterpret_cast<LPARAM>(ole.Receive())) || !ole)
+            return std::nullopt;
+        if (FAILED(ole->QueryInterface(kIidTextDocument, reinterpret_cast<void**>(document_.Receive()))))
+            return std::nullopt;
+    }
+    ITextDocument* document = document_.Get();
+    ComPtr<ITextRange> range;
+    ComPtr<ITextFont> font;  // attached to the range: it reads whatever the range covers now
+    if (FAILED(document->Range(0, 0, range.Receive())) || FAILED(range->GetFont(font.Receive())) || !font)
+        return std::nullopt;
+
+    // Every character is read on its own: not every implementation reports a mixed font name for a
+    // longer range, so a run is only as long as the characters agree.
+    const PositionedText whole = ReadText();
+    const int end = static_cast<int>(whole.offsets.size()) - 1;
+    std::vector<TextRun> runs;
+    FontReader reader(*font.Get());
+    for (int i = 0; i < end; ++i) {
+        if (FAILED(range->SetRange(i, i + 1))) return std::nullopt;
+        std::optional<TextAttributes> attributes = reader.Read();
+        if (!attributes) return std::nullopt;
+        const std::size_t from = whole.offsets[static_cast<std::size_t>(i)];
+        const std::size_t to = whole.offsets[static_cast<std::size_t>(i) + 1];
+        if (!runs.empty() && runs.back().attributes == *attributes)
+            runs.back().text.append(whole.bytes, from, to - from);
+        else
+            runs.push_back({whole.bytes.substr(from, to - from), std::move(*attributes)});
+    }
+    return runs;
+}
+
 std::vector<TextRun> RichEdit::Runs() {
+    if (std::optional<std::vector<TextRun>> runs = RunsThroughObjectModel()) return std::move(*runs);
+    return RunsThroughSelection();
+}
+
+std::vector<TextRun> RichEdit::RunsThroughSelection() {
     std::vector<TextRun> runs;
     QuietSelection quiet(Handle(), suspended_);
     // The text is read once, whole: asking the control for each run's text is not reliable for double-byte

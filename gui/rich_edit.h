@@ -5,12 +5,15 @@
 
 #include <windows.h>
 #include <richedit.h>
+#include <richole.h>
+#include <tom.h>
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "gui/com_ptr.h"
 #include "gui/control.h"
 
 namespace huecast::gui {
@@ -76,7 +79,12 @@ private:
         std::vector<std::size_t> offsets;  // byte offset of every character position, and of the end
     };
     PositionedText ReadText() const;
+    // Runs read through the control's text object model, or nothing where the control has none.
+    std::optional<std::vector<TextRun>> RunsThroughObjectModel() const;
+    // Runs read by selecting ranges: slower, works with any rich-edit control.
+    std::vector<TextRun> RunsThroughSelection();
 
+    mutable ComPtr<ITextDocument> document_;  // the control's object model, asked for once
     int suspended_ = 0;  // while > 0, notifications are not passed on
     int pendingLeadByte_ = -1;  // first byte of a double-byte character typed as two character messages
 };
