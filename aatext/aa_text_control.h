@@ -50,6 +50,10 @@ class TAAGraphicControl {
     const FontSpec& Font() const { return font_; }
     void SetFont(const FontSpec& font);
 
+    // The mouse entered or left the control (fired by the window that shows it).
+    std::function<void()> OnMouseEnter;
+    std::function<void()> OnMouseLeave;
+
     bool AutoUpdate() const { return autoUpdate_; }
     virtual void SetAutoUpdate(bool value) { autoUpdate_ = value; }
     bool Inited() const { return inited_; }

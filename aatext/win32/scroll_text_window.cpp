@@ -127,6 +127,18 @@ LRESULT TAAScrollTextWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM l
             }
             break;
         }
+        case WM_MOUSEMOVE:
+            if (!mouseInside_) {
+                mouseInside_ = true;
+                TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+                TrackMouseEvent(&track);
+                if (OnMouseEnter) OnMouseEnter();
+            }
+            break;
+        case WM_MOUSELEAVE:
+            mouseInside_ = false;
+            if (OnMouseLeave) OnMouseLeave();
+            break;
         case WM_SIZE:
             SetSize(LOWORD(lParam), HIWORD(lParam));
             return 0;

@@ -66,6 +66,7 @@ class TAAScrollTextWindow final : private detail::GdiRasterizerHolder,
     HWND parent_ = nullptr;
     bool parentHooked_ = false;
     HDC paintDc_ = nullptr;  // while WM_PAINT is handled
+    bool mouseInside_ = false;
 };
 
 }  // namespace huecast
