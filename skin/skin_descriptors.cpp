@@ -9,7 +9,8 @@ namespace {
 
 class KeyReader final : public SkinKeys {
   public:
-    KeyReader(const IniFile& ini, const std::string& section) : ini_(ini), section_(section) {}
+    KeyReader(const IniFile& ini, const std::string& section)
+        : keys_(ini.KeysOf(section)), section_(section) {}
 
     void Key(std::string_view key, int& field) override {
         // An integer that does not convert keeps its default, as the platform's integer reading does.
@@ -59,10 +60,10 @@ class KeyReader final : public SkinKeys {
     }
 
   private:
-    const std::string* Find(std::string_view key) const { return ini_.Find(section_, key); }
+    const std::string* Find(std::string_view key) const { return keys_.Find(key); }
     std::string Where(std::string_view key) const { return "[" + section_ + "] " + std::string(key); }
 
-    const IniFile& ini_;
+    IniFile::SectionKeys keys_;
     const std::string& section_;
 };
 

@@ -1,5 +1,6 @@
 #include "skin/skin_ini.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -29,7 +30,8 @@ char Fold(char c) {
 
 std::size_t CaseInsensitiveHash::operator()(std::string_view text) const noexcept {
     std::uint64_t hash = 14695981039346656037ull;  // FNV-1a over the folded bytes
-    for (const char c : text) hash = (hash ^ static_cast<unsigned char>(Fold(c))) * 1099511628211ull;
+    for (const char c : text)
+        hash = (hash ^ static_cast<unsigned char>(Fold(c))) * 1099511628211ull;
     return static_cast<std::size_t>(hash ^ hash >> 32);
 }
 
@@ -66,6 +68,39 @@ std::string JoinLines(const std::vector<std::string>& lines) {
     return text;
 }
 
+std::ptrdiff_t IniFile::Section::Lookup(std::string_view key) const {
+    if (slots.empty()) return -1;
+    const std::size_t mask = slots.size() - 1;
+    for (std::size_t i = CaseInsensitiveHash{}(key)&mask;; i = (i + 1) & mask) {
+        const std::uint32_t slot = slots[i];
+        if (slot == 0) return -1;
+        if (CaseInsensitiveEqual{}(entries[slot - 1].first, key))
+            return static_cast<std::ptrdiff_t>(slot - 1);
+    }
+}
+
+std::pair<std::size_t, bool> IniFile::Section::Insert(std::string_view key, std::string_view value) {
+    if (const std::ptrdiff_t found = Lookup(key); found >= 0) return {static_cast<std::size_t>(found), false};
+    entries.emplace_back(key, value);
+    // At most half the slots are taken, so every probe ends at a free slot soon.
+    if (entries.size() * 2 > slots.size()) {
+        slots.assign(std::max<std::size_t>(16, slots.size() * 2), 0);
+        for (std::size_t e = 0; e < entries.size(); ++e)
+            Place(e);
+    } else {
+        Place(entries.size() - 1);
+    }
+    return {entries.size() - 1, true};
+}
+
+void IniFile::Section::Place(std::size_t entry) {
+    const std::size_t mask = slots.size() - 1;
+    std::size_t i = CaseInsensitiveHash{}(entries[entry].first) & mask;
+    while (slots[i] != 0)
+        i = (i + 1) & mask;
+    slots[i] = static_cast<std::uint32_t>(entry + 1);
+}
+
 IniFile::IniFile(const std::vector<std::string>& lines) {
     Section* current = nullptr;
     for (const std::string& raw : lines) {
@@ -84,8 +119,7 @@ IniFile::IniFile(const std::vector<std::string>& lines) {
         const std::string_view key = Trim(line.substr(0, equals));
         if (key.empty()) continue;
         // try_emplace keeps the first value of a repeated key.
-        const auto [it, added] = current->index.try_emplace(std::string(key), current->entries.size());
-        if (added) current->entries.emplace_back(std::string(key), std::string(line.substr(equals + 1)));
+        current->Insert(key, line.substr(equals + 1));  // a repeated key keeps its first value
     }
 }
 
@@ -119,10 +153,19 @@ bool IniFile::HasKey(std::string_view section, std::string_view key) const {
 }
 
 const std::string* IniFile::Find(std::string_view section, std::string_view key) const {
-    const Section* s = FindSection(section);
-    if (!s) return nullptr;
-    const auto it = s->index.find(key);
-    return it == s->index.end() ? nullptr : &s->entries[it->second].second;
+    return KeysOf(section).Find(key);
+}
+
+IniFile::SectionKeys IniFile::KeysOf(std::string_view section) const {
+    SectionKeys keys;
+    keys.section_ = FindSection(section);
+    return keys;
+}
+
+const std::string* IniFile::SectionKeys::Find(std::string_view key) const {
+    if (!section_) return nullptr;
+    const std::ptrdiff_t entry = section_->Lookup(key);
+    return entry < 0 ? nullptr : &section_->entries[static_cast<std::size_t>(entry)].second;
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
@@ -139,11 +182,8 @@ std::size_t IniFile::KeyCount(std::string_view section) const {
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     Section* s = FindSection(section);
     if (!s) s = &AddSection(section);
-    const auto [it, added] = s->index.try_emplace(std::string(key), s->entries.size());
-    if (added)
-        s->entries.emplace_back(std::string(key), std::string(value));
-    else
-        s->entries[it->second].second = value;
+    const auto [entry, added] = s->Insert(key, value);
+    if (!added) s->entries[entry].second = value;
 }
 
 void IniFile::EraseSection(std::string_view section) {

@@ -34,6 +34,8 @@ struct CaseInsensitiveEqual {
 };
 
 class IniFile {
+    struct Section;
+
   public:
     IniFile() = default;
     // Parses lines of "[section]" and "key=value"; lines outside a section, lines without "=" and comment
@@ -51,6 +53,19 @@ class IniFile {
     // Number of keys in the section (0 when it is missing).
     std::size_t KeyCount(std::string_view section) const;
 
+    // One section found once, so that reading many of its keys costs one look-up each. Valid until the
+    // ini object changes.
+    class SectionKeys {
+      public:
+        // The value of the key, or nullptr when the key or the whole section is missing.
+        const std::string* Find(std::string_view key) const;
+
+      private:
+        friend class IniFile;
+        const Section* section_ = nullptr;
+    };
+    SectionKeys KeysOf(std::string_view section) const;
+
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void EraseSection(std::string_view section);
 
@@ -62,7 +77,14 @@ class IniFile {
     struct Section {
         std::string name;
         std::vector<std::pair<std::string, std::string>> entries;  // key as written, value
-        NameIndex index;                                           // key -> entry
+        // Open addressing over the entries by key, ignoring case: entry index + 1, or 0 for a free slot.
+        std::vector<std::uint32_t> slots;
+
+        // The entry of the key, or -1.
+        std::ptrdiff_t Lookup(std::string_view key) const;
+        // The entry of the key, added with `value` when the key is new; true when it was added.
+        std::pair<std::size_t, bool> Insert(std::string_view key, std::string_view value);
+        void Place(std::size_t entry);
     };
     Section* FindSection(std::string_view section);
     const Section* FindSection(std::string_view section) const;

@@ -20,6 +20,28 @@ TEST(IniFile, SectionsAndKeysIgnoreCaseAndTheFirstOccurrenceWins) {
     EXPECT_EQ(ini.Find("NOSECTION", "borderwidth"), nullptr);
 }
 
+TEST(IniFile, ManyKeysStayFoundThroughEveryGrowthOfTheIndex) {
+    std::string text = "[Big]\n";
+    for (int i = 0; i < 3000; ++i)
+        text += "Key" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+    for (int i = 0; i < 3000; i += 7)
+        text += "KEY" + std::to_string(i) + "=again\n";
+    IniFile ini = IniFile::FromText(text);
+    EXPECT_EQ(ini.KeyCount("big"), 3000u);
+    for (int i = 0; i < 3000; ++i) {
+        const std::string* value = ini.Find("BIG", "key" + std::to_string(i));
+        ASSERT_NE(value, nullptr) << i;
+        EXPECT_EQ(*value, std::to_string(i));
+    }
+    EXPECT_EQ(ini.Find("big", "key3000"), nullptr);
+    ini.WriteString("big", "KEY5", "five");
+    ini.WriteString("big", "new", "n");
+    EXPECT_EQ(ini.ReadString("big", "key5", ""), "five");
+    EXPECT_EQ(ini.ReadString("big", "NEW", ""), "n");
+    EXPECT_EQ(ini.KeysOf("big").Find("Key2999") != nullptr, true);
+    EXPECT_EQ(ini.KeysOf("none").Find("Key1"), nullptr);
+}
+
 TEST(IniFile, KeysBeforeAnySectionAndValuesKeepTheirBytes) {
     const IniFile ini = IniFile::FromText("orphan=1\n[VERSION]\nskinname=\xB3\xC8\xC9\xAB=x\nempty=\n");
     EXPECT_FALSE(ini.HasKey("", "orphan"));
