@@ -1179,13 +1179,13 @@ void FrameObjects(Elements& e, const CaptionButtonLooks& close, const CaptionBut
     caption.shadowColor = Rgb(0xC0600C);
     caption.activeShadowColor = kCaptionShadow;
 
-    struct Spec {
+    struct FrameButton {
         const char* name;
         SkinCommand command;
         const char* hint;
         CaptionButtonLooks looks;
     };
-    const Spec buttons[5] = {
+    const FrameButton buttons[5] = {
         {"closebutton", SkinCommand::Close, "Close", close},
         {"maxbutton", SkinCommand::Maximize, "Maximize", maximize},
         {"minbutton", SkinCommand::Minimize, "Minimize", minimize},
@@ -1193,17 +1193,17 @@ void FrameObjects(Elements& e, const CaptionButtonLooks& close, const CaptionBut
         // With the form's icon shown, the system-menu object draws the icon, so it needs no look of its own.
         {"sysmenubutton", SkinCommand::SysMenu, "System menu", {}},
     };
-    for (const Spec& spec : buttons) {
-        auto& b = e.Object<TDataSkinStdButton>(spec.name, "stdbutton");
-        b.hint = spec.hint;
-        b.activePictureIndex = kCaptionPicture;
-        b.skinRectInAPicture = true;
-        b.skinRect = spec.looks.normal;
-        b.activeSkinRect = spec.looks.hot;
-        b.downRect = spec.looks.down;
-        b.morphing = !spec.looks.hot.IsEmpty() && spec.looks.hot != spec.looks.normal;
-        b.morphKind = MorphKind::Default;
-        b.command = spec.command;
+    for (const FrameButton& button : buttons) {
+        auto& object = e.Object<TDataSkinStdButton>(button.name, "stdbutton");
+        object.hint = button.hint;
+        object.activePictureIndex = kCaptionPicture;
+        object.skinRectInAPicture = true;
+        object.skinRect = button.looks.normal;
+        object.activeSkinRect = button.looks.hot;
+        object.downRect = button.looks.down;
+        object.morphing = !button.looks.hot.IsEmpty() && button.looks.hot != button.looks.normal;
+        object.morphKind = MorphKind::Default;
+        object.command = button.command;
     }
 }
 
