@@ -14,10 +14,19 @@ huecast_wine_prefix
 # CPU seconds (user + system) of a Linux process from /proc.
 cpu_of() { awk -v hz="$(getconf CLK_TCK)" '{ print ($14 + $15) / hz }' "/proc/$1/stat" 2>/dev/null || echo 0; }
 
+# The Wine server of this prefix: its working folder is named after the prefix's device and inode.
+server_of_prefix() {
+    local tag p
+    tag="server-$(printf '%x-%x' "$(stat -c %d "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")"
+    for p in $(pgrep -f wineserver); do
+        case "$(readlink "/proc/$p/cwd" 2>/dev/null)" in */"$tag") echo "$p"; return ;; esac
+    done
+}
+
 measure() {
-    wineserver -p 2>/dev/null || true  # keep the server up between runs
+    wineserver -p5 2>/dev/null || true  # the same server for the whole run, measured from outside
     local server before after
-    server="$(pgrep -u "$(id -u)" -f "wineserver" -n || true)"
+    server="$(server_of_prefix)"
     before="$(cpu_of "${server:-0}")"
     # The run lasts 2 s of settling plus the measured seconds.
     wine "$exe" "$1" "$seconds" 2>/dev/null | tr -d '\r'
@@ -26,4 +35,4 @@ measure() {
         'BEGIN { printf "  wineserver CPU over the whole run: %.3f s (%.2f %% of %d s + 2 s)\n", a - b, 100 * (a - b) / (s + 2), s }'
 }
 
-"$root/scripts/with-display.sh" bash -c "$(declare -f cpu_of measure); exe='$exe'; seconds='$seconds'; measure active; measure inactive"
+"$root/scripts/with-display.sh" bash -c "$(declare -f cpu_of server_of_prefix measure); exe='$exe'; seconds='$seconds'; measure active; measure inactive"
