@@ -87,6 +87,18 @@ void CopyText(char* to, std::size_t size, std::string_view from) {
     to[n] = '\0';
 }
 
+[[noreturn]] void EndProcess();
+
+// Takes the report lock for a failure of this thread. A failure of the helper thread itself, which the lock's
+// holder is waiting for, cannot be reported: the process ends.
+void LockForReport() {
+    if (GetCurrentThreadId() == g_reporter->helperId) {
+        OutputDebugStringA("[ERROR] - Section: Report - Message: \"Crash reporter critical bug.\"\n");
+        EndProcess();
+    }
+    EnterCriticalSection(&g_reporter->lock);
+}
+
 [[noreturn]] void EndProcess() {
     TerminateProcess(GetCurrentProcess(), 1);
     __builtin_unreachable();
@@ -343,7 +355,7 @@ LONG WINAPI UnhandledFilter(EXCEPTION_POINTERS* pointers) {
         return g_previousFilter ? g_previousFilter(pointers) : EXCEPTION_CONTINUE_SEARCH;
 
     static Failure local;  // serialised by the report lock
-    EnterCriticalSection(&g_reporter->lock);
+    LockForReport();
     DescribeStructured(*pointers->ExceptionRecord, local);
     local.address = reinterpret_cast<std::uintptr_t>(pointers->ExceptionRecord->ExceptionAddress);
     local.context = *pointers->ContextRecord;
@@ -393,7 +405,7 @@ Failure& HandlerFailure(const char* type, const char* message) {
 
 [[noreturn]] void ReportFatalHere(const char* type, const char* message, std::exception_ptr error = nullptr) {
     if (g_reporter && g_reporter->options.active) {
-        EnterCriticalSection(&g_reporter->lock);
+        LockForReport();
         Failure& f = HandlerFailure(type, message);
         if (error) {
             // The throw's own stack, where it was recorded, is more exact than the stack here. It is taken
@@ -474,7 +486,7 @@ std::string CrashLogPath() {
 void ReportEventException(std::exception_ptr error) {
     if (!g_reporter || !g_reporter->options.active) return;
     static Failure f;
-    EnterCriticalSection(&g_reporter->lock);
+    LockForReport();
     f.hasContext = false;
     if (t_throwSite.count > 0) {
         std::memcpy(f.frames, t_throwSite.frames, sizeof(std::uint64_t) * t_throwSite.count);
