@@ -1,8 +1,8 @@
 // Capture and the report's course. Sections:
 //   1. State prepared at installation (helper thread, memory, program facts, call-stack table)
-//   2. Entry points (unhandled structured exceptions, terminate, abort, pure virtual and invalid-parameter
-//      calls, exceptions escaping event handlers, new threads)
-//   3. The report on the helper thread (build, show, log, send, end or restart)
+//   2. The report on the helper thread (build, log, show, send, end or restart)
+//   3. Entry points (unhandled structured exceptions, terminate, abort, pure virtual and invalid-parameter
+//      calls, exceptions escaping event handlers, new threads) and installation
 //
 // A failure may come with a full stack or a damaged heap, so the failing thread only copies what it has
 // into storage prepared in advance and hands over to a helper thread that was started at installation and
@@ -87,7 +87,10 @@ void CopyText(char* to, std::size_t size, std::string_view from) {
     to[n] = '\0';
 }
 
-[[noreturn]] void EndProcess();
+[[noreturn]] void EndProcess() {
+    TerminateProcess(GetCurrentProcess(), 1);
+    __builtin_unreachable();
+}
 
 // Takes the report lock for a failure of this thread. A failure of the helper thread itself, which the lock's
 // holder is waiting for, cannot be reported: the process ends.
@@ -97,11 +100,6 @@ void LockForReport() {
         EndProcess();
     }
     EnterCriticalSection(&g_reporter->lock);
-}
-
-[[noreturn]] void EndProcess() {
-    TerminateProcess(GetCurrentProcess(), 1);
-    __builtin_unreachable();
 }
 
 // After the report of a failure that its thread cannot survive: a worker thread ends and the program goes
@@ -118,7 +116,7 @@ void ReserveStackForReports() {
 }
 
 // ---------------------------------------------------------------------------------------------------------
-// 3. The report on the helper thread
+// 2. The report on the helper thread
 
 std::string_view SummaryOf(const Failure& f, std::pmr::memory_resource* memory) {
     const std::size_t typeLength = std::strlen(f.type), messageLength = std::strlen(f.message);
@@ -294,7 +292,7 @@ DWORD WINAPI HelperThread(void* parameter) {
 }
 
 // ---------------------------------------------------------------------------------------------------------
-// 2. Entry points
+// 3. Entry points
 
 void DescribeStructured(const EXCEPTION_RECORD& record, Failure& f) {
     const auto info = [&](int i) {
