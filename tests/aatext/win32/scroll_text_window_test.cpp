@@ -36,11 +36,20 @@ RECT ChildRect(HWND child) {
     return rect;
 }
 
+// One host window for the suite: destroying a top-level window takes Wine a while.
 class ScrollTextWindowTest : public ::testing::Test {
   protected:
+    static void SetUpTestSuite() { sharedHost = new HostWindow(); }
+    static void TearDownTestSuite() {
+        delete sharedHost;
+        sharedHost = nullptr;
+    }
+
     ScrollTextWindowTest()
-        : banner(ScrollTextArgs{
+        : host(*sharedHost),
+          banner(ScrollTextArgs{
               .parent = host.Handle(), .width = 599, .height = 37, .align = TAlign::alBottom}) {
+        RestoreHostSize();
         banner.BeginLoading();
         banner.SetScrollDelay(40);
         banner.SetRepeatDelay(0);
@@ -50,8 +59,20 @@ class ScrollTextWindowTest : public ::testing::Test {
         banner.OnPainted = [this](TAACustomText&) { ++frames; };
         banner.Loaded();
     }
+    ~ScrollTextWindowTest() override {
+        if (IsWindow(host.Handle())) RestoreHostSize();
+    }
 
-    HostWindow host;
+    void ResizeHost(int width, int height) {
+        RECT frame{0, 0, width, height};
+        AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
+        SetWindowPos(host.Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    void RestoreHostSize() { ResizeHost(599, 419); }
+
+    static inline HostWindow* sharedHost = nullptr;
+    HostWindow& host;
     TAAScrollTextWindow banner;
     int frames = 0;
 };
@@ -65,10 +86,7 @@ TEST_F(ScrollTextWindowTest, DockedToTheBottomAndFollowsTheParentsSize) {
     EXPECT_EQ(banner.Width(), 599);
     EXPECT_EQ(banner.Height(), 37);
 
-    RECT frame{0, 0, 500, 300};
-    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
-    SetWindowPos(host.Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ResizeHost(500, 300);
     rect = ChildRect(banner.Handle());
     EXPECT_EQ(rect.top, 300 - 37);
     EXPECT_EQ(rect.right, 500);
@@ -100,7 +118,13 @@ TEST_F(ScrollTextWindowTest, FrameReachesTheScreen) {
     EXPECT_EQ(corner, RGB(0, 255, 0));
 }
 
-TEST_F(ScrollTextWindowTest, ParentDestroyedFirstStopsTheBanner) {
+TEST(ScrollTextWindow, ParentDestroyedFirstStopsTheBanner) {
+    HostWindow host;
+    TAAScrollTextWindow banner(
+        ScrollTextArgs{.parent = host.Handle(), .height = 37, .align = TAlign::alBottom});
+    banner.SetScrollDelay(20);
+    banner.SetRepeatDelay(0);
+    banner.Loaded();
     ASSERT_TRUE(PumpUntil([&] { return banner.Position() >= 1; }, 5000));
     host.Destroy();
     EXPECT_FALSE(IsWindow(banner.Handle()));
