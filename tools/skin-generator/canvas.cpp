@@ -65,6 +65,7 @@ void Canvas::Box(Rect r, const BoxStyle& s) {
                              Get(r.right - 1, r.bottom - 1)};
     const Rect inner{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
     VGradient(inner, s.top, s.bottom);
+    if (s.ring) Frame(inner, Mix(s.innerTop, s.bottom, 1, 3));
     HLine(inner.left, inner.right, inner.top, s.innerTop);
     Frame(r, s.border);
     if (!s.rounded) return;

@@ -29,6 +29,7 @@ struct BoxStyle {
     Color bottom;    // gradient at the bottom
     Color innerTop;  // first row inside the border (a highlight, or a shadow for a pressed look)
     bool rounded = true;
+    bool ring = false;  // a glowing ring inside the border, a blend of innerTop and bottom (hot looks)
 };
 
 class Canvas {

@@ -24,10 +24,11 @@ inline constexpr Color kEdge = Rgb(0xE3AE78);  // borders of panels and group bo
 inline constexpr Color kGroove = Rgb(0xE9BC8C);
 inline constexpr Color kAccent = Rgb(0xF28C28);
 
-// Looks of push faces (buttons, scroll buttons, thumbs) and of fields.
-inline constexpr BoxStyle kFaceNormal{Rgb(0xB8560C), Rgb(0xFAAE5A), Rgb(0xE06E0E), Rgb(0xFFD39C)};
-inline constexpr BoxStyle kFaceHot{Rgb(0xC75E08), Rgb(0xFFCD80), Rgb(0xF8901F), Rgb(0xFFF0D6)};
-inline constexpr BoxStyle kFaceDown{Rgb(0x863A00), Rgb(0xBE5404), Rgb(0xE4842A), Rgb(0x9C4402)};
+// Looks of push faces (buttons, scroll buttons, thumbs) and of fields. The plain face is dark enough for
+// white text; hot is brighter, pressed darker and sunken.
+inline constexpr BoxStyle kFaceNormal{Rgb(0xA84C06), Rgb(0xF7A04A), Rgb(0xD2600A), Rgb(0xFFC888)};
+inline constexpr BoxStyle kFaceHot{Rgb(0xB85408), Rgb(0xFFB860), Rgb(0xE87616), Rgb(0xFFF0D0), true, true};
+inline constexpr BoxStyle kFaceDown{Rgb(0x7A3400), Rgb(0xAE4802), Rgb(0xD47222), Rgb(0x8E3C00)};
 inline constexpr BoxStyle kFaceDisabled{Rgb(0xD9C3AC), Rgb(0xF7EEE4), Rgb(0xEBDDCC), Rgb(0xFFFFFF)};
 inline constexpr BoxStyle kFieldNormal{Rgb(0xE0A468), kField, kField, Rgb(0xFFF0DE)};
 inline constexpr BoxStyle kFieldHot{Rgb(0xF28C28), kField, kField, Rgb(0xFFDDB4)};
