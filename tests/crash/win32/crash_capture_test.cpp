@@ -33,8 +33,8 @@ std::string LogPathFor(const std::string& mode, const std::string& thread) {
 
 // Runs the child; with a dialog button, the child shows its dialog and the button is pressed.
 ChildResult RunChild(const std::string& mode, const std::string& thread, int button = 0,
-                     const char* directory = nullptr) {
-    const std::string logPath = LogPathFor(mode, thread);
+                     const char* directory = nullptr, const std::string& logPathOverride = "") {
+    const std::string logPath = logPathOverride.empty() ? LogPathFor(mode, thread) : logPathOverride;
     DeleteFileA(logPath.c_str());
     std::string command = "\"";
     command += Directory() + "crash_child.exe\" " + mode + " " + thread + " \"" + logPath + "\"";
@@ -194,6 +194,23 @@ TEST(Capture, AReportNeedsNoMalloc) {
     EXPECT_EQ(result.exitCode, 1u);
     ASSERT_EQ(result.log.Count(), 1u);
     EXPECT_EQ(RecordLineValue(result.log.Record(0), 10), "EAccessViolation");
+}
+
+TEST(Capture, ALogThatCannotBeWrittenIsAWarning) {
+    const std::string trace = Directory() + "capture-trace.txt";
+    DeleteFileA(trace.c_str());
+    SetEnvironmentVariableA("CRASH_CHILD_TRACE", trace.c_str());
+    const ChildResult result =
+        RunChild("access-violation", "main", 0, nullptr, "C:\\no\\such\\folder\\x.elf");
+    SetEnvironmentVariableA("CRASH_CHILD_TRACE", nullptr);
+    EXPECT_EQ(result.exitCode, 1u);
+    const auto lines = ReadWholeFile(trace);
+    ASSERT_TRUE(lines) << "no trace";
+    EXPECT_NE(lines->find("[WARNING] - Code: eeLogError - Message: \"Cannot write the log file "
+                          "\"C:\\no\\such\\folder\\x.elf\""),
+              std::string::npos)
+        << *lines;
+    DeleteFileA(trace.c_str());
 }
 
 constexpr int kOkButton = IDOK;

@@ -147,6 +147,17 @@ int main(int argc, char** argv) {
         options.display = huecast::crash::DisplayMode::Dialog;
     options.restartButton = mode == "restart-once";
     huecast::crash::InstallCrashReporter(options);
+    // The reporter's trace, where the test asks for it.
+    char tracePath[MAX_PATH];
+    if (GetEnvironmentVariableA("CRASH_CHILD_TRACE", tracePath, MAX_PATH) > 0) {
+        const std::string path = tracePath;
+        huecast::crash::SetCrashTraceSink([path](const std::string& line) {
+            if (FILE* f = std::fopen(path.c_str(), "ab")) {
+                std::fprintf(f, "%s\n", line.c_str());
+                std::fclose(f);
+            }
+        });
+    }
 
     if (mode == "event") {
         HWND window = crashtest::CreateMainWindow();
