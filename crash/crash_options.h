@@ -69,6 +69,7 @@ enum TextIndex : int {
     txWillSend,
     kTextCount
 };
+static_assert(kTextCount == 45, "the customised texts are indices 0 to 44");
 
 // One switch per report field; a switched-off field keeps its label and gets an empty value.
 enum ReportField : int {
@@ -94,6 +95,7 @@ enum ReportField : int {
     rfLanguage,
     kReportFieldCount
 };
+static_assert(kReportFieldCount == 20, "one switch per field of the five blocks");
 constexpr std::uint32_t kAllReportFields = (1u << kReportFieldCount) - 1;
 
 // Bits of the log policy.

@@ -101,6 +101,27 @@ TEST(Report, CustomisedLabelsSetTheirBlockWidth) {
               "  Versionsnummer der Anwendung: 2.4.0.0");
 }
 
+TEST(Options, DefaultTextsByIndex) {
+    const auto texts = TCrashModuleOptions::DefaultTexts();
+    for (const std::string& text : texts)
+        EXPECT_FALSE(text.empty());
+    EXPECT_EQ(texts[0], "Information.");
+    EXPECT_EQ(texts[2], "Error.");
+    EXPECT_EQ(texts[11], "&Details");
+    EXPECT_EQ(texts[22], "Active Controls");
+    EXPECT_EQ(texts[35], "Build #");
+    EXPECT_EQ(texts[37], "Address");
+    EXPECT_EQ(texts[42], "Line");
+    EXPECT_EQ(texts[43], "May I send an email with occurred error(s) to the author of the program ?");
+    EXPECT_EQ(texts[44],
+              "I will now send an email with the error(s) that occurred to the author of the program.");
+    const TCrashModuleOptions defaults;
+    EXPECT_EQ(defaults.smtpPort, 25);
+    EXPECT_EQ(defaults.smtpTimeoutMs, 30000);
+    EXPECT_EQ(defaults.freezeMessage, "The application seems to be frozen.");
+    EXPECT_EQ(defaults.fieldSwitches, kAllReportFields);
+}
+
 TEST(Report, Figures) {
     EXPECT_EQ(FormatReportTime({2007, 1, 2, 3, 4, 5}), "01/02/2007 03:04:05");
     EXPECT_EQ(FormatMegabytes(0), "0 Mb");
