@@ -139,10 +139,12 @@ TEST(ChatList, ShowsOnlyTheTopFortyChatWindows) {
     for (int i = 1; i <= 45; ++i)
         names.push_back("好友" + std::to_string(i));
     FakeMessenger fake({.names = names, .dialogs = 2});
+    // From the top: 好友45, 好友44, 好友43, the two dialogs, 好友42 and so on down to 好友1.
     std::vector<HWND> order;
     for (int i = 1; i <= 45; ++i)
         order.push_back(fake.Chat(i));
-    order.insert(order.end() - 3, fake.Dialogs().begin(), fake.Dialogs().end());
+    const std::vector<HWND> dialogs = fake.Dialogs();
+    order.insert(order.end() - 3, dialogs.begin(), dialogs.end());
     RaiseInOrder(order);
     Names expected;
     for (int i = 45; i > 5; --i)
