@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             skinData.FindSkinControl(control->Name());
         }
         IniFile written;
-        for (const auto& object : skinData.Objects()) object->WriteTo(written);
+        for (const auto& object : skinData.Objects())
+            object->WriteTo(written);
     } catch (const SkinError&) {
     }
     return 0;
