@@ -70,7 +70,11 @@ class TAAScrollText : public TAACustomText {
 
     TScrollTextParam& Text() { return *text_; }
     const TScrollTextParam& Text() const { return *text_; }
-    void SetText(const TScrollTextParam& value) { text_->Assign(value); }
+    // Copies the settings and lays the text out again, once.
+    void SetText(const TScrollTextParam& value) {
+        text_->Assign(value);
+        text_->Changed();
+    }
 
     bool Active() const { return active_; }
     void SetActive(bool value);

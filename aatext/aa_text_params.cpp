@@ -14,7 +14,10 @@ void TCustomParam::Assign(const TNotifyClass& source) {
         alignment_ = param->alignment_;
         wordWrap_ = param->wordWrap_;
         backGroundMode_ = param->backGroundMode_;
+        // Copying settings announces nothing; the picture would announce its new graphic.
+        backGround_.SetOnChange({});
         backGround_.Assign(param->backGround_);
+        backGround_.SetOnChange([this] { Changed(); });
     }
 }
 

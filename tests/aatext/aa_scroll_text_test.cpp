@@ -316,6 +316,35 @@ TEST_F(ScrollTextTest, ChangesLayOutAgainAndRestartFromTheTop) {
     EXPECT_EQ(banner->TextBmp().Width(), 60);
 }
 
+TEST_F(ScrollTextTest, CopyingTextSettingsTakesEverythingAndAnnouncesOneChange) {
+    SetUpPlain(10, 37);
+    RecordingScrollText other(rasterizer, system, std::make_unique<ManualTimer>(),
+                              std::make_unique<ManualTimer>(), random);
+    TScrollTextParam& source = other.Text();
+    source.SetLines({"a", "b"});
+    source.SetFadeHeight(4);
+    source.SetHeadSpace(10);
+    source.SetTailSpace(20);
+    source.SetRowPitch(-10);
+    source.SetAlignment(TAlignment::taRightJustify);
+    source.FontEffect().SetBlur(40);
+    Bitmap picture(2, 2, 24);
+    source.BackGround().SetBitmap(picture);
+
+    const int ready = textsReady;
+    banner->SetText(source);
+    EXPECT_EQ(textsReady, ready + 1);
+    const TScrollTextParam& copy = banner->Text();
+    EXPECT_EQ(copy.Lines(), source.Lines());
+    EXPECT_EQ(copy.FadeHeight(), 4);
+    EXPECT_EQ(copy.HeadSpace(), 10);
+    EXPECT_EQ(copy.TailSpace(), 20);
+    EXPECT_EQ(copy.RowPitch(), -10);
+    EXPECT_EQ(copy.Alignment(), TAlignment::taRightJustify);
+    EXPECT_EQ(copy.FontEffect().Blur(), 40);
+    EXPECT_EQ(copy.BackGround().Width(), 2);
+}
+
 TEST_F(ScrollTextTest, PaintingFromInsideAPaintDoesNotRecurse) {
     SetUpPlain(10, 37);
     int painted = 0;
