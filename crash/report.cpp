@@ -191,6 +191,52 @@ void AppendStackTable(std::pmr::string& out, std::span<const StackRow> rows,
     rule();
 }
 
+namespace {
+
+bool StartsWith(std::string_view s, std::string_view prefix) {
+    return s.substr(0, prefix.size()) == prefix;
+}
+
+bool ContainsNoCase(std::string_view haystack, std::string_view needle) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    for (std::size_t i = 0; i + needle.size() <= haystack.size(); ++i) {
+        std::size_t k = 0;
+        while (k < needle.size() && lower(haystack[i + k]) == lower(needle[k]))
+            ++k;
+        if (k == needle.size()) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::size_t LeadingRuntimeRows(std::span<const StackRow> rows) {
+    static constexpr std::string_view kRuntimeModules[] = {"ntdll", "kernel32", "kernelbase", "msvcrt",
+                                                           "ucrtbase"};
+    static constexpr std::string_view kRuntimeScopes[] = {"huecast::crash", "__cxxabiv1", "__gnu_cxx"};
+    static constexpr std::string_view kRuntimePrefixes[] = {"__cxa_", "_Unwind_", "__gxx_personality",
+                                                            "_GCC_specific_handler"};
+    static constexpr std::string_view kRuntimeFunctions[] = {"abort", "raise", "_invalid_parameter",
+                                                             "_invalid_parameter_noinfo"};
+    auto isRuntime = [&](const StackRow& row) {
+        for (std::string_view module : kRuntimeModules)
+            if (ContainsNoCase(row.module, module)) return true;
+        for (std::string_view scope : kRuntimeScopes)
+            if (StartsWith(row.className, scope)) return true;
+        for (std::string_view prefix : kRuntimePrefixes)
+            if (StartsWith(row.procedure, prefix)) return true;
+        if (row.className.empty())
+            for (std::string_view name : kRuntimeFunctions)
+                if (row.procedure == name) return true;
+        return row.className == "std" &&
+               (row.procedure == "terminate" || row.procedure == "rethrow_exception");
+    };
+    std::size_t n = 0;
+    while (n < rows.size() && isRuntime(rows[n]))
+        ++n;
+    return n == rows.size() ? 0 : n;
+}
+
 std::pmr::string BuildReport(const ReportData& d, const TCrashModuleOptions& options,
                              std::pmr::memory_resource* memory) {
     std::pmr::string out(memory);

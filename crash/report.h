@@ -63,6 +63,11 @@ std::string SystemName(Platform platform, unsigned major, unsigned minor, unsign
 std::pmr::string BuildReport(const ReportData& data, const TCrashModuleOptions& options,
                              std::pmr::memory_resource* memory = std::pmr::get_default_resource());
 
+// How many rows at the top of a stack captured inside the reporter or the runtime's failure path (the
+// terminate, abort, throw and parameter-check machinery and the system's dispatch) come before the
+// program's own code. A stack that is all runtime keeps every row.
+std::size_t LeadingRuntimeRows(std::span<const StackRow> rows);
+
 // Just the call-stack table (its lines end with CR LF).
 void AppendStackTable(std::pmr::string& out, std::span<const StackRow> rows,
                       const TCrashModuleOptions& options);

@@ -23,16 +23,6 @@ bool ReadValue(std::uintptr_t address, T& value) {
     return true;
 }
 
-bool StartsWith(std::string_view s, std::string_view prefix) {
-    return s.substr(0, prefix.size()) == prefix;
-}
-
-bool ContainsNoCase(std::string_view haystack, std::string_view needle) {
-    for (std::size_t i = 0; i + needle.size() <= haystack.size(); ++i)
-        if (_strnicmp(haystack.data() + i, needle.data(), needle.size()) == 0) return true;
-    return false;
-}
-
 }  // namespace
 
 int WalkStack(CONTEXT context, std::uint64_t* frames, int capacity) {
@@ -159,34 +149,6 @@ void FrameResolver::Resolve(std::span<const std::uint64_t> frames, bool firstIsF
         }
         rows.push_back(row);
     }
-}
-
-std::size_t LeadingRuntimeRows(std::span<const StackRow> rows) {
-    static constexpr std::string_view kRuntimeModules[] = {"ntdll", "kernel32", "kernelbase", "msvcrt",
-                                                           "ucrtbase"};
-    static constexpr std::string_view kRuntimeScopes[] = {"huecast::crash", "__cxxabiv1", "__gnu_cxx"};
-    static constexpr std::string_view kRuntimePrefixes[] = {"__cxa_", "_Unwind_", "__gxx_personality",
-                                                            "_GCC_specific_handler"};
-    static constexpr std::string_view kRuntimeFunctions[] = {"abort", "raise", "_invalid_parameter",
-                                                             "_invalid_parameter_noinfo"};
-    auto isRuntime = [&](const StackRow& row) {
-        for (std::string_view module : kRuntimeModules)
-            if (ContainsNoCase(row.module, module)) return true;
-        for (std::string_view scope : kRuntimeScopes)
-            if (StartsWith(row.className, scope)) return true;
-        for (std::string_view prefix : kRuntimePrefixes)
-            if (StartsWith(row.procedure, prefix)) return true;
-        if (row.className.empty())
-            for (std::string_view name : kRuntimeFunctions)
-                if (row.procedure == name) return true;
-        return row.className == "std" &&
-               (row.procedure == "terminate" || row.procedure == "rethrow_exception");
-    };
-    std::size_t n = 0;
-    while (n < rows.size() && isRuntime(rows[n]))
-        ++n;
-    // A stack that is all runtime keeps every row rather than none.
-    return n == rows.size() ? 0 : n;
 }
 
 }  // namespace huecast::crash

@@ -41,9 +41,4 @@ class FrameResolver {
     std::uint64_t imageSize_ = 0;
 };
 
-// How many rows at the top of a stack captured inside the reporter or the runtime's failure path (the
-// terminate, abort, throw and parameter-check machinery and the system's dispatch) come before the
-// program's own code.
-std::size_t LeadingRuntimeRows(std::span<const StackRow> rows);
-
 }  // namespace huecast::crash

@@ -151,6 +151,26 @@ TEST(Report, SystemNames) {
     EXPECT_EQ(SystemName(Platform::WindowsNT, 3, 51, 1057, ""), "");
 }
 
+TEST(Report, RuntimeRowsBeforeTheProgramsOwnAreCounted) {
+    const StackRow rows[] = {
+        {1, "C:\\Windows\\system32\\KERNELBASE.dll", "", "", "", 0},
+        {2, "huecast.exe", "crash/win32/crash_reporter.cpp", "huecast::crash::(anonymous namespace)",
+         "Handler", 9},
+        {3, "huecast.exe", "", "", "__cxa_throw", 0},
+        {4, "huecast.exe", "", "std", "terminate", 0},
+        {5, "huecast.exe", "", "", "abort", 0},
+        {6, "huecast.exe", "app/form1.cpp", "huecast::TForm1", "SkinButton5Click", 40},
+        {7, "ntdll.dll", "", "", "", 0},
+    };
+    EXPECT_EQ(LeadingRuntimeRows(rows), 5u);
+    EXPECT_EQ(LeadingRuntimeRows(std::span(rows).subspan(5)), 0u);
+    // Only runtime: nothing is dropped.
+    EXPECT_EQ(LeadingRuntimeRows(std::span(rows).first(5)), 0u);
+    // A program function named like a runtime one inside a class of its own is the program's.
+    const StackRow own[] = {{1, "huecast.exe", "", "huecast::Player", "abort", 3}};
+    EXPECT_EQ(LeadingRuntimeRows(own), 0u);
+}
+
 TEST(Report, LongAddressesWidenTheirColumn) {
     const StackRow rows[] = {{0x140001234, "a.exe", "", "", "f", 7}};
     std::pmr::string out;
