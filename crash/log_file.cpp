@@ -42,29 +42,56 @@ TLogFile::TLogFile(std::pmr::memory_resource* memory) : records_(memory) {}
 
 void TLogFile::Load(std::string_view text) {
     records_.clear();
-    std::pmr::string current(records_.get_allocator().resource());
+    // A record is the text from its first line to the end of its last; one whose line breaks are all
+    // CR LF (as this class writes them) is copied whole, any other is rebuilt line by line.
+    std::size_t begin = std::string_view::npos, end = 0;
+    bool crLfOnly = true;
     int emptyRun = 0;
     auto finish = [&] {
-        if (!current.empty()) records_.push_back(std::move(current));
-        current.clear();
+        if (begin == std::string_view::npos) return;
+        const std::string_view record = text.substr(begin, end - begin);
+        if (crLfOnly) {
+            records_.emplace_back(record);
+        } else {
+            std::pmr::string& rebuilt = records_.emplace_back();
+            rebuilt.reserve(record.size() + 16);
+            bool first = true;
+            ForEachLine(record, [&](std::string_view line) {
+                if (!first) rebuilt += "\r\n";
+                rebuilt += line;
+                first = false;
+                return true;
+            });
+        }
+        begin = std::string_view::npos;
+        crLfOnly = true;
     };
-    ForEachLine(text, [&](std::string_view line) {
-        if (line.empty()) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t lineEnd = pos;
+        while (lineEnd < text.size() && text[lineEnd] != '\r' && text[lineEnd] != '\n')
+            ++lineEnd;
+        std::size_t next = lineEnd;
+        bool crLf = false;
+        if (lineEnd < text.size()) {
+            crLf = text[lineEnd] == '\r' && lineEnd + 1 < text.size() && text[lineEnd + 1] == '\n';
+            next = lineEnd + (crLf ? 2 : 1);
+        }
+        if (lineEnd == pos) {
+            // Three empty lines end a record; fewer inside a record belong to it.
             if (++emptyRun == 3) {
                 finish();
                 emptyRun = 0;
             }
-            return true;
+        } else {
+            if (begin == std::string_view::npos) begin = pos;
+            end = lineEnd;
+            emptyRun = 0;
         }
-        // Fewer than three empty lines inside a record belong to it; before its first line they do not.
-        if (!current.empty()) {
-            for (int i = 0; i <= emptyRun; ++i)
-                current += "\r\n";
-        }
-        current += line;
-        emptyRun = 0;
-        return true;
-    });
+        // Line breaks inside the record so far (not the one after its last line, which is not part of it).
+        if (begin != std::string_view::npos && lineEnd < text.size() && !crLf) crLfOnly = false;
+        pos = next;
+    }
     finish();
 }
 
