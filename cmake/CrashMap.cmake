@@ -5,11 +5,15 @@
 #                                        debug sections (tools/crash-map/crash_map.py)
 #
 # Windows builds compile with line tables (-g1) for this; they leave the shipped executable again when the
-# table is appended.
+# table is appended. 32-bit builds keep frame pointers, which the reporter's stack walk follows there.
 include_guard(GLOBAL)
 
 if(WIN32)
     target_compile_options(huecast_options INTERFACE -g1)
+    # 32-bit code has no unwind tables the system can walk; the reporter follows the frame-pointer chain.
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+        target_compile_options(huecast_options INTERFACE -fno-omit-frame-pointer)
+    endif()
     find_package(Python3 REQUIRED COMPONENTS Interpreter)
     set(HUECAST_CRASH_MAP_PYTHON ${Python3_EXECUTABLE} CACHE INTERNAL "Python that runs the crash-map step")
 endif()
