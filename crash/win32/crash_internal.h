@@ -33,6 +33,12 @@ struct Failure {
     std::uint64_t frames[kMaxFrames] = {};
     int frameCount = 0;
     bool skipRuntimeRows = false;  // the frames were captured inside the runtime's failure path
+
+    // The active window and the focus, noted by a failing thread that owns them and is still sound
+    // (an event handler's); otherwise the helper reads them itself.
+    bool windowsNoted = false;
+    bool hasActiveWindow = false;
+    char formClass[256] = {}, formText[256] = {}, controlClass[256] = {}, controlText[256] = {};
 };
 
 // Reports `failure` (copied into the reporter's own storage) and returns after the report has been shown,

@@ -227,18 +227,20 @@ void InternalExceptNotify(Reporter& r) {
     d.type = f.type;
     d.message = f.message;
 
-    GUITHREADINFO gui{};
-    gui.cbSize = sizeof gui;
-    char formClass[256], formText[256], controlClass[256], controlText[256];
-    if (GetGUIThreadInfo(r.mainThreadId, &gui) && gui.hwndActive) {
-        d.hasActiveWindow = true;
-        ReadWindow(gui.hwndActive, formClass, formText, sizeof formText);
-        ReadWindow(gui.hwndFocus, controlClass, controlText, sizeof controlText);
-        d.formClass = formClass;
-        d.formText = formText;
-        d.controlClass = controlClass;
-        d.controlText = controlText;
+    if (!f.windowsNoted) {
+        GUITHREADINFO gui{};
+        gui.cbSize = sizeof gui;
+        f.hasActiveWindow = GetGUIThreadInfo(r.mainThreadId, &gui) && gui.hwndActive;
+        if (f.hasActiveWindow) {
+            ReadWindow(gui.hwndActive, f.formClass, f.formText, sizeof f.formText);
+            ReadWindow(gui.hwndFocus, f.controlClass, f.controlText, sizeof f.controlText);
+        }
     }
+    d.hasActiveWindow = f.hasActiveWindow;
+    d.formClass = f.formClass;
+    d.formText = f.formText;
+    d.controlClass = f.controlClass;
+    d.controlText = f.controlText;
     d.computerName = r.program.computerName;
     ReadMemoryAndDisk(r.program.exePath, d);
     d.osName = r.program.osName;
@@ -495,6 +497,20 @@ void ReportEventException(std::exception_ptr error) {
     DescribeException(error, f);  // after the copy: its rethrow records a throw site of its own
     f.skipRuntimeRows = true;
     f.fatal = false;
+    // This thread is sound and owns its windows: their texts are asked for here, where the controls
+    // answer (the helper would only get their captions while this thread waits).
+    HWND active = GetActiveWindow(), focus = GetFocus();
+    f.windowsNoted = true;
+    f.hasActiveWindow = active != nullptr;
+    f.formClass[0] = f.formText[0] = f.controlClass[0] = f.controlText[0] = '\0';
+    if (active) {
+        GetClassNameA(active, f.formClass, sizeof f.formClass);
+        GetWindowTextA(active, f.formText, sizeof f.formText);
+    }
+    if (focus) {
+        GetClassNameA(focus, f.controlClass, sizeof f.controlClass);
+        GetWindowTextA(focus, f.controlText, sizeof f.controlText);
+    }
     ReportFailure(f);
     LeaveCriticalSection(&g_reporter->lock);
 }

@@ -176,8 +176,13 @@ TEST(Capture, AnEventHandlerExceptionIsReportedAndTheLoopGoesOn) {
     const auto rows = StackRows(record);
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ(rows[0][4], "ThrowInHandler") << record;
-    // The window that was active when it happened.
-    EXPECT_NE(record.find("  Form Class   : CrashChildWindow"), std::string_view::npos) << record;
+    // The window that was active when it happened, and the control with the focus and its content.
+    EXPECT_NE(record.find("  Form Class   : CrashChildWindow\r\n"
+                          "  Form Text    : Crash child\r\n"
+                          "  Control Class: Edit\r\n"
+                          "  Control Text : typed 100%% text\r\n"),
+              std::string_view::npos)
+        << record;
 }
 
 TEST(Capture, TwoThreadsFailingAtOnceGiveTwoReports) {

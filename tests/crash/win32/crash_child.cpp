@@ -161,6 +161,11 @@ int main(int argc, char** argv) {
 
     if (mode == "event") {
         HWND window = crashtest::CreateMainWindow();
+        // A control with the focus and text typed into it, which the report names.
+        HWND edit = CreateWindowA("EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 200, 24, window,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+        SetWindowTextA(edit, "typed 100% text");
+        SetFocus(edit);
         PostMessageA(window, WM_USER, 0, 0);
         crashtest::Pump(300);
         std::printf("went on\n");
