@@ -352,6 +352,19 @@ bool SendByMailto(const std::string& recipients, const std::string& subject, con
     const std::string handler = Expanded(RegistryDefault(HKEY_CLASSES_ROOT, "mailto\\shell\\open\\command"));
     std::string command =
         MailtoCommand(handler, MailtoUrl(recipients, subject, BuildMailBody(messageText, log)));
+    // A command line holds at most 32767 characters, and a log of a few reports, percent-encoded, holds
+    // more: the log's newest part goes, cut at a line, as much of it as fits.
+    constexpr std::size_t kLongestCommand = 32000;
+    for (std::size_t keep = log ? log->size() : 0; command.size() > kLongestCommand && keep > 0;) {
+        keep = keep * 3 / 4;
+        std::size_t from = log->size() - keep;
+        if (const std::size_t line = log->find('\n', from); line != std::string::npos) from = line + 1;
+        const std::string tail = "[...]\r\n" + log->substr(from);
+        command = MailtoCommand(handler, MailtoUrl(recipients, subject, BuildMailBody(messageText, tail)));
+    }
+    if (command.size() > kLongestCommand)
+        command =
+            MailtoCommand(handler, MailtoUrl(recipients, subject, BuildMailBody(messageText, std::nullopt)));
 
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

@@ -114,6 +114,29 @@ TEST(Mailto, AReportFullOfQuotesAmpersandsAndPercentSignsArrivesIntact) {
     EXPECT_EQ(PercentDecode(argument.substr(bodyAt + 6)), message + "\r\n\r\n\r\n" + log);
 }
 
+TEST(Mailto, ALogTooLongForACommandLineSendsItsNewestPart) {
+    const std::string recorder = Directory() + "mailto_recorder.exe";
+    const std::string record = Directory() + "mailto-command.txt";
+    DeleteFileA(record.c_str());
+    RegistryValue handler(HKEY_CLASSES_ROOT, "mailto\\shell\\open\\command", nullptr,
+                          "\"" + recorder + "\" \"%1\"");
+    std::string log;
+    for (int i = 0; i < 2000; ++i)
+        log += "  Message: record line " + std::to_string(i) + " & \"more\"\r\n";
+    ASSERT_TRUE(SendByMailto("a@example.org", "s", "Text", log));
+
+    std::ifstream in(record, std::ios::binary);
+    ASSERT_TRUE(in) << "the handler did not run";
+    std::string argumentCount, argument;
+    std::getline(in, argumentCount);
+    std::getline(in, argument);
+    EXPECT_EQ(argumentCount, "2");
+    const std::string body = PercentDecode(argument.substr(argument.find("&body=") + 6));
+    EXPECT_TRUE(body.starts_with("Text\r\n\r\n\r\n[...]\r\n  Message: record line ")) << body.substr(0, 80);
+    EXPECT_TRUE(body.ends_with("  Message: record line 1999 & \"more\"\r\n"));
+    EXPECT_LT(argument.size(), 32000u);
+}
+
 TEST(Mailto, NoHandlerIsAShellWarning) {
     RegistryValue handler(HKEY_CLASSES_ROOT, "mailto\\shell\\open\\command", nullptr,
                           "C:\\no\\such\\mail-program.exe %1");
