@@ -1,5 +1,6 @@
 #include "aatext/win32/timer_ex.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace huecast {
@@ -121,13 +122,26 @@ void TTimerEx::StopThread() {
 
 DWORD WINAPI TTimerEx::ThreadMain(void* parameter) {
     Worker& worker = *static_cast<Worker*>(parameter);
+    // Ticks fall due every interval counted from the enabling, not from the end of the previous tick, so
+    // the time the user-interface thread takes for a tick does not slow the steps down. A tick that comes
+    // late is handed over at once, but a late one never makes the next come sooner.
+    std::uint32_t counting = worker.generation + 1;  // no enabling counted yet
+    ULONGLONG due = 0;
     while (!worker.terminated) {
         const std::uint32_t generation = worker.generation;
         const std::uint16_t interval = worker.interval;
-        const DWORD timeout = worker.enabled && interval != 0 ? interval : INFINITE;
+        const bool running = worker.enabled && interval != 0;
+        const ULONGLONG now = GetTickCount64();
+        if (generation != counting) {
+            counting = generation;
+            due = now + interval;
+        }
+        const DWORD timeout = !running ? INFINITE : due > now ? static_cast<DWORD>(due - now) : 0;
         const DWORD woke = WaitForSingleObject(worker.wakeEvent.get(), timeout);
         if (worker.terminated) break;
-        if (woke == WAIT_TIMEOUT) SendMessageA(worker.sink, kWorkerTick, generation, 0);
+        if (woke != WAIT_TIMEOUT) continue;  // enabled, disabled or restarted: count again
+        SendMessageA(worker.sink, kWorkerTick, generation, 0);
+        due = std::max(due + interval, GetTickCount64());
     }
     return 0;
 }
