@@ -17,6 +17,15 @@ int IndexOfName(const Items& items, std::string_view name) {
     return -1;
 }
 
+// Throws EDuplicateName when another label of `collection` than `label` is named `name`. A label may
+// take its own name in another case, and any number of labels may have no name.
+template <typename Collection, typename Label>
+void CheckUniqueName(const Collection& collection, const Label& label, std::string_view name) {
+    if (name.empty() || SameName(label.Name(), name)) return;
+    for (int i = 0; i < collection.Count(); ++i)
+        if (&collection[i] != &label && SameName(collection[i].Name(), name)) throw EDuplicateName();
+}
+
 }  // namespace
 
 // Holds back a collection's announcements while labels are set up, so that adding or copying labels is
@@ -65,12 +74,7 @@ TFontLabel::TFontLabel(TFontLabels& collection)
 
 void TFontLabel::SetName(std::string_view name) {
     if (name == name_) return;
-    // The collection checks against its other labels; a label not yet in it has none to clash with.
-    for (int i = 0; i < collection_.Count(); ++i) {
-        const TFontLabel& other = collection_[i];
-        if (&other != this && !name.empty() && !SameName(name_, name) && SameName(other.Name(), name))
-            throw EDuplicateName();
-    }
+    CheckUniqueName(collection_, *this, name);
     name_ = name;
     Changed();
 }
@@ -170,11 +174,7 @@ TUserLabel::TUserLabel(TUserLabels& collection) : collection_(collection) {}
 
 void TUserLabel::SetName(std::string_view name) {
     if (name == name_) return;
-    for (int i = 0; i < collection_.Count(); ++i) {
-        const TUserLabel& other = collection_[i];
-        if (&other != this && !name.empty() && !SameName(name_, name) && SameName(other.Name(), name))
-            throw EDuplicateName();
-    }
+    CheckUniqueName(collection_, *this, name);
     name_ = name;
     collection_.Changed();
 }
