@@ -177,7 +177,7 @@ int main(int argc, char** argv) {
         Sleep(2600);  // one freeze, longer than two time-outs: one report
         crashtest::Pump(800);
         for (int i = 0; i < 3; ++i) {  // short stalls with answers between them: the count starts again
-            Sleep(700);
+            Sleep(500);
             crashtest::Pump(400);
         }
         return 0;
