@@ -162,7 +162,9 @@ TEST(Send, DeliversExactlyTheConvertedTextThenEmptiesTheEditor) {
     // What Copy gives for the same content is what the conversion gives.
     p.Click(ids::kButton1);
     const std::optional<std::string> converted = ClipboardText();
-    ASSERT_TRUE(converted);
+    HWND box = converted ? nullptr : p.FindMessageBox();
+    ASSERT_TRUE(converted) << "Copy said: " << (box ? p.MessageBoxText(box) : "nothing") << ", Copy is "
+                           << (p.Enabled(ids::kButton1) ? "enabled" : "disabled");
     for (const char* piece :
          {"\\u20320?", "\\u22909?", "\\red0\\green0\\blue255", "\\red0\\green128\\blue0", "Webdings"})
         EXPECT_NE(converted->find(piece), std::string::npos) << piece;
@@ -214,13 +216,14 @@ TEST(Send, FourHundredBytesAreSentFourHundredAndOneChangeNothing) {
     HuecastProcess p;
     FakeMessenger fake({.names = {"张三"}});
     ASSERT_TRUE(ListShows(p, {"张三"}));
-    Toggle(p, ids::kSkinCheckBox4);  // keep the text after sending
+    // The 98 bytes of 你好 plus one byte per letter.
     p.Type(kNihao + std::string(302, 'a'));
     p.Click(ids::kSkinButton5);
     ASSERT_TRUE(WaitUntil([&] { return fake.Sent(1).has_value(); }));
     EXPECT_EQ(fake.Sent(1)->size(), 400u);
+    ASSERT_TRUE(WaitUntil([&] { return p.Text(ids::kRichEdit1).empty(); }));  // Send has finished
 
-    p.Type("a");
+    p.Type(kNihao + std::string(303, 'a'));
     SetClipboardText("old");
     EXPECT_EQ(SendAndReadMessage(p), kTooLongMessage);
     EXPECT_EQ(ClipboardText(), std::string("old"));
