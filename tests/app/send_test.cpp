@@ -254,6 +254,27 @@ TEST(Send, TellsTheUserWhenTheChatWindowClosedWithinTheLastSecond) {
     ExpectWorkKept(p);
 }
 
+TEST(Send, TellsTheUserWhenTheListedPlaceNowHoldsAnotherFriend) {
+    HuecastProcess p;
+    FakeMessenger fake({.names = {"张三"}});
+    ASSERT_TRUE(ListShows(p, {"张三"}));
+    HWND chat = fake.Chat(1);
+    Toggle(p, ids::kSkinCheckBox4);  // keep the text, should a refresh slip in and the send go through
+    p.Type(kNihao);
+    // The window behind the selected entry names another friend than the list shows: as when its handle
+    // now belongs to another chat window. A refresh between the rename and the click makes the list right
+    // again (and the send legitimate); try again then.
+    std::string message;
+    for (int attempt = 1; attempt <= 3 && message != kWindowGoneMessage; ++attempt) {
+        const std::string name = "王" + std::to_string(attempt);
+        Ask(GetDlgItem(chat, 319), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        message = SendAndReadMessage(p);
+        ASSERT_TRUE(ListShows(p, {name}));
+    }
+    EXPECT_EQ(message, kWindowGoneMessage);
+    ExpectWorkKept(p);
+}
+
 TEST(Send, TellsTheUserWhenTheChatWindowHasNoInputBox) {
     HuecastProcess p;
     FakeMessenger fake({.names = {"没有输入框"}, .withoutInput = {1}});
