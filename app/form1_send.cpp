@@ -105,7 +105,8 @@ void TForm1::SkinButton5Click() {
         delivery = bridge::DeliverToChatWindow(window);
         sending_ = false;
     }
-    // Nothing was sent, or maybe not: the editor and the clipboard keep the text, and the user is told.
+    // The text did not reach the chat window, or may not have: the editor and the clipboard keep it, and the
+    // user is told why.
     if (delivery != bridge::Delivery::kDelivered) {
         gui::ShowError(Handle(), delivery == bridge::Delivery::kNoInputBox    ? kNoInputBoxMessage
                                  : delivery == bridge::Delivery::kNotAnswered ? kNotAnsweredMessage
