@@ -7,6 +7,18 @@ namespace huecast {
 
 namespace {
 
+struct FontRule {
+    HFONT font;
+    HWND keep[2];
+};
+
+BOOL CALLBACK SetFontUnlessKept(HWND child, LPARAM p) {
+    const auto* rule = reinterpret_cast<const FontRule*>(p);
+    if (child != rule->keep[0] && child != rule->keep[1])
+        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(rule->font), FALSE);
+    return TRUE;
+}
+
 gui::ControlArgs At(HWND parent, int id, int x, int y, int width, int height, std::string text = {}) {
     return {.parent = parent, .id = id, .x = x, .y = y, .width = width, .height = height, .text = std::move(text)};
 }
@@ -108,19 +120,8 @@ void TForm1::CreateControls() {
     SkinListBox4 = std::make_unique<gui::ListBox>(At(p1, ids::kSkinListBox4, 5, 19, 140, 152), "QQ窗口");
 
     // Everything but the editor and the length display speaks in the form's font.
-    struct FontRule {
-        HFONT font;
-        HWND keep[2];
-    } rule{formFont_.get(), {RichEdit1->Handle(), StaticText8->Handle()}};
-    EnumChildWindows(
-        w,
-        [](HWND child, LPARAM p) -> BOOL {
-            const auto* r = reinterpret_cast<const FontRule*>(p);
-            if (child != r->keep[0] && child != r->keep[1])
-                SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(r->font), FALSE);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&rule));
+    FontRule rule{formFont_.get(), {RichEdit1->Handle(), StaticText8->Handle()}};
+    EnumChildWindows(w, SetFontUnlessKept, reinterpret_cast<LPARAM>(&rule));
     AddHints();
 }
 

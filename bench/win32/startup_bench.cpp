@@ -5,6 +5,7 @@
 #include <string>
 
 #include "bench/win32/side_by_side.h"
+#include "tests/app/huecast_driver.h"
 
 namespace fs = std::filesystem;
 
@@ -14,29 +15,6 @@ fs::path Here() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     return fs::path(path).parent_path();
-}
-
-struct Found {
-    DWORD process;
-    const char* className;
-    HWND window;
-};
-
-HWND VisibleWindowOf(DWORD process, const char* className) {
-    Found found{process, className, nullptr};
-    EnumWindows(
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* f = reinterpret_cast<Found*>(p);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            char name[64] = {};
-            GetClassNameA(w, name, sizeof name);
-            if (owner != f->process || std::string(name) != f->className || !IsWindowVisible(w)) return TRUE;
-            f->window = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found.window;
 }
 
 // Starts the program, waits until its window is visible and every message up to its first paint has been
@@ -53,7 +31,7 @@ void StartAndClose(const fs::path& exe, const char* className) {
     }
     WaitForInputIdle(info.hProcess, 20000);
     HWND window = nullptr;
-    while (!(window = VisibleWindowOf(info.dwProcessId, className))) Sleep(1);
+    while (!(window = huecast::testing::FindTopLevel(info.dwProcessId, className))) Sleep(1);
     DWORD_PTR ignored;
     SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &ignored);
     PostMessageA(window, WM_CLOSE, 0, 0);

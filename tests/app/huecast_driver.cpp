@@ -35,26 +35,36 @@ struct FindArgs {
     HWND found;
 };
 
-HWND FindTopLevel(DWORD process, const char* className) {
-    FindArgs args{process, className, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM p) -> BOOL {
-            auto* a = reinterpret_cast<FindArgs*>(p);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            char name[64] = {};
-            GetClassNameA(window, name, sizeof name);
-            if (owner == a->process && std::strcmp(name, a->className) == 0 && IsWindowVisible(window)) {
-                a->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&args));
-    return args.found;
+BOOL CALLBACK MatchTopLevel(HWND window, LPARAM p) {
+    auto* a = reinterpret_cast<FindArgs*>(p);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (owner != a->process || std::strcmp(name, a->className) != 0 || !IsWindowVisible(window)) return TRUE;
+    a->found = window;
+    return FALSE;
+}
+
+struct ChildArgs {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchChildId(HWND child, LPARAM p) {
+    auto* a = reinterpret_cast<ChildArgs*>(p);
+    if (GetDlgCtrlID(child) != a->id) return TRUE;
+    a->found = child;
+    return FALSE;
 }
 
 }  // namespace
+
+HWND FindTopLevel(DWORD process, const char* className) {
+    FindArgs args{process, className, nullptr};
+    EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&args));
+    return args.found;
+}
 
 fs::path BuiltHuecastExe() { return ModuleDirectory().parent_path().parent_path() / "app" / "huecast.exe"; }
 
@@ -92,19 +102,8 @@ HuecastProcess::~HuecastProcess() {
 }
 
 HWND HuecastProcess::Control(int id) const {
-    struct Args {
-        int id;
-        HWND found;
-    } args{id, nullptr};
-    EnumChildWindows(
-        window_,
-        [](HWND child, LPARAM p) -> BOOL {
-            auto* a = reinterpret_cast<Args*>(p);
-            if (GetDlgCtrlID(child) != a->id) return TRUE;
-            a->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&args));
+    ChildArgs args{id, nullptr};
+    EnumChildWindows(window_, MatchChildId, reinterpret_cast<LPARAM>(&args));
     if (!args.found) throw std::runtime_error("no control with item number " + std::to_string(id));
     return args.found;
 }

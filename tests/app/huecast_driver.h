@@ -11,6 +11,9 @@
 
 namespace huecast::testing {
 
+// The visible top-level window of a class that a process owns, or nullptr.
+HWND FindTopLevel(DWORD process, const char* className);
+
 // huecast.exe as built beside the test executables.
 std::filesystem::path BuiltHuecastExe();
 
