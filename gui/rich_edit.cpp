@@ -124,6 +124,8 @@ public:
         const int firstLine = static_cast<int>(SendMessageA(edit_, EM_GETFIRSTVISIBLELINE, 0, 0));
         if (firstLine != firstLine_) SendMessageA(edit_, EM_LINESCROLL, 0, firstLine_ - firstLine);
         SendMessageA(edit_, WM_SETREDRAW, TRUE, 0);
+        // Redraw was off: whatever the content asked to repaint meanwhile must be painted now.
+        InvalidateRect(edit_, nullptr, TRUE);
         SendMessageA(edit_, EM_SETEVENTMASK, 0, static_cast<LPARAM>(mask_));
         --suspended_;
     }
