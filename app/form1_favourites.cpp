@@ -100,8 +100,10 @@ bool TForm1::SaveFavourites() {
         gui::ReplaceProfileFile(favouritesFile_, ini.Text());
         return true;
     } catch (const gui::ProfileFileError& e) {
+        // Not every system has words of its own for this one.
+        const std::string reason = e.Code() == ERROR_FILE_READ_ONLY ? "这个文件是只读的。" : e.what();
         gui::ShowError(Handle(),
-                       Lines({"收藏夹没能保存到文件：", favouritesFile_, e.what(),
+                       Lines({"收藏夹没能保存到文件：", favouritesFile_, reason,
                               "你的作品都还在列表里，每次添加、修改、删除和关闭窗口时都会再保存。"}));
         return false;
     }

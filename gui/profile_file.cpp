@@ -77,7 +77,7 @@ std::string SystemMessage(DWORD code) {
 }
 
 [[noreturn]] void Fail(DWORD code) {
-    throw ProfileFileError(SystemMessage(code));
+    throw ProfileFileError(SystemMessage(code), code);
 }
 
 // A file that starts with the UTF-16 byte-order mark is one the system's functions read as UTF-16; the

@@ -54,10 +54,16 @@ class ProfileText {
     std::unordered_map<std::string, std::size_t> firstSection_;  // folded name -> first section of that name
 };
 
-// A file that could not be read or replaced; what() is the reason in the system's words.
+// A file that could not be read or replaced; what() is the reason in the system's words, Code() the
+// system's error code (ERROR_FILE_READ_ONLY for a read-only file).
 class ProfileFileError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    ProfileFileError(const std::string& reason, unsigned long code)
+        : std::runtime_error(reason), code_(code) {}
+    unsigned long Code() const { return code_; }
+
+  private:
+    unsigned long code_;
 };
 
 // The file's text; an empty text when the file does not exist. Throws ProfileFileError.

@@ -394,7 +394,8 @@ TEST(Favourites, AReadOnlyFileIsReportedAndNothingInMemoryIsLost) {
     p.Type("new work");
     SetName(p, "new");
     const std::string message = ClickForMessage(p, ids::kSkinButton1);
-    EXPECT_EQ(message.rfind("收藏夹没能保存到文件：\r" + ini.string() + "\r", 0), 0u) << message;
+    EXPECT_EQ(message.rfind("收藏夹没能保存到文件：\r" + ini.string() + "\r这个文件是只读的。\r", 0), 0u)
+        << message;
     EXPECT_NE(message.find("你的作品都还在列表里"), std::string::npos) << message;
     EXPECT_EQ(ListItems(p), (std::vector<std::string>{"old", "new"}));
     EXPECT_EQ(ReadBytes(ini), original);
