@@ -425,6 +425,80 @@ TEST(Favourites, ASaveThatCannotFinishLeavesTheOldFileWhole) {
     fs::remove(ini.string() + ".new");
 }
 
+// A window of the process with the class given, once it shows (or nullptr after the time-out).
+HWND WaitForWindow(DWORD process, const char* className, int timeoutMs) {
+    struct Args {
+        DWORD process;
+        const char* className;
+        HWND found;
+    };
+    for (int waited = 0; waited < timeoutMs; waited += 50) {
+        Args args{process, className, nullptr};
+        EnumWindows(
+            [](HWND window, LPARAM p) -> BOOL {
+                auto* a = reinterpret_cast<Args*>(p);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                char name[64] = {};
+                GetClassNameA(window, name, sizeof name);
+                if (owner != a->process || std::string(name) != a->className || !IsWindowVisible(window))
+                    return TRUE;
+                a->found = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&args));
+        if (args.found) return args.found;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+std::string AnswerBox(HWND box) {
+    char text[4096] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return text;
+}
+
+TEST(Favourites, AFileThatCannotBeReadAtStartIsNeverOverwritten) {
+    // The driver starts a copy with a readable file only; here rtf.ini is a folder, which exists but
+    // cannot be read.
+    const fs::path folder =
+        fs::temp_directory_path() / ("huecast-unreadable-" + std::to_string(GetCurrentProcessId()));
+    fs::remove_all(folder);
+    fs::create_directories(folder / "rtf.ini");
+    fs::copy_file(BuiltHuecastExe(), folder / "huecast.exe");
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    std::string commandLine = "\"" + (folder / "huecast.exe").string() + "\"";
+    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               folder.string().c_str(), &startup, &info));
+    CloseHandle(info.hThread);
+
+    HWND box = WaitForWindow(info.dwProcessId, "#32770", 15000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(AnswerBox(box).rfind("收藏夹文件读不出来：\r" + (folder / "rtf.ini").string() + "\r", 0), 0u);
+    HWND window = WaitForWindow(info.dwProcessId, "HUEC2", 15000);
+    ASSERT_NE(window, nullptr);
+
+    // A work added now is not saved over the favourites the file may hold, and the user is told.
+    SetWindowTextA(GetDlgItem(GetDlgItem(window, ids::kSkinGroupBox3), ids::kEdit2), "new");
+    SendMessageCallbackA(GetDlgItem(GetDlgItem(window, ids::kSkinGroupBox3), ids::kSkinButton1), BM_CLICK, 0,
+                         0, nullptr, 0);
+    box = WaitForWindow(info.dwProcessId, "#32770", 5000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(AnswerBox(box).rfind("收藏夹没有保存：", 0), 0u);
+    EXPECT_TRUE(fs::is_directory(folder / "rtf.ini"));
+    EXPECT_FALSE(fs::exists(folder / "rtf.ini.new"));
+
+    TerminateProcess(info.hProcess, 0);
+    WaitForSingleObject(info.hProcess, 5000);
+    CloseHandle(info.hProcess);
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+}
+
 TEST(Favourites, ADamagedCountMakesNoEmptyFavourites) {
     // One copy runs at a time: each is closed before the next starts.
     {
