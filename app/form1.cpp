@@ -59,6 +59,7 @@ TForm1::TForm1() {
             .width = frame.right - frame.left,
             .height = frame.bottom - frame.top,
             .icon = LoadIconA(gui::Application::Instance(), "MAINICON")});
+    skin_.Load(Handle(), gui::Application::Instance());
     CreateControls();
 
     RichEdit1->onChange = [this] { RichEdit1Change(); };

@@ -27,6 +27,7 @@
 #include "gui/timer.h"
 #include "gui/track_bar.h"
 #include "gui/window.h"
+#include "skin/win32/form_skin.h"
 
 namespace huecast {
 
@@ -111,6 +112,10 @@ private:
         void operator()(TAAScrollTextWindow* banner) const;
     };
     std::unique_ptr<TAAScrollTextWindow, BannerDeleter> AAScrollText1;
+
+    // The built-in skin: the stored skin (StoredSkin1) and the skin data object (SkinData1) that every
+    // skinned part of the window draws from.
+    skin::FormSkin skin_;
 
     gui::FontHandle formFont_;
     gui::FontHandle lengthFont_;

@@ -1,0 +1,45 @@
+// What huecast.exe carries in its resources: the built-in skin, complete, and the version information.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "skin/skin_data.h"
+#include "skin/win32/stored_skin_resource.h"
+#include "tests/app/huecast_driver.h"
+
+namespace huecast::testing {
+namespace {
+
+struct ModuleDeleter {
+    void operator()(HMODULE module) const { FreeLibrary(module); }
+};
+
+TEST(Resources, TheProgramCarriesTheOrangeSkinWithEveryControl) {
+    std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleDeleter> exe(
+        LoadLibraryExA(BuiltHuecastExe().string().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    ASSERT_TRUE(exe);
+    skin::TSkinData data;
+    data.LoadFromStoredSkin(skin::LoadStoredSkinResource(exe.get()));
+    EXPECT_FALSE(data.Empty());
+    EXPECT_EQ(data.Controls().size(), 59u);
+}
+
+TEST(Resources, VersionInformationNamesHuecastTwoPointFour) {
+    const std::string path = BuiltHuecastExe().string();
+    DWORD ignored = 0;
+    std::vector<char> block(GetFileVersionInfoSizeA(path.c_str(), &ignored));
+    ASSERT_FALSE(block.empty());
+    ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
+    VS_FIXEDFILEINFO* info = nullptr;
+    UINT size = 0;
+    ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&info), &size));
+    EXPECT_EQ(info->dwFileVersionMS, 0x00020004u);
+    EXPECT_EQ(info->dwFileVersionLS, 0u);
+    char* product = nullptr;
+    ASSERT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\080404b0\\ProductName",
+                               reinterpret_cast<void**>(&product), &size));
+    EXPECT_STREQ(product, "Huecast");
+}
+
+}  // namespace
+}  // namespace huecast::testing
