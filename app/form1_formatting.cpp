@@ -1,6 +1,7 @@
 // The formatting controls: font, size, style, colours, random colours, symbols, following the selection.
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 #include "app/form1.h"
 
@@ -8,18 +9,17 @@ namespace huecast {
 
 namespace {
 
-// Puts a value back when the scope ends, however it ends.
-template <typename T>
-class Restore {
+// Runs an action when the scope ends, however it ends.
+template <typename Action>
+class OnExit {
   public:
-    Restore(T& target, T value) : target_(target), value_(value) {}
-    ~Restore() { target_ = value_; }
-    Restore(const Restore&) = delete;
-    Restore& operator=(const Restore&) = delete;
+    explicit OnExit(Action action) : action_(std::move(action)) {}
+    ~OnExit() { action_(); }
+    OnExit(const OnExit&) = delete;
+    OnExit& operator=(const OnExit&) = delete;
 
   private:
-    T& target_;
-    T value_;
+    Action action_;
 };
 
 constexpr int kStyleItems = 4;  // bold, italic, underline, strike-out: style bits 1, 2, 4 and 8
@@ -51,15 +51,12 @@ void TForm1::WireFormatting() {
 template <typename Change>
 void TForm1::ApplyFormat(Change change) {
     if (!applyFlag_) return;
-    const int mode = SkinRadioGroup1->ItemIndex();
-    if (mode == 0) {
-        SkinRadioGroup1->SetItemIndex(1);
-        struct PerCharacterAgain {
-            gui::RadioGroup& group;
-            ~PerCharacterAgain() { group.SetItemIndex(0); }
-        } again{*SkinRadioGroup1};
-        change();
-    } else {
+    const bool perCharacter = SkinRadioGroup1->ItemIndex() == 0;
+    if (perCharacter) SkinRadioGroup1->SetItemIndex(1);
+    {
+        OnExit perCharacterAgain([&] {
+            if (perCharacter) SkinRadioGroup1->SetItemIndex(0);
+        });
         change();
     }
     RichEdit1->SetFocus();
@@ -148,7 +145,7 @@ void TForm1::ComboBox1Click() {
 void TForm1::RichEdit1SelectionChange() {
     // While the controls are set here, their own events must not write back into the editor.
     applyFlag_ = false;
-    Restore<bool> applyAgain(applyFlag_, true);
+    OnExit applyAgain([this] { applyFlag_ = true; });
 
     const gui::TextAttributes attributes = RichEdit1->SelAttributes();
     const int size = attributes.sizeTwips / 20;
