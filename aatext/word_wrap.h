@@ -4,6 +4,8 @@
 // are kept.
 #pragma once
 
+#include "base/text_lines.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -56,9 +58,5 @@ std::string WrapText(std::string_view line, std::string_view breakStr, const Cha
 
 // Wraps `line` with CR LF and DefaultBreakChars() and returns the lines of the result.
 std::vector<std::string> WrapLines(std::string_view line, int maxCol, const LeadByteTable& leadBytes);
-
-// Splits a text into lines at CR LF, a lone CR or a lone LF, as a string list takes a text: a final line
-// break ends the last line instead of starting an empty one.
-std::vector<std::string> SplitLines(std::string_view text);
 
 }  // namespace huecast

@@ -5,6 +5,8 @@
 // one that was loaded.
 #pragma once
 
+#include "base/text_lines.h"
+
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -93,11 +95,6 @@ class IniFile {
     std::vector<Section> sections_;
     NameIndex sectionIndex_;  // name -> section
 };
-
-// Splits text into lines at CR LF, LF or CR; a final line break does not open an empty line.
-std::vector<std::string> SplitLines(std::string_view text);
-// Joins lines, ending each with CR LF.
-std::string JoinLines(const std::vector<std::string>& lines);
 
 // Value syntaxes. `where` names the section and key for error messages.
 

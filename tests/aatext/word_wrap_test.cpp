@@ -71,10 +71,5 @@ TEST(WrapText, InsertsTheBreakStringOnlyWhereTextFollows) {
     EXPECT_EQ(WrapText("aaa bbb ", "|", DefaultBreakChars(), 4, LeadByteTable::Gbk()), "aaa |bbb ");
 }
 
-TEST(SplitLines, TakesEveryKindOfLineEnd) {
-    EXPECT_EQ(SplitLines("a\r\nb\rc\nd\r\n"), (Lines{"a", "b", "c", "d"}));
-    EXPECT_EQ(SplitLines("\r\n"), Lines{""});
-}
-
 }  // namespace
 }  // namespace huecast

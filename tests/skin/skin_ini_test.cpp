@@ -62,13 +62,6 @@ TEST(IniFile, WritesBackInFirstSeenOrderAndErasesWholeSections) {
     EXPECT_EQ(ini.ReadString("c", "W", ""), "7");
 }
 
-TEST(Lines, SplitAtEveryKindOfLineBreakAndJoinWithCrLf) {
-    EXPECT_EQ(SplitLines("a\r\nb\nc\rd\r\n"), (std::vector<std::string>{"a", "b", "c", "d"}));
-    EXPECT_EQ(SplitLines("a\r\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));
-    EXPECT_EQ(JoinLines({"a", "b"}), "a\r\nb\r\n");
-    EXPECT_TRUE(SplitLines("").empty());
-}
-
 TEST(Values, IntegersConvertAsThePlatformDoesAndRefuseTheRest) {
     int v = 42;
     EXPECT_TRUE(ParseInteger(" -17 ", v));

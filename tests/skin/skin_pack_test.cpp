@@ -38,7 +38,7 @@ class SkinPack : public ::testing::Test {
 };
 
 TEST_F(SkinPack, PacksAFolderAndUnpacksTheSameFiles) {
-    const std::string text = skin::JoinLines(skin::testing::MinimalSkinText());
+    const std::string text = JoinLines(skin::testing::MinimalSkinText());
     skin::WriteWholeFile(root_ / "in/skin.ini",
                          {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
     skin::WriteWholeFile(root_ / "in/main.bmp", skin::WriteBmp(skin::testing::Paletted(6, 6)));

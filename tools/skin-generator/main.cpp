@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
         const std::filesystem::path folder = argv[1];
         std::filesystem::create_directories(folder);
         const huecast::skingen::GeneratedSkin skin = huecast::skingen::BuildOrangeSkin();
-        const std::string text = huecast::skin::JoinLines(skin.iniLines);
+        const std::string text = huecast::JoinLines(skin.iniLines);
         huecast::skin::WriteWholeFile(folder / "skin.ini",
                                       {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
         for (const auto& [name, bitmap] : skin.pictures)
