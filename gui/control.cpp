@@ -71,8 +71,10 @@ bool Control::Reflect(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 LRESULT Control::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYDOWN && onKeyDown) onKeyDown(wParam);
     if (message == WM_GETDLGCODE && onKeyDown) {
-        // A control that listens to keys gets Enter too, instead of the dialog manager.
-        return PassOn(message, wParam, lParam) | DLGC_WANTALLKEYS;
+        // A control that listens to keys gets Enter too, instead of the dialog manager; Tab still moves on.
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
+            return PassOn(message, wParam, lParam) | DLGC_WANTALLKEYS;
     }
     // A container passes its children's notifications back to them.
     if (LRESULT result = 0; ReflectToControl(message, wParam, lParam, result)) return result;
