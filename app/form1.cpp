@@ -169,15 +169,20 @@ void TForm1::RichEdit1Change() {
     StaticText8->SetText(length >= kMaxConvertedBytes ? "超出范围" : std::to_string(length));
 }
 
-void TForm1::Button1Click() {
+bool TForm1::PutConvertedOnClipboard() {
     const std::string converted = ConvertEditor();
     if (converted.size() > kMaxConvertedBytes) {
         gui::ShowError(Handle(), "您生成的编码超出了QQ所能发送的限制！\r请你尽量少选些颜色或少打长句或少用不同的字体！");
-        return;
+        return false;
     }
-    if (!gui::clipboard::SetText(Handle(), converted))
+    if (!gui::clipboard::SetText(Handle(), converted)) {
         gui::ShowError(Handle(), "剪贴板正被其他程序占用，请稍后再试。");
+        return false;
+    }
+    return true;
 }
+
+void TForm1::Button1Click() { PutConvertedOnClipboard(); }
 
 void TForm1::SkinButton4Click() {
     if (SkinCheckBox2->Checked()) gui::clipboard::Clear(Handle());

@@ -62,6 +62,9 @@ private:
     void SkinButton4Click();
     // The converted text of the editor's current content.
     std::string ConvertEditor();
+    // Copy and Send: the converted text onto the clipboard, or a message saying why not (too long for the
+    // messenger, or the clipboard held by another program). True when the text is on the clipboard.
+    bool PutConvertedOnClipboard();
     // The editor's plain text without its CR LF pairs.
     std::string EditorPlainText() const;
     int RandomSwatch();  // uniformly 0 to 5: the seventh swatch is never picked

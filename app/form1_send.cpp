@@ -12,12 +12,8 @@ namespace huecast {
 namespace {
 
 constexpr UINT kRefreshIntervalMs = 1000;
-constexpr std::size_t kMaxSendBytes = 400;  // what the messenger takes
 
-constexpr const char* kTooLongMessage =
-    "您生成的编码超出了QQ所能发送的限制！\r请你尽量少选些颜色或少打长句或少用不同的字体！";
 constexpr const char* kNoFriendMessage = "你没有选中你的好友，\r或 好友名单中为空\r请找一个人聊先！";
-constexpr const char* kClipboardBusyMessage = "剪贴板正被其他程序占用，请稍后再试。";
 constexpr const char* kWindowGoneMessage =
     "你选中的聊天窗口已经关闭或换成了别的窗口，彩字没有发送。\r请重新选择好友。彩字已放在剪贴板中。";
 constexpr const char* kNoInputBoxMessage =
@@ -79,16 +75,8 @@ void TForm1::Timer1Timer() {
 
 void TForm1::SkinButton5Click() {
     if (sending_ || !ChatHandles || !ChatCaptions) return;
-    const std::string converted = ConvertEditor();
-    if (converted.size() > kMaxSendBytes) {
-        gui::ShowError(Handle(), kTooLongMessage);
-        return;
-    }
     // Pasting a clipboard that could not be set would send whatever it held before.
-    if (!gui::clipboard::SetText(Handle(), converted)) {
-        gui::ShowError(Handle(), kClipboardBusyMessage);
-        return;
-    }
+    if (!PutConvertedOnClipboard()) return;
     const int index = SkinListBox4->ItemIndex();
     if (index < 0 || static_cast<std::size_t>(index) >= ChatHandles->size()) {
         gui::ShowError(Handle(), kNoFriendMessage);
