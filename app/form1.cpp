@@ -59,7 +59,11 @@ TForm1::TForm1() {
             .width = frame.right - frame.left,
             .height = frame.bottom - frame.top,
             .icon = LoadIconA(gui::Application::Instance(), "MAINICON")});
-    skin_.Load(Handle(), gui::Application::Instance());
+    try {
+        skin_.Load(Handle(), gui::Application::Instance());
+    } catch (const skin::SkinError&) {
+        // Without its stored skin (a program built without the resources) the window draws plain.
+    }
     CreateControls();
 
     RichEdit1->onChange = [this] { RichEdit1Change(); };

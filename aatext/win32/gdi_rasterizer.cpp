@@ -8,6 +8,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "gui/handles.h"
+
 namespace huecast {
 
 namespace {
@@ -25,34 +27,6 @@ class ScreenDc {
 
   private:
     HDC dc_;
-};
-
-class Font {
-  public:
-    explicit Font(const FontSpec& spec) {
-        const LOGFONTA logFont = ToLogFont(spec);
-        font_ = CreateFontIndirectA(&logFont);
-        if (!font_) throw std::runtime_error("GdiRasterizer: cannot create the font");
-    }
-    ~Font() { DeleteObject(font_); }
-    Font(const Font&) = delete;
-    Font& operator=(const Font&) = delete;
-    HFONT Get() const { return font_; }
-
-  private:
-    HFONT font_;
-};
-
-class Selected {
-  public:
-    Selected(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
-    ~Selected() { SelectObject(dc_, old_); }
-    Selected(const Selected&) = delete;
-    Selected& operator=(const Selected&) = delete;
-
-  private:
-    HDC dc_;
-    HGDIOBJ old_;
 };
 
 class SelectedPalette {
@@ -148,6 +122,13 @@ LOGFONTA ToLogFont(const FontSpec& font) {
     return lf;
 }
 
+gui::FontHandle CreateGdiFont(const FontSpec& spec) {
+    const LOGFONTA logFont = ToLogFont(spec);
+    gui::FontHandle font(CreateFontIndirectA(&logFont));
+    if (!font) throw std::runtime_error("GdiRasterizer: cannot create the font");
+    return font;
+}
+
 HPALETTE GreyPalette() {
     static GreyPaletteHolder holder;
     return holder.Get();
@@ -155,8 +136,8 @@ HPALETTE GreyPalette() {
 
 Size GdiRasterizer::TextExtent(const FontSpec& font, std::string_view text) {
     ScreenDc screen;
-    Font gdiFont(font);
-    Selected selected(screen.Get(), gdiFont.Get());
+    const gui::FontHandle gdiFont = CreateGdiFont(font);
+    gui::SelectedObject selected(screen.Get(), gdiFont.get());
     SIZE size{};
     GetTextExtentPoint32A(screen.Get(), text.data(), static_cast<int>(text.size()), &size);
     return {size.cx, size.cy};
@@ -195,10 +176,10 @@ std::unique_ptr<GlyphSurface> GdiRasterizer::RenderText(const FontSpec& font, in
     if (!dc) throw std::runtime_error("GdiRasterizer: no memory device context");
     const PaletteHandle palette(CopyOfGreyPalette());
     {
-        Selected bitmap(dc.get(), section);
+        gui::SelectedObject bitmap(dc.get(), section);
         SelectedPalette selectedPalette(dc.get(), palette.get());
-        Font gdiFont(font);
-        Selected selectedFont(dc.get(), gdiFont.Get());
+        const gui::FontHandle gdiFont = CreateGdiFont(font);
+        gui::SelectedObject selectedFont(dc.get(), gdiFont.get());
         SetTextColor(dc.get(), RGB(255, 255, 255));
         SetBkMode(dc.get(), TRANSPARENT);
         SetTextAlign(dc.get(), TA_LEFT | TA_TOP | TA_NOUPDATECP);
