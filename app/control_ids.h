@@ -40,7 +40,11 @@ enum : int {
 
 // The items of a check or radio group are its own children, numbered group id * 10 + item index; a radio
 // group's caption check box is group id * 10 + 9.
-constexpr int GroupItemId(int group, int index) { return group * 10 + index; }
-constexpr int GroupCaptionId(int group) { return group * 10 + 9; }
+constexpr int GroupItemId(int group, int index) {
+    return group * 10 + index;
+}
+constexpr int GroupCaptionId(int group) {
+    return group * 10 + 9;
+}
 
 }  // namespace huecast::ids

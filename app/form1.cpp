@@ -26,8 +26,8 @@ constexpr int kTop = 201;
 constexpr int kMaxWidth = 610;
 constexpr int kMaxHeight = 458;
 
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME |
-                         WS_CLIPCHILDREN;
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX |
+                         WS_THICKFRAME | WS_CLIPCHILDREN;
 
 std::string WithoutCrLf(std::string text) {
     std::string out;
@@ -146,9 +146,13 @@ void TForm1::FormClose() {
     ChatCaptions.reset();
 }
 
-std::string TForm1::EditorPlainText() const { return WithoutCrLf(RichEdit1->PlainText()); }
+std::string TForm1::EditorPlainText() const {
+    return WithoutCrLf(RichEdit1->PlainText());
+}
 
-std::string TForm1::ReadEditorRtf() { return huecast::ReadEditorRtf(*RichEdit1); }
+std::string TForm1::ReadEditorRtf() {
+    return huecast::ReadEditorRtf(*RichEdit1);
+}
 
 std::string TForm1::ConvertEditor() {
     // The editor's own plain text pairs with its rich text; the name field may hold anything.
@@ -156,7 +160,9 @@ std::string TForm1::ConvertEditor() {
     return ConvertToUrtf(ReadEditorRtf(), EditorPlainText(), systemCodePage);
 }
 
-int TForm1::RandomSwatch() { return std::uniform_int_distribution<int>(0, 5)(random_); }
+int TForm1::RandomSwatch() {
+    return std::uniform_int_distribution<int>(0, 5)(random_);
+}
 
 void TForm1::RichEdit1Change() {
     const std::string text = RichEdit1->PlainText();
@@ -176,7 +182,8 @@ void TForm1::RichEdit1Change() {
 bool TForm1::PutConvertedOnClipboard() {
     const std::string converted = ConvertEditor();
     if (converted.size() > kMaxConvertedBytes) {
-        gui::ShowError(Handle(), "您生成的编码超出了QQ所能发送的限制！\r请你尽量少选些颜色或少打长句或少用不同的字体！");
+        gui::ShowError(
+            Handle(), "您生成的编码超出了QQ所能发送的限制！\r请你尽量少选些颜色或少打长句或少用不同的字体！");
         return false;
     }
     if (!gui::clipboard::SetText(Handle(), converted)) {
@@ -186,7 +193,9 @@ bool TForm1::PutConvertedOnClipboard() {
     return true;
 }
 
-void TForm1::Button1Click() { PutConvertedOnClipboard(); }
+void TForm1::Button1Click() {
+    PutConvertedOnClipboard();
+}
 
 void TForm1::SkinButton4Click() {
     if (SkinCheckBox2->Checked()) gui::clipboard::Clear(Handle());

@@ -34,7 +34,7 @@ namespace huecast {
 class TAAScrollTextWindow;  // aatext/win32/scroll_text_window.h
 
 class TForm1 : public gui::Window {
-public:
+  public:
     static constexpr const char* kClassName = "HUEC2";
     static constexpr const char* kCaption = "Huecast2.4 For 2000/XP";
 
@@ -46,10 +46,10 @@ public:
     // The editor's rich text (favourites store it; the conversion reads it).
     std::string ReadEditorRtf();
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     // form1_layout.cpp
     void CreateControls();
     void AddHints();

@@ -20,21 +20,50 @@ BOOL CALLBACK SetFontUnlessKept(HWND child, LPARAM p) {
 }
 
 gui::ControlArgs At(HWND parent, int id, int x, int y, int width, int height, std::string text = {}) {
-    return {.parent = parent, .id = id, .x = x, .y = y, .width = width, .height = height, .text = std::move(text)};
+    return {.parent = parent,
+            .id = id,
+            .x = x,
+            .y = y,
+            .width = width,
+            .height = height,
+            .text = std::move(text)};
 }
 
 // The font list, spelled and ordered as the users know it.
-constexpr const char* kFontNames[] = {
-    "宋体", "Arial", "Arial Black", "Comic Sans MS", "Courier", "Courier New", "Fixedsys", "Georgia", "Impact",
-    "Lucida Console", "Lucida Sans Unicode", "Merletr", "Modern", "MS Scans Serif", "MS Serif", "Palatino Linotype",
-    "Roman", "Script", "Symbol", "System", "Tahoma", "Terminal", "Timers New Roman", "Trebuchet MS", "Wingdings",
-    "Webdings"};
+constexpr const char* kFontNames[] = {"宋体",
+                                      "Arial",
+                                      "Arial Black",
+                                      "Comic Sans MS",
+                                      "Courier",
+                                      "Courier New",
+                                      "Fixedsys",
+                                      "Georgia",
+                                      "Impact",
+                                      "Lucida Console",
+                                      "Lucida Sans Unicode",
+                                      "Merletr",
+                                      "Modern",
+                                      "MS Scans Serif",
+                                      "MS Serif",
+                                      "Palatino Linotype",
+                                      "Roman",
+                                      "Script",
+                                      "Symbol",
+                                      "System",
+                                      "Tahoma",
+                                      "Terminal",
+                                      "Timers New Roman",
+                                      "Trebuchet MS",
+                                      "Wingdings",
+                                      "Webdings"};
 
 // The symbols offered for insertion: digits, punctuation, then small and capital letters.
-constexpr const char kSymbols[] = "0123456789+-*/~`!@#$%^&()_=\\|[{}];:'\",<>.?abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+constexpr const char kSymbols[] =
+    "0123456789+-*/~`!@#$%^&()_=\\|[{}];:'\",<>.?abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 static_assert(sizeof kSymbols - 1 == 94);
 
-constexpr std::uint32_t kSwatchColors[7] = {0x0000FF, 0x000000, 0xC0DCC0, 0xFF0000, 0xFF00FF, 0x808000, 0x808080};
+constexpr std::uint32_t kSwatchColors[7] = {0x0000FF, 0x000000, 0xC0DCC0, 0xFF0000,
+                                            0xFF00FF, 0x808000, 0x808080};
 constexpr int kSwatchLefts[7] = {4, 29, 55, 80, 105, 130, 155};
 
 }  // namespace
@@ -47,9 +76,11 @@ void TForm1::CreateControls() {
 
     RichEdit1 = std::make_unique<gui::RichEdit>(At(w, ids::kRichEdit1, 8, 6, 585, 130, "RichEdit1"));
     RichEdit1->SetFont(editorFont_.get());
-    SkinScrollBar1 = std::make_unique<gui::ScrollBar>(At(w, ids::kSkinScrollBar1, 450, 124, 134, 12), false, 0, 100);
+    SkinScrollBar1 =
+        std::make_unique<gui::ScrollBar>(At(w, ids::kSkinScrollBar1, 450, 124, 134, 12), false, 0, 100);
     SkinScrollBar1->SetEnabled(false);
-    SkinScrollBar2 = std::make_unique<gui::ScrollBar>(At(w, ids::kSkinScrollBar2, 579, 6, 15, 121), true, 0, 100);
+    SkinScrollBar2 =
+        std::make_unique<gui::ScrollBar>(At(w, ids::kSkinScrollBar2, 579, 6, 15, 121), true, 0, 100);
     SkinScrollBar2->SetEnabled(false);
 
     gui::ControlArgs lengthArgs = At(w, ids::kStaticText8, 510, 106, 68, 17, "StaticText8");
@@ -62,51 +93,58 @@ void TForm1::CreateControls() {
     Button1 = std::make_unique<gui::Button>(At(w, ids::kButton1, 497, 140, 95, 20, "复制(&C)"));
     SkinButton5 = std::make_unique<gui::Button>(At(w, ids::kSkinButton5, 497, 160, 95, 20, "发送(&S)"));
     SkinButton4 = std::make_unique<gui::Button>(At(w, ids::kSkinButton4, 497, 180, 95, 20, "清空(&X)"));
-    SkinCheckBox3 =
-        std::make_unique<gui::CheckBox>(At(w, ids::kSkinCheckBox3, 357, 144, 139, 21, "发送后激活QQ窗口"), false);
-    SkinCheckBox4 = std::make_unique<gui::CheckBox>(At(w, ids::kSkinCheckBox4, 357, 162, 140, 21, "发送后清空"), true);
-    SkinCheckBox2 =
-        std::make_unique<gui::CheckBox>(At(w, ids::kSkinCheckBox2, 357, 181, 139, 20, "同时清空剪贴板"), false);
+    SkinCheckBox3 = std::make_unique<gui::CheckBox>(
+        At(w, ids::kSkinCheckBox3, 357, 144, 139, 21, "发送后激活QQ窗口"), false);
+    SkinCheckBox4 =
+        std::make_unique<gui::CheckBox>(At(w, ids::kSkinCheckBox4, 357, 162, 140, 21, "发送后清空"), true);
+    SkinCheckBox2 = std::make_unique<gui::CheckBox>(
+        At(w, ids::kSkinCheckBox2, 357, 181, 139, 20, "同时清空剪贴板"), false);
 
     SkinGroupBox6 = std::make_unique<gui::GroupBox>(At(w, ids::kSkinGroupBox6, 6, 145, 182, 54, "基本颜色"));
     for (int i = 0; i < 7; ++i) {
-        gui::ControlArgs a = At(SkinGroupBox6->Handle(), ids::kStaticText1 + i, kSwatchLefts[i], 23, i == 1 ? 24 : 23,
-                                23, " ");
+        gui::ControlArgs a = At(SkinGroupBox6->Handle(), ids::kStaticText1 + i, kSwatchLefts[i], 23,
+                                i == 1 ? 24 : 23, 23, " ");
         a.style = SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN;
         auto swatch = std::make_unique<gui::StaticText>(a);
         swatch->SetColor(kSwatchColors[i]);
         swatches_.push_back(std::move(swatch));
     }
 
-    SkinRadioGroup1 = std::make_unique<gui::RadioGroup>(
-        At(w, ids::kSkinRadioGroup1, 192, 145, 163, 54, "色彩随机选项"),
-        std::vector<std::string>{"单字随机", "单词随机"}, 2, true);
+    SkinRadioGroup1 =
+        std::make_unique<gui::RadioGroup>(At(w, ids::kSkinRadioGroup1, 192, 145, 163, 54, "色彩随机选项"),
+                                          std::vector<std::string>{"单字随机", "单词随机"}, 2, true);
     SkinRadioGroup1->SetItemIndex(1);
 
     SkinGroupBox1 = std::make_unique<gui::GroupBox>(At(w, ids::kSkinGroupBox1, 6, 203, 251, 176, "字体设置"));
     HWND g1 = SkinGroupBox1->Handle();
-    SkinComboBox1 =
-        std::make_unique<gui::ComboBox>(At(g1, ids::kSkinComboBox1, 8, 23, 129, 24 * 9), gui::ComboBox::Kind::Editable, 8);
-    for (const char* name : kFontNames) SkinComboBox1->Add(name);
+    SkinComboBox1 = std::make_unique<gui::ComboBox>(At(g1, ids::kSkinComboBox1, 8, 23, 129, 24 * 9),
+                                                    gui::ComboBox::Kind::Editable, 8);
+    for (const char* name : kFontNames)
+        SkinComboBox1->Add(name);
     SkinComboBox1->SetText("宋体");
-    SkinCheckGroup1 = std::make_unique<gui::CheckGroup>(At(g1, ids::kSkinCheckGroup1, 6, 49, 130, 65, "字体样式"),
-                                                        std::vector<std::string>{"粗  体", "斜  体", "下划线", "中划线"}, 2);
-    SkinGroupBox5 = std::make_unique<gui::GroupBox>(At(g1, ids::kSkinGroupBox5, 140, 22, 106, 94, "特殊符号"));
+    SkinCheckGroup1 = std::make_unique<gui::CheckGroup>(
+        At(g1, ids::kSkinCheckGroup1, 6, 49, 130, 65, "字体样式"),
+        std::vector<std::string>{"粗  体", "斜  体", "下划线", "中划线"}, 2);
+    SkinGroupBox5 =
+        std::make_unique<gui::GroupBox>(At(g1, ids::kSkinGroupBox5, 140, 22, 106, 94, "特殊符号"));
     HWND g5 = SkinGroupBox5->Handle();
-    SkinComboBox2 =
-        std::make_unique<gui::ComboBox>(At(g5, ids::kSkinComboBox2, 6, 24, 94, 21 * 4), gui::ComboBox::Kind::List);
+    SkinComboBox2 = std::make_unique<gui::ComboBox>(At(g5, ids::kSkinComboBox2, 6, 24, 94, 21 * 4),
+                                                    gui::ComboBox::Kind::List);
     ComboBox1 = std::make_unique<gui::ComboBox>(At(g5, ids::kComboBox1, 6, 47, 94, 41 + 33 * 10),
                                                 gui::ComboBox::Kind::OwnerDrawnList, 10);
     ComboBox1->SetItemFont("Webdings", 32, 33);
-    for (const char* c = kSymbols; *c; ++c) ComboBox1->Add(std::string(1, *c));
+    for (const char* c = kSymbols; *c; ++c)
+        ComboBox1->Add(std::string(1, *c));
     ComboBox1->SetItemIndex(0);  // shows "0"
 
-    SkinGroupBox2 = std::make_unique<gui::GroupBox>(At(g1, ids::kSkinGroupBox2, 6, 119, 240, 49, "改变文字尺寸"));
+    SkinGroupBox2 =
+        std::make_unique<gui::GroupBox>(At(g1, ids::kSkinGroupBox2, 6, 119, 240, 49, "改变文字尺寸"));
     HWND g2 = SkinGroupBox2->Handle();
     SkinTrackBar1 = std::make_unique<gui::TrackBar>(At(g2, ids::kSkinTrackBar1, 6, 24, 201, 20), 10, 500, 30);
     Edit1 = std::make_unique<gui::Edit>(At(g2, ids::kEdit1, 209, 24, 25, 19, "30"), 3);
 
-    SkinGroupBox3 = std::make_unique<gui::GroupBox>(At(w, ids::kSkinGroupBox3, 260, 203, 177, 176, "编辑收藏夹"));
+    SkinGroupBox3 =
+        std::make_unique<gui::GroupBox>(At(w, ids::kSkinGroupBox3, 260, 203, 177, 176, "编辑收藏夹"));
     HWND g3 = SkinGroupBox3->Handle();
     Edit2 = std::make_unique<gui::Edit>(At(g3, ids::kEdit2, 6, 25, 166, 19));
     SkinListBox2 = std::make_unique<gui::ListBox>(At(g3, ids::kSkinListBox2, 6, 46, 166, 97));
@@ -116,7 +154,8 @@ void TForm1::CreateControls() {
 
     SkinPanel1 = std::make_unique<gui::Panel>(At(w, ids::kSkinPanel1, 441, 203, 152, 177));
     HWND p1 = SkinPanel1->Handle();
-    SkinCheckBox1 = std::make_unique<gui::CheckBox>(At(p1, ids::kSkinCheckBox1, 3, 4, 123, 15, "显示好友昵称"), true);
+    SkinCheckBox1 =
+        std::make_unique<gui::CheckBox>(At(p1, ids::kSkinCheckBox1, 3, 4, 123, 15, "显示好友昵称"), true);
     SkinListBox4 = std::make_unique<gui::ListBox>(At(p1, ids::kSkinListBox4, 5, 19, 140, 152), "QQ窗口");
 
     // Everything but the editor and the length display speaks in the form's font.
@@ -135,8 +174,8 @@ void TForm1::AddHints() {
         }
         hints_->Add(control->Handle(), text);
     };
-    add(SkinGroupBox2, {"在这里设置所选文字的大小", "通过拖动滚动条和输入数字来改变文字大小", "范围是(10-500)，默认是30",
-                        "注意：在输入框中输入完毕后，要按回车键才生效。"});
+    add(SkinGroupBox2, {"在这里设置所选文字的大小", "通过拖动滚动条和输入数字来改变文字大小",
+                        "范围是(10-500)，默认是30", "注意：在输入框中输入完毕后，要按回车键才生效。"});
     add(SkinCheckGroup1, {"在这里设置所选文字的字体样式：", "粗体、斜体、下划线、中划线。"});
     add(SkinGroupBox5, {"在这里设置特殊符号", "并插入到文本中。", "使用前提是：你必须装有相应符号字体。"});
     add(SkinComboBox1, {"在这里设置所选文字的字体。"});
@@ -150,13 +189,15 @@ void TForm1::AddHints() {
     add(SkinGroupBox6, {"单击颜色框设置所选文字前景色，", "双击颜色框可以设置自定义颜色。"});
     const std::string item0 = "\"" + SkinRadioGroup1->Item(0) + "\":输入一个单字则换一种颜色";
     const std::string item1 = "\"" + SkinRadioGroup1->Item(1) + "\":输入一个单词才换一种颜色，";
-    add(SkinRadioGroup1, {"随机地产生文字色彩", item0.c_str(), item1.c_str(), "           只以[空格]来区分单词。"});
+    add(SkinRadioGroup1,
+        {"随机地产生文字色彩", item0.c_str(), item1.c_str(), "           只以[空格]来区分单词。"});
     add(SkinListBox2, {"在这里存放你的彩字作品。", "选中后，即可修改和删除，", "当然，更可添加。"});
     add(Edit2, {"给你的彩字作品起个名字吧", "默认是与文字内容相同。"});
     add(SkinButton1, {"将当前你的灵感彩字", "添加到收藏夹中存起来，", "以备后用。"});
     add(SkinButton3, {"修改当前的彩字，", "注意：修改后无法恢复！"});
     add(SkinButton2, {"将当前收藏夹中不喜欢的彩字删除掉，", "注意：不可恢复！", ""});
-    add(SkinListBox4, {"在这里选择你要把彩字发送给哪个好友", "其中的项目会在你QQ聊天窗口被打开后自动列出", "注意：只能选一个。"});
+    add(SkinListBox4, {"在这里选择你要把彩字发送给哪个好友", "其中的项目会在你QQ聊天窗口被打开后自动列出",
+                       "注意：只能选一个。"});
 }
 
 }  // namespace huecast

@@ -60,7 +60,9 @@ Bitmap& Bitmap::operator=(const Bitmap& other) {
     return *this;
 }
 
-Bitmap::Bitmap(Bitmap&& other) noexcept { *this = std::move(other); }
+Bitmap::Bitmap(Bitmap&& other) noexcept {
+    *this = std::move(other);
+}
 
 Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
     if (this == &other) return *this;

@@ -11,7 +11,7 @@
 namespace huecast {
 
 class Bitmap {
-public:
+  public:
     enum class Order { TopDown, BottomUp };
 
     Bitmap() = default;
@@ -41,7 +41,9 @@ public:
     const std::uint8_t* Row(int y) const { return data_ + MemoryRow(y) * stride_; }
     // All rows as they lie in memory (first memory row first).
     std::span<std::uint8_t> Bytes() { return {data_, stride_ * static_cast<std::size_t>(Height())}; }
-    std::span<const std::uint8_t> Bytes() const { return {data_, stride_ * static_cast<std::size_t>(Height())}; }
+    std::span<const std::uint8_t> Bytes() const {
+        return {data_, stride_ * static_cast<std::size_t>(Height())};
+    }
 
     // Colours of an 8-bit picture, 0x00BBGGRR; empty for other depths.
     std::vector<std::uint32_t>& Palette() { return palette_; }
@@ -51,9 +53,10 @@ public:
     std::uint32_t PixelColor(int x, int y) const;
     void SetPixelColor(int x, int y, std::uint32_t color);  // 24 and 32 bits only
 
-private:
+  private:
     std::size_t MemoryRow(int y) const {
-        return order_ == Order::TopDown ? static_cast<std::size_t>(y) : static_cast<std::size_t>(height_ - 1 - y);
+        return order_ == Order::TopDown ? static_cast<std::size_t>(y)
+                                        : static_cast<std::size_t>(height_ - 1 - y);
     }
 
     int width_ = 0;

@@ -47,11 +47,17 @@ void HandleEventException(std::exception_ptr error) {
         DefaultEventExceptionHandler(error);
 }
 
-HINSTANCE Application::Instance() { return GetModuleHandleA(nullptr); }
+HINSTANCE Application::Instance() {
+    return GetModuleHandleA(nullptr);
+}
 
-void Application::SetTitle(const std::string& title) { TitleStorage() = title; }
+void Application::SetTitle(const std::string& title) {
+    TitleStorage() = title;
+}
 
-const std::string& Application::Title() { return TitleStorage(); }
+const std::string& Application::Title() {
+    return TitleStorage();
+}
 
 int Application::Run() {
     MSG msg;

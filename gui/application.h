@@ -18,7 +18,7 @@ EventExceptionHandler SetEventExceptionHandler(EventExceptionHandler handler);
 void HandleEventException(std::exception_ptr error);
 
 class Application {
-public:
+  public:
     static HINSTANCE Instance();
     // The title of the hidden application window, which is what the task bar shows.
     static void SetTitle(const std::string& title);

@@ -6,7 +6,7 @@
 namespace huecast::gui {
 
 class Button : public Control {
-public:
+  public:
     explicit Button(const ControlArgs& args);
     bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void Click();  // as if the user pressed it
@@ -14,7 +14,7 @@ public:
 };
 
 class CheckBox : public Control {
-public:
+  public:
     explicit CheckBox(const ControlArgs& args, bool checked = false);
     bool Checked() const;
     void SetChecked(bool checked);

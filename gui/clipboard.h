@@ -11,14 +11,14 @@ namespace huecast::gui {
 // Opens the clipboard for the length of a scope. The system lets only one window hold it at a time, so
 // opening retries briefly while another program holds it.
 class ClipboardLock {
-public:
+  public:
     explicit ClipboardLock(HWND owner);
     ~ClipboardLock();
     ClipboardLock(const ClipboardLock&) = delete;
     ClipboardLock& operator=(const ClipboardLock&) = delete;
     bool Opened() const { return opened_; }
 
-private:
+  private:
     bool opened_ = false;
 };
 

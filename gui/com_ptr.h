@@ -9,7 +9,7 @@ namespace huecast::gui {
 
 template <typename T>
 class ComPtr {
-public:
+  public:
     ComPtr() = default;
     ~ComPtr() { Reset(); }
     ComPtr(const ComPtr&) = delete;
@@ -35,7 +35,7 @@ public:
         if (p_) std::exchange(p_, nullptr)->Release();
     }
 
-private:
+  private:
     T* p_ = nullptr;
 };
 

@@ -8,9 +8,15 @@ ComboBox::ComboBox(const ControlArgs& args, Kind kind, int visibleItems) : kind_
     ControlArgs a = args;
     a.style |= WS_VSCROLL | WS_TABSTOP;
     switch (kind) {
-        case Kind::Editable: a.style |= CBS_DROPDOWN | CBS_AUTOHSCROLL; break;
-        case Kind::List: a.style |= CBS_DROPDOWNLIST; break;
-        case Kind::OwnerDrawnList: a.style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS; break;
+        case Kind::Editable:
+            a.style |= CBS_DROPDOWN | CBS_AUTOHSCROLL;
+            break;
+        case Kind::List:
+            a.style |= CBS_DROPDOWNLIST;
+            break;
+        case Kind::OwnerDrawnList:
+            a.style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+            break;
     }
     CreateChild("COMBOBOX", a);
     SendMessageA(Handle(), CB_SETMINVISIBLE, static_cast<WPARAM>(visibleItems), 0);
@@ -20,7 +26,9 @@ void ComboBox::Add(const std::string& item) {
     SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
-int ComboBox::Count() const { return static_cast<int>(SendMessageA(Handle(), CB_GETCOUNT, 0, 0)); }
+int ComboBox::Count() const {
+    return static_cast<int>(SendMessageA(Handle(), CB_GETCOUNT, 0, 0));
+}
 
 std::string ComboBox::Item(int index) const {
     const LRESULT length = SendMessageA(Handle(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
@@ -31,17 +39,22 @@ std::string ComboBox::Item(int index) const {
     return text;
 }
 
-int ComboBox::ItemIndex() const { return static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0)); }
+int ComboBox::ItemIndex() const {
+    return static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0));
+}
 
-void ComboBox::SetItemIndex(int index) { SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+void ComboBox::SetItemIndex(int index) {
+    SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
 
 void ComboBox::SetItemFont(const std::string& face, int height, int itemHeight) {
     itemFontName_ = face;
     itemFontHeight_ = height;
-    itemFont_.reset(CreateFontA(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face.c_str()));
+    itemFont_.reset(CreateFontA(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                                face.c_str()));
     if (itemHeight > 0) {
-        SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, itemHeight);                   // the list's items
+        SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, itemHeight);                        // the list's items
         SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);  // the closed box
     }
     InvalidateRect(Handle(), nullptr, TRUE);
@@ -71,7 +84,8 @@ void ComboBox::DrawItem(const DRAWITEMSTRUCT& item) {
     SelectedObject font(item.hDC, itemFont_ ? itemFont_.get() : GetStockObject(DEFAULT_GUI_FONT));
     RECT r = item.rcItem;
     r.left += 2;
-    DrawTextA(item.hDC, text.c_str(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    DrawTextA(item.hDC, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
 }  // namespace huecast::gui

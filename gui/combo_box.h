@@ -11,7 +11,7 @@
 namespace huecast::gui {
 
 class ComboBox : public Control {
-public:
+  public:
     enum class Kind { Editable, List, OwnerDrawnList };
     ComboBox(const ControlArgs& args, Kind kind, int visibleItems = 8);
 
@@ -28,7 +28,7 @@ public:
     Event onClick;  // an item was chosen (by the user; SetItemIndex raises nothing)
     bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     void DrawItem(const DRAWITEMSTRUCT& item);
 
     Kind kind_;

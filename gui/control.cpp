@@ -46,9 +46,10 @@ Control::~Control() {
 }
 
 void Control::CreateChild(const char* className, const ControlArgs& args) {
-    handle_ = CreateWindowExA(args.exStyle, className, args.text.c_str(), WS_CHILD | WS_VISIBLE | args.style, args.x,
-                              args.y, args.width, args.height, args.parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), Application::Instance(), nullptr);
+    handle_ = CreateWindowExA(args.exStyle, className, args.text.c_str(), WS_CHILD | WS_VISIBLE | args.style,
+                              args.x, args.y, args.width, args.height, args.parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), Application::Instance(),
+                              nullptr);
     if (!handle_) throw std::runtime_error(std::string("Cannot create a control of class ") + className);
     SetPropA(handle_, kControlProperty, this);
     SetWindowSubclass(handle_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
@@ -64,9 +65,13 @@ std::string Control::Text() const {
     return text;
 }
 
-void Control::SetText(const std::string& text) { SetWindowTextA(handle_, text.c_str()); }
+void Control::SetText(const std::string& text) {
+    SetWindowTextA(handle_, text.c_str());
+}
 
-bool Control::Reflect(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool Control::Reflect(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
 
 LRESULT Control::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYDOWN && onKeyDown) onKeyDown(wParam);

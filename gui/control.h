@@ -24,7 +24,7 @@ using Event = std::function<void()>;
 using KeyEvent = std::function<void(WPARAM key)>;
 
 class Control {
-public:
+  public:
     Control() = default;
     virtual ~Control();
     Control(const Control&) = delete;
@@ -46,13 +46,13 @@ public:
 
     KeyEvent onKeyDown;  // before the control handles the key
 
-protected:
+  protected:
     void CreateChild(const char* className, const ControlArgs& args);
     // Messages to the control itself, after subclassing; the default passes them on.
     virtual LRESULT HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT PassOn(UINT message, WPARAM wParam, LPARAM lParam);
 
-private:
+  private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR self);
     HWND handle_ = nullptr;

@@ -10,6 +10,8 @@ Edit::Edit(const ControlArgs& args, int maxLength) {
     if (maxLength > 0) SendMessageA(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength), 0);
 }
 
-void Edit::AddStyle(LONG style) { SetWindowLongA(Handle(), GWL_STYLE, GetWindowLongA(Handle(), GWL_STYLE) | style); }
+void Edit::AddStyle(LONG style) {
+    SetWindowLongA(Handle(), GWL_STYLE, GetWindowLongA(Handle(), GWL_STYLE) | style);
+}
 
 }  // namespace huecast::gui

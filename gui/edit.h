@@ -6,7 +6,7 @@
 namespace huecast::gui {
 
 class Edit : public Control {
-public:
+  public:
     explicit Edit(const ControlArgs& args, int maxLength = 0);
     void AddStyle(LONG style);  // e.g. ES_NUMBER, read and written with the window-long functions
 };

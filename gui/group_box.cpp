@@ -49,9 +49,11 @@ CheckGroup::CheckGroup(const ControlArgs& args, const std::vector<std::string>& 
         const RECT cell = ItemCell(static_cast<int>(i), static_cast<int>(items.size()), columns);
         auto box = std::make_unique<CheckBox>(ControlArgs{.parent = Handle(),
                                                           .id = args.id * 10 + static_cast<int>(i),
-                                                          .x = cell.left, .y = cell.top,
+                                                          .x = cell.left,
+                                                          .y = cell.top,
                                                           .width = cell.right - cell.left,
-                                                          .height = cell.bottom - cell.top, .text = items[i]});
+                                                          .height = cell.bottom - cell.top,
+                                                          .text = items[i]});
         box->onClick = [this] {
             if (onClick) onClick();
         };
@@ -65,7 +67,9 @@ RadioGroup::RadioItem::RadioItem(const ControlArgs& args) {
     CreateChild("BUTTON", a);
 }
 
-bool RadioGroup::RadioItem::Checked() const { return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool RadioGroup::RadioItem::Checked() const {
+    return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 void RadioGroup::RadioItem::SetChecked(bool checked) {
     SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -86,8 +90,13 @@ RadioGroup::RadioGroup(const ControlArgs& args, const std::vector<std::string>& 
           return a;
       }()) {
     const int captionWidth = static_cast<int>(args.text.size()) * 7 + 24;
-    caption_ = std::make_unique<CheckBox>(ControlArgs{.parent = Handle(), .id = args.id * 10 + 9, .x = 8, .y = 0,
-                                                      .width = captionWidth, .height = 16, .text = args.text},
+    caption_ = std::make_unique<CheckBox>(ControlArgs{.parent = Handle(),
+                                                      .id = args.id * 10 + 9,
+                                                      .x = 8,
+                                                      .y = 0,
+                                                      .width = captionWidth,
+                                                      .height = 16,
+                                                      .text = args.text},
                                           captionChecked);
     caption_->onClick = [this] {
         if (onClick) onClick();
@@ -96,9 +105,11 @@ RadioGroup::RadioGroup(const ControlArgs& args, const std::vector<std::string>& 
         const RECT cell = ItemCell(static_cast<int>(i), static_cast<int>(items.size()), columns);
         auto item = std::make_unique<RadioItem>(ControlArgs{.parent = Handle(),
                                                             .id = args.id * 10 + static_cast<int>(i),
-                                                            .x = cell.left, .y = cell.top,
+                                                            .x = cell.left,
+                                                            .y = cell.top,
                                                             .width = cell.right - cell.left,
-                                                            .height = cell.bottom - cell.top, .text = items[i]});
+                                                            .height = cell.bottom - cell.top,
+                                                            .text = items[i]});
         item->onClick = [this, i] {
             SetItemIndex(static_cast<int>(i));
             if (onClick) onClick();
@@ -114,7 +125,8 @@ int RadioGroup::ItemIndex() const {
 }
 
 void RadioGroup::SetItemIndex(int index) {
-    for (std::size_t i = 0; i < items_.size(); ++i) items_[i]->SetChecked(static_cast<int>(i) == index);
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        items_[i]->SetChecked(static_cast<int>(i) == index);
 }
 
 }  // namespace huecast::gui

@@ -12,33 +12,36 @@
 namespace huecast::gui {
 
 class GroupBox : public Control {
-public:
+  public:
     explicit GroupBox(const ControlArgs& args);
 
-protected:
+  protected:
     LRESULT HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Where the items of a group with `columns` columns go: inside the frame, below the caption.
     RECT ItemCell(int index, int count, int columns) const;
 
-private:
+  private:
     LRESULT FillBackground(HDC dc);
 };
 
 class CheckGroup : public GroupBox {
-public:
+  public:
     CheckGroup(const ControlArgs& args, const std::vector<std::string>& items, int columns);
     int Count() const { return static_cast<int>(items_.size()); }
     bool Checked(int index) const { return items_.at(static_cast<std::size_t>(index))->Checked(); }
-    void SetChecked(int index, bool checked) { items_.at(static_cast<std::size_t>(index))->SetChecked(checked); }
+    void SetChecked(int index, bool checked) {
+        items_.at(static_cast<std::size_t>(index))->SetChecked(checked);
+    }
     Event onClick;  // any item was clicked
 
-private:
+  private:
     std::vector<std::unique_ptr<CheckBox>> items_;
 };
 
 class RadioGroup : public GroupBox {
-public:
-    RadioGroup(const ControlArgs& args, const std::vector<std::string>& items, int columns, bool captionChecked);
+  public:
+    RadioGroup(const ControlArgs& args, const std::vector<std::string>& items, int columns,
+               bool captionChecked);
     int ItemIndex() const;
     void SetItemIndex(int index);
     std::string Item(int index) const { return items_.at(static_cast<std::size_t>(index))->Text(); }
@@ -46,9 +49,9 @@ public:
     void SetCaptionChecked(bool checked) { caption_->SetChecked(checked); }
     Event onClick;  // an item or the caption check box was clicked
 
-private:
+  private:
     class RadioItem : public Control {
-    public:
+      public:
         explicit RadioItem(const ControlArgs& args);
         bool Checked() const;
         void SetChecked(bool checked);
@@ -65,10 +68,10 @@ namespace huecast::gui {
 
 // A plain container with an etched frame and no caption.
 class Panel : public Control {
-public:
+  public:
     explicit Panel(const ControlArgs& args);
 
-protected:
+  protected:
     LRESULT HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 

@@ -7,9 +7,9 @@
 namespace huecast::gui {
 
 Hints::Hints(HWND owner) : owner_(owner) {
-    tooltip_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                                   Application::Instance(), nullptr));
+    tooltip_.reset(CreateWindowExA(
+        WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, Application::Instance(), nullptr));
     // A width makes the tool tip honour line breaks.
     SendMessageA(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
     SendMessageA(tooltip_.get(), TTM_SETDELAYTIME, TTDT_AUTOPOP, 15000);

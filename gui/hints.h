@@ -11,11 +11,11 @@
 namespace huecast::gui {
 
 class Hints {
-public:
+  public:
     explicit Hints(HWND owner);
     void Add(HWND control, const std::string& text);
 
-private:
+  private:
     HWND owner_;
     WindowHandle tooltip_;
 };

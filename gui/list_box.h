@@ -8,7 +8,7 @@
 namespace huecast::gui {
 
 class ListBox : public Control {
-public:
+  public:
     // A caption, when given, stands in a strip along the top of the list's area.
     explicit ListBox(const ControlArgs& args, const std::string& caption = {});
     ~ListBox() override;
@@ -25,7 +25,7 @@ public:
     Event onClick;
     bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     HWND caption_ = nullptr;
 };
 

@@ -38,7 +38,7 @@ std::string Narrow(BSTR text) {
 // Reads the attributes of the range a font object is attached to. Consecutive characters mostly share a
 // face, so the face is converted to the code page only when it changes.
 class FontReader {
-public:
+  public:
     explicit FontReader(ITextFont& font) : font_(font) {}
 
     // Nothing when the object cannot tell.
@@ -46,9 +46,10 @@ public:
         BSTR name = nullptr;
         float size = 0;
         long color = 0, bold = 0, italic = 0, underline = 0, strike = 0;
-        if (FAILED(font_.GetName(&name)) || FAILED(font_.GetSize(&size)) || FAILED(font_.GetForeColor(&color)) ||
-            FAILED(font_.GetBold(&bold)) || FAILED(font_.GetItalic(&italic)) ||
-            FAILED(font_.GetUnderline(&underline)) || FAILED(font_.GetStrikeThrough(&strike))) {
+        if (FAILED(font_.GetName(&name)) || FAILED(font_.GetSize(&size)) ||
+            FAILED(font_.GetForeColor(&color)) || FAILED(font_.GetBold(&bold)) ||
+            FAILED(font_.GetItalic(&italic)) || FAILED(font_.GetUnderline(&underline)) ||
+            FAILED(font_.GetStrikeThrough(&strike))) {
             SysFreeString(name);
             return std::nullopt;
         }
@@ -69,7 +70,7 @@ public:
         return a;
     }
 
-private:
+  private:
     ITextFont& font_;
     std::wstring wideName_;
     std::string name_;
@@ -110,7 +111,7 @@ DWORD CALLBACK WriteCallback(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* d
 // Holds back notifications, redrawing and the visible selection while the wrapper moves the selection
 // about to read the document.
 class QuietSelection {
-public:
+  public:
     QuietSelection(HWND edit, int& suspended) : edit_(edit), suspended_(suspended) {
         ++suspended_;
         mask_ = static_cast<DWORD>(SendMessageA(edit_, EM_GETEVENTMASK, 0, 0));
@@ -132,7 +133,7 @@ public:
     QuietSelection(const QuietSelection&) = delete;
     QuietSelection& operator=(const QuietSelection&) = delete;
 
-private:
+  private:
     HWND edit_;
     int& suspended_;
     DWORD mask_ = 0;
@@ -152,9 +153,13 @@ RichEdit::RichEdit(const ControlArgs& args) {
     SendMessageA(Handle(), EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
 }
 
-std::string RichEdit::PlainText() const { return ReadText().bytes; }
+std::string RichEdit::PlainText() const {
+    return ReadText().bytes;
+}
 
-void RichEdit::Clear() { SetText(""); }
+void RichEdit::Clear() {
+    SetText("");
+}
 
 int RichEdit::SelStart() const {
     CHARRANGE r{};
@@ -267,7 +272,8 @@ RichEdit::PositionedText RichEdit::ReadText() const {
     std::wstring wide(512, L'\0');
     LRESULT got = 0;
     for (;;) {
-        GETTEXTEX request{static_cast<DWORD>(wide.size() * sizeof(wchar_t)), GT_DEFAULT, 1200, nullptr, nullptr};
+        GETTEXTEX request{static_cast<DWORD>(wide.size() * sizeof(wchar_t)), GT_DEFAULT, 1200, nullptr,
+                          nullptr};
         got = SendMessageA(Handle(), EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
                            reinterpret_cast<LPARAM>(wide.data()));
         if (got < static_cast<LRESULT>(wide.size()) - 1) break;
@@ -346,7 +352,9 @@ std::vector<TextRun> RichEdit::RunsThroughSelection() {
     const std::string& text = whole.bytes;
     const std::vector<std::size_t>& offsets = whole.offsets;
     const int end = std::min(TextEnd(), static_cast<int>(offsets.size()) - 1);
-    const auto uniform = [&](int from, int to) { return (FormatOf(from, to).dwMask & kAttributeMask) == kAttributeMask; };
+    const auto uniform = [&](int from, int to) {
+        return (FormatOf(from, to).dwMask & kAttributeMask) == kAttributeMask;
+    };
     for (int start = 0; start < end;) {
         // Gallop to a range that is no longer uniform, then halve back to the run's exact end: a run of one
         // character costs one probe, a long run a few.
@@ -403,7 +411,9 @@ void RichEdit::InsertText(const std::string& text) {
     SendMessageA(Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void RichEdit::SendChar(unsigned code) { SendMessageA(Handle(), WM_CHAR, code, 1); }
+void RichEdit::SendChar(unsigned code) {
+    SendMessageA(Handle(), WM_CHAR, code, 1);
+}
 
 bool RichEdit::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {

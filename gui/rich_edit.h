@@ -21,8 +21,8 @@ namespace huecast::gui {
 struct TextAttributes {
     std::string fontName;  // system code page
     int charset = 134;
-    int sizeTwips = 240;  // 1/20 point: sizes like 10.5 pt survive
-    unsigned style = 0;   // bold 1, italic 2, underline 4, strike-out 8
+    int sizeTwips = 240;                 // 1/20 point: sizes like 10.5 pt survive
+    unsigned style = 0;                  // bold 1, italic 2, underline 4, strike-out 8
     std::optional<std::uint32_t> color;  // 0x00BBGGRR; empty = the automatic colour
     friend bool operator==(const TextAttributes&, const TextAttributes&) = default;
 };
@@ -33,7 +33,7 @@ struct TextRun {
 };
 
 class RichEdit : public Control {
-public:
+  public:
     explicit RichEdit(const ControlArgs& args);
 
     std::string PlainText() const;  // line breaks as CR LF
@@ -66,10 +66,10 @@ public:
     // The character set text in a face is written in: symbol fonts their own, every other face GB2312.
     static int CharsetForFont(const std::string& face);
 
-protected:
+  protected:
     LRESULT HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     void InsertText(const std::string& text);
     void SetSelFormat(DWORD mask, const CHARFORMATA& format);
     CHARFORMATA FormatOf(int start, int end) const;
@@ -85,7 +85,7 @@ private:
     std::vector<TextRun> RunsThroughSelection();
 
     mutable ComPtr<ITextDocument> document_;  // the control's object model, asked for once
-    int suspended_ = 0;  // while > 0, notifications are not passed on
+    int suspended_ = 0;                       // while > 0, notifications are not passed on
     int pendingLeadByte_ = -1;  // first byte of a double-byte character typed as two character messages
 };
 

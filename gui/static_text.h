@@ -10,7 +10,7 @@
 namespace huecast::gui {
 
 class StaticText : public Control {
-public:
+  public:
     explicit StaticText(const ControlArgs& args);
 
     std::uint32_t Color() const { return color_; }  // 0x00BBGGRR
@@ -24,7 +24,7 @@ public:
 
     bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     std::uint32_t color_ = 0xFFFFFF;
     std::uint32_t fontColor_ = 0;
     BrushHandle brush_;

@@ -14,9 +14,15 @@ TrackBar::TrackBar(const ControlArgs& args, int min, int max, int position) : la
     SendMessageA(Handle(), TBM_SETPOS, TRUE, position);
 }
 
-int TrackBar::Position() const { return static_cast<int>(SendMessageA(Handle(), TBM_GETPOS, 0, 0)); }
-int TrackBar::Min() const { return static_cast<int>(SendMessageA(Handle(), TBM_GETRANGEMIN, 0, 0)); }
-int TrackBar::Max() const { return static_cast<int>(SendMessageA(Handle(), TBM_GETRANGEMAX, 0, 0)); }
+int TrackBar::Position() const {
+    return static_cast<int>(SendMessageA(Handle(), TBM_GETPOS, 0, 0));
+}
+int TrackBar::Min() const {
+    return static_cast<int>(SendMessageA(Handle(), TBM_GETRANGEMIN, 0, 0));
+}
+int TrackBar::Max() const {
+    return static_cast<int>(SendMessageA(Handle(), TBM_GETRANGEMAX, 0, 0));
+}
 
 void TrackBar::SetPosition(int position) {
     SendMessageA(Handle(), TBM_SETPOS, TRUE, position);
@@ -49,9 +55,13 @@ void ScrollBar::SetRange(int min, int max, int page) {
     SetScrollInfo(Handle(), SB_CTL, &info, TRUE);
 }
 
-int ScrollBar::Position() const { return GetScrollPos(Handle(), SB_CTL); }
+int ScrollBar::Position() const {
+    return GetScrollPos(Handle(), SB_CTL);
+}
 
-void ScrollBar::SetPosition(int position) { SetScrollPos(Handle(), SB_CTL, position, TRUE); }
+void ScrollBar::SetPosition(int position) {
+    SetScrollPos(Handle(), SB_CTL, position, TRUE);
+}
 
 bool ScrollBar::Reflect(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message != WM_HSCROLL && message != WM_VSCROLL) return false;

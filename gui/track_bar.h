@@ -6,7 +6,7 @@
 namespace huecast::gui {
 
 class TrackBar : public Control {
-public:
+  public:
     TrackBar(const ControlArgs& args, int min, int max, int position);
     int Position() const;
     void SetPosition(int position);  // raises onChange, as a moved thumb does
@@ -16,12 +16,12 @@ public:
     Event onChange;
     bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     int lastPosition_;
 };
 
 class ScrollBar : public Control {
-public:
+  public:
     ScrollBar(const ControlArgs& args, bool vertical, int min, int max);
     void SetRange(int min, int max, int page);
     int Position() const;

@@ -23,8 +23,9 @@ void Window::Create(const WindowArgs& args) {
         if (!RegisterClassExA(&wc))
             throw std::runtime_error(std::string("Cannot register the window class ") + args.className);
     }
-    HWND created = CreateWindowExA(args.exStyle, args.className, args.caption.c_str(), args.style, args.x, args.y,
-                                   args.width, args.height, args.parent, nullptr, Application::Instance(), this);
+    HWND created =
+        CreateWindowExA(args.exStyle, args.className, args.caption.c_str(), args.style, args.x, args.y,
+                        args.width, args.height, args.parent, nullptr, Application::Instance(), this);
     if (!created) throw std::runtime_error(std::string("Cannot create the window ") + args.className);
 }
 

@@ -22,7 +22,7 @@ struct WindowArgs {
 };
 
 class Window {
-public:
+  public:
     Window() = default;
     virtual ~Window() = default;
     Window(const Window&) = delete;
@@ -30,12 +30,12 @@ public:
 
     HWND Handle() const { return handle_.get(); }
 
-protected:
+  protected:
     void Create(const WindowArgs& args);
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
 
-private:
+  private:
     static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     WindowHandle handle_;

@@ -9,8 +9,8 @@
 
 int main() {
     using namespace huecast;
-    HWND parent = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 600, 200, nullptr, nullptr, nullptr,
-                                  nullptr);
+    HWND parent = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 600, 200, nullptr, nullptr,
+                                  nullptr, nullptr);
     gui::RichEdit editor({.parent = parent, .id = 1, .width = 580, .height = 150});
 
     // A message as users make them: words in a few fonts and sizes, every character its own colour.
@@ -21,8 +21,10 @@ int main() {
     for (const char* p = text; *p;) {
         const int length = IsDBCSLeadByte(static_cast<BYTE>(*p)) && p[1] ? 2 : 1;
         runs.push_back({std::string(p, static_cast<std::size_t>(length)),
-                        {.fontName = i % 7 == 3 ? "Arial" : "宋体", .sizeHalfPoints = 40 + (i % 3) * 10,
-                         .style = static_cast<unsigned>(i % 4 == 0), .color = palette[i % 6]}});
+                        {.fontName = i % 7 == 3 ? "Arial" : "宋体",
+                         .sizeHalfPoints = 40 + (i % 3) * 10,
+                         .style = static_cast<unsigned>(i % 4 == 0),
+                         .color = palette[i % 6]}});
         p += length;
         ++i;
     }

@@ -13,11 +13,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = "MinimalWindow";
     RegisterClassA(&wc);
-    HWND w = CreateWindowA("MinimalWindow", "Minimal", WS_OVERLAPPEDWINDOW, 186, 201, 610, 458, nullptr, nullptr,
-                           instance, nullptr);
+    HWND w = CreateWindowA("MinimalWindow", "Minimal", WS_OVERLAPPEDWINDOW, 186, 201, 610, 458, nullptr,
+                           nullptr, instance, nullptr);
     ShowWindow(w, show);
     UpdateWindow(w);
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+        DispatchMessageA(&msg);
     return 0;
 }

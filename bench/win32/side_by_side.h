@@ -36,13 +36,14 @@ inline double SideBySide(const char* firstName, const std::function<void()>& fir
         for (int which = 0; which < 2; ++which) {
             const std::function<void()>& job = which == 0 ? first : second;
             const double start = Seconds();
-            for (int i = 0; i < iterations; ++i) job();
+            for (int i = 0; i < iterations; ++i)
+                job();
             (which == 0 ? a : b).push_back((Seconds() - start) / iterations);
         }
     }
     const double ratio = Median(a) / Median(b);
-    std::printf("%-28s %10.1f us\n%-28s %10.1f us\nratio %-22s %10.2f\n", firstName, Median(a) * 1e6, secondName,
-                Median(b) * 1e6, "(first / second)", ratio);
+    std::printf("%-28s %10.1f us\n%-28s %10.1f us\nratio %-22s %10.2f\n", firstName, Median(a) * 1e6,
+                secondName, Median(b) * 1e6, "(first / second)", ratio);
     return ratio;
 }
 

@@ -31,7 +31,8 @@ void StartAndClose(const fs::path& exe, const char* className) {
     }
     WaitForInputIdle(info.hProcess, 20000);
     HWND window = nullptr;
-    while (!(window = huecast::testing::FindTopLevel(info.dwProcessId, className))) Sleep(1);
+    while (!(window = huecast::testing::FindTopLevel(info.dwProcessId, className)))
+        Sleep(1);
     DWORD_PTR ignored;
     SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &ignored);
     PostMessageA(window, WM_CLOSE, 0, 0);

@@ -11,7 +11,8 @@ namespace {
 // 你好 in the default format (宋体, 30 pt, the first swatch's red).
 constexpr const char* kNihao = "你好";
 constexpr const char* kNihaoConverted =
-    "{\\urtf{\\fonttbl{\\f0 宋体;}}{\\colortbl;\\red255\\green0\\blue0;}\\pard\\cf1\\f0\\fs60\\u20320?\\u22909?\\par}";
+    "{\\urtf{\\fonttbl{\\f0 "
+    "宋体;}}{\\colortbl;\\red255\\green0\\blue0;}\\pard\\cf1\\f0\\fs60\\u20320?\\u22909?\\par}";
 
 bool CommandsEnabled(const HuecastProcess& p) {
     const bool copy = p.Enabled(ids::kButton1);
@@ -72,7 +73,8 @@ TEST(Composer, FourHundredBytesAreCopiedFourHundredAndOneAreRefused) {
     p.Click(ids::kButton1);
     HWND box = p.FindMessageBox();
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(p.MessageBoxText(box), "您生成的编码超出了QQ所能发送的限制！\r请你尽量少选些颜色或少打长句或少用不同的字体！");
+    EXPECT_EQ(p.MessageBoxText(box),
+              "您生成的编码超出了QQ所能发送的限制！\r请你尽量少选些颜色或少打长句或少用不同的字体！");
     p.Answer(box, IDOK);
     EXPECT_EQ(ClipboardText(), std::string("old"));
 }
@@ -109,8 +111,8 @@ TEST(Composer, ASecondStartHandsOverToTheRunningCopy) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     std::string commandLine = "\"" + p.ExePath().string() + "\"";
-    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &info));
+    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &info));
     ASSERT_EQ(WaitForSingleObject(info.hProcess, 15000), WAIT_OBJECT_0);
     DWORD code = 99;
     GetExitCodeProcess(info.hProcess, &code);
@@ -118,7 +120,8 @@ TEST(Composer, ASecondStartHandsOverToTheRunningCopy) {
     CloseHandle(info.hProcess);
     EXPECT_EQ(code, 0u);
     int windows = 0;
-    for (HWND w = FindWindowA("HUEC2", nullptr); w; w = FindWindowExA(nullptr, w, "HUEC2", nullptr)) ++windows;
+    for (HWND w = FindWindowA("HUEC2", nullptr); w; w = FindWindowExA(nullptr, w, "HUEC2", nullptr))
+        ++windows;
     EXPECT_EQ(windows, 1);
     EXPECT_EQ(GetForegroundWindow(), p.Window());
 }

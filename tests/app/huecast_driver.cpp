@@ -66,7 +66,9 @@ HWND FindTopLevel(DWORD process, const char* className) {
     return args.found;
 }
 
-fs::path BuiltHuecastExe() { return ModuleDirectory().parent_path().parent_path() / "app" / "huecast.exe"; }
+fs::path BuiltHuecastExe() {
+    return ModuleDirectory().parent_path().parent_path() / "app" / "huecast.exe";
+}
 
 HuecastProcess::HuecastProcess(std::optional<std::string> rtfIni) {
     static int counter = 0;
@@ -81,8 +83,8 @@ HuecastProcess::HuecastProcess(std::optional<std::string> rtfIni) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     std::string commandLine = "\"" + ExePath().string() + "\"";
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.string().c_str(),
-                        &startup, &info))
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder_.string().c_str(), &startup, &info))
         throw std::runtime_error("cannot start " + ExePath().string());
     CloseHandle(info.hThread);
     process_ = info.hProcess;
@@ -118,7 +120,8 @@ void HuecastProcess::Type(const std::string& text) {
     // Sent, not posted: sent messages are handled in the order they were sent, so Sync() afterwards really
     // waits for them. A Chinese character goes in as its two bytes, as an ANSI window receives it.
     HWND editor = Control(ids::kRichEdit1);
-    for (unsigned char c : text) SendMessageCallbackA(editor, WM_CHAR, c, 1, nullptr, 0);
+    for (unsigned char c : text)
+        SendMessageCallbackA(editor, WM_CHAR, c, 1, nullptr, 0);
     Sync();
 }
 
@@ -139,8 +142,8 @@ void HuecastProcess::Click(int id) {
 std::string HuecastProcess::Text(int id) const {
     HWND control = Control(id);
     char buffer[65536] = {};
-    SendMessageTimeoutA(control, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_NORMAL, 5000,
-                        nullptr);
+    SendMessageTimeoutA(control, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_NORMAL,
+                        5000, nullptr);
     return buffer;
 }
 

@@ -18,7 +18,7 @@ HWND FindTopLevel(DWORD process, const char* className);
 std::filesystem::path BuiltHuecastExe();
 
 class HuecastProcess {
-public:
+  public:
     // Copies huecast.exe into a new folder, writes `rtfIni` beside it when given, starts it and waits for
     // its main window.
     explicit HuecastProcess(std::optional<std::string> rtfIni = std::nullopt);
@@ -51,7 +51,7 @@ public:
     // Asks the window to close as the user would and waits for the process to end; false if it hung.
     bool Close(int timeoutMs = 10000);
 
-private:
+  private:
     std::filesystem::path folder_;
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;

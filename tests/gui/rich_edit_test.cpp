@@ -12,11 +12,12 @@ namespace huecast::gui {
 namespace {
 
 class RichEditTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        parent_ = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 200, nullptr, nullptr, nullptr,
-                                  nullptr);
-        edit_ = std::make_unique<RichEdit>(ControlArgs{.parent = parent_, .id = 1, .width = 380, .height = 150});
+        parent_ = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 200, nullptr, nullptr,
+                                  nullptr, nullptr);
+        edit_ =
+            std::make_unique<RichEdit>(ControlArgs{.parent = parent_, .id = 1, .width = 380, .height = 150});
     }
     void TearDown() override {
         edit_.reset();
@@ -27,8 +28,10 @@ protected:
     std::unique_ptr<RichEdit> edit_;
 };
 
-CharFormat Format(const char* font, int charset, int points, unsigned style, std::optional<std::uint32_t> color) {
-    return {.fontName = font, .charset = charset, .sizeHalfPoints = points * 2, .style = style, .color = color};
+CharFormat Format(const char* font, int charset, int points, unsigned style,
+                  std::optional<std::uint32_t> color) {
+    return {
+        .fontName = font, .charset = charset, .sizeHalfPoints = points * 2, .style = style, .color = color};
 }
 
 std::string WithoutCr(std::string text) {
@@ -49,8 +52,10 @@ TEST_F(RichEditTest, WhatTheWriterWritesTheControlReadsBackWithEveryAttribute) {
     const std::vector<gui::TextRun> read = edit_->Runs();
 
     std::string allWritten, allRead;
-    for (const huecast::TextRun& run : written) allWritten += run.text;
-    for (const gui::TextRun& run : read) allRead += run.text;
+    for (const huecast::TextRun& run : written)
+        allWritten += run.text;
+    for (const gui::TextRun& run : read)
+        allRead += run.text;
     EXPECT_EQ(WithoutCr(allRead), allWritten);
 
     // Runs may split or merge at paragraph breaks; every character must carry its own format.
