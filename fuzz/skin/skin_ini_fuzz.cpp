@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace huecast::skin;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     TStoredSkin stored;
-    stored.iniStrings = SplitLines(text);
+    stored.iniStrings = huecast::SplitLines(text);
     TSkinData skinData;
     try {
         skinData.SetStoredSkin(&stored);
