@@ -43,17 +43,22 @@ RECT GroupBox::ItemCell(int index, int count, int columns) const {
     return {left, top, left + width, top + height};
 }
 
+ControlArgs GroupBox::ItemArgs(int groupId, int index, const std::vector<std::string>& items,
+                               int columns) const {
+    const RECT cell = ItemCell(index, static_cast<int>(items.size()), columns);
+    return {.parent = Handle(),
+            .id = groupId * 10 + index,
+            .x = cell.left,
+            .y = cell.top,
+            .width = cell.right - cell.left,
+            .height = cell.bottom - cell.top,
+            .text = items[static_cast<std::size_t>(index)]};
+}
+
 CheckGroup::CheckGroup(const ControlArgs& args, const std::vector<std::string>& items, int columns)
     : GroupBox(args) {
     for (std::size_t i = 0; i < items.size(); ++i) {
-        const RECT cell = ItemCell(static_cast<int>(i), static_cast<int>(items.size()), columns);
-        auto box = std::make_unique<CheckBox>(ControlArgs{.parent = Handle(),
-                                                          .id = args.id * 10 + static_cast<int>(i),
-                                                          .x = cell.left,
-                                                          .y = cell.top,
-                                                          .width = cell.right - cell.left,
-                                                          .height = cell.bottom - cell.top,
-                                                          .text = items[i]});
+        auto box = std::make_unique<CheckBox>(ItemArgs(args.id, static_cast<int>(i), items, columns));
         box->onClick = [this] {
             if (onClick) onClick();
         };
@@ -102,14 +107,7 @@ RadioGroup::RadioGroup(const ControlArgs& args, const std::vector<std::string>& 
         if (onClick) onClick();
     };
     for (std::size_t i = 0; i < items.size(); ++i) {
-        const RECT cell = ItemCell(static_cast<int>(i), static_cast<int>(items.size()), columns);
-        auto item = std::make_unique<RadioItem>(ControlArgs{.parent = Handle(),
-                                                            .id = args.id * 10 + static_cast<int>(i),
-                                                            .x = cell.left,
-                                                            .y = cell.top,
-                                                            .width = cell.right - cell.left,
-                                                            .height = cell.bottom - cell.top,
-                                                            .text = items[i]});
+        auto item = std::make_unique<RadioItem>(ItemArgs(args.id, static_cast<int>(i), items, columns));
         item->onClick = [this, i] {
             SetItemIndex(static_cast<int>(i));
             if (onClick) onClick();

@@ -19,6 +19,8 @@ class GroupBox : public Control {
     LRESULT HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Where the items of a group with `columns` columns go: inside the frame, below the caption.
     RECT ItemCell(int index, int count, int columns) const;
+    // A group item's place, number (group id * 10 + index) and caption.
+    ControlArgs ItemArgs(int groupId, int index, const std::vector<std::string>& items, int columns) const;
 
   private:
     LRESULT FillBackground(HDC dc);
