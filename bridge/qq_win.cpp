@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace huecast::bridge {
 
@@ -32,6 +33,11 @@ std::size_t WholeCharactersLength(const char* text, std::size_t length) {
     return i;
 }
 
+BOOL CALLBACK CollectWindow(HWND window, LPARAM windows) {
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+
 }  // namespace
 
 std::string HandleToDecimal(HWND window) {
@@ -55,13 +61,18 @@ bool IsChatWindow(HWND window) {
 }
 
 std::vector<std::string> ListChatWindows() {
+    // The system's snapshot of the top-level windows, top first: walking the stacking order window by
+    // window instead can meet a window twice while the user brings windows forward. Reading class names
+    // and children sends no message, so a hung messenger cannot stop the refresh.
+    std::vector<HWND> topLevel;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&topLevel));
     std::vector<std::string> handles;
-    // Finding windows by class and by text reads what the system keeps for every window; it sends no
-    // message, so a hung messenger cannot stop the refresh.
-    for (HWND window = FindWindowExA(nullptr, nullptr, kDialogClass, nullptr);
-         window && handles.size() < kMaxChatWindows;
-         window = FindWindowExA(nullptr, window, kDialogClass, nullptr)) {
-        if (SendButtonOf(window)) handles.push_back(HandleToDecimal(window));
+    for (HWND window : topLevel) {
+        if (handles.size() == kMaxChatWindows) break;
+        char className[16] = {};
+        GetClassNameA(window, className, sizeof className);
+        if (std::strcmp(className, kDialogClass) == 0 && SendButtonOf(window))
+            handles.push_back(HandleToDecimal(window));
     }
     return handles;
 }
