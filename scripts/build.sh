@@ -9,6 +9,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 name="${1:?usage: build.sh native|bench|fuzz|win64|win32}"
 dir="${HUECAST_BUILD_ROOT:-$root/build}/$name"
+# Paths inside the tree are hashed relative to it, so every checkout shares the compile cache.
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
 
 case "$name" in
     native) args=(-DCMAKE_BUILD_TYPE=Debug -DHUECAST_SANITIZE=ON) ;;

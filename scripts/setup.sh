@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev googletest libbenchmark-dev zlib1g-dev
+    cmake ninja-build ccache g++ clang libclang-rt-14-dev libgtest-dev googletest libbenchmark-dev zlib1g-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix libz-mingw-w64-dev
     wine wine64 xvfb xauth x11-utils xdotool imagemagick fonts-wqy-zenhei locales python3-aiosmtpd
 )
