@@ -71,6 +71,25 @@ TEST_F(UrtfTool, WritesTheConvertedBytesAndSucceeds) {
         "\\u20320?\\par ok\\u22909?\\par }");
 }
 
+TEST_F(UrtfTool, DecodesAConvertedTextIntoItsRuns) {
+    const std::string urtf = Write(
+        "message.urtf",
+        "{\\urtf{\\fonttbl{\\f0 \xcb\xce\xcc\xe5;}{\\f1\\fcharset2 Webdings;}}{\\colortbl;\\red255\\green0"
+        "\\blue0;\\;}\\pard\\cf1\\f0\\fs60\\u20320?\\u55357?\\u56832?\\par a\\\\\\cf2\\b\\i\\f1\\fs21\\tab "
+        "Y\\cf0"
+        "\\b0\\i0\\ul\\strike\\u1?\\par}");
+    const ToolResult run = Tool("--decode '" + urtf + "'");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "font=宋体\tcharset=134\tsize=30\tcolour=#FF0000\tstyle=regular\ttext=你😀\\ra\\\\\n"
+              "font=Webdings\tcharset=2\tsize=10.5\tcolour=#000000\tstyle=bold,italic\ttext=\\tY\n"
+              "font=Webdings\tcharset=2\tsize=10.5\tcolour=auto\tstyle=underline,strikeout\ttext=\\u{1}\n");
+
+    const ToolResult missing = Tool("--decode '" + (dir_ / "nowhere.urtf").string() + "'");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("nowhere.urtf"), std::string::npos) << missing.err;
+}
+
 TEST_F(UrtfTool, UnreadableFilesAreNamedWithTheReason) {
     const std::string plain = Write("plain.txt", "hi");
     const ToolResult missing = Tool("'" + (dir_ / "nowhere.rtf").string() + "' '" + plain + "'");

@@ -1,15 +1,26 @@
 // huecast-urtf RTF-FILE PLAIN-FILE
+// huecast-urtf --decode URTF-FILE
 //
 // Converts a message to the messenger's rich text for people who script their messages: RTF-FILE is the
 // editor's document (as Huecast writes it; line breaks in the file do not matter), PLAIN-FILE the same text
 // without formatting, both in the system code page (GBK). The converted text's bytes go to standard output.
+//
+// --decode reads such a converted text back and prints what the friend sees, one line per run of one
+// format, in UTF-8:
+//
+//   font=宋体<TAB>charset=134<TAB>size=30<TAB>colour=#FF0000<TAB>style=bold,italic<TAB>text=你好
+//
+// The text writes a backslash as "\\", a line break as "\r", a tab as "\t" and any other control character
+// as "\u{HEX}"; the size is in points; the colour is "auto" or red, green and blue in hexadecimal.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "convert/urtf.h"
+#include "convert/urtf_reader.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -24,9 +35,12 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: huecast-urtf RTF-FILE PLAIN-FILE\n"
+    "       huecast-urtf --decode URTF-FILE\n"
     "Writes the message's text for the QQ messenger (\"{\\urtf...\") to standard output.\n"
     "RTF-FILE is the message as Huecast's editor writes it, PLAIN-FILE the same text without formatting;\n"
-    "both are in the system code page (GBK).\n";
+    "both are in the system code page (GBK).\n"
+    "--decode prints the runs of such a text, one line per run of one format, in UTF-8:\n"
+    "font, character set, size in points, colour (#RRGGBB or auto), style and text.\n";
 
 // Reads the whole file into `contents`; on failure says why on standard error and returns false.
 bool ReadFile(const char* path, std::string& contents) {
@@ -82,6 +96,78 @@ std::string WithoutLineBreaks(std::string_view rtf) {
     return out;
 }
 
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | c >> 6));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | c >> 12));
+        out.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | c >> 18));
+        out.push_back(static_cast<char>(0x80 | (c >> 12 & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+// The text with its backslashes and control characters written so that each run stays on one line.
+void AppendEscaped(std::string& out, std::u32string_view text) {
+    for (const char32_t c : text) {
+        if (c == U'\\') {
+            out += "\\\\";
+        } else if (c == U'\r') {
+            out += "\\r";
+        } else if (c == U'\t') {
+            out += "\\t";
+        } else if (c < 0x20 || c == 0x7F) {
+            char escape[16];
+            std::snprintf(escape, sizeof escape, "\\u{%X}", static_cast<unsigned>(c));
+            out += escape;
+        } else {
+            AppendUtf8(out, c);
+        }
+    }
+}
+
+std::string DescribeRuns(const std::vector<huecast::UrtfRun>& runs,
+                         const huecast::CodePageConverter& codePage) {
+    std::string out;
+    for (const huecast::UrtfRun& run : runs) {
+        const huecast::CharFormat& format = run.format;
+        out += "font=";
+        std::u32string name;
+        for (const char16_t unit : codePage.ToUtf16(format.fontName))
+            name.push_back(unit);
+        AppendEscaped(out, name);
+        char fields[160];
+        const unsigned colour = format.color.value_or(0);
+        char colourText[8] = "auto";
+        if (format.color)
+            std::snprintf(colourText, sizeof colourText, "#%02X%02X%02X", colour & 0xFF, colour >> 8 & 0xFF,
+                          colour >> 16 & 0xFF);
+        std::snprintf(fields, sizeof fields, "\tcharset=%d\tsize=%d%s\tcolour=%s\tstyle=", format.charset,
+                      format.sizeHalfPoints / 2, format.sizeHalfPoints % 2 ? ".5" : "", colourText);
+        out += fields;
+        static const char* const kStyles[] = {"bold", "italic", "underline", "strikeout"};
+        bool first = true;
+        for (unsigned flag = 0; flag < 4; ++flag) {
+            if (!(format.style & 1u << flag)) continue;
+            out += first ? "" : ",";
+            out += kStyles[flag];
+            first = false;
+        }
+        if (first) out += "regular";
+        out += "\ttext=";
+        AppendEscaped(out, run.text);
+        out += '\n';
+    }
+    return out;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -89,13 +175,14 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stdout);
         return 0;
     }
+    const bool decode = argc >= 2 && std::strcmp(argv[1], "--decode") == 0;
     if (argc != 3) {
         std::fputs(kUsage, stderr);
         return 2;
     }
-    std::string rtf;
+    std::string input;
     std::string plain;
-    if (!ReadFile(argv[1], rtf) || !ReadFile(argv[2], plain)) return 1;
+    if (!ReadFile(argv[decode ? 2 : 1], input) || (!decode && !ReadFile(argv[2], plain))) return 1;
 
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY);
@@ -103,9 +190,9 @@ int main(int argc, char** argv) {
 #else
     const huecast::IconvCodePageConverter codePage;
 #endif
-    const std::string converted = huecast::ConvertToUrtf(WithoutLineBreaks(rtf), plain, codePage);
-    if (std::fwrite(converted.data(), 1, converted.size(), stdout) != converted.size() ||
-        std::fflush(stdout) != 0) {
+    const std::string output = decode ? DescribeRuns(huecast::ReadUrtf(input, codePage), codePage)
+                                      : huecast::ConvertToUrtf(WithoutLineBreaks(input), plain, codePage);
+    if (std::fwrite(output.data(), 1, output.size(), stdout) != output.size() || std::fflush(stdout) != 0) {
         std::fprintf(stderr, "huecast-urtf: cannot write the result: %s\n", std::strerror(errno));
         return 1;
     }

@@ -1,0 +1,61 @@
+// The messenger's rich text written straight from runs (convert/urtf_reader.h), in the form the conversion
+// gives (convert/urtf.h): the fonts and colours in use, then the text, every character outside printable
+// ASCII as its decimal code units ("\u20320?"; a character beyond U+FFFF as its two surrogates):
+//
+//   {\urtf{\fonttbl{\f0 宋体;}}{\colortbl;\red255\green0\blue0;}\pard\cf1\f0\fs60\u20320?\u22909?\par}
+//
+// The splitter (convert/urtf_split.h) writes each part with it; ReadUrtf reads every text back to its runs.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "convert/editor_rtf.h"
+#include "convert/urtf_reader.h"
+
+namespace huecast {
+
+// Builds one text a character at a time and knows at every step how long the finished text would be.
+class UrtfBuilder {
+  public:
+    UrtfBuilder();
+
+    void Append(char32_t c, const CharFormat& format);
+    // The length of the finished text: the tables, the body so far and the closing paragraph mark.
+    std::size_t Size() const;
+    bool Empty() const { return !hasFormat_; }
+    std::string Finish() &&;
+
+  private:
+    void ChangeFormat(const CharFormat& format);
+    int FontIndex(const CharFormat& format);
+    int ColourIndex(std::uint32_t colour);
+    void Word(std::string_view word);
+    void Word(std::string_view word, long long parameter);
+    void Text(char32_t c);
+
+    struct Font {
+        std::string name;
+        int charset;
+    };
+    std::vector<Font> fonts_;
+    std::vector<std::uint32_t> colours_;  // entry i + 1 of the colour table
+    std::string fontTable_;               // the entries, between "{\fonttbl" and its "}"
+    std::string colourTable_;             // the entries after "{\colortbl;"
+    std::string body_;                    // from "\pard" on, without the closing mark
+
+    CharFormat format_;  // of the last character; the body has set it
+    bool hasFormat_ = false;
+    int font_ = -1;
+    int colour_ = 0;
+    int size_;
+    unsigned style_ = 0;
+    bool afterWord_ = true;  // a control word ends the body: some characters need a delimiting space
+};
+
+// The runs as one text.
+std::string WriteUrtf(std::span<const UrtfRun> runs);
+
+}  // namespace huecast
