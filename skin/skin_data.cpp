@@ -6,6 +6,8 @@ namespace huecast::skin {
 
 namespace {
 
+constexpr int kMaxSkinElements = 4096;
+
 // "name:type" entries of [SKINOBJECTS] or [SKINCONTROLS], in index order. An entry without a colon, or of
 // a type the factory does not know, creates nothing.
 template <class Descriptor, class Factory>
@@ -13,9 +15,9 @@ void ReadElements(const IniFile& ini, std::string_view section, Factory create,
                   std::vector<std::unique_ptr<Descriptor>>& into) {
     int count = 0;
     if (const std::string* value = ini.Find(section, "count")) ParseInteger(*value, count);
-    // Entries beyond the keys the section has cannot exist; the bound keeps a huge count from spinning.
-    const int present = static_cast<int>(std::min<std::size_t>(ini.KeyCount(section), 1u << 20));
-    count = std::min(count, present);
+    // Entries 0 .. count-1, a missing key skipped: a sparse list keeps the entries it has. The bound keeps
+    // a huge count from spinning; no real skin comes near it.
+    count = std::min(count, kMaxSkinElements);
     for (int i = 0; i < count; ++i) {
         const std::string entry = ini.ReadString(section, std::to_string(i), "");
         const std::size_t colon = entry.find(':');
@@ -53,6 +55,7 @@ void TSkinData::Clear() {
     objects_.clear();
     controls_.clear();
     pictures_.active.clear();
+    pictures24_.Clear();
     activePictureNames_.clear();
     popupWindow_ = std::make_unique<TDataSkinPopupWindow>();
     hintWindow_ = std::make_unique<TDataSkinHintWindow>();
@@ -88,6 +91,7 @@ void TSkinData::BeginLoad() {
 }
 
 void TSkinData::FinishLoad() {
+    pictures24_.Build(pictures_.active);
     Notify(SkinNotice::Change);
     Notify(SkinNotice::AfterChange);
 }

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "base/bitmap.h"
+#include "skin/picture_cache.h"
 #include "skin/skin_descriptors.h"
 #include "skin/stored_skin.h"
 
@@ -75,6 +76,8 @@ class TSkinData {
 
     // -1, or an index not below the number of active pictures, gives nullptr (no picture).
     const Bitmap* ActivePicture(int index) const;
+    // The same picture in 24 bits, made once per load, for cutting (picture_cut.h).
+    const Bitmap* ActivePicture24(int index) const { return pictures24_.Picture(index); }
 
     const std::vector<std::unique_ptr<TDataSkinObject>>& Objects() const { return objects_; }
     const std::vector<std::unique_ptr<TDataSkinControl>>& Controls() const { return controls_; }
@@ -121,6 +124,7 @@ class TSkinData {
     std::string pictureName_, inactivePictureName_, maskName_;
     std::vector<std::string> activePictureNames_;
     SkinPictures pictures_;
+    SkinPictureCache pictures24_;
     std::vector<std::unique_ptr<TDataSkinObject>> objects_;
     std::vector<std::unique_ptr<TDataSkinControl>> controls_;
     // Made afresh by Clear(), so no value of an earlier skin survives into the next.

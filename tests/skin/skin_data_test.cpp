@@ -101,16 +101,29 @@ TEST(SkinData, LookUpIsExactAndTheFirstOfTwoEqualNamesWins) {
     EXPECT_NE(dynamic_cast<TDataSkinPanelControl*>(data.Controls()[2].get()), nullptr);
 }
 
-TEST(SkinData, UnknownTypesAndEntriesPastTheCountMakeNothing) {
+TEST(SkinData, UnknownTypesMakeNothingAndAHugeOrNegativeCountIsBounded) {
     TStoredSkin stored = MinimalStored();
     stored.iniStrings = {"[VERSION]",        "[PICTURES]",  "[FORMINFO]",  "[SKINOBJECTS]",
                          "count=2147483647", "0=x:unknown", "1=y:animate", "5=z:caption",
                          "[SKINCONTROLS]",   "count=-3",    "0=a:button"};
     TSkinData data;
     data.SetStoredSkin(&stored);
-    ASSERT_EQ(data.Objects().size(), 1u);
+    ASSERT_EQ(data.Objects().size(), 2u);
     EXPECT_EQ(data.Objects()[0]->Name(), "y");
+    EXPECT_EQ(data.Objects()[1]->Name(), "z");
     EXPECT_TRUE(data.Controls().empty());
+}
+
+TEST(SkinData, ASparseListKeepsItsEntriesAndIgnoresThosePastTheCount) {
+    TStoredSkin stored = MinimalStored();
+    stored.iniStrings = {"[VERSION]",      "[PICTURES]", "[FORMINFO]",     "[SKINOBJECTS]",
+                         "[SKINCONTROLS]", "count=3",    "2=late:button",  "3=past:button",
+                         "[late]",         "skinrect=0,0,4,4"};
+    TSkinData data;
+    data.SetStoredSkin(&stored);
+    ASSERT_EQ(data.Controls().size(), 1u);
+    EXPECT_EQ(data.Controls()[0]->Name(), "late");
+    EXPECT_EQ(data.FindSkinControl("past"), -1);
 }
 
 TEST(SkinData, AStoredSkinWithNoPicturesResolvesEveryIndexToNoPicture) {

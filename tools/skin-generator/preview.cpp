@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "skin/picture_cache.h"
+#include "skin/picture_cut.h"
 #include "tools/skin-generator/canvas.h"
 #include "tools/skin-generator/orange_art.h"
 
@@ -11,33 +13,18 @@ using namespace skin;
 
 namespace {
 
-// Tiles `source` (a rect of `picture`) over `target` of the canvas.
 void Tile(Canvas& c, const Bitmap& picture, Rect source, Rect target) {
-    if (source.IsEmpty() || target.IsEmpty()) return;
-    for (int y = target.top; y < target.bottom; ++y)
-        for (int x = target.left; x < target.right; ++x)
-            c.Set(x, y,
-                  picture.PixelColor(source.left + (x - target.left) % source.Width(),
-                                     source.top + (y - target.top) % source.Height()));
+    TilePiece(picture, source, c.Pixels(), target);
 }
 
-// Nine pieces: the corners of `r` cut at lt/rb copied, the rest tiled, into `target`.
 void NinePiece(Canvas& c, const Bitmap& p, Rect r, Point lt, Point rb, Rect target) {
-    const int left = lt.x, top = lt.y, right = r.Width() - rb.x, bottom = r.Height() - rb.y;
-    const int xs[4] = {0, left, r.Width() - right, r.Width()};
-    const int ys[4] = {0, top, r.Height() - bottom, r.Height()};
-    const int txs[4] = {target.left, target.left + left, target.right - right, target.right};
-    const int tys[4] = {target.top, target.top + top, target.bottom - bottom, target.bottom};
-    for (int j = 0; j < 3; ++j)
-        for (int i = 0; i < 3; ++i)
-            Tile(c, p, {r.left + xs[i], r.top + ys[j], r.left + xs[i + 1], r.top + ys[j + 1]},
-                 {txs[i], tys[j], txs[i + 1], tys[j + 1]});
+    CutNinePiece(p, r, lt, rb, c.Pixels(), target);
 }
 
 void Control(Canvas& c, const TSkinData& d, const char* name, Rect target, int look = 0) {
     const auto* control = d.SkinControlAs<TDataSkinCustomControl>(name);
     if (!control) return;
-    const Bitmap* p = d.ActivePicture(control->pictureIndex);
+    const Bitmap* p = d.ActivePicture24(control->pictureIndex);
     if (!p) return;
     Rect r = control->skinRect;
     if (const auto* button = dynamic_cast<const TDataSkinButtonControl*>(control)) {
@@ -77,14 +64,15 @@ Bitmap DrawPreview(const TSkinData& d) {
     constexpr int kW = 340, kH = 240;
     Canvas c(kW, kH, orange::kClient);
     const TDataSkinFormInfo& f = d.FormInfo();
-    const Rect mainRect{0, 0, d.MainPicture().Width(), d.MainPicture().Height()};
-    NinePiece(c, d.MainPicture(), mainRect, f.leftTopPoint, f.rightBottomPoint, {0, 0, kW, kH});
+    const Bitmap main = To24Bits(d.MainPicture());
+    const Rect mainRect{0, 0, main.Width(), main.Height()};
+    NinePiece(c, main, mainRect, f.leftTopPoint, f.rightBottomPoint, {0, 0, kW, kH});
 
     // Caption buttons from the right end of the caption rect, as the frame lays them out.
     const int dx = kW - mainRect.Width();
     int right = f.captionRect.right + dx;
     const char* buttons[3] = {"closebutton", "maxbutton", "minbutton"};
-    const Bitmap* active = d.ActivePicture(2);
+    const Bitmap* active = d.ActivePicture24(2);
     for (int i = 0; i < 3 && active; ++i) {
         const auto* b = d.SkinObjectAs<TDataSkinStdButton>(buttons[i]);
         const Rect look = i == 0 ? b->activeSkinRect : i == 1 ? b->downRect : b->skinRect;
@@ -105,7 +93,7 @@ Bitmap DrawPreview(const TSkinData& d) {
     Control(c, d, "htrackbar", {180, 122, 330, 144});
     Control(c, d, "listbox", {14, 148, 150, 220});
     const auto* list = d.SkinControlAs<TDataSkinListBox>("listbox");
-    const Bitmap* controls = d.ActivePicture(3);
+    const Bitmap* controls = d.ActivePicture24(3);
     if (list && controls) {
         NinePiece(c, *controls, list->activeItemRect, {list->itemLeftOffset, 0},
                   {list->activeItemRect.Width() - list->itemRightOffset, 20}, {16, 170, 148, 190});
