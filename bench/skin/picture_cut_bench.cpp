@@ -53,3 +53,5 @@ BENCHMARK_CAPTURE(BM_CutElement, listbox, "listbox")->Args({400, 300});
 BENCHMARK_CAPTURE(BM_CutElement, button, "button")->Args({95, 25});
 
 }  // namespace
+
+BENCHMARK_MAIN();
