@@ -75,6 +75,11 @@ TEST_F(OrangeSkin, HasItsPicturesAndFrameValues) {
     EXPECT_EQ(f.leftBottomPoint, (Point{14, 111}));
     EXPECT_EQ(f.rightBottomPoint, (Point{166, 115}));
     EXPECT_EQ(f.clientRect, (Rect{8, 26, 168, 116}));
+    // Without them the bottom-right resize zone would cover most of the right and bottom edges.
+    EXPECT_EQ(f.hitTestLeftTopPoint, f.leftTopPoint);
+    EXPECT_EQ(f.hitTestRightTopPoint, f.rightTopPoint);
+    EXPECT_EQ(f.hitTestLeftBottomPoint, f.leftBottomPoint);
+    EXPECT_EQ(f.hitTestRightBottomPoint, f.rightBottomPoint);
     EXPECT_FALSE(f.leftStretch || f.rightStretch || f.topStretch || f.bottomStretch);
     EXPECT_EQ(f.captionRect, (Rect{5, 3, 172, 21}));
     EXPECT_EQ(f.buttonsOffset, 1);

@@ -1253,6 +1253,12 @@ GeneratedSkin BuildOrangeSkin() {
     form.rightTopPoint = {165, 28};
     form.leftBottomPoint = {14, 111};
     form.rightBottomPoint = {166, 115};
+    // The resize zones start where the frame's corners do. The frame fills zero hit-test points from the
+    // frame points only for a skin with a mask, and this one has none.
+    form.hitTestLeftTopPoint = form.leftTopPoint;
+    form.hitTestRightTopPoint = form.rightTopPoint;
+    form.hitTestLeftBottomPoint = form.leftBottomPoint;
+    form.hitTestRightBottomPoint = form.rightBottomPoint;
     form.clientRect = kMainClient;
     form.captionRect = {5, 3, 172, 21};
     form.buttonsOffset = 1;
