@@ -51,6 +51,20 @@ TEST_F(OrangeSkin, LoadsWithItsTwelveObjectsAndFiftyNineControls) {
         EXPECT_NE(d.SkinControlAs<TDataSkinButtonControl>(name), nullptr) << name;
 }
 
+// A free element widens a rect whose top-left lies in its left-top corner area and whose bottom-right lies
+// in its right-top one; a group caption must widen, or every caption is clipped to the skin's 42 pixels.
+TEST_F(OrangeSkin, GroupCaptionSpansTheTopCornersSoItWidensWithTheControl) {
+    const auto* g = data_->SkinControlAs<TDataSkinPanelControl>("groupbox");
+    ASSERT_NE(g, nullptr);
+    const Rect c = g->captionRect;
+    EXPECT_TRUE(c.left <= g->leftTopPoint.x && c.top <= g->leftTopPoint.y)
+        << "top-left in the left-top corner";
+    EXPECT_TRUE(c.right >= g->rightTopPoint.x && c.right <= g->skinRect.Width() &&
+                c.bottom <= g->rightTopPoint.y)
+        << "bottom-right in the right-top corner";
+    EXPECT_GE(c.left, 10) << "clear of the caption's mark";
+}
+
 TEST_F(OrangeSkin, HasItsPicturesAndFrameValues) {
     const TSkinData& d = *data_;
     EXPECT_EQ(d.PictureName(), "main.bmp");

@@ -614,9 +614,11 @@ void Panels(Elements& e, Sheet& s, const CheckImages& checks) {
     s.canvas.HLine(strip.left + 1, strip.right - 1, strip.bottom - 1, Rgb(0xE9B27A));
     s.canvas.Fill({strip.left + 6, strip.top + 7, strip.left + 9, strip.top + 16},
                   kAccent);  // the caption's mark
-    g.leftTopPoint = {10, 23};
+    // The left corner reaches the caption's left edge and the caption ends where the right corner
+    // begins, so the caption spans from corner to corner and widens with the control.
+    g.leftTopPoint = {12, 23};
     g.rightTopPoint = {54, 23};
-    g.leftBottomPoint = {10, 46};
+    g.leftBottomPoint = {12, 46};
     g.rightBottomPoint = {54, 46};
     g.clientRect = {3, 23, 61, 47};
     g.captionRect = {12, 1, 54, 22};
