@@ -118,7 +118,11 @@ void TLogFile::Add(std::string_view report) {
 }
 
 int TLogFile::Find(std::string_view report) const {
-    for (std::size_t i = 0; i < records_.size(); ++i)
+    return FindAmongNewest(report, records_.size());
+}
+
+int TLogFile::FindAmongNewest(std::string_view report, std::size_t newest) const {
+    for (std::size_t i = records_.size() - std::min(newest, records_.size()); i < records_.size(); ++i)
         if (RecordsEqual(records_[i], report)) return static_cast<int>(i);
     return -1;
 }
@@ -169,14 +173,13 @@ bool RecordsEqual(std::string_view a, std::string_view b) {
 bool ApplyReportToLog(TLogFile& log, std::string_view report, const TCrashModuleOptions& options) {
     // Without the save-log switch the log file is left as it is.
     if (!options.saveLog) return false;
-    const bool duplicate = (options.logPolicy & kLogSkipDuplicates) && log.Find(report) >= 0;
-    auto add = [&] {
-        if (duplicate) return false;
+    const bool skipDuplicates = (options.logPolicy & kLogSkipDuplicates) != 0;
+
+    if (options.logPolicy & kLogAlwaysAppend) {
+        if (skipDuplicates && log.Find(report) >= 0) return false;
         log.Add(report);
         return true;
-    };
-
-    if (options.logPolicy & kLogAlwaysAppend) return add();
+    }
     if ((options.logPolicy & kLogEmptyOnNewVersion) && log.Count() > 0 &&
         log.LastVersion() != RecordLineValue(report, 4)) {
         log.Clear();
@@ -188,15 +191,20 @@ bool ApplyReportToLog(TLogFile& log, std::string_view report, const TCrashModule
         log.Clear();
         return changed;
     }
-    // Room for the new report; a duplicate that will not be added pushes nothing out.
-    const bool adding = !duplicate;
-    const std::size_t keep = static_cast<std::size_t>(options.maximumRecords) - (adding ? 1 : 0);
+    // A duplicate counts only against the records the maximum keeps: one equal to a record that is
+    // trimmed away now would otherwise be lost together with it.
+    const auto maximum = static_cast<std::size_t>(options.maximumRecords);
+    const std::size_t kept = std::min(log.Count(), maximum);
+    const bool duplicate = skipDuplicates && log.FindAmongNewest(report, kept) >= 0;
+    const std::size_t keep = duplicate ? maximum : maximum - 1;
     bool changed = false;
     if (log.Count() > keep) {
         log.DropOldest(log.Count() - keep);
         changed = true;
     }
-    return add() || changed;
+    if (duplicate) return changed;
+    log.Add(report);
+    return true;
 }
 
 }  // namespace huecast::crash

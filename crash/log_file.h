@@ -32,6 +32,8 @@ class TLogFile {
     void Add(std::string_view report);
     // Index of a record equal to `report` (same exception address, module, class and message), or -1.
     int Find(std::string_view report) const;
+    // The same among the `newest` records only.
+    int FindAmongNewest(std::string_view report, std::size_t newest) const;
     // The version of the newest record (its fourth line's value); empty when there is none.
     std::string_view LastVersion() const;
 

@@ -104,6 +104,28 @@ TEST(LogPolicy, DuplicatesAreLoggedOnceWithTheirBit) {
     EXPECT_EQ(plain.Count(), 2u);
 }
 
+TEST(LogPolicy, TheNewestReportSurvivesTrimmingItsOlderCopy) {
+    TCrashModuleOptions options;
+    options.logPolicy = kLogSkipDuplicates;
+    options.maximumRecords = 3;
+    TLogFile log;
+    for (int i = 0; i < 5; ++i)  // written under a larger maximum
+        log.Add(Report("2.4.0.0", "0040100" + std::to_string(i), "m"));
+    // Equal to the oldest record, which the maximum trims away now.
+    EXPECT_TRUE(ApplyReportToLog(log, Report("2.4.0.0", "00401000", "m", "06/06/2026 00:00:00"), options));
+    ASSERT_EQ(log.Count(), 3u);
+    EXPECT_EQ(RecordLineValue(log.Record(0), 8), "00401003");
+    EXPECT_EQ(RecordLineValue(log.Record(2), 7), "06/06/2026 00:00:00");
+
+    // Equal to a record that stays: nothing is added, but the log still keeps to the maximum.
+    for (int i = 5; i < 7; ++i)
+        log.Add(Report("2.4.0.0", "0040100" + std::to_string(i), "m"));
+    EXPECT_TRUE(ApplyReportToLog(log, Report("2.4.0.0", "00401006", "m"), options));
+    ASSERT_EQ(log.Count(), 3u);
+    EXPECT_EQ(RecordLineValue(log.Record(0), 8), "00401000");
+    EXPECT_EQ(RecordLineValue(log.Record(2), 8), "00401006");
+}
+
 TEST(LogPolicy, ANewVersionEmptiesTheLog) {
     TCrashModuleOptions options;
     options.logPolicy = kLogEmptyOnNewVersion;
