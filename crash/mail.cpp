@@ -73,44 +73,77 @@ std::string Base64Lines(std::span<const unsigned char> bytes) {
     return out;
 }
 
-std::string BuildMimeContent(std::string_view body, const std::optional<MailAttachment>& attachment) {
+std::string QuotedPrintable(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    // Room for the soft break's "=" within the 76 characters a line may have.
+    constexpr std::size_t kMaxLine = 75;
     std::string out;
-    if (!attachment) {
-        out.reserve(body.size() + 2);
-        out += body;
+    out.reserve(text.size() + text.size() / 8 + 16);
+    std::size_t column = 0;
+    auto put = [&](std::string_view token) {
+        if (column + token.size() > kMaxLine) {
+            out += "=\r\n";
+            column = 0;
+        }
+        out += token;
+        column += token.size();
+    };
+    // Every line ends with CR LF, whatever break it had (CR LF, LF or a lone CR), the last one included.
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view line = text.substr(pos, end - pos);
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const auto c = static_cast<unsigned char>(line[i]);
+            const bool blank = c == ' ' || c == '\t';
+            // A blank at a line's end would be stripped on the way; a "-" opening a line could begin a
+            // boundary line.
+            const bool escape = c == '=' || c > 126 || (c < 32 && !blank) ||
+                                (blank && i + 1 == line.size()) || (c == '-' && column == 0);
+            if (escape) {
+                const char token[3] = {'=', kHex[c >> 4], kHex[c & 15]};
+                put(std::string_view(token, 3));
+            } else {
+                const char token = static_cast<char>(c);
+                put(std::string_view(&token, 1));
+            }
+        }
         out += "\r\n";
-        return out;
+        column = 0;
+        pos = end;
+        if (pos < text.size()) pos += text.compare(pos, 2, "\r\n") == 0 ? 2 : 1;
     }
-    out.reserve(body.size() + attachment->text.size() * 102 / 100 + 512);
+    return out;
+}
+
+std::string BuildMimeContent(std::string_view body, const std::optional<MailAttachment>& attachment) {
+    // Both parts are quoted-printable, so a report line of any length or byte keeps within the 1000
+    // characters a mail line may have and arrives as it was written.
+    std::string out;
+    out.reserve(body.size() * 11 / 10 + (attachment ? attachment->text.size() * 11 / 10 : 0) + 512);
+    out += "MIME-Version: 1.0\r\n";
+    if (attachment) {
+        out +=
+            "Content-Type: multipart/mixed; boundary=\"boundary\"\r\n"
+            "\r\n"
+            "--boundary\r\n";
+    }
     out +=
-        "MIME-Version: 1.0\r\n"
-        "Content-Type: multipart/mixed; boundary=\"boundary\"\r\n"
-        "--boundary\r\n"
         "Content-Type: text/plain; charset=\"iso-8859-1\"\r\n"
-        "Content-Transfer-Encoding: 8bit\r\n"
+        "Content-Transfer-Encoding: quoted-printable\r\n"
         "\r\n";
-    out += body;
-    out += "\r\n--boundary\r\n";
+    // The content is the body and CR LF; before a boundary that CR LF is the boundary's own.
+    out += QuotedPrintable(std::string(body) + "\r\n");
+    if (!attachment) return out;
+    out += "--boundary\r\n";
     out += "Content-Type: application/octet-stream; name=\"";
     out += attachment->fileName;
     out += "\"\r\nContent-Transfer-Encoding: quoted-printable\r\n";
     out += "Content-Disposition: attachment; filename=\"";
     out += attachment->fileName;
     out += "\"\r\n\r\n";
-    // The file is read as lines and written back with CR LF after each one.
-    std::string_view text = attachment->text;
-    while (!text.empty()) {
-        const std::size_t end = text.find_first_of("\r\n");
-        if (end == std::string_view::npos) {
-            out += text;
-            out += "\r\n";
-            break;
-        }
-        out += text.substr(0, end);
-        out += "\r\n";
-        text.remove_prefix(end +
-                           ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1));
-    }
+    out += QuotedPrintable(attachment->text);
     out += "\r\n--boundary--\r\n";
     return out;
 }

@@ -25,8 +25,13 @@ struct MailAttachment {
     std::string text;      // the file's content
 };
 
-// The message content after the "Subject:" line: multipart with the attachment's text, or the body alone;
-// it always ends with CR LF.
+// Quoted-printable: "=", control and 8-bit bytes, a blank ending a line and a "-" opening one as "=XX";
+// lines of at most 76 characters (longer ones get soft breaks); every line break of the text, the last
+// line's included, as CR LF.
+std::string QuotedPrintable(std::string_view text);
+
+// The message content after the "Subject:" line: MIME headers, then the body, or multipart with the body
+// and the attachment's text; both quoted-printable. It always ends with CR LF.
 std::string BuildMimeContent(std::string_view body, const std::optional<MailAttachment>& attachment);
 
 // The mail body: the message text, then, when `log` is given, three CR LF pairs and the log.

@@ -27,7 +27,7 @@ void TCrashClientSMTP::Fail(const std::string& text) {
 
 void TCrashClientSMTP::Connect(std::string_view host, int port) {
     try {
-        const auto a = stream_.Connect(host, port);
+        const auto a = stream_.Connect(host, port, timeoutMs_);
         char line[64];
         std::snprintf(line, sizeof line, "Connected to %d.%d.%d.%d port %d\r\n", a[0], a[1], a[2], a[3],
                       port);
@@ -79,7 +79,7 @@ void TCrashClientSMTP::Command(std::string_view command, std::initializer_list<i
     if (line.size() < 2 || line.compare(line.size() - 2, 2, "\r\n") != 0) line += "\r\n";
     std::size_t sent = 0;
     try {
-        sent = stream_.Send(line);
+        sent = stream_.Send(line, timeoutMs_);
     } catch (const ECrashSocketError& e) {
         stream_.Close();
         Fail(e.what());

@@ -25,10 +25,12 @@ class ECrashSocketError : public std::runtime_error {
 class ByteStream {
   public:
     virtual ~ByteStream() = default;
-    // Resolves `host` (a failed lookup gives 0.0.0.0), connects and returns the address used.
-    virtual std::array<std::uint8_t, 4> Connect(std::string_view host, int port) = 0;
-    // Sends what it can and returns the count; fewer than asked is a failure of the caller's command.
-    virtual std::size_t Send(std::string_view bytes) = 0;
+    // Resolves `host` (a failed lookup gives 0.0.0.0), connects within `timeoutMs` and returns the address
+    // used.
+    virtual std::array<std::uint8_t, 4> Connect(std::string_view host, int port, int timeoutMs) = 0;
+    // Sends what it can and returns the count; fewer than asked is a failure of the caller's command. A
+    // peer that takes nothing for `timeoutMs` is an error.
+    virtual std::size_t Send(std::string_view bytes, int timeoutMs) = 0;
     // Waits up to `timeoutMs` for data and reads what is there into `buffer`; 0 when nothing arrived.
     // A connection closed by the peer is an error.
     virtual std::size_t Receive(std::span<char> buffer, int timeoutMs) = 0;

@@ -59,11 +59,17 @@ class WinsockLibrary {
     WinsockLibrary& operator=(const WinsockLibrary&) = delete;
 };
 
+timeval Timeval(int milliseconds) {
+    return {milliseconds / 1000, (milliseconds % 1000) * 1000};
+}
+
 class WinsockStream : public ByteStream {
   public:
     ~WinsockStream() override { Close(); }
 
-    std::array<std::uint8_t, 4> Connect(std::string_view host, int port) override {
+    // The socket stays non-blocking: connect and send wait through select, so neither a server that
+    // never accepts nor one that stops reading holds the reporter longer than the time-out.
+    std::array<std::uint8_t, 4> Connect(std::string_view host, int port, int timeoutMs) override {
         socket_ = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
         if (socket_ == INVALID_SOCKET) throw ECrashSocketError("Invalid socket.");
         sockaddr_in address{};
@@ -73,24 +79,48 @@ class WinsockStream : public ByteStream {
         if (const hostent* entry = gethostbyname(std::string(host).c_str());
             entry && entry->h_addrtype == AF_INET && entry->h_addr_list[0])
             std::memcpy(&address.sin_addr, entry->h_addr_list[0], 4);
-        u_long nonBlocking = 0;
+        u_long nonBlocking = 1;
         ioctlsocket(socket_, FIONBIO, &nonBlocking);
-        if (::connect(socket_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == SOCKET_ERROR) {
-            const int error = WSAGetLastError();
+        auto fail = [&](int error) {
             Close();
             throw ECrashSocketError("Connection error: \"" + SystemErrorText(error) + "\"");
+        };
+        if (::connect(socket_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == SOCKET_ERROR) {
+            if (const int error = WSAGetLastError(); error != WSAEWOULDBLOCK) fail(error);
+            fd_set writable, failed;
+            FD_ZERO(&writable);
+            FD_SET(socket_, &writable);
+            FD_ZERO(&failed);
+            FD_SET(socket_, &failed);
+            timeval wait = Timeval(timeoutMs);
+            const int ready = ::select(0, nullptr, &writable, &failed, &wait);
+            if (ready == SOCKET_ERROR) fail(WSAGetLastError());
+            if (ready == 0) fail(WSAETIMEDOUT);
+            int error = 0, size = sizeof error;
+            getsockopt(socket_, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size);
+            if (error != 0 || FD_ISSET(socket_, &failed)) fail(error != 0 ? error : WSAECONNREFUSED);
         }
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(&address.sin_addr);
         return {bytes[0], bytes[1], bytes[2], bytes[3]};
     }
 
-    std::size_t Send(std::string_view bytes) override {
+    std::size_t Send(std::string_view bytes, int timeoutMs) override {
         std::size_t sent = 0;
         while (sent < bytes.size()) {
+            // The time-out bounds each wait for the peer to take more, not the whole message, which on a
+            // slow line may rightly take longer.
+            fd_set writable;
+            FD_ZERO(&writable);
+            FD_SET(socket_, &writable);
+            timeval wait = Timeval(timeoutMs);
+            const int ready = ::select(0, nullptr, &writable, nullptr, &wait);
+            if (ready == SOCKET_ERROR)
+                throw ECrashSocketError("Error into \"send\": \"" + SystemErrorText(WSAGetLastError()) + "\"");
+            if (ready == 0) throw ECrashSocketError("Error into \"send\": \"" + SystemErrorText(WSAETIMEDOUT) + "\"");
             const int n = ::send(socket_, bytes.data() + sent, static_cast<int>(bytes.size() - sent), 0);
             if (n == SOCKET_ERROR) {
                 const int error = WSAGetLastError();
-                if (error == WSAEWOULDBLOCK) break;
+                if (error == WSAEWOULDBLOCK) continue;
                 throw ECrashSocketError("Error into \"send\": \"" + SystemErrorText(error) + "\"");
             }
             sent += static_cast<std::size_t>(n);
@@ -102,7 +132,7 @@ class WinsockStream : public ByteStream {
         fd_set readable;
         FD_ZERO(&readable);
         FD_SET(socket_, &readable);
-        timeval wait{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
+        timeval wait = Timeval(timeoutMs);
         const int ready = ::select(0, &readable, nullptr, nullptr, &wait);
         if (ready == SOCKET_ERROR)
             throw ECrashSocketError("Error into \"recv\": \"" + SystemErrorText(WSAGetLastError()) + "\"");

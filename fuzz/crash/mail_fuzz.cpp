@@ -34,6 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (to.find_first_of(",;") != std::string::npos) std::abort();
     const std::string content =
         huecast::crash::BuildMimeContent(text, huecast::crash::MailAttachment{"a.elf", std::string(text)});
+    // Every line of the content keeps within the 1000 characters a mail line may have.
+    for (std::size_t pos = 0, end; pos < content.size(); pos = end + 2) {
+        end = content.find("\r\n", pos);
+        if (end == std::string::npos || end - pos > 998) std::abort();
+    }
     // After dot-stuffing no line of the message is a lone ".".
     const std::string stuffed = huecast::crash::DotStuff(content);
     if (stuffed.find("\r\n.\r\n") != std::string::npos || stuffed.find("\n.\n") != std::string::npos)

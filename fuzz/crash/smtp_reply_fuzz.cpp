@@ -13,8 +13,8 @@ namespace {
 class FuzzStream : public huecast::crash::ByteStream, public huecast::crash::Clock {
   public:
     explicit FuzzStream(std::string_view input) : input_(input) {}
-    std::array<std::uint8_t, 4> Connect(std::string_view, int) override { return {127, 0, 0, 1}; }
-    std::size_t Send(std::string_view bytes) override { return bytes.size(); }
+    std::array<std::uint8_t, 4> Connect(std::string_view, int, int) override { return {127, 0, 0, 1}; }
+    std::size_t Send(std::string_view bytes, int) override { return bytes.size(); }
     std::size_t Receive(std::span<char> buffer, int timeoutMs) override {
         if (input_.empty()) {
             now_ += static_cast<std::uint64_t>(timeoutMs);

@@ -21,8 +21,8 @@ class ScriptedStream : public ByteStream, public Clock {
     std::size_t chunk = 1 << 20;  // deliver replies in pieces of this size
     bool endless = false;         // the current reply never ends
 
-    std::array<std::uint8_t, 4> Connect(std::string_view, int) override { return {127, 0, 0, 1}; }
-    std::size_t Send(std::string_view bytes) override {
+    std::array<std::uint8_t, 4> Connect(std::string_view, int, int) override { return {127, 0, 0, 1}; }
+    std::size_t Send(std::string_view bytes, int) override {
         received += bytes;
         pending_ = true;  // the client sends each command in one piece
         return bytes.size();
@@ -76,7 +76,8 @@ TEST(SmtpDialogue, HeloWithoutCredentials) {
     client.Send("mail.example.org", 25, Mail());
     EXPECT_EQ(s.received,
               "HELO desk\r\nRSET\r\nMAIL FROM:<>\r\nRCPT TO:<a@x.org>\r\nRCPT TO:<b@y.org>\r\nDATA\r\n"
-              "Subject: Report\r\nBody\r\n..hidden line\r\n.\r\n");
+              "Subject: Report\r\nMIME-Version: 1.0\r\nContent-Type: text/plain; charset=\"iso-8859-1\"\r\n"
+              "Content-Transfer-Encoding: quoted-printable\r\n\r\nBody\r\n..hidden line\r\n.\r\n");
     EXPECT_TRUE(client.Transcript().starts_with(
         "Connected to 127.0.0.1 port 25\r\n220 hi\r\nHELO desk\r\n250 ok\r\n"));
     EXPECT_TRUE(s.closed);

@@ -1,20 +1,33 @@
 #!/usr/bin/python3
-"""The reporter's SMTP client (smtp_send.exe under Wine) against a real SMTP server on 127.0.0.1: with and
-without AUTH LOGIN, with the log attached and in the body. The server must receive exactly the message
-the client is meant to send."""
+"""The reporter's SMTP client (smtp_send.exe under Wine) against real servers on 127.0.0.1.
+
+A real SMTP server (aiosmtpd, which refuses any line over 1000 characters as real servers do) must
+receive every report whole, with and without AUTH LOGIN, with the log attached and in the body, however
+long its lines and whatever "=" they hold. A refused recipient ends the dialogue with its transcript. A
+server that never accepts the connection and one that stops reading in the middle of the message each end
+the dialogue within the time-out and a second, with a warning."""
 import argparse
+import email
 import os
+import re
+import smtplib
 import socket
 import subprocess
 import sys
-import tempfile
+import threading
+import time
 
 from aiosmtpd.controller import Controller
-from aiosmtpd.smtp import AuthResult
+from aiosmtpd.smtp import SMTP, AuthResult
 
 USER, PASSWORD = "reporter", "s3cret \"pass\""
 MESSAGE = "Huecast stopped.\r\n.A line that starts with a full stop."
-LOG = "Application...\r\n  Version Number  : 2.4.0.0\r\n\r\nException...\r\n  Message: 100%% \"bad\"\r\n\r\n\r\n\r\n"
+# A long exception message, "=XX" sequences that a reader would decode if they were sent raw, and a line
+# that looks like the boundary.
+LONG_MESSAGE = "  Message: " + "Invalid line! =41=3D " * 55
+LOG = ("Application...\r\n  Version Number  : 2.4.0.0\r\n\r\nException...\r\n" + LONG_MESSAGE + "\r\n"
+       "  Class: 100%% \"bad\" =C4\r\n--boundary--\r\n\r\n\r\n\r\n")
+TIMEOUT_MS = 3000
 
 
 class Recorder:
@@ -44,41 +57,54 @@ def free_port():
         return s.getsockname()[1]
 
 
-def expected_message(attach, log_name):
-    """The message as the client lays it out (built here independently of the client's code)."""
+def log_lines():
+    lines = LOG.split("\r\n")
+    while lines and lines[-1] == "":
+        lines.pop()
+    return lines + ["", "", ""]
+
+
+def check_content(received, attach):
+    """What a mail reader makes of the message: the body and the log exactly as they were written."""
+    problems = []
+    message = email.message_from_bytes(received)
+    if message.defects:
+        problems.append(f"defects {message.defects}")
+    if message["Subject"] != "Huecast error report":
+        problems.append(f"subject {message['Subject']!r}")
     if attach:
-        lines = LOG.split("\r\n")
-        if lines[-1] == "":
-            lines.pop()
-        content = (
-            "MIME-Version: 1.0\r\n"
-            'Content-Type: multipart/mixed; boundary="boundary"\r\n'
-            "--boundary\r\n"
-            'Content-Type: text/plain; charset="iso-8859-1"\r\n'
-            "Content-Transfer-Encoding: 8bit\r\n"
-            "\r\n" + MESSAGE + "\r\n"
-            "--boundary\r\n"
-            f'Content-Type: application/octet-stream; name="{log_name}"\r\n'
-            "Content-Transfer-Encoding: quoted-printable\r\n"
-            f'Content-Disposition: attachment; filename="{log_name}"\r\n'
-            "\r\n" + "".join(line + "\r\n" for line in lines) + "\r\n"
-            "--boundary--\r\n")
+        if not message.is_multipart() or len(message.get_payload()) != 2:
+            return problems + ["not two parts"]
+        text, log = message.get_payload()
+        if text.get_payload(decode=True) != MESSAGE.encode():
+            problems.append(f"body {text.get_payload(decode=True)!r}")
+        if log.get_filename() != "smtp-test.elf":
+            problems.append(f"file name {log.get_filename()!r}")
+        expected = "".join(line + "\r\n" for line in log_lines()).encode()
+        if log.get_payload(decode=True) != expected:
+            problems.append(f"log\n{log.get_payload(decode=True)!r}\n{expected!r}")
     else:
-        content = MESSAGE + "\r\n\r\n\r\n" + LOG + "\r\n"
-    return "Subject: Huecast error report\r\n" + content
+        expected = (MESSAGE + "\r\n\r\n\r\n" + LOG + "\r\n").encode()
+        if message.is_multipart() or message.get_payload(decode=True) != expected:
+            problems.append(f"body\n{message.get_payload(decode=True)!r}\n{expected!r}")
+    longest = max(len(line) for line in received.split(b"\r\n"))
+    if longest > 998:
+        problems.append(f"a line of {longest} characters")
+    return problems
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--wine-run", required=True)
-    parser.add_argument("--exe", required=True)
-    args = parser.parse_args()
+def run_client(args, port, mode, auth=False, log_path=None, timeout_ms=None):
+    command = [args.wine_run, args.exe, str(port), USER if auth else "-", PASSWORD if auth else "-", mode,
+               "Z:" + (log_path or args.log_path).replace("/", "\\")]
+    if timeout_ms:
+        command.append(str(timeout_ms))
+    run = subprocess.run(command, capture_output=True, timeout=180)
+    out = run.stdout.replace(b"\r", b"").decode("latin-1")  # the console's line ends differ from the wire's
+    found = re.search(r"elapsed (\d+) ms", out)
+    return run.returncode, out, int(found.group(1)) if found else None
 
-    workdir = os.path.dirname(os.path.abspath(args.exe))
-    log_path = os.path.join(workdir, "smtp-test.elf")
-    with open(log_path, "wb") as f:
-        f.write(LOG.encode())
 
+def test_deliveries(args):
     failures = 0
     for auth in (False, True):
         for attach in (True, False):
@@ -88,53 +114,154 @@ def main():
                                     auth_require_tls=False, auth_required=auth)
             controller.start()
             try:
-                command = [args.wine_run, args.exe, str(port), USER if auth else "-", PASSWORD if auth else "-",
-                           "attach" if attach else "body", "Z:" + log_path.replace("/", "\\")]
-                run = subprocess.run(command, capture_output=True, text=True, timeout=120)
+                code, out, _ = run_client(args, port, "attach" if attach else "body", auth)
             finally:
                 controller.stop()
             name = f"auth={auth} attach={attach}"
-            if run.returncode != 0 or len(recorder.envelopes) != 1:
-                print(f"FAIL {name}: exit {run.returncode}, {len(recorder.envelopes)} messages\n{run.stdout}")
+            if code != 0 or len(recorder.envelopes) != 1:
+                print(f"FAIL {name}: exit {code}, {len(recorder.envelopes)} messages\n{out}")
                 failures += 1
                 continue
             envelope, authenticated = recorder.envelopes[0]
-            received = envelope.original_content.decode("latin-1")
-            expected = expected_message(attach, "smtp-test.elf")
-            problems = []
+            problems = check_content(envelope.original_content, attach)
             if envelope.mail_from not in ("", "<>"):  # the null sender
                 problems.append(f"sender {envelope.mail_from!r}")
             if envelope.rcpt_tos != ["first@example.org", "second@example.org"]:
                 problems.append(f"recipients {envelope.rcpt_tos!r}")
             if bool(authenticated) != auth:
                 problems.append(f"authenticated {authenticated!r}")
-            if received != expected:
-                problems.append(f"content\n--- received\n{received!r}\n--- expected\n{expected!r}")
             if problems:
                 print(f"FAIL {name}: " + "; ".join(problems))
                 failures += 1
             else:
                 print(f"ok {name}")
-    # A refused recipient ends the dialogue; the warning holds the whole transcript.
+    return failures
+
+
+def test_server_enforces_line_limit():
+    """The server above would refuse a report line sent as it is, so the deliveries prove the encoding."""
+    port = free_port()
+    controller = Controller(Recorder(), hostname="127.0.0.1", port=port)
+    controller.start()
+    try:
+        with smtplib.SMTP("127.0.0.1", port) as client:
+            client.sendmail("", ["a@example.org"], ("Subject: x\r\n\r\n" + LONG_MESSAGE + "\r\n").encode())
+        refused = False
+    except smtplib.SMTPDataError as e:
+        refused = e.smtp_code == 500
+    finally:
+        controller.stop()
+    assert SMTP.line_length_limit <= 1001
+    print("ok server line limit" if refused else "FAIL the server took a line of over 1000 characters")
+    return 0 if refused else 1
+
+
+def test_refused_recipient(args):
     recorder = Recorder(reject="second@example.org")
     port = free_port()
     controller = Controller(recorder, hostname="127.0.0.1", port=port)
     controller.start()
     try:
-        run = subprocess.run([args.wine_run, args.exe, str(port), "-", "-", "attach", "Z:" + log_path.replace("/", "\\")],
-                             capture_output=True, timeout=120)
+        code, out, _ = run_client(args, port, "attach")
     finally:
         controller.stop()
-    out = run.stdout.replace(b"\r", b"").decode("latin-1")  # the console's line ends differ from the wire's
     transcript = f"[SMTP] Connected to 127.0.0.1 port {port}\n220 "
-    if run.returncode == 1 and out.startswith(transcript) and \
+    if code == 1 and transcript in out and \
             "RCPT TO:<second@example.org>\n550 5.1.1 No such user\n" in out and not recorder.envelopes:
         print("ok refused recipient")
-    else:
-        print(f"FAIL refused recipient: exit {run.returncode}\n{out}")
-        failures += 1
+        return 0
+    print(f"FAIL refused recipient: exit {code}\n{out}")
+    return 1
 
-    os.remove(log_path)
+
+def check_bounded(name, code, out, elapsed, warning):
+    if code == 1 and elapsed is not None and elapsed <= TIMEOUT_MS + 1000 and warning in out:
+        print(f"ok {name} ({elapsed} ms)")
+        return 0
+    print(f"FAIL {name}: exit {code}, elapsed {elapsed} ms, expected within {TIMEOUT_MS + 1000} ms and "
+          f"{warning!r}\n{out}")
+    return 1
+
+
+def test_server_that_never_accepts(args):
+    # A listening socket whose queue of connections waiting to be accepted is full: the system drops
+    # further connection requests, so the client's connect never completes.
+    listener = socket.socket()
+    listener.bind(("127.0.0.1", 0))
+    listener.listen(0)
+    port = listener.getsockname()[1]
+    fillers = []
+    for _ in range(4):
+        s = socket.socket()
+        s.setblocking(False)
+        s.connect_ex(("127.0.0.1", port))
+        fillers.append(s)
+    time.sleep(0.3)
+    try:
+        code, out, elapsed = run_client(args, port, "attach", timeout_ms=TIMEOUT_MS)
+    finally:
+        for s in fillers:
+            s.close()
+        listener.close()
+    return check_bounded("server that never accepts", code, out, elapsed, "[SMTP] Connection error: ")
+
+
+def test_server_that_stops_reading(args):
+    """Answers until DATA, then reads nothing more while the client sends a large log."""
+    listener = socket.socket()
+    listener.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, 4096)
+    listener.bind(("127.0.0.1", 0))
+    listener.listen(1)
+    port = listener.getsockname()[1]
+    done = threading.Event()
+
+    def serve():
+        connection, _ = listener.accept()
+        with connection:
+            connection.sendall(b"220 ready\r\n")
+            pending = b""
+            while True:
+                data = connection.recv(4096)
+                if not data:
+                    return
+                pending += data
+                while b"\r\n" in pending:
+                    line, pending = pending.split(b"\r\n", 1)
+                    if line.upper() == b"DATA":
+                        connection.sendall(b"354 go ahead\r\n")
+                        done.wait()  # and never read again
+                        return
+                    connection.sendall(b"250 ok\r\n")
+
+    server = threading.Thread(target=serve, daemon=True)
+    server.start()
+    big_log = os.path.join(os.path.dirname(args.log_path), "smtp-big.elf")
+    with open(big_log, "wb") as f:
+        f.write(("  Message: " + "x" * 60 + "\r\n").encode() * ((4 << 20) // 73))
+    try:
+        code, out, elapsed = run_client(args, port, "attach", log_path=big_log, timeout_ms=TIMEOUT_MS)
+    finally:
+        done.set()
+        listener.close()
+        os.remove(big_log)
+    return check_bounded("server that stops reading", code, out, elapsed, "[SMTP] Error into \"send\": ")
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--wine-run", required=True)
+    parser.add_argument("--exe", required=True)
+    args = parser.parse_args()
+
+    args.log_path = os.path.join(os.path.dirname(os.path.abspath(args.exe)), "smtp-test.elf")
+    with open(args.log_path, "wb") as f:
+        f.write(LOG.encode())
+    failures = test_server_enforces_line_limit()
+    failures += test_deliveries(args)
+    failures += test_refused_recipient(args)
+    failures += test_server_that_never_accepts(args)
+    failures += test_server_that_stops_reading(args)
+    os.remove(args.log_path)
     return 1 if failures else 0
 
 
