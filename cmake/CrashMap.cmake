@@ -25,7 +25,7 @@ function(huecast_attach_crash_map target)
     add_custom_command(TARGET ${target} POST_BUILD
         COMMAND ${HUECAST_CRASH_MAP_PYTHON} ${CMAKE_SOURCE_DIR}/tools/crash-map/crash_map.py
                 --nm ${CMAKE_NM} --objdump ${CMAKE_OBJDUMP} --objcopy ${CMAKE_OBJCOPY}
-                --root ${CMAKE_SOURCE_DIR}
+                --root ${CMAKE_SOURCE_DIR} --build-dir ${CMAKE_BINARY_DIR}
                 $<TARGET_FILE:${target}>
         COMMENT "Appending the call-stack table to ${target}"
         VERBATIM)

@@ -7,7 +7,7 @@ files on the user's machine. This build step reads the function symbols (nm) and
 image, where the loader ignores it and the reporter finds it by its trailer (see crash/stack_map.h for
 the layout).
 
-usage: crash_map.py --nm NM --objdump OBJDUMP --objcopy OBJCOPY [--root SOURCE_DIR] EXE
+usage: crash_map.py --nm NM --objdump OBJDUMP --objcopy OBJCOPY [--root SOURCE_DIR] [--build-dir DIR] EXE
 """
 import argparse
 import os
@@ -57,7 +57,7 @@ def unit_name(path, root):
     return path.replace(os.sep, "/")
 
 
-def line_rows(objdump, exe, base, root):
+def line_rows(objdump, exe, base, root, build_dir):
     """(rva, line, unit) rows; a line of 0 marks the end of a sequence."""
     rows = []
     current = None
@@ -65,18 +65,27 @@ def line_rows(objdump, exe, base, root):
     header = re.compile(r"^(?:CU: )?(.+):$")
     row = re.compile(r"^(\S+)\s+(\d+|-)\s+(0x[0-9a-fA-F]+)")
     text = run(objdump, "--dwarf=decodedline", exe).splitlines()
+
+    def full(path):
+        # A compile cache with a base directory makes the compiler see paths relative to the build tree.
+        if not os.path.isabs(path) and os.sep in path and build_dir:
+            resolved = os.path.normpath(os.path.join(build_dir, path))
+            if os.path.exists(resolved):
+                return resolved
+        return path
+
     # A sequence of a file (its cold code, say) may name it without directory, even before the sequence
     # that gives the full path; the full paths are gathered first.
     for line in text:
         m = header.match(line)
-        if m and os.path.isabs(m.group(1)):
-            known.setdefault(os.path.basename(m.group(1)), m.group(1))
+        if m and os.path.isabs(full(m.group(1))):
+            known.setdefault(os.path.basename(m.group(1)), full(m.group(1)))
     for line in text:
         if not line or line.startswith(("Contents of", "File name", " ")):
             continue
         m = header.match(line)
         if m and " " not in m.group(1).strip():
-            path = m.group(1)
+            path = full(m.group(1))
             if not os.path.isabs(path):
                 path = known.get(os.path.basename(path), path)
             current = unit_name(path, root)
@@ -137,13 +146,15 @@ def main():
     parser.add_argument("--objdump", required=True)
     parser.add_argument("--objcopy", required=True)
     parser.add_argument("--root", default="")
+    parser.add_argument("--build-dir", default="", help="the directory the compiler ran in")
     parser.add_argument("exe")
     args = parser.parse_args()
 
     strip_old_table(args.exe)
     base = image_base(args.objdump, args.exe)
     funcs = functions(args.nm, args.exe, base)
-    lines = line_rows(args.objdump, args.exe, base, os.path.abspath(args.root) if args.root else "")
+    lines = line_rows(args.objdump, args.exe, base, os.path.abspath(args.root) if args.root else "",
+                      os.path.abspath(args.build_dir) if args.build_dir else "")
     run(args.objcopy, "--strip-debug", args.exe)
     payload = build_payload(funcs, lines)
     with open(args.exe, "ab") as f:
