@@ -71,6 +71,7 @@ std::optional<StackMapEntry> StackMap::Find(std::uint32_t rva) const {
     if (f < 0) return std::nullopt;
     const std::size_t fAt = functionsAt_ + std::size_t(f) * kFunctionSize;
     StackMapEntry entry;
+    entry.functionRva = U32(fAt);
     entry.function = String(U32(fAt + 4));
     const std::int64_t l = lastAtOrBelow(linesAt_, kLineSize, lineCount_);
     if (l >= 0) {
@@ -86,18 +87,25 @@ std::optional<StackMapEntry> StackMap::Find(std::uint32_t rva) const {
 
 SplitName SplitQualifiedName(std::string_view name) {
     static constexpr std::string_view kAnonymous = "(anonymous namespace)";
+    static constexpr std::string_view kOperator = "operator";
     int angle = 0;
     std::size_t end = name.size();
+    std::size_t start = 0;  // past the return type that template functions carry in front
     std::size_t lastSeparator = std::string_view::npos;
+    bool inOperator = false;  // "operator new", "operator unsigned int": blanks inside the name
     for (std::size_t i = 0; i < name.size(); ++i) {
         const char c = name[i];
         if (name.substr(i, kAnonymous.size()) == kAnonymous) {
             i += kAnonymous.size() - 1;
             continue;
         }
+        if (angle == 0 && name.substr(i, kOperator.size()) == kOperator &&
+            (i == 0 || name[i - 1] == ':' || name[i - 1] == ' ')) {
+            inOperator = true;
+        }
         if (c == '<') {
             // "operator<" and "operator<<" are names, not template brackets.
-            if (i >= 8 && name.substr(i - 8, 8) == "operator") {
+            if (i >= 8 && name.substr(i - 8, 8) == kOperator) {
                 while (i + 1 < name.size() && (name[i + 1] == '<' || name[i + 1] == '='))
                     ++i;
                 continue;
@@ -106,7 +114,7 @@ SplitName SplitQualifiedName(std::string_view name) {
         } else if (c == '>' && angle > 0) {
             --angle;
         } else if (angle == 0 && c == '(') {
-            if (i >= 8 && name.substr(i - 8, 8) == "operator" && name.substr(i, 2) == "()") {
+            if (i >= 8 && name.substr(i - 8, 8) == kOperator && name.substr(i, 2) == "()") {
                 ++i;
                 continue;
             }
@@ -115,11 +123,14 @@ SplitName SplitQualifiedName(std::string_view name) {
         } else if (angle == 0 && c == ':' && i + 1 < name.size() && name[i + 1] == ':') {
             lastSeparator = i;
             ++i;
+        } else if (angle == 0 && c == ' ' && !inOperator) {
+            start = i + 1;
         }
     }
-    const std::string_view qualified = name.substr(0, end);
-    if (lastSeparator == std::string_view::npos || lastSeparator >= end) return {{}, qualified};
-    return {qualified.substr(0, lastSeparator), qualified.substr(lastSeparator + 2)};
+    const std::string_view qualified = name.substr(start, end - start);
+    if (lastSeparator == std::string_view::npos || lastSeparator < start || lastSeparator >= end)
+        return {{}, qualified};
+    return {qualified.substr(0, lastSeparator - start), qualified.substr(lastSeparator + 2 - start)};
 }
 
 }  // namespace huecast::crash

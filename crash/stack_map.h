@@ -20,7 +20,8 @@ inline constexpr char kStackMapMagic[8] = {'H', 'C', 'M', 'A', 'P', '\0', '\1', 
 inline constexpr std::size_t kStackMapTrailerSize = 12;
 
 struct StackMapEntry {
-    std::string_view function;  // demangled, qualified name with its parameters
+    std::uint32_t functionRva = 0;  // where the named function starts
+    std::string_view function;      // demangled, qualified name with its parameters
     std::string_view unit;      // source file
     int line = 0;               // 0: unknown
 };

@@ -126,6 +126,14 @@ TEST(SplitQualifiedName, ClassAndProcedure) {
     check("ns::Foo<a::b>::operator()(int)", "ns::Foo<a::b>", "operator()");
     check("ns::operator<<(std::ostream&, X const&)", "ns", "operator<<");
     check("ns::T::operator<(ns::T const&) const", "ns::T", "operator<");
+    // Template functions carry their return type in front, which is no part of the name.
+    check("void huecast::Fill<unsigned char>(unsigned char*, int)", "huecast", "Fill<unsigned char>");
+    check("std::basic_string<char> ns::(anonymous namespace)::Make<int, long>(int)",
+          "ns::(anonymous namespace)", "Make<int, long>");
+    check("unsigned long Sum<unsigned long>()", "", "Sum<unsigned long>");
+    check("bool ns::Less<int>::operator()<long>(long) const", "ns::Less<int>", "operator()<long>");
+    check("ns::T::operator unsigned int() const", "ns::T", "operator unsigned int");
+    check("void* ns::Pool::operator new(unsigned long long)", "ns::Pool", "operator new");
 }
 
 }  // namespace
