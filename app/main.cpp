@@ -27,10 +27,15 @@ bool IsWindowsNtFamily() {
     return info.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
+// Runs before the program's static initialisers (priority 101 comes first), so their failures are
+// reported too.
+__attribute__((constructor(101))) void InstallCrashReporterFirst() {
+    huecast::crash::InstallCrashReporter();
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
-    huecast::crash::InstallCrashReporter();
     if (HandOverToRunningCopy()) return 0;
     if (!IsWindowsNtFamily()) {
         MessageBoxA(nullptr, "该程序只能在WIN2000/XP下运行", "HuecastFor 2000/XP", MB_OK);

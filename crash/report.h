@@ -20,6 +20,11 @@ struct ReportTime {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
 };
 
+// What a call-stack row or the report says of an address outside every loaded module, and of code in the
+// program that no symbol names.
+inline constexpr std::string_view kNoModule = "(no module)";
+inline constexpr std::string_view kNoName = "(no name)";
+
 // One row of the call stack; a line of 0 means unknown.
 struct StackRow {
     std::uint64_t address = 0;

@@ -25,6 +25,7 @@ struct Failure {
     char message[1024] = {};
     std::uint64_t address = 0;
     DWORD threadId = 0;
+    DWORD failedThreadId = 0;  // the failed thread when another one reports for it (it ended already)
     bool fatal = false;  // the failing thread cannot go on: the process ends after the report
 
     // Either a register context to walk on the helper thread, or frames already captured.
@@ -58,6 +59,12 @@ bool ShowCrashDialog(const DialogContent& content, const TCrashModuleOptions& op
 
 // Delivery, in report_delivery.cpp: asks or informs as the confirm mode says, then mails the log.
 void SendReport(const TCrashModuleOptions& options, const std::string& logPath);
+
+// Thread watch, in thread_watch.cpp: reports the stack overflow of a thread that the system ended before
+// it could report it itself. Every thread is announced on itself when it starts and when it ends normally.
+void StartThreadWatch();
+void WatchThisThread();
+void ThisThreadEndsNormally();
 
 // Freeze watchdog, in freeze_watchdog.cpp.
 void StartFreezeWatchdog(const TCrashModuleOptions& options, DWORD mainThreadId);

@@ -224,6 +224,7 @@ void InternalExceptNotify(Reporter& r) {
     d.module = FrameResolver::ModuleOf(f.address, r.arena);
     if (const std::size_t slash = d.module.find_last_of('\\'); slash != std::string_view::npos)
         d.module.remove_prefix(slash + 1);
+    if (d.module.empty()) d.module = kNoModule;
     d.type = f.type;
     d.message = f.message;
 
@@ -288,7 +289,8 @@ DWORD WINAPI HelperThread(void* parameter) {
         }
         // The main thread cannot go on after a fatal failure, and on an exhausted stack it may not even
         // manage to end the process itself.
-        if (r.endProcess || (r.failure.fatal && r.failure.threadId == r.mainThreadId)) EndProcess();
+        const DWORD failed = r.failure.failedThreadId ? r.failure.failedThreadId : r.failure.threadId;
+        if (r.endProcess || (r.failure.fatal && failed == r.mainThreadId)) EndProcess();
         SetEvent(r.doneEvent);
     }
 }
@@ -449,7 +451,13 @@ LONG WINAPI ThrowRecorder(EXCEPTION_POINTERS* pointers) {
 }
 
 void NTAPI ThreadCallback(PVOID, DWORD reason, PVOID) {
-    if (reason == DLL_THREAD_ATTACH && g_reporter) ReserveStackForReports();
+    if (!g_reporter || !g_reporter->options.active) return;
+    if (reason == DLL_THREAD_ATTACH) {
+        ReserveStackForReports();
+        WatchThisThread();
+    } else if (reason == DLL_THREAD_DETACH) {
+        ThisThreadEndsNormally();
+    }
 }
 
 }  // namespace
@@ -538,6 +546,8 @@ void InstallCrashReporter(const TCrashModuleOptions& options) {
     if (!options.active) return;
 
     ReserveStackForReports();
+    StartThreadWatch();
+    WatchThisThread();
     g_previousFilter = SetUnhandledExceptionFilter(UnhandledFilter);
     AddVectoredExceptionHandler(1, ThrowRecorder);
     std::set_terminate(TerminateHandler);

@@ -1,6 +1,7 @@
-// The crash reporter of the running program. `InstallCrashReporter` is called once, first thing, on the
-// main thread; from then on every structured exception that nothing handles (in any thread), every C++
-// exception that escapes a thread, `std::terminate`, `abort`, pure virtual calls, invalid-parameter calls
+// The crash reporter of the running program. `InstallCrashReporter` is called once on the main thread,
+// before the program's static initialisers (from a constructor function of priority 101); from then on
+// every structured exception that nothing handles (in any thread), a stack overflow, every C++ exception
+// that escapes a thread, `std::terminate`, `abort`, pure virtual calls, invalid-parameter calls
 // of the C runtime and exceptions that escape an event handler of the GUI framework produce a report: it is
 // shown, appended to the log beside the executable and, as the options say, mailed. A freeze watchdog
 // reports a main window that stops answering.

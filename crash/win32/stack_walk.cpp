@@ -28,20 +28,24 @@ bool ReadValue(std::uintptr_t address, T& value) {
 int WalkStack(CONTEXT context, std::uint64_t* frames, int capacity) {
     int count = 0;
 #if defined(_M_X64) || defined(__x86_64__)
-    while (count < capacity && context.Rip != 0) {
+    while (count < capacity) {
+        // The first address is where the failure happened, even outside any code (a call through a null
+        // pointer); past it, such an address is where the walk lost its way.
+        if (context.Rip == 0 && count > 0) break;
         frames[count++] = context.Rip;
         const DWORD64 previousSp = context.Rsp;
         DWORD64 imageBase = 0;
-        PRUNTIME_FUNCTION function = RtlLookupFunctionEntry(context.Rip, &imageBase, nullptr);
+        PRUNTIME_FUNCTION function =
+            context.Rip ? RtlLookupFunctionEntry(context.Rip, &imageBase, nullptr) : nullptr;
         if (function) {
             void* handlerData = nullptr;
             DWORD64 establisher = 0;
             RtlVirtualUnwind(UNW_FLAG_NHANDLER, imageBase, context.Rip, function, &context, &handlerData,
                              &establisher, nullptr);
         } else {
-            // No unwind data: a jump to nowhere, or a small assembly routine such as the stack probe, which
-            // pushes a register or two before it touches the stack. The return address is the first of the
-            // top slots that points into code with unwind data.
+            // No unwind data: a call to nowhere, whose return address is the top slot, or a small assembly
+            // routine such as the stack probe, which pushes a register or two before it touches the stack.
+            // The return address is the first of the top slots that points into code with unwind data.
             bool found = false;
             for (int slot = 0; slot < 4 && !found; ++slot) {
                 DWORD64 candidate = 0, candidateBase = 0;
@@ -58,10 +62,16 @@ int WalkStack(CONTEXT context, std::uint64_t* frames, int capacity) {
             break;  // a stack that does not unwind outwards is damaged
     }
 #else
-    if (count < capacity && context.Eip != 0) frames[count++] = context.Eip;
+    if (count < capacity) frames[count++] = context.Eip;
+    // A call to an address outside any module never ran its callee: the caller's return address is still
+    // on top of the stack, and its frame is the one the frame pointer names.
+    std::uint32_t returnAddress = 0;
+    if (count < capacity && !FrameResolver::InModule(context.Eip) && ReadValue(context.Esp, returnAddress) &&
+        FrameResolver::InModule(returnAddress))
+        frames[count++] = returnAddress;
     std::uintptr_t frame = context.Ebp;
     while (count < capacity) {
-        std::uint32_t next = 0, returnAddress = 0;
+        std::uint32_t next = 0;
         if (!ReadValue(frame, next) || !ReadValue(frame + 4, returnAddress) || returnAddress == 0) break;
         frames[count++] = returnAddress;
         if (next <= frame) break;
@@ -111,9 +121,19 @@ void FrameResolver::Load(const char* exePath) {
     CloseHandle(file);
 }
 
+bool FrameResolver::InModule(std::uint64_t address) {
+    HMODULE module = nullptr;
+    // Address 0 would name the executable: a null module address means the calling process's own.
+    return address != 0 &&
+           GetModuleHandleExW(
+               GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+               reinterpret_cast<LPCWSTR>(static_cast<std::uintptr_t>(address)), &module);
+}
+
 std::string_view FrameResolver::ModuleOf(std::uint64_t address, std::pmr::memory_resource* memory) {
     HMODULE module = nullptr;
-    if (!GetModuleHandleExW(
+    if (address == 0 ||
+        !GetModuleHandleExW(
             GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
             reinterpret_cast<LPCWSTR>(static_cast<std::uintptr_t>(address)), &module))
         return {};
@@ -135,20 +155,50 @@ void FrameResolver::Resolve(std::span<const std::uint64_t> frames, bool firstIsF
         StackRow row;
         row.address = frames[i];
         row.module = ModuleOf(frames[i], memory);
-        // Past the thread's first frame the walk finds only leftovers.
-        if (i > 0 && (row.address == 0 || row.module.empty())) break;
+        if (row.module.empty()) {
+            // Past the thread's first frame the walk finds only leftovers.
+            if (i > 0) break;
+            row.module = kNoModule;
+            rows.push_back(row);
+            continue;
+        }
         const std::uint64_t lookup = (i == 0 && firstIsFaultAddress) ? frames[i] : frames[i] - 1;
         if (map_ && lookup >= imageBase_ && lookup - imageBase_ < imageSize_) {
             if (auto entry = map_->Find(static_cast<std::uint32_t>(lookup - imageBase_))) {
-                const SplitName name = SplitQualifiedName(entry->function);
-                row.className = name.className;
-                row.procedure = name.procedure;
-                row.unit = entry->unit;
-                row.line = entry->line;
+                if (imageBase_ + entry->functionRva < FunctionStart(lookup)) {
+                    // The nearest symbol belongs to an earlier function: this one has none.
+                    row.procedure = kNoName;
+                } else {
+                    const SplitName name = SplitQualifiedName(entry->function);
+                    row.className = name.className;
+                    row.procedure = name.procedure;
+                    row.unit = entry->unit;
+                    row.line = entry->line;
+                }
             }
         }
         rows.push_back(row);
     }
+}
+
+std::uint64_t FrameResolver::FunctionStart(std::uint64_t address) {
+#if defined(_M_X64) || defined(__x86_64__)
+    DWORD64 base = 0;
+    const RUNTIME_FUNCTION* function = RtlLookupFunctionEntry(address, &base, nullptr);
+    // A function may be described in parts; each later part chains to the one before, and the first
+    // part's start is the function's.
+    for (int depth = 0; function && depth < 32; ++depth) {
+        const auto* info = reinterpret_cast<const std::uint8_t*>(base + function->UnwindData);
+        constexpr std::uint8_t kChainInfo = 0x4;  // UNW_FLAG_CHAININFO
+        if (!((info[0] >> 3) & kChainInfo)) return base + function->BeginAddress;
+        const std::size_t codes = (info[2] + 1u) & ~1u;
+        function = reinterpret_cast<const RUNTIME_FUNCTION*>(info + 4 + 2 * codes);
+    }
+#else
+    (void)address;
+#endif
+    // Without unwind data the function's extent is unknown, and the nearest symbol is taken as its name.
+    return 0;
 }
 
 }  // namespace huecast::crash

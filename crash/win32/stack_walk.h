@@ -31,10 +31,15 @@ class FrameResolver {
     void Resolve(std::span<const std::uint64_t> frames, bool firstIsFaultAddress,
                  std::pmr::vector<StackRow>& rows, std::pmr::memory_resource* memory) const;
 
+    // Whether an address lies in a loaded module.
+    static bool InModule(std::uint64_t address);
     // Module file name (with directory) of an address, or empty.
     static std::string_view ModuleOf(std::uint64_t address, std::pmr::memory_resource* memory);
 
   private:
+    // Start of the function that holds `address`, from the system's unwind tables; 0 when unknown.
+    static std::uint64_t FunctionStart(std::uint64_t address);
+
     std::vector<std::uint8_t> bytes_;
     std::optional<StackMap> map_;
     std::uint64_t imageBase_ = 0;

@@ -154,6 +154,49 @@ INSTANTIATE_TEST_SUITE_P(Capture, EveryFailure,
                              return name;
                          });
 
+class NullFunctionCall : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(NullFunctionCall, NamesTheCallerAndNoModuleForAddressZero) {
+    const ChildResult result = RunChild("null-function-call", GetParam());
+    EXPECT_EQ(result.exitCode, std::string(GetParam()) == "main" ? 1u : 7u);
+    ASSERT_EQ(result.log.Count(), 1u);
+    const std::string_view record = result.log.Record(0);
+    EXPECT_EQ(RecordLineValue(record, 8), "00000000");
+    EXPECT_EQ(RecordLineValue(record, 9), "(no module)");
+    EXPECT_EQ(RecordLineValue(record, 10), "EAccessViolation");
+    const auto rows = StackRows(record);
+    ASSERT_GE(rows.size(), 3u) << record;
+    EXPECT_EQ(rows[0][0], "00000000");
+    EXPECT_EQ(rows[0][1], "(no module)");
+    EXPECT_EQ(rows[1][1], "crash_child.exe") << record;
+    EXPECT_EQ(rows[1][4], "CrashByNullFunctionCall") << record;
+    EXPECT_EQ(rows[2][1], "crash_child.exe") << record;  // and the walk goes on from there
+}
+
+INSTANTIATE_TEST_SUITE_P(Capture, NullFunctionCall, ::testing::Values("main", "worker"));
+
+TEST(Capture, AStackOverflowNamesTheRecursionAndNothingElse) {
+    const ChildResult result = RunChild("stack-overflow", "worker");
+    ASSERT_EQ(result.log.Count(), 1u);
+    const auto rows = StackRows(result.log.Record(0));
+    // Deep in the recursion every frame is the recursing function's; no frame without a name among them.
+    ASSERT_GE(rows.size(), 50u);
+    for (const auto& row : rows)
+        EXPECT_EQ(row[4], "CrashByStackOverflow") << result.log.Record(0);
+}
+
+TEST(Capture, AFailingStaticInitialiserIsReported) {
+    const ChildResult result = RunChild("static-initialiser", "main");
+    EXPECT_EQ(result.exitCode, 1u);
+    ASSERT_EQ(result.log.Count(), 1u);
+    const std::string_view record = result.log.Record(0);
+    EXPECT_EQ(RecordLineValue(record, 10), "std::runtime_error");
+    EXPECT_EQ(RecordLineValue(record, 11), "static initialiser failed");
+    const auto rows = StackRows(record);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows[0][4], "ThrowInStaticInitialiser") << record;
+}
+
 TEST(Capture, EscapingExceptionKeepsItsMessage) {
     const ChildResult result = RunChild("escaping-exception", "worker");
     ASSERT_EQ(result.log.Count(), 1u);

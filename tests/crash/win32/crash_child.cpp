@@ -33,14 +33,23 @@ __attribute__((noinline)) void CrashByIllegalInstruction() {
     __builtin_trap();
 }
 
+// Ordinary recursion: frames far smaller than a page, so the overflow meets the stack's last page.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Winfinite-recursion"
 __attribute__((noinline)) int CrashByStackOverflow(int depth) {
-    volatile char frame[4096];
+    volatile char frame[24];
     frame[0] = static_cast<char>(depth);
     return CrashByStackOverflow(depth + 1) + frame[0];
 }
 #pragma GCC diagnostic pop
+
+using Callback = void (*)();
+Callback volatile g_callback = nullptr;
+
+__attribute__((noinline)) void CrashByNullFunctionCall() {
+    g_callback();
+    std::printf("not reached\n");  // keeps the call from being the function's last, a jump
+}
 
 __attribute__((noinline)) void CrashByTerminate() {
     std::terminate();
@@ -63,11 +72,13 @@ __attribute__((noinline)) void CrashByPureVirtualCall() {
     Derived derived;
 }
 
-// The C runtime this program links (msvcrt.dll) checks parameters but offers no way to hear of it on
-// every system (Wine's has none); the runtimes that do call the handler the reporter installed, as this does.
+// A parameter check of the system's universal C runtime, as a library built against it makes: the C
+// runtime this program links (msvcrt.dll) lets no program hear of its checks on every system.
+using StrcpyS = int(__cdecl*)(char*, std::size_t, const char*);
+StrcpyS g_ucrtStrcpyS = nullptr;
+
 __attribute__((noinline)) void CrashByInvalidParameter() {
-    if (_invalid_parameter_handler handler = _get_invalid_parameter_handler())
-        handler(L"stream != NULL", L"fclose", L"fclose.c", 42, 0);
+    if (g_ucrtStrcpyS(nullptr, 8, "checked") != 0) std::printf("refused\n");  // not a tail call
 }
 
 __attribute__((noinline)) void CrashByEscapingException() {
@@ -128,25 +139,53 @@ void Fail(const std::string& mode) {
     if (mode == "abort") CrashByAbort();
     if (mode == "pure-virtual-call") CrashByPureVirtualCall();
     if (mode == "invalid-parameter") CrashByInvalidParameter();
+    if (mode == "null-function-call") CrashByNullFunctionCall();
     if (mode == "escaping-exception") CrashByEscapingException();
     if (mode == "caught") ThrowAndCatch();
 }
 
 }  // namespace crashtest
 
-int main(int argc, char** argv) {
-    if (argc < 4) return 2;
-    const std::string mode = argv[1], thread = argv[2];
+// Installed as the program installs it, before every static initialiser.
+__attribute__((constructor(101))) void InstallReporter() {
+    if (__argc < 4) return;
+    const std::string mode = __argv[1];
     huecast::crash::TCrashModuleOptions options;
     options.display = huecast::crash::DisplayMode::None;
-    options.outputPath = argv[3];
+    options.outputPath = __argv[3];
     options.logPolicy = huecast::crash::kLogAlwaysAppend;
     options.freezeWatchdog = mode == "freeze";
     options.freezeTimeoutSeconds = 1;
-    if (argc > 4 && std::strcmp(argv[4], "dialog") == 0)
+    if (__argc > 4 && std::strcmp(__argv[4], "dialog") == 0)
         options.display = huecast::crash::DisplayMode::Dialog;
     options.restartButton = mode == "restart-once";
+    if (mode == "invalid-parameter") {
+        // Loaded first, as a library that uses it would be, so the reporter finds it.
+        if (HMODULE ucrt = LoadLibraryA("ucrtbase.dll"))
+            crashtest::g_ucrtStrcpyS =
+                reinterpret_cast<crashtest::StrcpyS>(reinterpret_cast<void*>(GetProcAddress(ucrt, "strcpy_s")));
+    }
     huecast::crash::InstallCrashReporter(options);
+}
+
+namespace crashtest {
+
+__attribute__((noinline)) void ThrowInStaticInitialiser() {
+    throw std::runtime_error("static initialiser failed");
+}
+
+// A static object of the program whose construction fails, before main.
+const struct StaticInitialiser {
+    StaticInitialiser() {
+        if (__argc > 1 && std::strcmp(__argv[1], "static-initialiser") == 0) ThrowInStaticInitialiser();
+    }
+} g_staticInitialiser;
+
+}  // namespace crashtest
+
+int main(int argc, char** argv) {
+    if (argc < 4) return 2;
+    const std::string mode = argv[1], thread = argv[2];
     // The reporter's trace, where the test asks for it.
     char tracePath[MAX_PATH];
     if (GetEnvironmentVariableA("CRASH_CHILD_TRACE", tracePath, MAX_PATH) > 0) {
