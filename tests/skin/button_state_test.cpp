@@ -1,5 +1,7 @@
 #include "skin/button_state.h"
 
+#include "skin/caption_accelerator.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -322,6 +324,17 @@ TEST(DefaultButtonTest, AnyFocusedButtonActsAsDefault) {
     EXPECT_TRUE(b.ActingDefault());
     EXPECT_FALSE(b.Hot());
     EXPECT_EQ(ChooseButtonLook(b.LookInputs(false, 0, true)), L::Active);
+}
+
+TEST(CaptionAcceleratorTest, LetterAfterASingleAmpersand) {
+    EXPECT_EQ(CaptionAccelerator("\xB8\xB4\xD6\xC6(&C)"), 'C');  // 复制(&C)
+    EXPECT_EQ(CaptionAccelerator("&send"), 'S');
+    EXPECT_EQ(CaptionAccelerator("a && b"), 0);
+    EXPECT_EQ(CaptionAccelerator("a &&&b"), 'B');
+    EXPECT_EQ(CaptionAccelerator("end&"), 0);
+    EXPECT_EQ(CaptionAccelerator(""), 0);
+    // A double-byte character whose trail byte is "&" (0x26) hides no accelerator.
+    EXPECT_EQ(CaptionAccelerator("\x81&x"), 0);
 }
 
 }  // namespace
