@@ -13,11 +13,11 @@ TEffectBmp::MorphKind EffectKind(MorphKind kind) {
     return static_cast<TEffectBmp::MorphKind>(static_cast<int>(kind));
 }
 
-void MorphLooks::Prepare(const Bitmap& picture, Rect normalRect, Rect activeRect, const SkinPieces& pieces,
+bool MorphLooks::Prepare(const Bitmap& picture, Rect normalRect, Rect activeRect, const SkinPieces& pieces,
                          const PieceMapping& mapping) {
     if (picture_ == &picture && normalRect_ == normalRect && activeRect_ == activeRect &&
         size_ == mapping.size)
-        return;
+        return false;
     picture_ = &picture;
     normalRect_ = normalRect;
     activeRect_ = activeRect;
@@ -27,6 +27,7 @@ void MorphLooks::Prepare(const Bitmap& picture, Rect normalRect, Rect activeRect
     work_ = TEffectBmp(size_.cx, size_.cy);
     CutPicture(picture, normalRect, pieces, mapping, normal_.Pixels());
     CutPicture(picture, activeRect, pieces, mapping, active_.Pixels());
+    return true;
 }
 
 void MorphLooks::Compose(MorphKind kind, double k, Bitmap& out) const {

@@ -18,7 +18,8 @@ namespace huecast::skin {
 
 class MorphLooks {
   public:
-    void Prepare(const Bitmap& picture, Rect normalRect, Rect activeRect, const SkinPieces& pieces,
+    // True when it cut the looks anew (the caller may then draw on them, text for instance).
+    bool Prepare(const Bitmap& picture, Rect normalRect, Rect activeRect, const SkinPieces& pieces,
                  const PieceMapping& mapping);
     void Invalidate() { picture_ = nullptr; }
 
@@ -28,6 +29,8 @@ class MorphLooks {
 
     const TEffectBmp& Normal() const { return normal_; }
     const TEffectBmp& Active() const { return active_; }
+    TEffectBmp& Normal() { return normal_; }
+    TEffectBmp& Active() { return active_; }
 
   private:
     const Bitmap* picture_ = nullptr;

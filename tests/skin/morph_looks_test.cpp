@@ -63,7 +63,8 @@ TEST(MorphLooksTest, BottomUpTargetGetsTheSamePicture) {
 
 TEST(MorphLooksTest, RecutsWhenTheRectsChangeAndIgnoresATargetOfAnotherSize) {
     Fixture f;
-    f.looks.Prepare(f.picture, {10, 0, 20, 4}, {0, 0, 10, 4}, f.pieces, f.mapping);  // swapped looks
+    EXPECT_FALSE(f.looks.Prepare(f.picture, {0, 0, 10, 4}, {10, 0, 20, 4}, f.pieces, f.mapping));
+    EXPECT_TRUE(f.looks.Prepare(f.picture, {10, 0, 20, 4}, {0, 0, 10, 4}, f.pieces, f.mapping));  // swapped
     Bitmap out(10, 4, 24);
     f.looks.Compose(MorphKind::Default, 0, out);
     EXPECT_EQ(out.PixelColor(3, 2), 0xADu);
