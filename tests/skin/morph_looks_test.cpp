@@ -1,5 +1,7 @@
 #include "skin/morph_looks.h"
 
+#include "skin/transparent_piece.h"
+
 #include <gtest/gtest.h>
 
 namespace huecast::skin {
@@ -71,6 +73,27 @@ TEST(MorphLooksTest, RecutsWhenTheRectsChangeAndIgnoresATargetOfAnotherSize) {
     Bitmap other(11, 4, 24);
     f.looks.Compose(MorphKind::Default, 0, other);
     EXPECT_EQ(other.PixelColor(3, 2), 0u);
+}
+
+TEST(TransparentPieceTest, LeavesOutTheBottomLeftColourAndClipsToTheTarget) {
+    Bitmap image(3, 2, 24);  // bottom-left (0, 1) is the key
+    image.SetPixelColor(0, 1, 0x00FF00);
+    image.SetPixelColor(1, 1, 0x00FF00);
+    image.SetPixelColor(0, 0, 0x0000FF);
+    image.SetPixelColor(1, 0, 0x111111);
+    image.SetPixelColor(2, 0, 0x00FF00);
+    image.SetPixelColor(2, 1, 0x222222);
+    Bitmap target(4, 2, 24, Bitmap::Order::BottomUp);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 4; ++x)
+            target.SetPixelColor(x, y, 0xABCDEF);
+    CopyTransparentPiece(image, {0, 0, 3, 2}, target, {2, 0});
+    EXPECT_EQ(target.PixelColor(2, 0), 0x0000FFu);
+    EXPECT_EQ(target.PixelColor(3, 0), 0x111111u);
+    EXPECT_EQ(target.PixelColor(2, 1), 0xABCDEFu) << "key colour left out";
+    EXPECT_EQ(target.PixelColor(1, 0), 0xABCDEFu);
+    CopyTransparentPiece(image, {0, 0, 4, 2}, target, {0, 0});  // a source past the picture: nothing
+    EXPECT_EQ(target.PixelColor(0, 0), 0xABCDEFu);
 }
 
 }  // namespace
