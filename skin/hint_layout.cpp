@@ -2,7 +2,19 @@
 
 #include <algorithm>
 
+#include "skin/picture_cut.h"
+#include "skin/piece_geometry.h"
+
 namespace huecast::skin {
+
+namespace {
+
+SkinPieces HintPieces(Size picture, const TDataSkinHintWindow& look) {
+    return WholePicturePieces(picture, look.leftTopPoint, look.rightTopPoint, look.leftBottomPoint,
+                              look.rightBottomPoint, look.clientRect);
+}
+
+}  // namespace
 
 HintLayout LayOutHint(Size text, const HintSkin* skin) {
     if (!skin) {
@@ -13,8 +25,13 @@ HintLayout LayOutHint(Size text, const HintSkin* skin) {
     const Size picture = skin->picture;
     const Size window{std::max(picture.cx, text.cx + client.left + (picture.cx - client.right)),
                       std::max(picture.cy, text.cy + client.top + (picture.cy - client.bottom))};
-    const int dW = window.cx - picture.cx, dH = window.cy - picture.cy;
-    return {window, {client.left, client.top, client.right + dW, client.bottom + dH}};
+    return {window, FitToSkin(HintPieces(picture, skin->look), window).clientRect};
+}
+
+void ComposeHintPicture(const Bitmap& picture, const TDataSkinHintWindow& look, Bitmap& target) {
+    const SkinPieces pieces = HintPieces({picture.Width(), picture.Height()}, look);
+    CutPicture(picture, {0, 0, picture.Width(), picture.Height()}, pieces,
+               FitToSkin(pieces, {target.Width(), target.Height()}), target);
 }
 
 Point PlaceHint(Point suggested, Size hint, const Rect& screen) {

@@ -1,6 +1,7 @@
 // Where a hint window goes and how big it is, from the measured text and the skin's hint descriptor.
 #pragma once
 
+#include "base/bitmap.h"
 #include "base/geometry.h"
 #include "skin/skin_descriptors.h"
 
@@ -21,6 +22,10 @@ struct HintLayout {
 // `clientrect` grown with the window as a freely resizing control grows it. Plain: the text plus 2 pixels
 // on every side.
 HintLayout LayOutHint(Size text, const HintSkin* skin);
+
+// The skinned hint's look: the hint picture (24 bits) cut to the size of `target` (24 bits) by the
+// nine-piece rule, the whole picture being the skin rect and its client piece tiled.
+void ComposeHintPicture(const Bitmap& picture, const TDataSkinHintWindow& look, Bitmap& target);
 
 // Top-left corner of a hint of size `hint` suggested at `suggested` (the corner below the pointer): moved
 // left by its width + 2 when it would pass the right edge of `screen`, up by its height + 2 when it would

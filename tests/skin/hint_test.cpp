@@ -44,6 +44,39 @@ TEST(HintLayout, UnevenMarginsKeepTheirSides) {
     EXPECT_EQ(layout.textArea, (Rect{5, 2, 55, 32}));
 }
 
+TEST(HintLayout, ComposedPictureKeepsTheCornersAndTilesTheEdges) {
+    // A 5 x 5 picture with a 1-pixel border of distinct corners and a grey middle.
+    Bitmap picture(5, 5, 24);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 5; ++x)
+            picture.SetPixelColor(x, y, 0x808080);
+    picture.SetPixelColor(0, 0, 0x0000FF);
+    picture.SetPixelColor(4, 0, 0x00FF00);
+    picture.SetPixelColor(0, 4, 0xFF0000);
+    picture.SetPixelColor(4, 4, 0xFFFFFF);
+    picture.SetPixelColor(2, 0, 0x111111);  // the top edge's middle
+    struct Look : TDataSkinHintWindow {
+        Look() {
+            leftTopPoint = {1, 1};
+            rightTopPoint = {4, 1};
+            leftBottomPoint = {1, 4};
+            rightBottomPoint = {4, 4};
+            clientRect = {1, 1, 4, 4};
+        }
+    } look;
+    Bitmap target(11, 7, 24);
+    ComposeHintPicture(picture, look, target);
+    EXPECT_EQ(target.PixelColor(0, 0), 0x0000FFu);
+    EXPECT_EQ(target.PixelColor(10, 0), 0x00FF00u);
+    EXPECT_EQ(target.PixelColor(0, 6), 0xFF0000u);
+    EXPECT_EQ(target.PixelColor(10, 6), 0xFFFFFFu);
+    // The top edge (source x 1..3) tiles from x = 1 in steps of 3.
+    EXPECT_EQ(target.PixelColor(2, 0), 0x111111u);
+    EXPECT_EQ(target.PixelColor(5, 0), 0x111111u);
+    EXPECT_EQ(target.PixelColor(8, 0), 0x111111u);
+    EXPECT_EQ(target.PixelColor(5, 3), 0x808080u);
+}
+
 TEST(HintLayout, PlainHintIsTheTextWithTwoPixelsAround) {
     const HintLayout layout = LayOutHint({120, 26}, nullptr);
     EXPECT_EQ(layout.window, (Size{124, 30}));
