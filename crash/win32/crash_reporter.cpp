@@ -73,14 +73,6 @@ struct Reporter {
 Reporter* g_reporter = nullptr;
 LPTOP_LEVEL_EXCEPTION_FILTER g_previousFilter = nullptr;
 
-// The last throw of each thread, recorded when it is raised so that an exception caught by the GUI
-// framework and handed to the reporter still shows where it came from.
-struct ThrowSite {
-    std::uint64_t frames[Failure::kMaxFrames];
-    int count = 0;
-};
-thread_local ThrowSite t_throwSite;
-
 void CopyText(char* to, std::size_t size, std::string_view from) {
     const std::size_t n = std::min(size - 1, from.size());
     std::memcpy(to, from.data(), n);
@@ -393,6 +385,14 @@ void DescribeException(std::exception_ptr error, Failure& f) {
 }
 
 // A failure reported from inside a runtime handler on the failing thread: the stack is captured here.
+// The stack of this thread's last throw, walked from its snapshot; 0 when there was none.
+__attribute__((noinline)) int ThrowSiteFrames(std::uint64_t* frames) {
+    const StackSnapshot* snapshot = StackSnapshot::ForThisThread();
+    // The frames above this one are still in place; those below were the throw's and have been reused.
+    const auto liveFrom = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
+    return snapshot ? snapshot->Walk(liveFrom, frames, Failure::kMaxFrames) : 0;
+}
+
 Failure& HandlerFailure(const char* type, const char* message) {
     static Failure f;  // used only under the report lock
     CopyText(f.type, sizeof f.type, type);
@@ -410,12 +410,9 @@ Failure& HandlerFailure(const char* type, const char* message) {
         LockForReport();
         Failure& f = HandlerFailure(type, message);
         if (error) {
-            // The throw's own stack, where it was recorded, is more exact than the stack here. It is taken
+            // The throw's own stack, where it was recorded, is more exact than the stack here. It is walked
             // before DescribeException, whose rethrow records a throw of its own.
-            if (t_throwSite.count > 0) {
-                std::memcpy(f.frames, t_throwSite.frames, sizeof(std::uint64_t) * t_throwSite.count);
-                f.frameCount = t_throwSite.count;
-            }
+            if (const int n = ThrowSiteFrames(f.frames)) f.frameCount = n;
             DescribeException(error, f);
         }
         ReportFailure(f);
@@ -444,9 +441,12 @@ void InvalidParameterHandler(const wchar_t* expression, const wchar_t* function,
     ReportFatalHere("EInvalidParameter", message);
 }
 
+// Every throw is recorded, because an exception that an event handler lets escape reaches the reporter
+// only after the stack it was thrown from has unwound. A copy of the stack's innermost part costs a small
+// share of the throw; walking it costs more than the throw itself, and waits until a report needs it.
 LONG WINAPI ThrowRecorder(EXCEPTION_POINTERS* pointers) {
     if (pointers->ExceptionRecord->ExceptionCode == kGccThrow)
-        t_throwSite.count = CaptureStack(t_throwSite.frames, Failure::kMaxFrames, 0);
+        if (StackSnapshot* snapshot = StackSnapshot::ForThisThread()) snapshot->Take(*pointers->ContextRecord);
     return EXCEPTION_CONTINUE_SEARCH;
 }
 
@@ -457,6 +457,7 @@ void NTAPI ThreadCallback(PVOID, DWORD reason, PVOID) {
         WatchThisThread();
     } else if (reason == DLL_THREAD_DETACH) {
         ThisThreadEndsNormally();
+        StackSnapshot::Release();
     }
 }
 
@@ -496,12 +497,8 @@ void ReportEventException(std::exception_ptr error) {
     static Failure f;
     LockForReport();
     f.hasContext = false;
-    if (t_throwSite.count > 0) {
-        std::memcpy(f.frames, t_throwSite.frames, sizeof(std::uint64_t) * t_throwSite.count);
-        f.frameCount = t_throwSite.count;
-    } else {
-        f.frameCount = CaptureStack(f.frames, Failure::kMaxFrames, 0);
-    }
+    f.frameCount = ThrowSiteFrames(f.frames);
+    if (f.frameCount == 0) f.frameCount = CaptureStack(f.frames, Failure::kMaxFrames, 0);
     DescribeException(error, f);  // after the copy: its rethrow records a throw site of its own
     f.skipRuntimeRows = true;
     f.fatal = false;

@@ -1,6 +1,8 @@
 #include "crash/win32/stack_walk.h"
 
+#include <algorithm>
 #include <cstring>
+#include <new>
 #include <string_view>
 
 namespace huecast::crash {
@@ -77,6 +79,116 @@ int WalkStack(CONTEXT context, std::uint64_t* frames, int capacity) {
         if (next <= frame) break;
         frame = next;
     }
+#endif
+    return count;
+}
+
+namespace {
+
+// A system TLS slot rather than a C++ thread_local: it is read while the thread ends, after the runtime may
+// have dropped its own per-thread storage.
+DWORD SnapshotSlot() {
+    static const DWORD slot = TlsAlloc();
+    return slot;
+}
+
+}  // namespace
+
+StackSnapshot* StackSnapshot::ForThisThread() {
+    const DWORD slot = SnapshotSlot();
+    if (slot == TLS_OUT_OF_INDEXES) return nullptr;
+    auto* snapshot = static_cast<StackSnapshot*>(TlsGetValue(slot));
+    if (!snapshot) {
+        void* memory = VirtualAlloc(nullptr, sizeof(StackSnapshot), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        if (!memory) return nullptr;
+        snapshot = new (memory) StackSnapshot;
+        TlsSetValue(slot, snapshot);
+        // The stack's reservation ends where the regions of its allocation end.
+        MEMORY_BASIC_INFORMATION stack;
+        VirtualQuery(&stack, &stack, sizeof stack);
+        std::uintptr_t top = reinterpret_cast<std::uintptr_t>(stack.AllocationBase);
+        for (MEMORY_BASIC_INFORMATION region;
+             VirtualQuery(reinterpret_cast<void*>(top), &region, sizeof region) == sizeof region &&
+             region.AllocationBase == stack.AllocationBase;)
+            top = reinterpret_cast<std::uintptr_t>(region.BaseAddress) + region.RegionSize;
+        snapshot->stackTop_ = top;
+    }
+    return snapshot;
+}
+
+void StackSnapshot::Release() {
+    const DWORD slot = SnapshotSlot();
+    if (slot == TLS_OUT_OF_INDEXES) return;
+    if (void* snapshot = TlsGetValue(slot)) VirtualFree(snapshot, 0, MEM_RELEASE);
+    TlsSetValue(slot, nullptr);
+}
+
+void StackSnapshot::Take(const CONTEXT& registers) {
+    context_ = registers;
+#if defined(_M_X64) || defined(__x86_64__)
+    origin_ = registers.Rsp;
+#else
+    origin_ = registers.Esp;
+#endif
+    valid_ = origin_ < stackTop_;
+    if (!valid_) return;
+    size_ = std::min<std::size_t>(stackTop_ - origin_, kBytes);
+    // A copy shorter than kBytes reaches the stack's end, so no frame reads past it; a longer stack is cut
+    // off, and its cut-off frame reads the zeros of the room behind.
+    std::memcpy(bytes_, reinterpret_cast<const void*>(origin_), size_);
+}
+
+int StackSnapshot::Walk(std::uintptr_t liveFrom, std::uint64_t* frames, int capacity) const {
+    if (!valid_) return 0;
+    const auto copy = reinterpret_cast<std::uintptr_t>(bytes_);
+    const std::uintptr_t copyEnd = copy + size_;
+    const auto inOriginal = [&](std::uintptr_t a) { return a >= origin_ && a < origin_ + size_; };
+    const auto inCopy = [&](std::uintptr_t a) { return a >= copy && a < copyEnd; };
+    CONTEXT c = context_;
+    int count = 0;
+#if defined(_M_X64) || defined(__x86_64__)
+    // Stack addresses point into the copy: the stack pointer, and the frame pointer that a frame with
+    // a variable size unwinds from.
+    c.Rsp = c.Rsp - origin_ + copy;
+    if (inOriginal(c.Rbp)) c.Rbp = c.Rbp - origin_ + copy;
+    while (count < capacity && c.Rip != 0) {
+        if (c.Rsp >= copyEnd) {
+            c.Rsp = c.Rsp - copy + origin_;
+            if (inCopy(c.Rbp)) c.Rbp = c.Rbp - copy + origin_;
+            if (c.Rsp <= liveFrom) break;
+            return count + WalkStack(c, frames + count, capacity - count);
+        }
+        frames[count++] = c.Rip;
+        DWORD64 imageBase = 0;
+        PRUNTIME_FUNCTION function = RtlLookupFunctionEntry(c.Rip, &imageBase, nullptr);
+        if (!function) break;
+        const DWORD64 previousSp = c.Rsp;
+        void* handlerData = nullptr;
+        DWORD64 establisher = 0;
+        RtlVirtualUnwind(UNW_FLAG_NHANDLER, imageBase, c.Rip, function, &c, &handlerData, &establisher,
+                         nullptr);
+        if (c.Rsp <= previousSp) break;
+        if (inOriginal(c.Rbp)) c.Rbp = c.Rbp - origin_ + copy;
+    }
+#else
+    // The frame-pointer chain, read from the copy where it lies there and from the stack above it.
+    const auto read = [&](std::uintptr_t address, std::uint32_t& value) {
+        if (inOriginal(address) && inOriginal(address + 3)) {
+            std::memcpy(&value, bytes_ + (address - origin_), 4);
+            return true;
+        }
+        return address > liveFrom && ReadValue(address, value);
+    };
+    if (count < capacity) frames[count++] = c.Eip;
+    std::uintptr_t frame = c.Ebp;
+    while (count < capacity) {
+        std::uint32_t next = 0, returnAddress = 0;
+        if (!read(frame, next) || !read(frame + 4, returnAddress) || returnAddress == 0) break;
+        frames[count++] = returnAddress;
+        if (next <= frame) break;
+        frame = next;
+    }
+    (void)inCopy;
 #endif
     return count;
 }

@@ -20,6 +20,35 @@ int WalkStack(CONTEXT context, std::uint64_t* frames, int capacity);
 // The calling thread's own stack, without the innermost `skip` frames.
 int CaptureStack(std::uint64_t* frames, int capacity, int skip);
 
+// The innermost part of a thread's stack with the registers that go with it: taken where copying is cheap
+// and walking is not (at every C++ throw), and walked only when it is needed, after the stack itself has
+// moved on. Lives in memory of its own with room behind the copy, so unwinding a frame that the copy cut
+// off reads zeros, never past the end.
+class StackSnapshot {
+  public:
+    static constexpr std::size_t kBytes = 16 * 1024;
+
+    // The calling thread's snapshot, made on first use; `Release` frees it when the thread ends.
+    static StackSnapshot* ForThisThread();
+    static void Release();
+
+    void Take(const CONTEXT& registers);
+    void Forget() { valid_ = false; }
+    // Walks the copy; where the walk leaves it, it goes on along the stack itself if that part is still in
+    // place (above `liveFrom`, a stack address of the caller).
+    int Walk(std::uintptr_t liveFrom, std::uint64_t* frames, int capacity) const;
+
+  private:
+    static constexpr std::size_t kSlack = 64 * 1024;
+
+    CONTEXT context_;
+    std::uintptr_t stackTop_ = 0;  // the end of the thread's stack
+    std::uintptr_t origin_ = 0;    // where bytes_[0] was on the stack
+    std::size_t size_ = 0;
+    bool valid_ = false;
+    alignas(16) std::uint8_t bytes_[kBytes + kSlack];
+};
+
 class FrameResolver {
   public:
     // Reads the executable's call-stack table, if it carries one, into memory of its own.

@@ -228,6 +228,18 @@ TEST(Capture, AnEventHandlerExceptionIsReportedAndTheLoopGoesOn) {
         << record;
 }
 
+TEST(Capture, AnEventHandlerExceptionFromDeepDownNamesWhereItWasThrown) {
+    const ChildResult result = RunChild("deep-event", "main");
+    EXPECT_EQ(result.exitCode, 0u);
+    ASSERT_EQ(result.log.Count(), 1u);
+    const auto rows = StackRows(result.log.Record(0));
+    ASSERT_GE(rows.size(), 3u) << result.log.Record(0);
+    EXPECT_EQ(rows[0][4], "ThrowInHandler") << result.log.Record(0);
+    EXPECT_EQ(rows[1][4], "ThrowDeep") << result.log.Record(0);
+    for (const auto& row : rows)
+        EXPECT_FALSE(row[1].empty()) << result.log.Record(0);
+}
+
 TEST(Capture, TwoThreadsFailingAtOnceGiveTwoReports) {
     const ChildResult result = RunChild("two-workers", "worker");
     EXPECT_EQ(result.exitCode, 7u);

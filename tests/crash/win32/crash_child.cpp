@@ -96,11 +96,27 @@ __attribute__((noinline)) void ThrowAndCatch() {
     }
 }
 
+// A throw from far deeper than the reporter copies at each throw. (It ends only by throwing, which the
+// compiler takes for endless recursion.)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winfinite-recursion"
+__attribute__((noinline)) void ThrowDeep(int depth) {
+    volatile char frame[1024];
+    frame[0] = static_cast<char>(depth);
+    if (depth == 0) ThrowInHandler();
+    ThrowDeep(depth - 1);
+    frame[1] = frame[0];
+}
+#pragma GCC diagnostic pop
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_USER) {
         // What the GUI framework's window procedures do with an exception that escapes a handler.
         try {
-            ThrowInHandler();
+            if (wParam != 0)
+                ThrowDeep(static_cast<int>(wParam));
+            else
+                ThrowInHandler();
         } catch (...) {
             huecast::gui::HandleEventException(std::current_exception());
         }
@@ -198,14 +214,14 @@ int main(int argc, char** argv) {
         });
     }
 
-    if (mode == "event") {
+    if (mode == "event" || mode == "deep-event") {
         HWND window = crashtest::CreateMainWindow();
         // A control with the focus and text typed into it, which the report names.
         HWND edit = CreateWindowA("EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 200, 24, window,
                                   nullptr, GetModuleHandleA(nullptr), nullptr);
         SetWindowTextA(edit, "typed 100% text");
         SetFocus(edit);
-        PostMessageA(window, WM_USER, 0, 0);
+        PostMessageA(window, WM_USER, mode == "deep-event" ? 40 : 0, 0);
         crashtest::Pump(300);
         std::printf("went on\n");
         return 0;
