@@ -208,6 +208,10 @@ void InitDialog(HWND dialog, DialogState& state) {
     HWND list =
         AddControl(dialog, WC_LISTVIEWA, "", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
                    WS_EX_CLIENTEDGE, idList, state.monoFont);
+    // The pages lie on the tab control, so they go above it: below, the tab's background painted over
+    // their frames and scroll bars.
+    for (int page : {idList, idGeneral})
+        SetWindowPos(Item(dialog, page), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     for (int c = 0; c < 6; ++c) {
         char key[8];
         std::snprintf(key, sizeof key, "Col%d", c);

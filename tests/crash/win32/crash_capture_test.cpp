@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -31,9 +32,11 @@ std::string LogPathFor(const std::string& mode, const std::string& thread) {
     return Directory() + "capture-" + mode + "-" + thread + ".elf";
 }
 
-// Runs the child; with a dialog button, the child shows its dialog and the button is pressed.
+// Runs the child; with a dialog button, the child shows its dialog, `withDialog` looks at it, and the
+// button is pressed.
 ChildResult RunChild(const std::string& mode, const std::string& thread, int button = 0,
-                     const char* directory = nullptr, const std::string& logPathOverride = "") {
+                     const char* directory = nullptr, const std::string& logPathOverride = "",
+                     const std::function<void(HWND)>& withDialog = {}) {
     const std::string logPath = logPathOverride.empty() ? LogPathFor(mode, thread) : logPathOverride;
     DeleteFileA(logPath.c_str());
     std::string command = "\"";
@@ -57,6 +60,7 @@ ChildResult RunChild(const std::string& mode, const std::string& thread, int but
         EXPECT_TRUE(dialog && IsWindowVisible(dialog)) << "no dialog";
         // The log is written before the dialog shows.
         EXPECT_NE(GetFileAttributesA(logPath.c_str()), INVALID_FILE_ATTRIBUTES);
+        if (dialog && withDialog) withDialog(dialog);
         if (dialog) PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
     }
     if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) {
@@ -289,6 +293,45 @@ TEST(Dialog, OkLetsTheProgramGoOnAndTerminateEndsItWithOne) {
     // The dialog's place is kept in the system's ini folder.
     EXPECT_GT(GetPrivateProfileIntA("Coordinates", "Width", 0, "CrashLog.ini"), 0);
     EXPECT_GT(GetPrivateProfileIntA("Coordinates", "Height", 0, "CrashLog.ini"), 0);
+}
+
+// A click in the middle of a window, as the user makes it.
+void ClickAt(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    INPUT clicks[2] = {};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, clicks, sizeof(INPUT));
+}
+
+TEST(Dialog, TheGeneralTabShowsItsScrollBarWhenItsTextOverflows) {
+    constexpr int kDetailsButton = 107, kGeneralPage = 104;
+    bool shown = false;
+    COLORREF barPixel = 0, textPixel = 0;
+    RunChild("access-violation", "main", kOkButton, nullptr, "", [&](HWND dialog) {
+        SetForegroundWindow(dialog);
+        ClickAt(GetDlgItem(dialog, kDetailsButton));
+        HWND general = GetDlgItem(dialog, kGeneralPage);
+        for (int i = 0; i < 100 && !shown; ++i) {
+            Sleep(50);
+            shown = IsWindowVisible(general);
+        }
+        Sleep(500);  // painted
+        // The report's blocks are longer than the page at the dialog's default size: the bar stands along
+        // the page's right edge, on the screen, where the page's white would be without it.
+        RECT r;
+        GetWindowRect(general, &r);
+        HDC screen = GetDC(nullptr);
+        barPixel = GetPixel(screen, r.right - 10, (r.top + r.bottom) / 2);
+        textPixel = GetPixel(screen, r.right - 40, (r.top + r.bottom) / 2);  // right of the text
+        ReleaseDC(nullptr, screen);
+    });
+    ASSERT_TRUE(shown) << "the detailed view did not open";
+    EXPECT_EQ(textPixel, GetSysColor(COLOR_WINDOW));
+    EXPECT_NE(barPixel, GetSysColor(COLOR_WINDOW));
 }
 
 TEST(Dialog, RestartStartsTheProgramAgainWithItsCommandLineAndDirectory) {
