@@ -9,7 +9,6 @@
 #include "convert/win32/ansi_code_page.h"
 #include "gui/application.h"
 #include "gui/clipboard.h"
-#include "gui/message_box.h"
 
 namespace huecast {
 
@@ -65,6 +64,7 @@ TForm1::TForm1() {
         // Without its stored skin (a program built without the resources) the window draws plain.
     }
     CreateControls();
+    SetUpSkinMessage();
 
     RichEdit1->onChange = [this] { RichEdit1Change(); };
     Button1->onClick = [this] { Button1Click(); };
@@ -78,6 +78,27 @@ TForm1::TForm1() {
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::SetUpSkinMessage() {
+    // Translucent, in red 14-pixel 宋体 on the skin's buttons and label colour.
+    SkinMessage1.alphaBlend = true;
+    SkinMessage1.alphaBlendValue = 230;
+    SkinMessage1.skinData = SkinMessage1.ctrlSkinData = &skin_.Data();
+    SkinMessage1.buttonSkinDataName = "button";
+    SkinMessage1.messageLabelSkinDataName = "stdlabel";
+    SkinMessage1.defaultFont = SkinMessage1.defaultButtonFont = {"宋体", 14, false, GB2312_CHARSET};
+    SkinMessage1.defaultFontColor = SkinMessage1.defaultButtonFontColor = RGB(255, 0, 0);
+    SkinMessage1.useSkinFont = false;
+}
+
+void TForm1::ShowError(const std::string& text) {
+    SkinMessage1.Execute(Handle(), text, skin::MsgDlgType::Error, {skin::MsgDlgBtn::OK});
+}
+
+int TForm1::AskWarning(const std::string& text) {
+    return SkinMessage1.Execute(Handle(), text, skin::MsgDlgType::Warning,
+                                {skin::MsgDlgBtn::Yes, skin::MsgDlgBtn::No});
+}
 
 void TForm1::Show(int showCommand) {
     ShowWindow(Handle(), showCommand);
@@ -182,12 +203,11 @@ void TForm1::RichEdit1Change() {
 bool TForm1::PutConvertedOnClipboard() {
     const std::string converted = ConvertEditor();
     if (converted.size() > kMaxConvertedBytes) {
-        gui::ShowError(
-            Handle(), "您生成的编码超出了QQ所能发送的限制！\r请你尽量少选些颜色或少打长句或少用不同的字体！");
+        ShowError("您生成的编码超出了QQ所能发送的限制！\r请你尽量少选些颜色或少打长句或少用不同的字体！");
         return false;
     }
     if (!gui::clipboard::SetText(Handle(), converted)) {
-        gui::ShowError(Handle(), "剪贴板正被其他程序占用，请稍后再试。");
+        ShowError("剪贴板正被其他程序占用，请稍后再试。");
         return false;
     }
     return true;

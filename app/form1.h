@@ -20,7 +20,6 @@
 #include "gui/edit.h"
 #include "gui/fonts.h"
 #include "gui/group_box.h"
-#include "gui/hints.h"
 #include "gui/list_box.h"
 #include "gui/rich_edit.h"
 #include "gui/static_text.h"
@@ -28,6 +27,8 @@
 #include "gui/track_bar.h"
 #include "gui/window.h"
 #include "skin/win32/form_skin.h"
+#include "skin/win32/skin_hint.h"
+#include "skin/win32/skin_message.h"
 
 namespace huecast {
 
@@ -55,11 +56,16 @@ class TForm1 : public gui::Window {
     void AddHints();
 
     // form1.cpp
+    void SetUpSkinMessage();
     void FormCreate();
     void FormClose();
     void RichEdit1Change();
     void Button1Click();
     void SkinButton4Click();
+    // The skinned message box: an error with its OK button, and the warning that asks Yes or No.
+    void ShowError(const std::string& text);
+    int AskWarning(const std::string& text);
+    skin::TSkinMessage SkinMessage1;
     // The converted text of the editor's current content.
     std::string ConvertEditor();
     // Copy and Send: the converted text onto the clipboard, or a message saying why not (too long for the
@@ -123,7 +129,8 @@ class TForm1 : public gui::Window {
     gui::FontHandle formFont_;
     gui::FontHandle lengthFont_;
     gui::FontHandle editorFont_;
-    std::unique_ptr<gui::Hints> hints_;
+    // The skinned hint: every control's hint text in the built-in skin's hint window.
+    std::unique_ptr<skin::TSkinHint> SkinHint1;
 
     std::unique_ptr<gui::RichEdit> RichEdit1;
     std::unique_ptr<gui::ScrollBar> SkinScrollBar1;

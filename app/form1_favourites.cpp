@@ -10,7 +10,6 @@
 #include <string_view>
 
 #include "app/form1.h"
-#include "gui/message_box.h"
 #include "gui/profile_file.h"
 
 namespace huecast {
@@ -69,8 +68,8 @@ void TForm1::LoadFavourites() {
         ini = gui::ReadProfileFile(favouritesFile_);
     } catch (const gui::ProfileFileError& e) {
         favouritesUnreadable_ = true;
-        gui::ShowError(Handle(), Lines({"收藏夹文件读不出来：", favouritesFile_, e.what(),
-                                        "为了不覆盖其中的作品，这次运行中收藏夹不会保存。"}));
+        ShowError(Lines({"收藏夹文件读不出来：", favouritesFile_, e.what(),
+                         "为了不覆盖其中的作品，这次运行中收藏夹不会保存。"}));
         return;
     }
     const int count = FavouriteCount(ini);
@@ -83,8 +82,8 @@ void TForm1::LoadFavourites() {
 
 bool TForm1::SaveFavourites() {
     if (favouritesUnreadable_) {
-        gui::ShowError(Handle(), Lines({"收藏夹没有保存：", favouritesFile_,
-                                        "这个文件在程序启动时读不出来，保存会覆盖其中的作品。"}));
+        ShowError(Lines(
+            {"收藏夹没有保存：", favouritesFile_, "这个文件在程序启动时读不出来，保存会覆盖其中的作品。"}));
         return false;
     }
     try {
@@ -102,9 +101,8 @@ bool TForm1::SaveFavourites() {
     } catch (const gui::ProfileFileError& e) {
         // Not every system has words of its own for this one.
         const std::string reason = e.Code() == ERROR_FILE_READ_ONLY ? "这个文件是只读的。" : e.what();
-        gui::ShowError(Handle(),
-                       Lines({"收藏夹没能保存到文件：", favouritesFile_, reason,
-                              "你的作品都还在列表里，每次添加、修改、删除和关闭窗口时都会再保存。"}));
+        ShowError(Lines({"收藏夹没能保存到文件：", favouritesFile_, reason,
+                         "你的作品都还在列表里，每次添加、修改、删除和关闭窗口时都会再保存。"}));
         return false;
     }
 }
@@ -122,7 +120,7 @@ void TForm1::SkinListBox2ListBoxClick() {
 void TForm1::SkinButton1Click() {
     const std::string name = Edit2->Text();
     if (name.empty()) {
-        gui::ShowError(Handle(), "你还没有取名呢，请取一个名字先！");
+        ShowError("你还没有取名呢，请取一个名字先！");
         Edit2->SetText(EditorPlainText());
         return;
     }
@@ -136,13 +134,12 @@ void TForm1::SkinButton1Click() {
 void TForm1::SkinButton3Click() {
     const int k = SkinListBox2->ItemIndex();
     if (k < 0) {
-        gui::ShowError(Handle(),
-                       Lines({"修改之前，你还没有选中要修改的项呢", "请再列表中选择你要修改的项！"}));
+        ShowError(Lines({"修改之前，你还没有选中要修改的项呢", "请再列表中选择你要修改的项！"}));
         return;
     }
     const std::string name = Edit2->Text();
     if (name.empty()) {
-        gui::ShowError(Handle(), Lines({"添加之前，你还没有取名呢", "请取一个名字先！"}));
+        ShowError(Lines({"添加之前，你还没有取名呢", "请取一个名字先！"}));
         Edit2->SetText(EditorPlainText());
         return;
     }
@@ -154,10 +151,11 @@ void TForm1::SkinButton3Click() {
 
 void TForm1::SkinButton2Click() {
     // The question comes first, even when nothing is selected.
-    if (!gui::AskWarning(Handle(), "你确定要删除你的彩字作品吗？不再改改？")) return;
+    // Only No keeps the favourite; closing the box answers No too, as Escape does.
+    if (AskWarning("你确定要删除你的彩字作品吗？不再改改？") == skin::mrNo) return;
     const int k = SkinListBox2->ItemIndex();
     if (k < 0) {
-        gui::ShowError(Handle(), Lines({"你没有选中你要删的彩字，", "或 收藏夹中为空", "请选中先！"}));
+        ShowError(Lines({"你没有选中你要删的彩字，", "或 收藏夹中为空", "请选中先！"}));
         return;
     }
     SkinListBox2->Delete(k);

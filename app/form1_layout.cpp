@@ -165,14 +165,15 @@ void TForm1::CreateControls() {
 }
 
 void TForm1::AddHints() {
-    hints_ = std::make_unique<gui::Hints>(Handle());
+    SkinHint1 = std::make_unique<skin::TSkinHint>(&skin_.Data());
+    SkinHint1->defaultFont = {"MS Sans Serif", 11};
     const auto add = [this](const auto& control, std::initializer_list<const char*> lines) {
         std::string text;
         for (const char* line : lines) {
             if (!text.empty()) text += "\r\n";
             text += line;
         }
-        hints_->Add(control->Handle(), text);
+        skin::ApplicationHints::Instance().SetHint(control->Handle(), text);
     };
     add(SkinGroupBox2, {"在这里设置所选文字的大小", "通过拖动滚动条和输入数字来改变文字大小",
                         "范围是(10-500)，默认是30", "注意：在输入框中输入完毕后，要按回车键才生效。"});

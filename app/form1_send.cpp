@@ -5,7 +5,6 @@
 
 #include "bridge/qq_win.h"
 #include "gui/clipboard.h"
-#include "gui/message_box.h"
 
 namespace huecast {
 
@@ -79,7 +78,7 @@ void TForm1::SkinButton5Click() {
     if (!PutConvertedOnClipboard()) return;
     const int index = SkinListBox4->ItemIndex();
     if (index < 0 || static_cast<std::size_t>(index) >= ChatHandles->size()) {
-        gui::ShowError(Handle(), kNoFriendMessage);
+        ShowError(kNoFriendMessage);
         return;
     }
 
@@ -96,9 +95,9 @@ void TForm1::SkinButton5Click() {
     // The text did not reach the chat window, or may not have: the editor and the clipboard keep it, and the
     // user is told why.
     if (delivery != bridge::Delivery::kDelivered) {
-        gui::ShowError(Handle(), delivery == bridge::Delivery::kNoInputBox    ? kNoInputBoxMessage
-                                 : delivery == bridge::Delivery::kNotAnswered ? kNotAnsweredMessage
-                                                                              : kWindowGoneMessage);
+        ShowError(delivery == bridge::Delivery::kNoInputBox    ? kNoInputBoxMessage
+                  : delivery == bridge::Delivery::kNotAnswered ? kNotAnsweredMessage
+                                                               : kWindowGoneMessage);
         RichEdit1->SetFocus();
         return;
     }

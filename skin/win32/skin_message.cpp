@@ -1,0 +1,199 @@
+#include "skin/win32/skin_message.h"
+
+#include <stdexcept>
+#include <vector>
+
+#include "gui/application.h"
+#include "gui/handles.h"
+#include "skin/skin_data.h"
+
+namespace huecast::skin {
+
+namespace {
+
+// A dialog template without controls: the form creates its children itself once it knows their sizes.
+struct alignas(4) EmptyDialogTemplate {
+    DLGTEMPLATE header;
+    WORD menu = 0, windowClass = 0, title = 0;
+};
+
+gui::FontSpec FontOf(const SkinFont& font, BYTE charset) {
+    return {font.name, font.height, font.style.bold, charset};
+}
+
+Size MeasureText(HFONT font, const std::string& text) {
+    gui::WindowDC dc(nullptr);
+    gui::SelectedObject selected(dc, font);
+    RECT r{0, 0, 0, 0};
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+}  // namespace
+
+// The form of one message: created by Execute, shown modally, destroyed when it closes.
+class TMessageForm {
+  public:
+    TMessageForm(const TSkinMessage& settings, const std::string& text, MsgDlgType type,
+                 MsgDlgButtons buttons)
+        : settings_(settings), text_(text), type_(type), buttons_(buttons) {}
+
+    int ShowModal(HWND owner) {
+        EmptyDialogTemplate dialog{};
+        dialog.header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+        const INT_PTR result = DialogBoxIndirectParamA(gui::Application::Instance(), &dialog.header, owner,
+                                                       DialogProc, reinterpret_cast<LPARAM>(this));
+        if (result == -1) throw std::runtime_error("Cannot create the message box");
+        return static_cast<int>(result);
+    }
+
+  private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_INITDIALOG) SetWindowLongPtrA(window, DWLP_USER, lParam);
+        auto* self = reinterpret_cast<TMessageForm*>(GetWindowLongPtrA(window, DWLP_USER));
+        if (!self) return FALSE;
+        try {
+            return self->Handle(window, message, wParam, lParam);
+        } catch (...) {
+            gui::HandleEventException(std::current_exception());
+            return FALSE;
+        }
+    }
+
+    INT_PTR Handle(HWND window, UINT message, WPARAM wParam, LPARAM) {
+        switch (message) {
+            case WM_INITDIALOG:
+                window_ = window;
+                Build();
+                return FALSE;  // the default button has the focus already
+            case WM_COMMAND:
+                Command(LOWORD(wParam));
+                return TRUE;
+            case WM_CTLCOLORSTATIC:
+                SetTextColor(reinterpret_cast<HDC>(wParam), labelColor_);
+                SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+                return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+        }
+        return FALSE;
+    }
+
+    void Command(int id) {
+        if (id == IDCANCEL && !buttons_.Has(MsgDlgBtn::Cancel)) {
+            // Escape, the close button, the system menu's close and Alt+F4 all arrive here: they answer
+            // what the cancel button would, so a closed question never reads as "yes".
+            EndDialog(window_, CloseResult(buttons_));
+            return;
+        }
+        for (int bit = 0; bit < kMsgDlgButtonCount; ++bit) {
+            const auto button = static_cast<MsgDlgBtn>(bit);
+            const int result = ButtonInfo(button).modalResult;
+            if (result != mrNone && result == id && buttons_.Has(button)) {
+                EndDialog(window_, result);
+                return;
+            }
+        }
+        // The help button and an Enter without a default button do nothing.
+    }
+
+    void Build() {
+        const TSkinData* ctrl =
+            settings_.ctrlSkinData && !settings_.ctrlSkinData->Empty() ? settings_.ctrlSkinData : nullptr;
+        const TSkinData* frame =
+            settings_.skinData && !settings_.skinData->Empty() ? settings_.skinData : nullptr;
+
+        const char* caption = TypeInfo(type_).caption;
+        SetWindowTextA(window_, caption ? caption : gui::Application::Title().c_str());
+
+        // The label: its font from the element when asked, its colour always from the element.
+        const auto* labelLook =
+            ctrl ? ctrl->SkinControlAs<TDataSkinStdLabelControl>(settings_.messageLabelSkinDataName)
+                 : nullptr;
+        labelFont_ = gui::CreateFontFrom(labelLook && settings_.useSkinFont
+                                             ? FontOf(labelLook->font, settings_.defaultFont.charset)
+                                             : settings_.defaultFont);
+        labelColor_ = labelLook ? static_cast<COLORREF>(labelLook->font.color) : settings_.defaultFontColor;
+        buttonFont_ = gui::CreateFontFrom(settings_.defaultButtonFont);
+
+        RECT work{};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        MessageBoxInput input;
+        input.type = type_;
+        input.buttons = buttons_;
+        input.label = MeasureText(labelFont_.get(), text_);
+        input.buttonHeight = MessageButtonHeight(ctrl, settings_.buttonSkinDataName);
+        input.workAreaWidth = work.right - work.left;
+        input.frameMinWidth = FrameMinWidth(frame ? frame->MainPicture().Width() : 0, 0);
+        const MessageBoxLayout layout = LayOutMessageBox(input);
+
+        HWND label = Child("STATIC", text_, SS_LEFT | SS_NOPREFIX, layout.label, kMessageLabelId);
+        SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
+        if (layout.icon) {
+            HWND icon = Child("STATIC", "", SS_ICON, *layout.icon, 0);
+            SendMessageA(
+                icon, STM_SETICON,
+                reinterpret_cast<WPARAM>(LoadIconA(nullptr, MAKEINTRESOURCEA(TypeInfo(type_).systemIcon))),
+                0);
+        }
+        const std::optional<MsgDlgBtn> defaultButton = DefaultButton(buttons_);
+        for (const PlacedButton& placed : layout.buttons) {
+            const MsgDlgButtonInfo& info = ButtonInfo(placed.button);
+            const int id = placed.button == MsgDlgBtn::Help ? kMessageHelpButtonId : info.modalResult;
+            const bool isDefault = placed.button == defaultButton;
+            HWND button =
+                Child("BUTTON", info.caption, WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+                      placed.bounds, id);
+            SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.get()), FALSE);
+            if (isDefault) {
+                SendMessageA(window_, DM_SETDEFID, static_cast<WPARAM>(id), 0);
+                SetFocus(button);
+            }
+        }
+
+        PlaceCentred(layout.client);
+        if (settings_.alphaBlend) {
+            // Layered windows wherever the system has them; where it has not, the box is simply opaque.
+            SetWindowLongPtrA(window_, GWL_EXSTYLE, GetWindowLongPtrA(window_, GWL_EXSTYLE) | WS_EX_LAYERED);
+            SetLayeredWindowAttributes(window_, 0, settings_.alphaBlendValue, LWA_ALPHA);
+        }
+    }
+
+    HWND Child(const char* className, const std::string& text, DWORD style, const Rect& r, int id) {
+        HWND child =
+            CreateWindowExA(0, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+                            r.Width(), r.Height(), window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            gui::Application::Instance(), nullptr);
+        if (!child) throw std::runtime_error(std::string("Cannot create the message box's ") + className);
+        return child;
+    }
+
+    // Sizes the window to the client size the layout asks for, whatever frame it wears, in the middle of
+    // the screen.
+    void PlaceCentred(Size client) {
+        RECT window{}, inner{};
+        GetWindowRect(window_, &window);
+        GetClientRect(window_, &inner);
+        const int width = client.cx + (window.right - window.left) - inner.right;
+        const int height = client.cy + (window.bottom - window.top) - inner.bottom;
+        const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+        const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+        SetWindowPos(window_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    const TSkinMessage& settings_;
+    const std::string& text_;
+    MsgDlgType type_;
+    MsgDlgButtons buttons_;
+    HWND window_ = nullptr;
+    gui::FontHandle labelFont_, buttonFont_;
+    COLORREF labelColor_ = 0;
+};
+
+TSkinMessage::TSkinMessage() : defaultFont{"宋体", 12}, defaultButtonFont{"宋体", 12} {}
+
+int TSkinMessage::Execute(HWND owner, const std::string& text, MsgDlgType type, MsgDlgButtons buttons,
+                          int /*helpContext*/) const {
+    TMessageForm form(*this, text, type, buttons);
+    return form.ShowModal(owner);
+}
+
+}  // namespace huecast::skin

@@ -1,0 +1,108 @@
+// The skinned hints of the main window, driven by the real pointer: one topmost hint that never takes the
+// activation, its lines, its border cut from the skin's hw.bmp, the short pause between neighbours, and the
+// hint of a disabled button.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/control_ids.h"
+#include "tests/app/huecast_driver.h"
+#include "tests/app/real_input.h"
+
+namespace huecast::testing {
+namespace {
+
+struct Hints {
+    DWORD process;
+    std::vector<HWND> shown;
+};
+
+BOOL CALLBACK CollectHint(HWND window, LPARAM lParam) {
+    auto* hints = reinterpret_cast<Hints*>(lParam);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (process == hints->process && IsWindowVisible(window) && std::string(name) == "HuecastSkinHint")
+        hints->shown.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> ShownHints(const HuecastProcess& p) {
+    Hints hints{p.ProcessId(), {}};
+    EnumWindows(CollectHint, reinterpret_cast<LPARAM>(&hints));
+    return hints.shown;
+}
+
+std::string TextOf(HWND window) {
+    char buffer[1024] = {};
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_NORMAL, 2000,
+                        nullptr);
+    return buffer;
+}
+
+// Waits until exactly one hint shows `text`; returns it, or nullptr.
+HWND WaitForHint(const HuecastProcess& p, const std::string& text) {
+    const ULONGLONG start = GetTickCount64();
+    while (GetTickCount64() - start < 3000) {
+        const std::vector<HWND> shown = ShownHints(p);
+        if (shown.size() == 1 && TextOf(shown[0]) == text) return shown[0];
+        Sleep(10);
+    }
+    return nullptr;
+}
+
+COLORREF ScreenPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+const std::string kSendHint = "将彩字传到指定的QQ窗口，\r\n并自动发送出去。";
+const std::string kClearHint = "清空编辑框及剪贴板";
+
+TEST(SkinnedHints, HoveringShowsOneTopmostNonActivatingHintSwitchingQuicklyBetweenNeighbours) {
+    HuecastProcess p;
+    ASSERT_TRUE(BringToFront(p.Window()));
+    // With the editor empty, Send is disabled: its hint shows all the same.
+    HWND send = p.Control(ids::kSkinButton5);
+    ASSERT_FALSE(IsWindowEnabled(send));
+    MoveTo({CentreOf(send).x - 3, CentreOf(send).y});
+    MoveTo(CentreOf(send));
+    HWND hint = WaitForHint(p, kSendHint);
+    ASSERT_NE(hint, nullptr) << "no hint on the disabled Send button";
+
+    p.Type("ab");
+    ASSERT_TRUE(IsWindowEnabled(send));
+    MoveTo({0, 0});  // away, and back: the hint of the enabled button
+    MoveTo(CentreOf(send));
+    hint = WaitForHint(p, kSendHint);
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(GetWindowLongA(hint, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(GetWindowLongA(hint, GWL_EXSTYLE) & WS_EX_NOACTIVATE);
+    EXPECT_EQ(GetForegroundWindow(), p.Window()) << "the hint took the activation";
+
+    // Two lines of 12-pixel text in hw.bmp's 3-pixel border; its corner and edge pixels are the picture's.
+    RECT r{};
+    GetWindowRect(hint, &r);
+    EXPECT_GE(r.bottom - r.top, 2 * 12 + 6);
+    EXPECT_EQ(ScreenPixel(r.left, r.top), ScreenPixel(r.right - 1, r.top)) << "corners of hw.bmp";
+    EXPECT_EQ(ScreenPixel(r.left + 10, r.top), ScreenPixel(r.left + 40, r.top)) << "top edge tiled";
+    EXPECT_NE(ScreenPixel(r.left, r.top + 10), ScreenPixel(r.left + 5, r.top + 10)) << "a border, then the fill";
+
+    // To the neighbour while the hint shows: the next hint comes after the short pause, not the full one.
+    HWND clear = p.Control(ids::kSkinButton4);
+    const ULONGLONG moved = GetTickCount64();
+    MoveTo(CentreOf(clear));
+    ASSERT_NE(WaitForHint(p, kClearHint), nullptr);
+    EXPECT_LT(GetTickCount64() - moved, 450u) << "the full pause is 500 ms, the short one 100";
+    EXPECT_EQ(ShownHints(p).size(), 1u);
+
+    // A press hides it.
+    ClickAt(CentreOf(p.Control(ids::kRichEdit1)));
+    EXPECT_TRUE(ShownHints(p).empty());
+}
+
+}  // namespace
+}  // namespace huecast::testing

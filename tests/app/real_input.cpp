@@ -1,0 +1,87 @@
+#include "tests/app/real_input.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace huecast::testing {
+
+namespace {
+
+void Send(std::vector<INPUT>& inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Sleep(50);  // the target handles input in its own time
+}
+
+INPUT Key(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+INPUT Button(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+}  // namespace
+
+void PressKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys)
+        inputs.push_back(Key(key, false));
+    for (auto it = std::rbegin(keys); it != std::rend(keys); ++it)
+        inputs.push_back(Key(*it, true));
+    Send(inputs);
+}
+
+void MoveTo(POINT at) {
+    SetCursorPos(at.x, at.y);
+    std::vector<INPUT> inputs{Button(MOUSEEVENTF_MOVE)};  // a move of 0: the pointer's new place is news
+    Send(inputs);
+}
+
+void ClickAt(POINT at) {
+    MoveTo(at);
+    std::vector<INPUT> inputs{Button(MOUSEEVENTF_LEFTDOWN), Button(MOUSEEVENTF_LEFTUP)};
+    Send(inputs);
+}
+
+void RightClickAt(POINT at) {
+    MoveTo(at);
+    std::vector<INPUT> inputs{Button(MOUSEEVENTF_RIGHTDOWN), Button(MOUSEEVENTF_RIGHTUP)};
+    Send(inputs);
+}
+
+POINT CentreOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+std::optional<POINT> FindHitTest(HWND window, LRESULT hitTest) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    // Caption buttons lie in the top 40 pixels of a frame, the close button within 100 of its right edge.
+    for (int y = r.top + 1; y < std::min(r.bottom, r.top + 40); y += 3)
+        for (int x = r.right - 2; x > std::max(r.left, r.right - 100); x -= 2) {
+            DWORD_PTR answer = 0;
+            SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_NORMAL, 2000, &answer);
+            if (static_cast<LRESULT>(answer) == hitTest) return POINT{x, y};
+        }
+    return std::nullopt;
+}
+
+bool BringToFront(HWND window) {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (GetForegroundWindow() == window) return true;
+        SetForegroundWindow(window);
+        Sleep(20);
+    }
+    return GetForegroundWindow() == window;
+}
+
+}  // namespace huecast::testing
