@@ -22,8 +22,8 @@ inline constexpr std::size_t kStackMapTrailerSize = 12;
 struct StackMapEntry {
     std::uint32_t functionRva = 0;  // where the named function starts
     std::string_view function;      // demangled, qualified name with its parameters
-    std::string_view unit;      // source file
-    int line = 0;               // 0: unknown
+    std::string_view unit;          // source file
+    int line = 0;                   // 0: unknown
 };
 
 class StackMap {

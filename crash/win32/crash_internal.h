@@ -26,7 +26,7 @@ struct Failure {
     std::uint64_t address = 0;
     DWORD threadId = 0;
     DWORD failedThreadId = 0;  // the failed thread when another one reports for it (it ended already)
-    bool fatal = false;  // the failing thread cannot go on: the process ends after the report
+    bool fatal = false;        // the failing thread cannot go on: the process ends after the report
 
     // Either a register context to walk on the helper thread, or frames already captured.
     alignas(16) CONTEXT context;

@@ -446,7 +446,8 @@ void InvalidParameterHandler(const wchar_t* expression, const wchar_t* function,
 // share of the throw; walking it costs more than the throw itself, and waits until a report needs it.
 LONG WINAPI ThrowRecorder(EXCEPTION_POINTERS* pointers) {
     if (pointers->ExceptionRecord->ExceptionCode == kGccThrow)
-        if (StackSnapshot* snapshot = StackSnapshot::ForThisThread()) snapshot->Take(*pointers->ContextRecord);
+        if (StackSnapshot* snapshot = StackSnapshot::ForThisThread())
+            snapshot->Take(*pointers->ContextRecord);
     return EXCEPTION_CONTINUE_SEARCH;
 }
 

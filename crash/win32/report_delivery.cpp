@@ -115,8 +115,10 @@ class WinsockStream : public ByteStream {
             timeval wait = Timeval(timeoutMs);
             const int ready = ::select(0, nullptr, &writable, nullptr, &wait);
             if (ready == SOCKET_ERROR)
-                throw ECrashSocketError("Error into \"send\": \"" + SystemErrorText(WSAGetLastError()) + "\"");
-            if (ready == 0) throw ECrashSocketError("Error into \"send\": \"" + SystemErrorText(WSAETIMEDOUT) + "\"");
+                throw ECrashSocketError("Error into \"send\": \"" + SystemErrorText(WSAGetLastError()) +
+                                        "\"");
+            if (ready == 0)
+                throw ECrashSocketError("Error into \"send\": \"" + SystemErrorText(WSAETIMEDOUT) + "\"");
             const int n = ::send(socket_, bytes.data() + sent, static_cast<int>(bytes.size() - sent), 0);
             if (n == SOCKET_ERROR) {
                 const int error = WSAGetLastError();

@@ -20,12 +20,16 @@ bool Readable(std::uintptr_t address, std::size_t size) {
 
 template <typename T>
 bool ReadValue(std::uintptr_t address, T& value) {
-    if (!Readable(address, sizeof(T))) return false;
-    std::memcpy(&value, reinterpret_cast<const void*>(address), sizeof(T));
-    return true;
+    return ReadMemory(address, &value, sizeof(T));
 }
 
 }  // namespace
+
+bool ReadMemory(std::uintptr_t address, void* to, std::size_t size) {
+    if (!Readable(address, size)) return false;
+    std::memcpy(to, reinterpret_cast<const void*>(address), size);
+    return true;
+}
 
 int WalkStack(CONTEXT context, std::uint64_t* frames, int capacity) {
     int count = 0;

@@ -14,6 +14,9 @@
 
 namespace huecast::crash {
 
+// Copies memory that may be gone or protected (a stack, code); false when it cannot be read whole.
+bool ReadMemory(std::uintptr_t address, void* to, std::size_t size);
+
 // Walks the stack that `context` describes (the context is a copy and is consumed). The stack must not
 // change meanwhile: its thread is stopped or waiting. Returns the number of addresses written.
 int WalkStack(CONTEXT context, std::uint64_t* frames, int capacity);

@@ -44,12 +44,7 @@ ThreadWatch* g_watch = nullptr;
 
 template <typename T>
 bool ReadStackValue(std::uintptr_t address, T& value) {
-    MEMORY_BASIC_INFORMATION info;
-    if (VirtualQuery(reinterpret_cast<void*>(address), &info, sizeof info) != sizeof info) return false;
-    if (info.State != MEM_COMMIT || (info.Protect & (PAGE_NOACCESS | PAGE_GUARD))) return false;
-    if (address + sizeof(T) > reinterpret_cast<std::uintptr_t>(info.BaseAddress) + info.RegionSize) return false;
-    std::memcpy(&value, reinterpret_cast<const void*>(address), sizeof(T));
-    return true;
+    return ReadMemory(address, &value, sizeof(T));
 }
 
 // The lowest address of the stack that holds anything: memory the thread never reached is still zero.
@@ -61,7 +56,8 @@ std::uintptr_t DeepestUse(const WatchedThread& t) {
         const auto end = reinterpret_cast<std::uintptr_t>(info.BaseAddress) + info.RegionSize;
         if (info.State == MEM_COMMIT && !(info.Protect & (PAGE_NOACCESS | PAGE_GUARD))) {
             for (auto* p = reinterpret_cast<const std::uintptr_t*>(at);
-                 reinterpret_cast<std::uintptr_t>(p) < end && reinterpret_cast<std::uintptr_t>(p) < t.stackHigh;
+                 reinterpret_cast<std::uintptr_t>(p) < end &&
+                 reinterpret_cast<std::uintptr_t>(p) < t.stackHigh;
                  ++p)
                 if (*p != 0) return reinterpret_cast<std::uintptr_t>(p);
         }
@@ -84,7 +80,8 @@ bool FollowsCall(std::uintptr_t address) {
 int FramesOfEndedThread(std::uintptr_t deepest, std::uintptr_t stackHigh, std::uint64_t* frames,
                         int capacity) {
     deepest &= ~(sizeof(std::uintptr_t) - 1);
-    for (std::uintptr_t slot = deepest; slot + sizeof(std::uintptr_t) <= stackHigh; slot += sizeof(std::uintptr_t)) {
+    for (std::uintptr_t slot = deepest; slot + sizeof(std::uintptr_t) <= stackHigh;
+         slot += sizeof(std::uintptr_t)) {
         std::uintptr_t value = 0;
         if (!ReadStackValue(slot, value) || !FrameResolver::InModule(value) || !FollowsCall(value)) continue;
         CONTEXT context{};
@@ -137,6 +134,7 @@ DWORD WINAPI Watcher(void* parameter) {
         LeaveCriticalSection(&w.lock);
 
         const DWORD result = WaitForMultipleObjects(static_cast<DWORD>(count + 1), handles, FALSE, INFINITE);
+        if (result == WAIT_FAILED) Sleep(50);  // not expected; never a busy loop
         if (result <= WAIT_OBJECT_0 || result > WAIT_OBJECT_0 + static_cast<DWORD>(count)) continue;
         const HANDLE ended = handles[result - WAIT_OBJECT_0];
         EnterCriticalSection(&w.lock);
@@ -163,8 +161,8 @@ void FinishExamining() {
         bool pending = false;
         EnterCriticalSection(&w->lock);
         for (int i = 0; i < w->count && !pending; ++i)
-            pending = !w->threads[i].endedNormally &&
-                      WaitForSingleObject(w->threads[i].handle, 0) == WAIT_OBJECT_0;
+            pending =
+                !w->threads[i].endedNormally && WaitForSingleObject(w->threads[i].handle, 0) == WAIT_OBJECT_0;
         LeaveCriticalSection(&w->lock);
         if (!pending) return;
         Sleep(20);
@@ -218,7 +216,8 @@ void StartThreadWatch() {
     w->wake = CreateEventA(nullptr, FALSE, FALSE, nullptr);
     g_watch = w;
     // Small: the watcher only waits, walks and hands over to the reporter's helper.
-    HANDLE thread = CreateThread(nullptr, 64 * 1024, Watcher, w, STACK_SIZE_PARAM_IS_A_RESERVATION, &w->watcherId);
+    HANDLE thread =
+        CreateThread(nullptr, 64 * 1024, Watcher, w, STACK_SIZE_PARAM_IS_A_RESERVATION, &w->watcherId);
     if (thread) CloseHandle(thread);
     std::atexit(FinishExamining);
 }

@@ -18,9 +18,9 @@
 
 namespace {
 
-constexpr int kDepth = 30;  // frames below the catch, as in a window procedure's handler
-constexpr int kBatch = 200;     // throws timed together
-constexpr int kBatches = 25;   // per process; the median batch counts
+constexpr int kDepth = 30;    // frames below the catch, as in a window procedure's handler
+constexpr int kBatch = 200;   // throws timed together
+constexpr int kBatches = 25;  // per process; the median batch counts
 constexpr int kRounds = 9;
 
 __attribute__((noinline)) void Fail(int code) {

@@ -178,8 +178,8 @@ __attribute__((constructor(101))) void InstallReporter() {
     if (mode == "invalid-parameter") {
         // Loaded first, as a library that uses it would be, so the reporter finds it.
         if (HMODULE ucrt = LoadLibraryA("ucrtbase.dll"))
-            crashtest::g_ucrtStrcpyS =
-                reinterpret_cast<crashtest::StrcpyS>(reinterpret_cast<void*>(GetProcAddress(ucrt, "strcpy_s")));
+            crashtest::g_ucrtStrcpyS = reinterpret_cast<crashtest::StrcpyS>(
+                reinterpret_cast<void*>(GetProcAddress(ucrt, "strcpy_s")));
     }
     huecast::crash::InstallCrashReporter(options);
 }
