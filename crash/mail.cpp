@@ -117,7 +117,24 @@ std::string QuotedPrintable(std::string_view text) {
     return out;
 }
 
-std::string BuildMimeContent(std::string_view body, const std::optional<MailAttachment>& attachment) {
+std::string_view MimeCharsetOfCodePage(unsigned codePage) {
+    struct Charset {
+        unsigned codePage;
+        std::string_view name;
+    };
+    static constexpr Charset kCharsets[] = {
+        {874, "windows-874"},   {932, "shift_jis"},     {936, "gbk"},           {949, "euc-kr"},
+        {950, "big5"},          {1250, "windows-1250"}, {1251, "windows-1251"}, {1252, "windows-1252"},
+        {1253, "windows-1253"}, {1254, "windows-1254"}, {1255, "windows-1255"}, {1256, "windows-1256"},
+        {1257, "windows-1257"}, {1258, "windows-1258"}, {65001, "utf-8"},
+    };
+    for (const Charset& c : kCharsets)
+        if (c.codePage == codePage) return c.name;
+    return "iso-8859-1";
+}
+
+std::string BuildMimeContent(std::string_view body, const std::optional<MailAttachment>& attachment,
+                             std::string_view charset) {
     // Both parts are quoted-printable, so a report line of any length or byte keeps within the 1000
     // characters a mail line may have and arrives as it was written.
     std::string out;
@@ -129,8 +146,10 @@ std::string BuildMimeContent(std::string_view body, const std::optional<MailAtta
             "\r\n"
             "--boundary\r\n";
     }
+    out += "Content-Type: text/plain; charset=\"";
+    out += charset;
     out +=
-        "Content-Type: text/plain; charset=\"iso-8859-1\"\r\n"
+        "\"\r\n"
         "Content-Transfer-Encoding: quoted-printable\r\n"
         "\r\n";
     // The content is the body and CR LF; before a boundary that CR LF is the boundary's own.

@@ -30,9 +30,15 @@ struct MailAttachment {
 // line's included, as CR LF.
 std::string QuotedPrintable(std::string_view text);
 
+// The MIME name of the character set of a Windows code page, so a mail reader shows the report's text as
+// it was written; "iso-8859-1" for a code page it does not name.
+std::string_view MimeCharsetOfCodePage(unsigned codePage);
+
 // The message content after the "Subject:" line: MIME headers, then the body, or multipart with the body
-// and the attachment's text; both quoted-printable. It always ends with CR LF.
-std::string BuildMimeContent(std::string_view body, const std::optional<MailAttachment>& attachment);
+// and the attachment's text; both quoted-printable, the body's text labelled with `charset`. It always
+// ends with CR LF.
+std::string BuildMimeContent(std::string_view body, const std::optional<MailAttachment>& attachment,
+                             std::string_view charset = "iso-8859-1");
 
 // The mail body: the message text, then, when `log` is given, three CR LF pairs and the log.
 std::string BuildMailBody(std::string_view messageText, std::optional<std::string_view> log);

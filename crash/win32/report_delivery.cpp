@@ -247,7 +247,8 @@ bool SendBySmtp(const SmtpSettings& server, const std::string& attachmentPath, c
             if (auto text = ReadWholeFile(attachmentPath))
                 attachment = MailAttachment{FileNameOf(attachmentPath), std::move(*text)};
         }
-        mail.content = BuildMimeContent(body, attachment);
+        // The report's texts are in the system's code page.
+        mail.content = BuildMimeContent(body, attachment, MimeCharsetOfCodePage(GetACP()));
         client.Send(server.host, server.port, mail);
         return true;
     } catch (const ECrashSocketError& e) {

@@ -98,6 +98,15 @@ TEST(MimeContent, WithoutAttachmentIsTheEncodedBodyAndCrLf) {
     EXPECT_EQ(content.substr(content.find("\r\n\r\n") + 4), "Hi\r\n\r\n\r\nlog line\r\n\r\n");
 }
 
+TEST(MimeContent, TheBodyIsLabelledWithTheSystemsCharacterSet) {
+    EXPECT_EQ(MimeCharsetOfCodePage(936), "gbk");
+    EXPECT_EQ(MimeCharsetOfCodePage(1252), "windows-1252");
+    EXPECT_EQ(MimeCharsetOfCodePage(12345), "iso-8859-1");
+    const std::string content = BuildMimeContent("\xc4\xe3\xba\xc3", std::nullopt, "gbk");
+    EXPECT_NE(content.find("Content-Type: text/plain; charset=\"gbk\"\r\n"), std::string::npos);
+    EXPECT_TRUE(content.ends_with("\r\n\r\n=C4=E3=BA=C3\r\n"));
+}
+
 TEST(MimeContent, WithAttachmentIsMultipartWithBothPartsEncoded) {
     const std::string content =
         BuildMimeContent("Body text", MailAttachment{"huecast.elf", "one=1\ntwo\r\n--boundary--"});

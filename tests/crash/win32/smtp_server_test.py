@@ -76,6 +76,8 @@ def check_content(received, attach):
         if not message.is_multipart() or len(message.get_payload()) != 2:
             return problems + ["not two parts"]
         text, log = message.get_payload()
+        if text.get_content_charset() != "gbk":  # the system code page under the test's locale
+            problems.append(f"charset {text.get_content_charset()!r}")
         if text.get_payload(decode=True) != MESSAGE.encode():
             problems.append(f"body {text.get_payload(decode=True)!r}")
         if log.get_filename() != "smtp-test.elf":
@@ -85,6 +87,8 @@ def check_content(received, attach):
             problems.append(f"log\n{log.get_payload(decode=True)!r}\n{expected!r}")
     else:
         expected = (MESSAGE + "\r\n\r\n\r\n" + LOG + "\r\n").encode()
+        if message.get_content_charset() != "gbk":
+            problems.append(f"charset {message.get_content_charset()!r}")
         if message.is_multipart() or message.get_payload(decode=True) != expected:
             problems.append(f"body\n{message.get_payload(decode=True)!r}\n{expected!r}")
     longest = max(len(line) for line in received.split(b"\r\n"))
