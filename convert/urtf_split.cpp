@@ -1,6 +1,8 @@
 #include "convert/urtf_split.h"
 
 #include <cstdint>
+#include <optional>
+#include <utility>
 
 #include "convert/urtf_writer.h"
 
@@ -56,32 +58,34 @@ class Splitter {
     std::vector<std::string> Split() && {
         std::vector<std::string> parts;
         for (std::size_t start = 0; start < characters_.size();) {
-            // Characters go in while the part stays within the limit, noting the last place of each kind to
+            // Characters go in while the part stays within the limit, marking the last place of each kind to
             // end it. Only places in the part's second half count, so that no part comes out short.
             UrtfBuilder part;
-            std::size_t fits = start;
-            std::size_t lastBreak[kBreakKinds] = {};
+            UrtfBuilder::Mark fits = part.Here();
+            std::size_t fitsEnd = start;
+            std::optional<std::pair<UrtfBuilder::Mark, std::size_t>> lastBreak[kBreakKinds];
             std::size_t end = start;
             for (; end < characters_.size(); ++end) {
                 Append(part, end);
                 if (part.Size() > limit_) break;
-                fits = end + 1;
+                fits = part.Here();
+                fitsEnd = end + 1;
                 const Break kind = BreakAfter(end);
-                if (kind != kNoBreak && part.Size() * 2 >= limit_) lastBreak[kind] = fits;
+                if (kind != kNoBreak && part.Size() * 2 >= limit_) lastBreak[kind].emplace(fits, fitsEnd);
             }
-            if (fits == start) throw UrtfSplitError(start, part.Size(), limit_);
-            if (end == characters_.size()) {
-                parts.push_back(std::move(part).Finish());
-                break;
-            }
-            std::size_t cut = fits;
-            for (const std::size_t place : lastBreak) {
-                if (place != 0) {
-                    cut = place;
-                    break;
+            if (fitsEnd == start) throw UrtfSplitError(start, part.Size(), limit_);
+            std::size_t cut = fitsEnd;
+            if (end < characters_.size()) {
+                part.Rewind(fits);
+                for (const auto& place : lastBreak) {
+                    if (place) {
+                        part.Rewind(place->first);
+                        cut = place->second;
+                        break;
+                    }
                 }
             }
-            parts.push_back(Write(start, cut));
+            parts.push_back(std::move(part).Finish());
             start = cut;
         }
         return parts;
@@ -90,13 +94,6 @@ class Splitter {
   private:
     void Append(UrtfBuilder& builder, std::size_t i) const {
         builder.Append(characters_[i].c, runs_[characters_[i].run].format);
-    }
-
-    std::string Write(std::size_t begin, std::size_t end) const {
-        UrtfBuilder builder;
-        for (std::size_t i = begin; i < end; ++i)
-            Append(builder, i);
-        return std::move(builder).Finish();
     }
 
     // What kind of place lies after character i, before the next one.

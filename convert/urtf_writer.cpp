@@ -51,8 +51,40 @@ std::size_t UrtfBuilder::Size() const {
 }
 
 void UrtfBuilder::Append(char32_t c, const CharFormat& format) {
-    if (!hasFormat_ || format != format_) ChangeFormat(format);
+    if (&format != format_) {
+        if (!format_ || format != *format_) ChangeFormat(format);
+        format_ = &format;
+    }
     Text(c);
+}
+
+UrtfBuilder::Mark UrtfBuilder::Here() const {
+    return {fontTable_.size(),
+            colourTable_.size(),
+            body_.size(),
+            fonts_.size(),
+            colours_.size(),
+            format_,
+            font_,
+            colour_,
+            size_,
+            style_,
+            afterWord_};
+}
+
+void UrtfBuilder::Rewind(const Mark& mark) {
+    // The tables only grow, in the order of first use: what was added after the mark is at their ends.
+    fontTable_.resize(mark.fontTable);
+    colourTable_.resize(mark.colourTable);
+    body_.resize(mark.body);
+    fonts_.resize(mark.fonts);
+    colours_.resize(mark.colours);
+    format_ = mark.format;
+    font_ = mark.font;
+    colour_ = mark.colour;
+    size_ = mark.size;
+    style_ = mark.style;
+    afterWord_ = mark.afterWord;
 }
 
 std::string UrtfBuilder::Finish() && {
@@ -77,14 +109,12 @@ void UrtfBuilder::ChangeFormat(const CharFormat& format) {
     const int font = FontIndex(format);
     if (font != font_) Word("f", font_ = font);
     if (format.sizeHalfPoints != size_) Word("fs", size_ = format.sizeHalfPoints);
-    format_ = format;
-    hasFormat_ = true;
 }
 
 int UrtfBuilder::FontIndex(const CharFormat& format) {
     // A message uses a handful of fonts: a search beats a map.
     for (std::size_t i = 0; i < fonts_.size(); ++i) {
-        if (fonts_[i].charset == format.charset && fonts_[i].name == format.fontName)
+        if (fonts_[i].charset == format.charset && *fonts_[i].name == format.fontName)
             return static_cast<int>(i);
     }
     fontTable_.append("{\\f");
@@ -96,7 +126,7 @@ int UrtfBuilder::FontIndex(const CharFormat& format) {
     fontTable_.push_back(' ');
     AppendFontName(fontTable_, format.fontName);
     fontTable_.append(";}");
-    fonts_.push_back({format.fontName, format.charset});
+    fonts_.push_back({&format.fontName, format.charset});
     return static_cast<int>(fonts_.size() - 1);
 }
 

@@ -17,15 +17,29 @@
 
 namespace huecast {
 
-// Builds one text a character at a time and knows at every step how long the finished text would be.
+// Builds one text a character at a time and knows at every step how long the finished text would be. It
+// can go back to an earlier step, which is how the splitter ends a part at the best place it has passed.
 class UrtfBuilder {
   public:
+    // A step to go back to.
+    struct Mark {
+        std::size_t fontTable, colourTable, body, fonts, colours;
+        const CharFormat* format;
+        int font, colour, size;
+        unsigned style;
+        bool afterWord;
+    };
+
     UrtfBuilder();
 
+    // `format` must live as long as the builder: it is kept by reference while it stays the same.
     void Append(char32_t c, const CharFormat& format);
     // The length of the finished text: the tables, the body so far and the closing paragraph mark.
     std::size_t Size() const;
-    bool Empty() const { return !hasFormat_; }
+    bool Empty() const { return format_ == nullptr; }
+    Mark Here() const;
+    // Back to where `mark` was taken, as if nothing had been appended since.
+    void Rewind(const Mark& mark);
     std::string Finish() &&;
 
   private:
@@ -37,7 +51,7 @@ class UrtfBuilder {
     void Text(char32_t c);
 
     struct Font {
-        std::string name;
+        const std::string* name;
         int charset;
     };
     std::vector<Font> fonts_;
@@ -46,8 +60,7 @@ class UrtfBuilder {
     std::string colourTable_;             // the entries after "{\colortbl;"
     std::string body_;                    // from "\pard" on, without the closing mark
 
-    CharFormat format_;  // of the last character; the body has set it
-    bool hasFormat_ = false;
+    const CharFormat* format_ = nullptr;  // of the last character; the body has set it
     int font_ = -1;
     int colour_ = 0;
     int size_;

@@ -1,5 +1,7 @@
 // The conversion and the editor's RTF writer, measured against memcpy of the same bytes in the same run.
 //
+// A work too long for one message is converted, read back and split into messages: BM_ConvertAndSplit
+// against BM_ConvertToUrtf on the same work is what splitting costs (the goal: at most 3 times).
 // ConvertToUrtf runs on messages of about 400 bytes, 4 KB and 64 KB of RTF: linear time shows as the same
 // bytes per second at every size. Past 499 characters the plain text yields no code units (the messenger
 // refuses such a message anyway), so ConvertBodyWithGroups is measured too, with a code unit for every
@@ -13,6 +15,8 @@
 #include "convert/editor_rtf.h"
 #include "convert/posix/iconv_code_page.h"
 #include "convert/urtf.h"
+#include "convert/urtf_reader.h"
+#include "convert/urtf_split.h"
 
 namespace huecast {
 namespace {
@@ -51,6 +55,21 @@ void BM_ConvertToUrtf(benchmark::State& state) {
     state.counters["rtf_bytes"] = static_cast<double>(message.rtf.size());
 }
 BENCHMARK(BM_ConvertToUrtf)->Arg(400)->Arg(4 << 10)->Arg(64 << 10);
+
+void BM_ConvertAndSplit(benchmark::State& state) {
+    const Message message = MakeMessage(static_cast<std::size_t>(state.range(0)));
+    const IconvCodePageConverter cp936;
+    std::size_t parts = 0;
+    for (auto _ : state) {
+        const std::vector<UrtfRun> runs = ReadUrtf(ConvertToUrtf(message.rtf, message.plain, cp936), cp936);
+        const std::vector<std::string> split = SplitUrtf(runs);
+        parts = split.size();
+        benchmark::DoNotOptimize(split.data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * message.rtf.size()));
+    state.counters["parts"] = static_cast<double>(parts);
+}
+BENCHMARK(BM_ConvertAndSplit)->Arg(4 << 10)->Arg(64 << 10);
 
 void BM_ConvertBodyWithGroups(benchmark::State& state) {
     const Message message = MakeMessage(static_cast<std::size_t>(state.range(0)));

@@ -87,18 +87,33 @@ TEST(WriteUrtf, WritesTheConversionsForm) {
     EXPECT_EQ(WriteUrtf({}), "{\\urtf{\\fonttbl}{\\colortbl;}\\pard\\par}");
 }
 
-TEST(UrtfBuilder, KnowsItsFinishedSizeAtEveryStep) {
+TEST(UrtfBuilder, KnowsItsSizeAtEveryStepAndGoesBackToAnyMark) {
     std::mt19937 random(401);
     const std::vector<UrtfRun> runs = RandomRuns(random, 30);
     UrtfBuilder builder;
     std::vector<UrtfRun> written;
+    std::vector<std::pair<UrtfBuilder::Mark, std::string>> marks;  // and the text at that step
     for (const UrtfRun& run : runs) {
         written.push_back({{}, run.format});
         for (const char32_t c : run.text) {
             builder.Append(c, run.format);
             written.back().text.push_back(c);
-            ASSERT_EQ(builder.Size(), WriteUrtf(written).size());
+            const std::string text = WriteUrtf(written);
+            ASSERT_EQ(builder.Size(), text.size());
+            marks.emplace_back(builder.Here(), text);
         }
+    }
+    for (int n = 0; n < 50; ++n) {
+        const auto& [mark, text] = marks[random() % marks.size()];
+        UrtfBuilder copy = builder;
+        copy.Rewind(mark);
+        ASSERT_EQ(copy.Size(), text.size());
+        // And it goes on from there as if it had never gone further.
+        const CharFormat& format = runs.back().format;
+        copy.Append(U'x', format);
+        std::vector<UrtfRun> more = Read(text);
+        more.push_back({U"x", format});
+        ASSERT_EQ(Read(std::move(copy).Finish()), Merged(more));
     }
 }
 
