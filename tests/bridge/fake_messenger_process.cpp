@@ -78,6 +78,7 @@ FakeMessenger::FakeMessenger(FakeMessengerArgs args) : args_(std::move(args)) {
         withoutInput.push_back(std::to_string(n));
     if (!withoutInput.empty()) commandLine += " --no-input " + Join(withoutInput);
     if (args_.hangSeconds > 0) commandLine += " --hang " + std::to_string(args_.hangSeconds);
+    if (args_.hangAfterSends > 0) commandLine += " --hang-after " + std::to_string(args_.hangAfterSends);
 
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -142,6 +143,16 @@ std::optional<std::string> FakeMessenger::Sent(int number) const {
     std::ifstream file(recordFolder_ / ("chat-" + std::to_string(number) + ".txt"), std::ios::binary);
     if (!file) return std::nullopt;
     return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+std::vector<std::string> FakeMessenger::AllSent(int number) const {
+    std::vector<std::string> sent;
+    for (int k = 1;; ++k) {
+        const std::string name = "chat-" + std::to_string(number) + "-" + std::to_string(k) + ".txt";
+        std::ifstream file(recordFolder_ / name, std::ios::binary);
+        if (!file) return sent;
+        sent.emplace_back(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
 }
 
 void FakeMessenger::CloseChat(int number) {

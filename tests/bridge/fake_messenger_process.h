@@ -19,6 +19,7 @@ struct FakeMessengerArgs {
     int dialogs = 0;                   // ordinary dialogs without a send button
     std::vector<int> withoutInput{};   // chat numbers (from 1) without an input box
     int hangSeconds = 0;               // the first delivery stops the fake messenger this long
+    int hangAfterSends = 0;            // ... the first one after a chat window has sent this many
 };
 
 class FakeMessenger {
@@ -38,6 +39,8 @@ class FakeMessenger {
     HWND Chat(int number) const;
     // The exact bytes that chat window `number` sent last, or nothing when it sent nothing.
     std::optional<std::string> Sent(int number) const;
+    // Everything chat window `number` sent, in order.
+    std::vector<std::string> AllSent(int number) const;
     // Closes chat window `number` as the user would and waits until it is gone.
     void CloseChat(int number);
     // Ends the process at once, leaving its windows to vanish with it.

@@ -165,12 +165,20 @@ void ChatWindow::Send() {
     Record(text);
     AppendToHistory(text);
     SetWindowTextA(input_, "");
+    // Counted after the input box is cleared, so that clearing it is not the delivery a hang waits for.
+    ++sends_;
 }
 
 void ChatWindow::Record(const std::string& text) const {
     if (setup_.recordFolder.empty()) return;
+    // Every send in a file of its own, numbered from 1, and the last one again under the window's name.
+    const std::string name = setup_.recordFolder + "\\chat-" + std::to_string(setup_.number);
+    WriteRecord(name + "-" + std::to_string(sends_ + 1) + ".txt", text);
+    WriteRecord(name + ".txt", text);
+}
+
+void ChatWindow::WriteRecord(const std::string& path, const std::string& text) {
     // Written beside and then moved into place, so that a reader never sees half a record.
-    const std::string path = setup_.recordFolder + "\\chat-" + std::to_string(setup_.number) + ".txt";
     const std::string part = path + ".part";
     HANDLE file =
         CreateFileA(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -240,7 +248,7 @@ LRESULT CALLBACK ChatWindow::InputProc(HWND window, UINT message, WPARAM wParam,
     auto* self = reinterpret_cast<ChatWindow*>(selfPointer);
     // A messenger that stops answering: a delivery from another program finds the thread asleep.
     if ((message == WM_SETTEXT || message == WM_PASTE) && self->setup_.hangSeconds > 0 && !self->hung_ &&
-        InSendMessage()) {
+        self->sends_ >= self->setup_.hangAfterSends && InSendMessage()) {
         self->hung_ = true;
         Sleep(static_cast<DWORD>(self->setup_.hangSeconds) * 1000);
     }

@@ -18,6 +18,7 @@ struct ChatSetup {
     std::string name;
     bool withInput = true;
     int hangSeconds = 0;
+    int hangAfterSends = 0;  // the hang comes with the first delivery after this many sends
     std::string recordFolder;
     int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
     bool activate = true;               // false: opens behind the active window without taking the focus
@@ -41,6 +42,7 @@ class ChatWindow {
                                       DWORD_PTR self);
     void CreateControls();
     void Record(const std::string& text) const;
+    static void WriteRecord(const std::string& path, const std::string& text);
     void AppendToHistory(const std::string& text);
 
     ChatSetup setup_;
@@ -48,6 +50,7 @@ class ChatWindow {
     HWND history_ = nullptr;
     HWND input_ = nullptr;
     bool hung_ = false;
+    int sends_ = 0;
 };
 
 // An ordinary dialog: "#32770" too, but without a send button.

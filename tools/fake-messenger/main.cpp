@@ -127,7 +127,11 @@ void Messenger::CreateControls() {
     std::string status = options_.recordFolder.empty() ? "发送的内容不记录到文件（用 --record 文件夹）。"
                                                        : "发送的内容记录在：\r\n" + options_.recordFolder;
     if (options_.hangSeconds > 0)
-        status += "\r\n\r\n收到第一条投递消息时停止响应 " + std::to_string(options_.hangSeconds) + " 秒。";
+        status +=
+            "\r\n\r\n" +
+            (options_.hangAfterSends > 0 ? "发送 " + std::to_string(options_.hangAfterSends) + " 条之后，"
+                                         : std::string()) +
+            "收到第一条投递消息时停止响应 " + std::to_string(options_.hangSeconds) + " 秒。";
     AddChild("STATIC", status.c_str(), SS_NOPREFIX, kStatus, 10, 238, 210, 84);
 }
 
@@ -144,6 +148,7 @@ void Messenger::OpenChat(std::size_t index, bool activate) {
         .name = f.name,
         .withInput = f.withInput,
         .hangSeconds = options_.hangSeconds,
+        .hangAfterSends = options_.hangAfterSends,
         .recordFolder = options_.recordFolder,
         .x = 820 + 24 * step,
         .y = 360 + 24 * step,
@@ -211,7 +216,8 @@ LRESULT CALLBACK Messenger::WindowProc(HWND window, UINT message, WPARAM wParam,
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<Messenger*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    return self ? self->HandleMessage(message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
+    return self ? self->HandleMessage(message, wParam, lParam)
+                : DefWindowProcA(window, message, wParam, lParam);
 }
 
 }  // namespace

@@ -33,14 +33,15 @@ std::vector<std::string> SplitAtCommas(const std::string& text) {
 
 const char* const kUsage =
     "fake-messenger [--chats N] [--names A,B,...] [--dialogs N] [--record FOLDER]\n"
-    "               [--no-input N,...] [--hang SECONDS]\n\n"
+    "               [--no-input N,...] [--hang SECONDS [--hang-after SENDS]]\n\n"
     "Opens N chat windows (default: one per name, or 3) shaped like the messenger's, and N ordinary\n"
     "dialogs without a send button.\n\n"
     "--names     the friends' nicknames; friends without a name get a default one\n"
-    "--record    each send writes the exact bytes of the input box to FOLDER\\chat-<n>.txt\n"
-    "            (n counts the chat windows from 1)\n"
+    "--record    each send writes the exact bytes of the input box to FOLDER\\chat-<n>-<k>.txt and\n"
+    "            FOLDER\\chat-<n>.txt (n counts the chat windows from 1, k the sends of each)\n"
     "--no-input  these chat windows (numbers from 1) have no input box\n"
-    "--hang      the first message to an input box stops the program for SECONDS";
+    "--hang      the first message to an input box stops the program for SECONDS\n"
+    "--hang-after  ... the first one after a chat window has sent SENDS messages";
 
 Options ParseOptions(const std::vector<std::string>& args) {
     Options options;
@@ -63,6 +64,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
                 options.withoutInput.push_back(ParseCount(option, number, 1, kMaxWindows));
         } else if (option == "--hang") {
             options.hangSeconds = ParseCount(option, value, 0, 3600);
+        } else if (option == "--hang-after") {
+            options.hangAfterSends = ParseCount(option, value, 0, 1000000);
         } else {
             throw std::invalid_argument("unknown option " + option);
         }

@@ -12,6 +12,7 @@ struct Options {
     std::string recordFolder;        // where each send is recorded; empty: not recorded
     std::vector<int> withoutInput;   // numbers (from 1) of the chat windows that have no input box
     int hangSeconds = 0;             // the first delivery message to an input box stops the program this long
+    int hangAfterSends = 0;          // ... the first one after this many sends of that chat window
 };
 
 // Reads the arguments after the program name. Throws std::invalid_argument with a message for the user.
