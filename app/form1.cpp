@@ -6,6 +6,8 @@
 #include "app/control_ids.h"
 #include "app/read_editor_rtf.h"
 #include "convert/urtf.h"
+#include "convert/urtf_reader.h"
+#include "convert/urtf_split.h"
 #include "convert/win32/ansi_code_page.h"
 #include "gui/application.h"
 #include "gui/clipboard.h"
@@ -15,7 +17,10 @@ namespace huecast {
 namespace {
 
 // The messenger takes at most this many bytes; the length display warns from the same number on.
-constexpr std::size_t kMaxConvertedBytes = 400;
+constexpr std::size_t kMaxConvertedBytes = kMaxUrtfBytes;
+
+constexpr const char* kTooLongMessage =
+    "您生成的编码超出了QQ所能发送的限制！\r请你尽量少选些颜色或少打长句或少用不同的字体！";
 
 // Client area, opening position and the largest window size.
 constexpr int kClientWidth = 599;
@@ -175,10 +180,29 @@ std::string TForm1::ReadEditorRtf() {
     return huecast::ReadEditorRtf(*RichEdit1);
 }
 
+const CodePageConverter& TForm1::SystemCodePage() {
+    static const AnsiCodePageConverter systemCodePage;
+    return systemCodePage;
+}
+
 std::string TForm1::ConvertEditor() {
     // The editor's own plain text pairs with its rich text; the name field may hold anything.
-    static const AnsiCodePageConverter systemCodePage;
-    return ConvertToUrtf(ReadEditorRtf(), EditorPlainText(), systemCodePage);
+    return ConvertToUrtf(ReadEditorRtf(), EditorPlainText(), SystemCodePage());
+}
+
+std::vector<std::string> TForm1::MessageParts(const std::string& converted) {
+    return SplitUrtf(ReadUrtf(converted, SystemCodePage()));
+}
+
+std::string TForm1::LengthCaption(const std::string& converted) {
+    if (converted.size() < kMaxConvertedBytes) return std::to_string(converted.size());
+    // Above the limit the work goes out in parts: say how many.
+    if (converted.size() == kMaxConvertedBytes) return "超出范围";
+    try {
+        return "超出范围 (" + std::to_string(MessageParts(converted).size()) + ")";
+    } catch (const UrtfSplitError&) {
+        return "超出范围";  // it cannot be sent at all; Send says why
+    }
 }
 
 int TForm1::RandomSwatch() {
@@ -196,25 +220,23 @@ void TForm1::RichEdit1Change() {
 
     if (!SkinRadioGroup1->CaptionChecked()) return;
     if (SkinRadioGroup1->ItemIndex() == 0) RichEdit1->SetSelColor(Swatch(RandomSwatch()).Color());
-    const std::size_t length = ConvertEditor().size();
-    StaticText8->SetText(length >= kMaxConvertedBytes ? "超出范围" : std::to_string(length));
+    StaticText8->SetText(LengthCaption(ConvertEditor()));
 }
 
-bool TForm1::PutConvertedOnClipboard() {
-    const std::string converted = ConvertEditor();
-    if (converted.size() > kMaxConvertedBytes) {
-        ShowError("您生成的编码超出了QQ所能发送的限制！\r请你尽量少选些颜色或少打长句或少用不同的字体！");
-        return false;
-    }
-    if (!gui::clipboard::SetText(Handle(), converted)) {
-        ShowError("剪贴板正被其他程序占用，请稍后再试。");
-        return false;
-    }
-    return true;
+bool TForm1::PutOnClipboard(const std::string& text) {
+    if (gui::clipboard::SetText(Handle(), text)) return true;
+    ShowError("剪贴板正被其他程序占用，请稍后再试。");
+    return false;
 }
 
 void TForm1::Button1Click() {
-    PutConvertedOnClipboard();
+    // One clipboard holds one message: a work too long for one is sent in parts, never copied.
+    const std::string converted = ConvertEditor();
+    if (converted.size() > kMaxConvertedBytes) {
+        ShowError(kTooLongMessage);
+        return;
+    }
+    PutOnClipboard(converted);
 }
 
 void TForm1::SkinButton4Click() {

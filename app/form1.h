@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "convert/code_page.h"
 #include "gui/button.h"
 #include "gui/color_dialog.h"
 #include "gui/combo_box.h"
@@ -68,9 +69,15 @@ class TForm1 : public gui::Window {
     skin::TSkinMessage SkinMessage1;
     // The converted text of the editor's current content.
     std::string ConvertEditor();
-    // Copy and Send: the converted text onto the clipboard, or a message saying why not (too long for the
-    // messenger, or the clipboard held by another program). True when the text is on the clipboard.
-    bool PutConvertedOnClipboard();
+    static const CodePageConverter& SystemCodePage();
+    // A converted text too long for one message, as the messages it is sent in. Throws UrtfSplitError for
+    // a character too large for any message.
+    std::vector<std::string> MessageParts(const std::string& converted);
+    // The length display's caption for a converted text.
+    std::string LengthCaption(const std::string& converted);
+    // Copy and Send: `text` onto the clipboard, or a message saying that another program holds it. True when
+    // the text is on the clipboard.
+    bool PutOnClipboard(const std::string& text);
     // The editor's plain text without its CR LF pairs.
     std::string EditorPlainText() const;
     int RandomSwatch();  // uniformly 0 to 5: the seventh swatch is never picked
@@ -110,6 +117,8 @@ class TForm1 : public gui::Window {
     void WireSend();
     void Timer1Timer();
     void SkinButton5Click();
+    // After a failed Send of several parts: the editor keeps only the characters of the parts not sent.
+    void RemoveSentParts(const std::vector<std::string>& parts, std::size_t sent);
     std::unique_ptr<gui::Timer> Timer1;
     bool sending_ = false;  // a Send is waiting for the messenger
 

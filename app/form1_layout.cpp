@@ -83,7 +83,8 @@ void TForm1::CreateControls() {
         std::make_unique<gui::ScrollBar>(At(w, ids::kSkinScrollBar2, 579, 6, 15, 121), true, 0, 100);
     SkinScrollBar2->SetEnabled(false);
 
-    gui::ControlArgs lengthArgs = At(w, ids::kStaticText8, 510, 106, 68, 17, "StaticText8");
+    // Wider to the left than the 68 pixels of old, so that "超出范围 (3)" fits; the right edge stays.
+    gui::ControlArgs lengthArgs = At(w, ids::kStaticText8, 490, 106, 88, 17, "StaticText8");
     lengthArgs.style = SS_CENTER | SS_CENTERIMAGE | WS_BORDER;
     StaticText8 = std::make_unique<gui::StaticText>(lengthArgs);
     StaticText8->SetColor(0x00FFFF);      // yellow

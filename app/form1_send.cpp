@@ -1,9 +1,12 @@
 // The chat-window list and Send.
 #include "app/form1.h"
 
+#include <optional>
 #include <utility>
 
 #include "bridge/qq_win.h"
+#include "convert/urtf_reader.h"
+#include "convert/urtf_split.h"
 #include "gui/clipboard.h"
 
 namespace huecast {
@@ -19,6 +22,13 @@ constexpr const char* kNoInputBoxMessage =
     "你选中的聊天窗口中找不到输入框，彩字没有发送。\r彩字已放在剪贴板中，可以手动粘贴。";
 constexpr const char* kNotAnsweredMessage =
     "你选中的聊天窗口没有响应，彩字可能没有发送出去。\r彩字已放在剪贴板中，可以稍后手动粘贴。";
+constexpr const char* kClipboardBusyMessage = "剪贴板正被其他程序占用，请稍后再试。";
+constexpr const char* kSendInPartsQuestion = "您生成的编码超出了QQ一条消息所能发送的400字节。\r要把它分成 ";
+constexpr const char* kSendInPartsEnd = " 条消息依次发送吗？";
+constexpr const char* kCharacterTooLargeMessage =
+    " 个字符单独一条消息也超出了QQ所能发送的限制，无法分条发送。\r请给它换一种字体。";
+constexpr const char* kClipboardNotRestoredMessage = "彩字已发送，但剪贴板中原来的内容无法恢复。";
+constexpr const char* kClipboardPartlyRestoredMessage = "彩字已发送，但剪贴板中原来的内容只恢复了一部分。";
 
 std::string ChatCaption(HWND window, bool nickname) {
     return nickname ? bridge::ReadChatItemText(window, bridge::kNicknameItem) : bridge::ReadChatTitle(window);
@@ -74,30 +84,71 @@ void TForm1::Timer1Timer() {
 
 void TForm1::SkinButton5Click() {
     if (sending_ || !ChatHandles || !ChatCaptions) return;
-    // Pasting a clipboard that could not be set would send whatever it held before.
-    if (!PutConvertedOnClipboard()) return;
+    const std::string converted = ConvertEditor();
+    std::vector<std::string> parts{converted};
+    if (converted.size() > kMaxUrtfBytes) {
+        try {
+            parts = MessageParts(converted);
+        } catch (const UrtfSplitError& error) {
+            ShowError("第 " + std::to_string(error.CharacterIndex() + 1) + kCharacterTooLargeMessage);
+            return;
+        }
+        if (AskWarning(kSendInPartsQuestion + std::to_string(parts.size()) + kSendInPartsEnd) == skin::mrNo)
+            return;
+    }
     const int index = SkinListBox4->ItemIndex();
-    if (index < 0 || static_cast<std::size_t>(index) >= ChatHandles->size()) {
+    const bool chosen = index >= 0 && static_cast<std::size_t>(index) < ChatHandles->size();
+    // What the user had on the clipboard comes back after the Send, unless they asked for it to be emptied.
+    const bool keepClipboard = !SkinCheckBox2->Checked();
+    std::optional<gui::ClipboardContents> previous;
+    // A single message goes onto the clipboard even without a chosen chat window, ready to paste by hand.
+    // Pasting a clipboard that could not be set would send whatever it held before.
+    if (parts.size() == 1) {
+        if (chosen && keepClipboard) previous = gui::ClipboardContents::Take(Handle());
+        if (!PutOnClipboard(parts[0])) return;
+    }
+    if (!chosen) {
         ShowError(kNoFriendMessage);
         return;
     }
+    if (parts.size() > 1 && keepClipboard) previous = gui::ClipboardContents::Take(Handle());
 
     // The list is up to a second old: the window may have closed since, and its handle may now belong to
     // another window. Only the chat window that the list shows selected receives the text.
     HWND window = bridge::HandleFromDecimal((*ChatHandles)[static_cast<std::size_t>(index)]);
     const std::string& caption = (*ChatCaptions)[static_cast<std::size_t>(index)];
     bridge::Delivery delivery = bridge::Delivery::kNoChatWindow;
+    bool clipboardBusy = false;
+    std::size_t sent = 0;
     if (ChatCaption(window, true) == caption || ChatCaption(window, false) == caption) {
         sending_ = true;  // the wait answers other programs' messages, a click on Send among them
-        delivery = bridge::DeliverToChatWindow(window);
+        // Each part is pasted and sent before the next goes onto the clipboard: the delivery returns only
+        // after the messenger has handled the click on its send button.
+        for (; sent < parts.size(); ++sent) {
+            const bool onClipboard = sent == 0 && parts.size() == 1;  // put there before the checks
+            if (!onClipboard && !gui::clipboard::SetText(Handle(), parts[sent])) {
+                clipboardBusy = true;
+                break;
+            }
+            delivery = bridge::DeliverToChatWindow(window);
+            if (delivery != bridge::Delivery::kDelivered) break;
+        }
         sending_ = false;
     }
-    // The text did not reach the chat window, or may not have: the editor and the clipboard keep it, and the
-    // user is told why.
-    if (delivery != bridge::Delivery::kDelivered) {
-        ShowError(delivery == bridge::Delivery::kNoInputBox    ? kNoInputBoxMessage
-                  : delivery == bridge::Delivery::kNotAnswered ? kNotAnsweredMessage
-                                                               : kWindowGoneMessage);
+    // The text did not reach the chat window, or may not have: the editor keeps what was not sent, the
+    // clipboard the part that failed (a messenger that answers late still pastes that, never the user's own
+    // content), and the user is told why.
+    if (sent < parts.size()) {
+        std::string message = clipboardBusy                                ? kClipboardBusyMessage
+                              : delivery == bridge::Delivery::kNoInputBox  ? kNoInputBoxMessage
+                              : delivery == bridge::Delivery::kNotAnswered ? kNotAnsweredMessage
+                                                                           : kWindowGoneMessage;
+        if (parts.size() > 1) {
+            message = "彩字分成 " + std::to_string(parts.size()) + " 条，已发出 " + std::to_string(sent) +
+                      " 条，其余的留在编辑框中。\r" + message;
+            RemoveSentParts(parts, sent);
+        }
+        ShowError(message);
         RichEdit1->SetFocus();
         return;
     }
@@ -111,8 +162,26 @@ void TForm1::SkinButton5Click() {
     }
     if (SkinCheckBox4->Checked()) RichEdit1->Clear();
     // The paste has been handled by now, so the clipboard is no longer needed.
-    if (SkinCheckBox2->Checked()) gui::clipboard::Clear(Handle());
+    if (!keepClipboard) {
+        gui::clipboard::Clear(Handle());
+    } else if (!previous || !previous->Restore(Handle())) {
+        ShowError(kClipboardNotRestoredMessage);
+    } else if (!previous->Complete()) {
+        ShowError(kClipboardPartlyRestoredMessage);
+    }
     RichEdit1->SetFocus();
+}
+
+void TForm1::RemoveSentParts(const std::vector<std::string>& parts, std::size_t sent) {
+    // The editor counts a character beyond U+FFFF as two positions and a line break as one.
+    int positions = 0;
+    for (std::size_t i = 0; i < sent; ++i) {
+        for (const UrtfRun& run : ReadUrtf(parts[i], SystemCodePage())) {
+            for (const char32_t c : run.text)
+                positions += c > 0xFFFF ? 2 : 1;
+        }
+    }
+    RichEdit1->Delete(0, positions);
 }
 
 }  // namespace huecast

@@ -407,6 +407,11 @@ LRESULT RichEdit::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return Control::HandleOwnMessage(message, wParam, lParam);
 }
 
+void RichEdit::Delete(int start, int length) {
+    Select(start, length);
+    InsertText("");
+}
+
 void RichEdit::InsertText(const std::string& text) {
     SendMessageA(Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
 }

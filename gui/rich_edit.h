@@ -41,6 +41,8 @@ class RichEdit : public Control {
     int SelStart() const;
     int SelLength() const;
     void Select(int start, int length);
+    // Deletes `length` character positions from `start` on, as typing over them would.
+    void Delete(int start, int length);
 
     TextAttributes SelAttributes() const;
     void SetSelFontName(const std::string& name);  // also sets the character set that belongs to the face

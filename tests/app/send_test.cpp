@@ -2,7 +2,11 @@
 // the list read from the window, the delivered bytes read from the fake messenger's records.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "app/control_ids.h"
+#include "convert/urtf_reader.h"
+#include "convert/win32/ansi_code_page.h"
 #include "tests/app/huecast_driver.h"
 #include "tests/bridge/fake_messenger_process.h"
 
@@ -20,6 +24,8 @@ constexpr const char* kNoInputBoxMessage =
     "你选中的聊天窗口中找不到输入框，彩字没有发送。\r彩字已放在剪贴板中，可以手动粘贴。";
 constexpr const char* kNotAnsweredMessage =
     "你选中的聊天窗口没有响应，彩字可能没有发送出去。\r彩字已放在剪贴板中，可以稍后手动粘贴。";
+constexpr const char* kSendInPartsQuestion = "您生成的编码超出了QQ一条消息所能发送的400字节。\r要把它分成 ";
+constexpr const char* kSendInPartsEnd = " 条消息依次发送吗？";
 
 // 你好 in the default format (宋体, 30 pt, the first swatch's red), 98 bytes converted.
 constexpr const char* kNihao = "你好";
@@ -130,7 +136,8 @@ TEST(ChatList, FollowsTheChatWindowsByPositionAndCaptionChoice) {
     // Closing a window may hand activation, and with it the top place, to another one: only which windows
     // remain is certain here, not their order.
     fake.CloseChat(3);
-    const Names remaining = WaitUntil([&] { return ListedChats(p).size() == 2; }, 3000) ? ListedChats(p) : Names{};
+    const Names remaining =
+        WaitUntil([&] { return ListedChats(p).size() == 2; }, 3000) ? ListedChats(p) : Names{};
     EXPECT_TRUE(remaining == Names({"张三", "李四"}) || remaining == Names({"李四", "张三"}))
         << ListShows(p, {"张三", "李四"}).message();
     fake.Kill();
@@ -180,10 +187,10 @@ TEST(Send, DeliversExactlyTheConvertedTextThenEmptiesTheEditor) {
     EXPECT_EQ(fake.Sent(2), converted);
     EXPECT_EQ(fake.Sent(1), std::nullopt);
 
-    // 发送后清空 is on by default, 同时清空剪贴板 and 发送后激活QQ窗口 are off.
+    // 发送后清空 is on by default, 同时清空剪贴板 and 发送后激活QQ窗口 are off: the user's clipboard is back.
     EXPECT_TRUE(WaitUntil([&] { return p.Text(ids::kRichEdit1).empty(); }));
     EXPECT_FALSE(CommandsEnabled(p));
-    EXPECT_EQ(ClipboardText(), converted);
+    EXPECT_EQ(ClipboardText(), std::string("old"));
     EXPECT_NE(GetForegroundWindow(), fake.Chat(2));  // flashed instead, which Wine does not show
     EXPECT_EQ(p.FindMessageBox(0), nullptr);
 }
@@ -227,11 +234,22 @@ TEST(Send, FourHundredBytesAreSentFourHundredAndOneChangeNothing) {
     EXPECT_EQ(fake.Sent(1)->size(), 400u);
     ASSERT_TRUE(WaitUntil([&] { return p.Text(ids::kRichEdit1).empty(); }));  // Send has finished
 
+    // One byte more: Send offers two messages, and declined, changes nothing; Copy refuses.
     p.Type(kNihao + std::string(303, 'a'));
     SetClipboardText("old");
-    EXPECT_EQ(SendAndReadMessage(p), kTooLongMessage);
+    EXPECT_EQ(p.Text(ids::kStaticText8), "超出范围 (2)");
+    p.Click(ids::kSkinButton5);
+    HWND question = p.FindMessageBox();
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(p.MessageBoxText(question), std::string(kSendInPartsQuestion) + "2" + kSendInPartsEnd);
+    p.Answer(question, IDNO);
+    p.Click(ids::kButton1);
+    HWND refusal = p.FindMessageBox();
+    ASSERT_NE(refusal, nullptr);
+    EXPECT_EQ(p.MessageBoxText(refusal), kTooLongMessage);
+    p.Answer(refusal, IDOK);
     EXPECT_EQ(ClipboardText(), std::string("old"));
-    EXPECT_EQ(fake.Sent(1)->size(), 400u);
+    EXPECT_EQ(fake.AllSent(1).size(), 1u);
     EXPECT_EQ(p.Text(ids::kRichEdit1).size(), 4u + 303u);
 }
 
@@ -302,6 +320,133 @@ TEST(Send, GivesUpOnAHungMessengerWithoutHanging) {
     EXPECT_EQ(SendAndReadMessage(p, 20000), kNotAnsweredMessage);
     ExpectWorkKept(p);
     EXPECT_EQ(fake.Sent(1), std::nullopt);
+}
+
+}  // namespace
+}  // namespace huecast::testing
+
+namespace huecast::testing {
+namespace {
+
+// About 900 bytes converted, three messages of 39, 39 and 22 characters (a message holds at most 39 of
+// these): 100 Chinese characters with a full-width comma after every twelfth, and no space, so that the
+// per-word random colour keeps one colour for the whole work.
+std::string LongWork() {
+    std::string work;
+    for (int i = 0; i < 100; ++i)
+        work += i % 13 == 12 ? "，" : (i % 2 ? "好" : "你");
+    return work;
+}
+
+std::u32string Unicode(const std::string& gbk) {
+    std::u32string text;
+    for (const char16_t unit : AnsiCodePageConverter().ToUtf16(gbk))
+        text.push_back(unit);
+    return text;
+}
+
+// The runs of the messages read one after the other, as one text and the formats it had.
+std::u32string ReadBack(const std::vector<std::string>& messages, std::vector<CharFormat>& formats) {
+    std::u32string text;
+    for (const std::string& message : messages) {
+        for (const UrtfRun& run : ReadUrtf(message, AnsiCodePageConverter())) {
+            text += run.text;
+            formats.push_back(run.format);
+        }
+    }
+    return text;
+}
+
+// A 4 by 4 bitmap of distinct colours, and the pixels of the clipboard's bitmap.
+HBITMAP MakeBitmap() {
+    std::uint32_t pixels[16];
+    for (std::uint32_t i = 0; i < 16; ++i)
+        pixels[i] = 0x00102030u * (i + 1);
+    return CreateBitmap(4, 4, 1, 32, pixels);
+}
+std::vector<std::uint32_t> ClipboardBitmapPixels() {
+    std::vector<std::uint32_t> pixels;
+    if (!OpenClipboard(nullptr)) return pixels;
+    if (HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP))) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = 4;
+        info.bmiHeader.biHeight = -4;  // top-down
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        pixels.resize(16);
+        HDC dc = GetDC(nullptr);
+        if (GetDIBits(dc, bitmap, 0, 4, pixels.data(), &info, DIB_RGB_COLORS) != 4) pixels.clear();
+        ReleaseDC(nullptr, dc);
+    }
+    CloseClipboard();
+    return pixels;
+}
+void SetClipboardTextAndBitmap(const std::string& text) {
+    SetClipboardText(text);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    SetClipboardData(CF_BITMAP, MakeBitmap());
+    CloseClipboard();
+}
+
+TEST(SendInParts, DeliversTheMessagesInOrderAndGivesBackTheClipboard) {
+    HuecastProcess p;
+    FakeMessenger fake({.names = {"张三"}});
+    ASSERT_TRUE(ListShows(p, {"张三"}));
+    const std::string work = LongWork();
+    p.Type(work);
+    EXPECT_EQ(p.Text(ids::kStaticText8), "超出范围 (3)");
+
+    SetClipboardTextAndBitmap("old");
+    const std::vector<std::uint32_t> bitmap = ClipboardBitmapPixels();
+    ASSERT_EQ(bitmap.size(), 16u);
+    p.Click(ids::kSkinButton5);
+    HWND question = p.FindMessageBox();
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(p.MessageBoxText(question), std::string(kSendInPartsQuestion) + "3" + kSendInPartsEnd);
+    p.Answer(question, IDYES);
+
+    ASSERT_TRUE(WaitUntil([&] { return p.Text(ids::kRichEdit1).empty(); }));  // Send has finished
+    const std::vector<std::string> sent = fake.AllSent(1);
+    ASSERT_EQ(sent.size(), 3u);
+    std::vector<CharFormat> formats;
+    EXPECT_EQ(ReadBack(sent, formats), Unicode(work));
+    for (const std::string& message : sent)
+        EXPECT_LE(message.size(), 400u);
+    for (const CharFormat& format : formats)
+        EXPECT_EQ(format, formats.front());
+    EXPECT_EQ(formats.front().sizeHalfPoints, 60);
+    // The user's text and picture are back, as they were.
+    EXPECT_EQ(ClipboardText(), std::string("old"));
+    EXPECT_EQ(ClipboardBitmapPixels(), bitmap);
+    EXPECT_EQ(p.FindMessageBox(0), nullptr);
+}
+
+TEST(SendInParts, AMessengerThatStopsAnsweringLeavesTheRestInTheEditor) {
+    HuecastProcess p;
+    FakeMessenger fake({.names = {"张三"}, .hangSeconds = 30, .hangAfterSends = 1});
+    ASSERT_TRUE(ListShows(p, {"张三"}));
+    const std::string work = LongWork();
+    p.Type(work);
+    p.Click(ids::kSkinButton5);
+    HWND question = p.FindMessageBox();
+    ASSERT_NE(question, nullptr);
+    p.Answer(question, IDYES);
+
+    HWND box = p.FindMessageBox(15000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(p.MessageBoxText(box),
+              std::string("彩字分成 3 条，已发出 1 条，其余的留在编辑框中。\r") + kNotAnsweredMessage);
+    p.Answer(box, IDOK);
+    const std::vector<std::string> sent = fake.AllSent(1);
+    ASSERT_EQ(sent.size(), 1u);
+    std::vector<CharFormat> formats;
+    const std::u32string first = ReadBack(sent, formats);
+    // The editor holds exactly what did not go out.
+    ASSERT_FALSE(first.empty());
+    EXPECT_EQ(Unicode(work).substr(first.size()), Unicode(p.Text(ids::kRichEdit1)));
+    fake.Kill();
 }
 
 }  // namespace
