@@ -6,8 +6,13 @@
 
 #include <mapi.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 #include "crash/mail.h"
@@ -63,6 +68,37 @@ timeval Timeval(int milliseconds) {
     return {milliseconds / 1000, (milliseconds % 1000) * 1000};
 }
 
+// The host's first address. The system's lookup has no time-out of its own, so it runs on a thread of its
+// own that the caller waits for no longer than `timeoutMs`; a late answer is dropped with that thread. A
+// failed lookup gives 0.0.0.0 and a lookup that takes too long nothing.
+std::optional<in_addr> LookUpHost(const std::string& host, int timeoutMs) {
+    in_addr address{};
+    if ((address.s_addr = inet_addr(host.c_str())) != INADDR_NONE) return address;  // dotted: no lookup
+    struct Lookup {
+        std::string host;
+        std::mutex lock;
+        std::condition_variable done;
+        bool finished = false;
+        in_addr address{};
+    };
+    auto lookup = std::make_shared<Lookup>();
+    lookup->host = host;
+    std::thread([lookup] {
+        in_addr found{};
+        if (const hostent* entry = gethostbyname(lookup->host.c_str());
+            entry && entry->h_addrtype == AF_INET && entry->h_addr_list[0])
+            std::memcpy(&found, entry->h_addr_list[0], 4);
+        const std::lock_guard hold(lookup->lock);
+        lookup->address = found;
+        lookup->finished = true;
+        lookup->done.notify_all();
+    }).detach();
+    std::unique_lock hold(lookup->lock);
+    if (!lookup->done.wait_for(hold, std::chrono::milliseconds(timeoutMs), [&] { return lookup->finished; }))
+        return std::nullopt;
+    return lookup->address;
+}
+
 class WinsockStream : public ByteStream {
   public:
     ~WinsockStream() override { Close(); }
@@ -72,19 +108,21 @@ class WinsockStream : public ByteStream {
     std::array<std::uint8_t, 4> Connect(std::string_view host, int port, int timeoutMs) override {
         socket_ = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
         if (socket_ == INVALID_SOCKET) throw ECrashSocketError("Invalid socket.");
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_port = htons(static_cast<u_short>(port));
-        // A failed lookup leaves 0.0.0.0, and the connection fails with the system's reason.
-        if (const hostent* entry = gethostbyname(std::string(host).c_str());
-            entry && entry->h_addrtype == AF_INET && entry->h_addr_list[0])
-            std::memcpy(&address.sin_addr, entry->h_addr_list[0], 4);
-        u_long nonBlocking = 1;
-        ioctlsocket(socket_, FIONBIO, &nonBlocking);
         auto fail = [&](int error) {
             Close();
             throw ECrashSocketError("Connection error: \"" + SystemErrorText(error) + "\"");
         };
+        // The lookup and the connection share the time-out.
+        const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(static_cast<u_short>(port));
+        // A failed lookup leaves 0.0.0.0, and the connection fails with the system's reason.
+        const std::optional<in_addr> found = LookUpHost(std::string(host), timeoutMs);
+        if (!found) fail(WSAETIMEDOUT);
+        address.sin_addr = *found;
+        u_long nonBlocking = 1;
+        ioctlsocket(socket_, FIONBIO, &nonBlocking);
         if (::connect(socket_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == SOCKET_ERROR) {
             if (const int error = WSAGetLastError(); error != WSAEWOULDBLOCK) fail(error);
             fd_set writable, failed;
@@ -92,7 +130,8 @@ class WinsockStream : public ByteStream {
             FD_SET(socket_, &writable);
             FD_ZERO(&failed);
             FD_SET(socket_, &failed);
-            timeval wait = Timeval(timeoutMs);
+            const ULONGLONG now = GetTickCount64();
+            timeval wait = Timeval(now < deadline ? static_cast<int>(deadline - now) : 0);
             const int ready = ::select(0, nullptr, &writable, &failed, &wait);
             if (ready == SOCKET_ERROR) fail(WSAGetLastError());
             if (ready == 0) fail(WSAETIMEDOUT);

@@ -2,8 +2,8 @@
 // real SMTP server on 127.0.0.1 and checks what it receives.
 //
 //   smtp_send <port> <user> <password> attach|body <log path> [time-out ms]
-// A user and password of "-" mean no authentication. Prints how long sending took and the last warning
-// when it failed.
+// A user and password of "-" mean no authentication. The server is 127.0.0.1, or the host named by the
+// environment variable SMTP_SEND_HOST. Prints how long sending took and the last warning when it failed.
 #include <windows.h>
 
 #include <cstdio>
@@ -17,7 +17,8 @@
 int main(int argc, char** argv) {
     if (argc != 6 && argc != 7) return 2;
     huecast::crash::TCrashModuleOptions options;
-    options.smtpHost = "127.0.0.1";
+    char host[256];
+    options.smtpHost = GetEnvironmentVariableA("SMTP_SEND_HOST", host, sizeof host) > 0 ? host : "127.0.0.1";
     options.smtpPort = std::atoi(argv[1]);
     options.smtpTimeoutMs = argc == 7 ? std::atoi(argv[6]) : 10000;
     options.smtpUser = std::string(argv[2]) == "-" ? "" : argv[2];

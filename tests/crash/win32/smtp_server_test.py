@@ -97,12 +97,13 @@ def check_content(received, attach):
     return problems
 
 
-def run_client(args, port, mode, auth=False, log_path=None, timeout_ms=None):
+def run_client(args, port, mode, auth=False, log_path=None, timeout_ms=None, host=None):
     command = [args.wine_run, args.exe, str(port), USER if auth else "-", PASSWORD if auth else "-", mode,
                "Z:" + (log_path or args.log_path).replace("/", "\\")]
     if timeout_ms:
         command.append(str(timeout_ms))
-    run = subprocess.run(command, capture_output=True, timeout=180)
+    env = dict(os.environ, SMTP_SEND_HOST=host) if host else None
+    run = subprocess.run(command, capture_output=True, timeout=180, env=env)
     out = run.stdout.replace(b"\r", b"").decode("latin-1")  # the console's line ends differ from the wire's
     found = re.search(r"elapsed (\d+) ms", out)
     return run.returncode, out, int(found.group(1)) if found else None
@@ -118,7 +119,9 @@ def test_deliveries(args):
                                     auth_require_tls=False, auth_required=auth)
             controller.start()
             try:
-                code, out, _ = run_client(args, port, "attach" if attach else "body", auth)
+                # A host name as well as an address: the name is looked up on a thread of its own.
+                code, out, _ = run_client(args, port, "attach" if attach else "body", auth,
+                                          host="localhost" if auth else None)
             finally:
                 controller.stop()
             name = f"auth={auth} attach={attach}"
