@@ -110,7 +110,8 @@ StackSnapshot* StackSnapshot::ForThisThread() {
         // The stack's reservation ends where the regions of its allocation end.
         MEMORY_BASIC_INFORMATION stack;
         VirtualQuery(&stack, &stack, sizeof stack);
-        std::uintptr_t top = reinterpret_cast<std::uintptr_t>(stack.AllocationBase);
+        snapshot->stackBottom_ = reinterpret_cast<std::uintptr_t>(stack.AllocationBase);
+        std::uintptr_t top = snapshot->stackBottom_;
         for (MEMORY_BASIC_INFORMATION region;
              VirtualQuery(reinterpret_cast<void*>(top), &region, sizeof region) == sizeof region &&
              region.AllocationBase == stack.AllocationBase;)
@@ -134,7 +135,8 @@ void StackSnapshot::Take(const CONTEXT& registers) {
 #else
     origin_ = registers.Esp;
 #endif
-    valid_ = origin_ < stackTop_;
+    // A throw on another stack (a fiber's) is not copied: only the thread's own stack is known readable.
+    valid_ = origin_ >= stackBottom_ && origin_ < stackTop_;
     if (!valid_) return;
     size_ = std::min<std::size_t>(stackTop_ - origin_, kBytes);
     // A copy shorter than kBytes reaches the stack's end, so no frame reads past it; a longer stack is cut

@@ -45,8 +45,8 @@ class StackSnapshot {
     static constexpr std::size_t kSlack = 64 * 1024;
 
     CONTEXT context_;
-    std::uintptr_t stackTop_ = 0;  // the end of the thread's stack
-    std::uintptr_t origin_ = 0;    // where bytes_[0] was on the stack
+    std::uintptr_t stackBottom_ = 0, stackTop_ = 0;  // the thread's stack reservation
+    std::uintptr_t origin_ = 0;                      // where bytes_[0] was on the stack
     std::size_t size_ = 0;
     bool valid_ = false;
     alignas(16) std::uint8_t bytes_[kBytes + kSlack];
