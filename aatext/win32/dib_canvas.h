@@ -12,6 +12,7 @@
 
 #include "aatext/aa_canvas.h"
 #include "aatext/win32/gdi_rasterizer.h"
+#include "gui/drawing.h"
 
 namespace huecast {
 
@@ -21,23 +22,19 @@ class DibCanvas {
     DibCanvas(int width, int height) : DibCanvas() { Resize(width, height); }
     DibCanvas(const DibCanvas&) = delete;
     DibCanvas& operator=(const DibCanvas&) = delete;
-    ~DibCanvas();
 
     // A new black section of this size (the old pixels are dropped); an empty size leaves no section.
     void Resize(int width, int height);
 
     AACanvas& Canvas() { return canvas_; }
-    Bitmap& Pixels() { return pixels_; }
-    HBITMAP Handle() const { return section_; }
+    Bitmap& Pixels() { return section_.Pixels(); }
+    HBITMAP Handle() const { return section_.Handle(); }
 
     // Copies the whole section to (x, y) of `dc`.
-    void Draw(HDC dc, int x, int y) const;
+    void Draw(HDC dc, int x, int y) const { section_.Draw(dc, x, y); }
 
   private:
-    void Release();
-
-    HBITMAP section_ = nullptr;
-    Bitmap pixels_{0, 0, 24};
+    gui::DibSection section_;
     GdiRasterizer rasterizer_;
     AACanvas canvas_;
 };

@@ -8,27 +8,13 @@
 #include <type_traits>
 #include <vector>
 
-#include "gui/handles.h"
+#include "gui/drawing.h"
 
 namespace huecast {
 
 namespace {
 
 // RAII for the handles a measurement or a render takes, so they are released when an exception passes.
-class ScreenDc {
-  public:
-    ScreenDc() : dc_(GetDC(nullptr)) {
-        if (!dc_) throw std::runtime_error("GdiRasterizer: no screen device context");
-    }
-    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    HDC Get() const { return dc_; }
-
-  private:
-    HDC dc_;
-};
-
 class SelectedPalette {
   public:
     SelectedPalette(HDC dc, HPALETTE palette) : dc_(dc), old_(SelectPalette(dc, palette, FALSE)) {
@@ -43,14 +29,7 @@ class SelectedPalette {
     HPALETTE old_;
 };
 
-struct DcDeleter {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-};
-struct ObjectDeleter {
-    void operator()(void* object) const { DeleteObject(static_cast<HGDIOBJ>(object)); }
-};
-using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
-using PaletteHandle = std::unique_ptr<std::remove_pointer_t<HPALETTE>, ObjectDeleter>;
+using PaletteHandle = gui::GdiPtr<HPALETTE>;
 
 class GreyPaletteHolder {
   public:
@@ -89,15 +68,12 @@ HPALETTE CopyOfGreyPalette() {
 // The work bitmap after drawing: the DIB section, viewed in place.
 class DibSurface final : public GlyphSurface {
   public:
-    DibSurface(HBITMAP section, Bitmap view) : section_(section), view_(std::move(view)) {}
-    ~DibSurface() override { DeleteObject(section_); }
-    DibSurface(const DibSurface&) = delete;
-    DibSurface& operator=(const DibSurface&) = delete;
-    const Bitmap& Pixels() const override { return view_; }
+    explicit DibSurface(gui::DibSection section) : section_(std::move(section)) {}
+    const Bitmap& Pixels() const override { return section_.Pixels(); }
+    HBITMAP Handle() const { return section_.Handle(); }
 
   private:
-    HBITMAP section_;
-    Bitmap view_;
+    gui::DibSection section_;
 };
 
 }  // namespace
@@ -135,55 +111,36 @@ HPALETTE GreyPalette() {
 }
 
 Size GdiRasterizer::TextExtent(const FontSpec& font, std::string_view text) {
-    ScreenDc screen;
+    const gui::WindowDC screen(nullptr);
     const gui::FontHandle gdiFont = CreateGdiFont(font);
-    gui::SelectedObject selected(screen.Get(), gdiFont.get());
+    gui::SelectedObject selected(screen, gdiFont.get());
     SIZE size{};
-    GetTextExtentPoint32A(screen.Get(), text.data(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32A(screen, text.data(), static_cast<int>(text.size()), &size);
     return {size.cx, size.cy};
 }
 
 std::unique_ptr<GlyphSurface> GdiRasterizer::RenderText(const FontSpec& font, int width, int height,
                                                         Point start, std::string_view text) {
-    struct {
-        BITMAPINFOHEADER header;
-        RGBQUAD colors[256];
-    } info{};
-    info.header.biSize = sizeof(BITMAPINFOHEADER);
-    info.header.biWidth = width;
-    info.header.biHeight = height;  // bottom-up, as the system lays a DIB out
-    info.header.biPlanes = 1;
-    info.header.biBitCount = 8;
-    info.header.biCompression = BI_RGB;
-    info.header.biClrUsed = 256;
-    for (int i = 0; i < 256; ++i)
-        info.colors[i] = {static_cast<BYTE>(i), static_cast<BYTE>(i), static_cast<BYTE>(i), 0};
-
-    ScreenDc screen;
-    void* bits = nullptr;
     // A bitmap view refuses sides beyond 32768 pixels; refuse them before a section exists to leak.
     if (width <= 0 || height <= 0 || width > 32768 || height > 32768)
         throw std::length_error("GdiRasterizer: a work bitmap of " + std::to_string(width) + " x " +
                                 std::to_string(height) + " pixels is out of range");
-    HBITMAP section = CreateDIBSection(screen.Get(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
-                                       &bits, nullptr, 0);
-    if (!section || !bits) throw std::runtime_error("GdiRasterizer: cannot create the work bitmap");
-    auto surface = std::make_unique<DibSurface>(
-        section, Bitmap::View(static_cast<std::uint8_t*>(bits), width, height, 8, Bitmap::Order::BottomUp));
-    std::memset(bits, 0, Bitmap::StrideFor(width, 8) * static_cast<std::size_t>(height));  // all black
-
-    const MemoryDc dc(CreateCompatibleDC(screen.Get()));
-    if (!dc) throw std::runtime_error("GdiRasterizer: no memory device context");
+    std::uint32_t greys[256];
+    for (std::uint32_t i = 0; i < 256; ++i) greys[i] = i << 16 | i << 8 | i;
+    // Bottom-up, as the system lays a DIB out; all black.
+    auto surface =
+        std::make_unique<DibSurface>(gui::DibSection(width, height, 8, Bitmap::Order::BottomUp, greys));
+    const gui::MemoryDC dc;
     const PaletteHandle palette(CopyOfGreyPalette());
     {
-        gui::SelectedObject bitmap(dc.get(), section);
-        SelectedPalette selectedPalette(dc.get(), palette.get());
+        gui::SelectedObject bitmap(dc, surface->Handle());
+        SelectedPalette selectedPalette(dc, palette.get());
         const gui::FontHandle gdiFont = CreateGdiFont(font);
-        gui::SelectedObject selectedFont(dc.get(), gdiFont.get());
-        SetTextColor(dc.get(), RGB(255, 255, 255));
-        SetBkMode(dc.get(), TRANSPARENT);
-        SetTextAlign(dc.get(), TA_LEFT | TA_TOP | TA_NOUPDATECP);
-        TextOutA(dc.get(), start.x, start.y, text.data(), static_cast<int>(text.size()));
+        gui::SelectedObject selectedFont(dc, gdiFont.get());
+        SetTextColor(dc, RGB(255, 255, 255));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+        TextOutA(dc, start.x, start.y, text.data(), static_cast<int>(text.size()));
         GdiFlush();
     }
     return surface;

@@ -3,16 +3,17 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <string_view>
 
 #include "aatext/win32/system_texts.h"
 #include "aatext/win32/timer_ex.h"
+#include "gui/drawing.h"
 
 namespace huecast {
 
 namespace {
 
 constexpr UINT_PTR kParentSubclassId = 0x41415354;  // "AAST"
-constexpr const char* kBannerProperty = "HuecastScrollText";
 
 }  // namespace
 
@@ -28,9 +29,9 @@ TAAScrollTextWindow::TAAScrollTextWindow(const ScrollTextArgs& args)
             .y = args.y,
             .width = std::max(args.width, 20),
             .height = std::max(args.height, 20),
-            .parent = args.parent});
-    SetPropA(Handle(), kBannerProperty, this);
-    if (args.id != 0) SetWindowLongPtrA(Handle(), GWLP_ID, args.id);
+            .parent = args.parent,
+            .id = args.id,
+            .background = nullptr});
     RECT client{};
     GetClientRect(Handle(), &client);
     SetSize(client.right, client.bottom);
@@ -38,13 +39,19 @@ TAAScrollTextWindow::TAAScrollTextWindow(const ScrollTextArgs& args)
 }
 
 TAAScrollTextWindow::~TAAScrollTextWindow() {
+    // WM_DESTROY stops the timers and lets go of the parent while the banner is whole; both again for a
+    // window that its parent took with it first.
+    DestroyHandle();
     Shutdown();
     ReleaseParent();
-    if (IsWindow(Handle())) RemovePropA(Handle(), kBannerProperty);
 }
 
 TAAScrollTextWindow* TAAScrollTextWindow::FromHandle(HWND window) {
-    return static_cast<TAAScrollTextWindow*>(GetPropA(window, kBannerProperty));
+    gui::Window* bound = gui::Window::FromHandle(window);
+    char className[32] = {};
+    if (!bound || !GetClassNameA(window, className, sizeof className) || std::string_view(className) != kClassName)
+        return nullptr;
+    return static_cast<TAAScrollTextWindow*>(bound);
 }
 
 void TAAScrollTextWindow::SetAlign(TAlign align) {
@@ -101,21 +108,26 @@ void TAAScrollTextWindow::PresentFrame(const Bitmap& frame) {
     if (!paintDc_) ReleaseDC(Handle(), dc);
 }
 
+void TAAScrollTextWindow::MouseEnter() {
+    if (OnMouseEnter) OnMouseEnter();
+}
+
+void TAAScrollTextWindow::MouseLeave() {
+    if (OnMouseLeave) OnMouseLeave();
+}
+
 LRESULT TAAScrollTextWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_ERASEBKGND:
             return 1;  // every pixel is painted
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            paintDc_ = BeginPaint(Handle(), &paint);
-            struct End {
-                TAAScrollTextWindow& self;
-                PAINTSTRUCT& paint;
-                ~End() {
-                    EndPaint(self.Handle(), &paint);
-                    self.paintDc_ = nullptr;
-                }
-            } end{*this, paint};
+        case WM_PAINT:
+        case WM_PRINTCLIENT: {
+            const gui::PaintScope paint(Handle(), message == WM_PRINTCLIENT ? reinterpret_cast<HDC>(wParam) : nullptr);
+            paintDc_ = paint.Dc();
+            struct Done {
+                HDC& dc;
+                ~Done() { dc = nullptr; }
+            } done{paintDc_};
             Paint();
             return 0;
         }
@@ -127,18 +139,6 @@ LRESULT TAAScrollTextWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM l
             }
             break;
         }
-        case WM_MOUSEMOVE:
-            if (!mouseInside_) {
-                mouseInside_ = true;
-                TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
-                TrackMouseEvent(&track);
-                if (OnMouseEnter) OnMouseEnter();
-            }
-            break;
-        case WM_MOUSELEAVE:
-            mouseInside_ = false;
-            if (OnMouseLeave) OnMouseLeave();
-            break;
         case WM_SIZE:
             SetSize(LOWORD(lParam), HIWORD(lParam));
             return 0;

@@ -44,6 +44,7 @@ class TAAScrollTextWindow final : private detail::GdiRasterizerHolder,
     ~TAAScrollTextWindow() override;
 
     HWND Handle() const { return gui::Window::Handle(); }
+    using TAAScrollText::Text;  // the banner's text, not the window's caption
     TAlign Align() const { return align_; }
     // Docks the window to its parent's client area (full width, own height) and keeps it there.
     void SetAlign(TAlign align);
@@ -55,6 +56,8 @@ class TAAScrollTextWindow final : private detail::GdiRasterizerHolder,
     void Invalidate() override;
     void PresentFrame(const Bitmap& frame) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
 
   private:
     static LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
@@ -66,7 +69,6 @@ class TAAScrollTextWindow final : private detail::GdiRasterizerHolder,
     HWND parent_ = nullptr;
     bool parentHooked_ = false;
     HDC paintDc_ = nullptr;  // while WM_PAINT is handled
-    bool mouseInside_ = false;
 };
 
 }  // namespace huecast

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "gui/drawing.h"
 #include "skin/effect_bmp.h"
 
 namespace huecast {
@@ -19,17 +20,19 @@ class EffectBmpDib {
 
     EffectBmpDib(const EffectBmpDib&) = delete;
     EffectBmpDib& operator=(const EffectBmpDib&) = delete;
-    ~EffectBmpDib();
 
     TEffectBmp& Bmp() { return bmp_; }
     const TEffectBmp& Bmp() const { return bmp_; }
-    HBITMAP Handle() const { return section_; }
+    HBITMAP Handle() const { return section_.Handle(); }
 
     // Copies all rows unchanged to (x, y) of `dc`.
-    void Draw(HDC dc, int x, int y) const;
+    void Draw(HDC dc, int x, int y) const { section_.Draw(dc, x, y); }
+
+    // Takes over a 24-bit top-down section.
+    explicit EffectBmpDib(gui::DibSection section);
 
   private:
-    HBITMAP section_ = nullptr;
+    gui::DibSection section_;
     TEffectBmp bmp_;
 };
 
