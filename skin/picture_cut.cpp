@@ -25,12 +25,13 @@ const std::uint8_t* At(const Bitmap& b, int x, int y) {
     return b.Row(y) + static_cast<std::size_t>(x) * kBytes;
 }
 
-// `source` must already lie inside both `clip` and `from`.
-void Copy(const Bitmap& from, Rect source, Rect clip, Bitmap& to, Point at) {
+// Copies are clipped on the source side to `clip` (the element's rect) and the picture, on the target
+// side to `limit` (the mapped size) and the target bitmap.
+void Copy(const Bitmap& from, Rect source, Rect clip, Bitmap& to, Point at, Rect limit) {
     const Rect s = source.Intersect(clip).Intersect(Bounds(from));
     if (s.IsEmpty()) return;
     const Rect wanted = s.Offset(at.x - source.left, at.y - source.top);
-    const Rect t = wanted.Intersect(Bounds(to));
+    const Rect t = wanted.Intersect(Bounds(to)).Intersect(limit);
     if (t.IsEmpty()) return;
     const int sx = s.left + (t.left - wanted.left), sy = s.top + (t.top - wanted.top);
     const std::size_t bytes = static_cast<std::size_t>(t.Width()) * kBytes;
@@ -54,10 +55,10 @@ void TileRow(const std::uint8_t* piece, int pieceWidth, int phase, std::uint8_t*
     }
 }
 
-void Tile(const Bitmap& from, Rect source, Rect clip, Bitmap& to, Rect target) {
+void Tile(const Bitmap& from, Rect source, Rect clip, Bitmap& to, Rect target, Rect limit) {
     const Rect s = source.Intersect(clip).Intersect(Bounds(from));
     if (s.IsEmpty()) return;
-    const Rect t = target.Intersect(Bounds(to));
+    const Rect t = target.Intersect(Bounds(to)).Intersect(limit);
     if (t.IsEmpty()) return;
     const int pw = s.Width(), ph = s.Height();
     const int phase = (t.left - target.left) % pw;
@@ -80,17 +81,19 @@ Rect Rel(Rect r, const Rect& origin) {
 void CutHorizontal(const Bitmap& from, Rect r, const SkinPieces& p, const PieceMapping& m, Bitmap& to) {
     const int w = m.size.cx, h = r.Height();
     const int right = r.Width() - p.rightTop.x;
-    Copy(from, Rel({0, 0, p.leftTop.x, h}, r), r, to, {0, 0});
-    Copy(from, Rel({p.rightTop.x, 0, r.Width(), h}, r), r, to, {w - right, 0});
-    Tile(from, Rel({p.leftTop.x, 0, p.rightTop.x, h}, r), r, to, {p.leftTop.x, 0, w - right, h});
+    const Rect limit{0, 0, w, m.size.cy};
+    Copy(from, Rel({0, 0, p.leftTop.x, h}, r), r, to, {0, 0}, limit);
+    Copy(from, Rel({p.rightTop.x, 0, r.Width(), h}, r), r, to, {w - right, 0}, limit);
+    Tile(from, Rel({p.leftTop.x, 0, p.rightTop.x, h}, r), r, to, {p.leftTop.x, 0, w - right, h}, limit);
 }
 
 void CutVertical(const Bitmap& from, Rect r, const SkinPieces& p, const PieceMapping& m, Bitmap& to) {
     const int w = r.Width(), h = m.size.cy;
     const int bottom = r.Height() - p.leftBottom.y;
-    Copy(from, Rel({0, 0, w, p.leftTop.y}, r), r, to, {0, 0});
-    Copy(from, Rel({0, p.leftBottom.y, w, r.Height()}, r), r, to, {0, h - bottom});
-    Tile(from, Rel({0, p.leftTop.y, w, p.leftBottom.y}, r), r, to, {0, p.leftTop.y, w, h - bottom});
+    const Rect limit{0, 0, m.size.cx, h};
+    Copy(from, Rel({0, 0, w, p.leftTop.y}, r), r, to, {0, 0}, limit);
+    Copy(from, Rel({0, p.leftBottom.y, w, r.Height()}, r), r, to, {0, h - bottom}, limit);
+    Tile(from, Rel({0, p.leftTop.y, w, p.leftBottom.y}, r), r, to, {0, p.leftTop.y, w, h - bottom}, limit);
 }
 
 void CutFree(const Bitmap& from, Rect r, const SkinPieces& p, const PieceMapping& m, Bitmap& to) {
@@ -99,11 +102,12 @@ void CutFree(const Bitmap& from, Rect r, const SkinPieces& p, const PieceMapping
     const Rect cl = p.clientRect;
     const Point nlt = m.leftTop, nrt = m.rightTop, nlb = m.leftBottom, nrb = m.rightBottom;
     const Rect ncl = m.clientRect;
-    auto tile = [&](Rect source, Rect target) { Tile(from, Rel(source, r), r, to, target); };
+    const Rect limit{0, 0, w, h};
+    auto tile = [&](Rect source, Rect target) { Tile(from, Rel(source, r), r, to, target, limit); };
     auto copy = [&](Rect source, Rect target) {
         // A corner part whose target is empty (a control smaller than its corners) is left out.
         if (!target.IsEmpty()) Copy(from, Rel({source.left, source.top, source.left + target.Width(),
-                                               source.top + target.Height()}, r), r, to, {target.left, target.top});
+                                               source.top + target.Height()}, r), r, to, {target.left, target.top}, limit);
     };
     // Edge bands, each as thick as the matching side of the client rect.
     tile({lt.x, 0, rt.x, cl.top}, {nlt.x, 0, nrt.x, ncl.top});
@@ -126,12 +130,12 @@ void CutFree(const Bitmap& from, Rect r, const SkinPieces& p, const PieceMapping
 
 void CopyPiece(const Bitmap& from, Rect source, Bitmap& to, Point at) {
     Require24(from, to);
-    Copy(from, source, source, to, at);
+    Copy(from, source, source, to, at, Bounds(to));
 }
 
 void TilePiece(const Bitmap& from, Rect source, Bitmap& to, Rect target) {
     Require24(from, to);
-    Tile(from, source, source, to, target);
+    Tile(from, source, source, to, target, target);
 }
 
 void CutPicture(const Bitmap& from, Rect source, const SkinPieces& pieces, const PieceMapping& mapping,
@@ -142,7 +146,7 @@ void CutPicture(const Bitmap& from, Rect source, const SkinPieces& pieces, const
         case ResizeMode::None:
             return;
         case ResizeMode::Fixed:
-            Copy(from, source, source, to, {0, 0});
+            Copy(from, source, source, to, {0, 0}, {0, 0, mapping.size.cx, mapping.size.cy});
             return;
         case ResizeMode::Horizontal:
             CutHorizontal(from, source, pieces, mapping, to);
@@ -165,9 +169,9 @@ void CutNinePiece(const Bitmap& from, Rect r, Point leftTop, Point rightBottom, 
     const int tys[4] = {target.top, target.top + leftTop.y, target.bottom - bottom, target.bottom};
     for (int j = 0; j < 3; ++j)
         for (int i = 0; i < 3; ++i) {
-            const Rect t{txs[i], tys[j], txs[i + 1], tys[j + 1]};
-            // Keep every piece inside the target even when the corners are wider than it.
-            Tile(from, Rel({xs[i], ys[j], xs[i + 1], ys[j + 1]}, r), r, to, t.Intersect(target));
+            // Every piece stays inside the target even when the corners are wider than it.
+            Tile(from, Rel({xs[i], ys[j], xs[i + 1], ys[j + 1]}, r), r, to, {txs[i], tys[j], txs[i + 1], tys[j + 1]},
+                 target);
         }
 }
 

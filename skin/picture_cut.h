@@ -12,7 +12,8 @@
 //
 // Source and target are 24-bit bitmaps (any row order). The skin is untrusted: every copy is clipped to
 // the source rect, the source picture and the target; a piece of length 0 is skipped; nothing divides by
-// zero or fails. Pixels the pieces do not reach are left as they were.
+// zero or fails. Nothing is drawn beyond the mapped size (a look rect larger than the skin rect is cut
+// short); pixels the pieces do not reach are left as they were.
 #pragma once
 
 #include "base/bitmap.h"

@@ -97,6 +97,13 @@ TEST(PictureCut, UntrustedSkinsAreClippedAndNeverFail) {
     // Points beyond the skin rect and an inverted client rect.
     const SkinPieces wild = Pieces({10, 10}, {30, -4}, {-7, 50}, {90, 2}, {-3, 8}, {9, 9, 1, 1});
     CutPicture(picture, {0, 0, 10, 10}, wild, FitToSkin(wild, {7, 70}), out);
+    // A look rect larger than the skin rect (an untrusted active rect) stays within the mapped size.
+    const SkinPieces fixed = Pieces({4, 4}, {}, {}, {}, {}, {});
+    Bitmap guarded(6, 6, 24);
+    CutPicture(picture, {0, 0, 6, 6}, fixed, FitToSkin(fixed, {9, 9}), guarded);
+    EXPECT_EQ(Origin(guarded, 3, 3), (Point{3, 3}));
+    EXPECT_EQ(Origin(guarded, 4, 0).x, -1);
+    EXPECT_EQ(Origin(guarded, 0, 4).x, -1);
     // Every copy stays inside the target: a target of 1 × 1 is written at most at (0, 0).
     Bitmap tiny(1, 1, 24);
     CutNinePiece(picture, {0, 0, 20, 20}, {8, 8}, {12, 12}, tiny, {-5, -5, 30, 30});
