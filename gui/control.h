@@ -16,7 +16,7 @@ struct ControlArgs {
     HWND parent = nullptr;
     int id = 0;
     int x = 0, y = 0, width = 0, height = 0;
-    std::string text;
+    std::string text = {};
     DWORD style = 0;
     DWORD exStyle = 0;
 };

@@ -41,7 +41,7 @@ namespace huecast::gui {
 
 struct WindowArgs {
     const char* className = nullptr;  // ours: registered on first use; or a system class to subclass
-    std::string caption;
+    std::string caption = {};
     DWORD style = WS_OVERLAPPEDWINDOW;
     DWORD exStyle = 0;
     int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = CW_USEDEFAULT, height = CW_USEDEFAULT;
