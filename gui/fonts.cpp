@@ -5,8 +5,8 @@
 namespace huecast::gui {
 
 FontSpec FontSpecOf(const skin::SkinFont& font, BYTE charset) {
-    return {font.name,          font.height,          font.style.bold, font.style.italic,
-            font.style.underline, font.style.strikeout, charset};
+    return {font.name,         font.height,         font.style.bold, charset, font.style.italic,
+            font.style.underline, font.style.strikeout};
 }
 
 FontHandle CreateFontFrom(const FontSpec& spec) {

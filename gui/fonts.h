@@ -17,10 +17,10 @@ struct FontSpec {
     std::string face;
     int height = 12;  // pixels, character height
     bool bold = false;
+    BYTE charset = DEFAULT_CHARSET;
     bool italic = false;
     bool underline = false;
     bool strikeout = false;
-    BYTE charset = DEFAULT_CHARSET;
     friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 
