@@ -2,6 +2,7 @@
 #include "app/form1.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "app/control_ids.h"
 #include "app/read_editor_rtf.h"
@@ -190,8 +191,9 @@ std::string TForm1::ConvertEditor() {
     return ConvertToUrtf(ReadEditorRtf(), EditorPlainText(), SystemCodePage());
 }
 
-std::vector<std::string> TForm1::MessageParts(const std::string& converted) {
-    return SplitUrtf(ReadUrtf(converted, SystemCodePage()));
+std::vector<std::string> TForm1::MessageParts() {
+    const std::string whole = ConvertToUrtf(ReadEditorRtf(), EditorPlainText(), SystemCodePage(), SIZE_MAX);
+    return SplitUrtf(ReadUrtf(whole, SystemCodePage()));
 }
 
 std::string TForm1::LengthCaption(const std::string& converted) {
@@ -199,7 +201,7 @@ std::string TForm1::LengthCaption(const std::string& converted) {
     // Above the limit the work goes out in parts: say how many.
     if (converted.size() == kMaxConvertedBytes) return "超出范围";
     try {
-        return "超出范围 (" + std::to_string(MessageParts(converted).size()) + ")";
+        return "超出范围 (" + std::to_string(MessageParts().size()) + ")";
     } catch (const UrtfSplitError&) {
         return "超出范围";  // it cannot be sent at all; Send says why
     }

@@ -70,9 +70,10 @@ class TForm1 : public gui::Window {
     // The converted text of the editor's current content.
     std::string ConvertEditor();
     static const CodePageConverter& SystemCodePage();
-    // A converted text too long for one message, as the messages it is sent in. Throws UrtfSplitError for
-    // a character too large for any message.
-    std::vector<std::string> MessageParts(const std::string& converted);
+    // The editor's content as the messages it is sent in when it is too long for one: converted whole,
+    // without the plain text's limit, and split. Throws UrtfSplitError for a character too large for any
+    // message.
+    std::vector<std::string> MessageParts();
     // The length display's caption for a converted text.
     std::string LengthCaption(const std::string& converted);
     // Copy and Send: `text` onto the clipboard, or a message saying that another program holds it. True when

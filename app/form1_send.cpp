@@ -88,7 +88,7 @@ void TForm1::SkinButton5Click() {
     std::vector<std::string> parts{converted};
     if (converted.size() > kMaxUrtfBytes) {
         try {
-            parts = MessageParts(converted);
+            parts = MessageParts();
         } catch (const UrtfSplitError& error) {
             ShowError("第 " + std::to_string(error.CharacterIndex() + 1) + kCharacterTooLargeMessage);
             return;

@@ -146,7 +146,8 @@ class FirstOccurrences {
 
 }  // namespace
 
-std::string ConvertToUrtf(std::string_view rtf, std::string_view plain, const CodePageConverter& codePage) {
+std::string ConvertToUrtf(std::string_view rtf, std::string_view plain, const CodePageConverter& codePage,
+                          std::size_t maxPlainCodeUnits) {
     constexpr auto npos = std::string_view::npos;
     std::string result = "{\\urtf";
     const std::size_t fontStart = rtf.find("{\\fonttbl");
@@ -162,7 +163,7 @@ std::string ConvertToUrtf(std::string_view rtf, std::string_view plain, const Co
 
     result += CleanFontTable(Between(rtf, fontStart, colourStart));
     result += CleanColourTable(Between(rtf, colourStart, colourEnd));
-    result += ConvertBody(body, plain, codePage);
+    result += ConvertBody(body, plain, codePage, maxPlainCodeUnits);
     return result;
 }
 
@@ -171,18 +172,20 @@ std::string CleanFontTable(std::string_view fontTable) {
     return ReplaceAll(cleaned, "\\'cb\\'ce\\'cc\\'e5", "\xcb\xce\xcc\xe5");
 }
 
-std::string ConvertBody(std::string_view body, std::string_view plain, const CodePageConverter& codePage) {
-    const std::string hex = HexCodeUnits(ReplaceAll(plain, "\r\n", ""), codePage);
+std::string ConvertBody(std::string_view body, std::string_view plain, const CodePageConverter& codePage,
+                        std::size_t maxPlainCodeUnits) {
+    const std::string hex = HexCodeUnits(ReplaceAll(plain, "\r\n", ""), codePage, maxPlainCodeUnits);
     const std::vector<std::string_view> groups = EscapedCodeUnitGroups(hex);
     return ConvertBodyWithGroups(body, groups);
 }
 
-std::string HexCodeUnits(std::string_view plain, const CodePageConverter& codePage) {
+std::string HexCodeUnits(std::string_view plain, const CodePageConverter& codePage,
+                         std::size_t maxCodeUnits) {
     // No code page takes more than four bytes for a UTF-16 code unit, so a longer text is over the limit
     // without converting it.
-    if (plain.size() > 4 * kMaxPlainCodeUnits) return {};
+    if (maxCodeUnits <= plain.max_size() / 4 && plain.size() > 4 * maxCodeUnits) return {};
     const std::u16string units = codePage.ToUtf16(plain);
-    if (units.size() > kMaxPlainCodeUnits) return {};
+    if (units.size() > maxCodeUnits) return {};
     static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string hex;
     hex.reserve(units.size() * 4);

@@ -25,7 +25,11 @@ inline constexpr std::size_t kMaxPlainCodeUnits = 499;
 // The converted text: "{\urtf", the cleaned font table, the colour table without spaces (black written as
 // "\;") and the converted body. `rtf` is the editor's document with its CR LF pairs removed; `plain` is the
 // same content as plain text in the system code page.
-std::string ConvertToUrtf(std::string_view rtf, std::string_view plain, const CodePageConverter& codePage);
+//
+// `maxPlainCodeUnits` is the limit above which the plain text yields no code units; a work that is sent in
+// parts is converted whole without it (SIZE_MAX).
+std::string ConvertToUrtf(std::string_view rtf, std::string_view plain, const CodePageConverter& codePage,
+                          std::size_t maxPlainCodeUnits = kMaxPlainCodeUnits);
 
 // The font table without "\fnil" and "\fcharset134", and the escaped name of the default Chinese face
 // written as its own four GBK bytes.
@@ -34,11 +38,13 @@ std::string CleanFontTable(std::string_view fontTable);
 // The body (from the first \pard on) with each character escape replaced by its "\uN?" escape, paired in
 // order with the code units of `plain` that the editor escapes, and with the language word and the closing
 // reset to the default colour and size dropped.
-std::string ConvertBody(std::string_view body, std::string_view plain, const CodePageConverter& codePage);
+std::string ConvertBody(std::string_view body, std::string_view plain, const CodePageConverter& codePage,
+                        std::size_t maxPlainCodeUnits = kMaxPlainCodeUnits);
 
 // Four upper-case hexadecimal digits, high byte first, per UTF-16 code unit of `plain` (which must have no
-// CR LF pairs); empty when `plain` needs more than kMaxPlainCodeUnits code units.
-std::string HexCodeUnits(std::string_view plain, const CodePageConverter& codePage);
+// CR LF pairs); empty when `plain` needs more than `maxCodeUnits` code units.
+std::string HexCodeUnits(std::string_view plain, const CodePageConverter& codePage,
+                         std::size_t maxCodeUnits = kMaxPlainCodeUnits);
 
 // Four hexadecimal digits in decimal, without sign or leading zeros ("FF0C" gives "65292"). Anything that is
 // not four hexadecimal digits gives an empty string.

@@ -158,6 +158,7 @@ class UrtfReader {
             if (symbol == ';' && state_.destination == Destination::kColourTable) {
                 // The conversion writes black as "\;": its "\red0\green0\blue0" became a lone backslash.
                 colours_.push_back(0);
+                ++tablesVersion_;
                 ResetColourComponents();
                 return;
             }
@@ -210,6 +211,7 @@ class UrtfReader {
     void EndFontEntry() {
         if (!fontEntry_) return;
         fonts_.insert_or_assign(fontEntry_->first, std::move(fontEntry_->second));
+        ++tablesVersion_;
         fontEntry_.reset();
     }
 
@@ -306,6 +308,7 @@ class UrtfReader {
                 if (byte != ';' || form != ByteForm::kRaw) break;
                 colours_.push_back(colourGiven_ ? std::optional(red_ | green_ << 8 | blue_ << 16)
                                                 : std::nullopt);
+                ++tablesVersion_;
                 ResetColourComponents();
                 break;
             case Destination::kSkipped:
@@ -360,6 +363,10 @@ class UrtfReader {
     // The current format goes on in the last run when it is the same, or in a new one.
     void StartRun() {
         formatChanged_ = false;
+        // Most changes come back to the format of the run before (a word that resets what a group set) or
+        // change nothing at all: comparing what the state names is cheaper than building the format.
+        const FormatKey key{state_.font, state_.sizeHalfPoints, state_.style, state_.colour, tablesVersion_};
+        if (!runs_.empty() && lastKey_ == key) return;
         CharFormat format;
         if (const auto font = fonts_.find(state_.font); font != fonts_.end()) {
             format.fontName = font->second.name;
@@ -371,7 +378,16 @@ class UrtfReader {
             format.color = colours_[static_cast<std::size_t>(state_.colour)];
         if (!runs_.empty() && runs_.back().text.empty()) runs_.pop_back();
         if (runs_.empty() || runs_.back().format != format) runs_.push_back({{}, std::move(format)});
+        lastKey_ = key;
     }
+
+    struct FormatKey {
+        int font, size;
+        unsigned style;
+        int colour;
+        std::size_t tables;
+        friend bool operator==(const FormatKey&, const FormatKey&) = default;
+    };
 
     std::string_view text_;
     const CodePageConverter& codePage_;
@@ -391,6 +407,8 @@ class UrtfReader {
     char16_t highSurrogate_ = 0;
     int skipping_ = 0;  // characters still to pass over after a \u escape
     bool formatChanged_ = true;
+    std::optional<FormatKey> lastKey_;  // what the state named for the last run
+    std::size_t tablesVersion_ = 0;     // changes with every entry of the font or colour table
     bool lastWasParagraphMark_ = false;
     std::vector<UrtfRun> runs_;
 };

@@ -60,7 +60,7 @@ class Splitter {
         for (std::size_t start = 0; start < characters_.size();) {
             // Characters go in while the part stays within the limit, marking the last place of each kind to
             // end it. Only places in the part's second half count, so that no part comes out short.
-            UrtfBuilder part;
+            UrtfBuilder part(limit_ + 16);
             UrtfBuilder::Mark fits = part.Here();
             std::size_t fitsEnd = start;
             std::optional<std::pair<UrtfBuilder::Mark, std::size_t>> lastBreak[kBreakKinds];

@@ -43,7 +43,9 @@ void AppendFontName(std::string& out, std::string_view name) {
 
 }  // namespace
 
-UrtfBuilder::UrtfBuilder() : size_(kDefaultSizeHalfPoints) {}
+UrtfBuilder::UrtfBuilder(std::size_t expectedSize) : size_(kDefaultSizeHalfPoints) {
+    body_.reserve(expectedSize);
+}
 
 std::size_t UrtfBuilder::Size() const {
     return kStart.size() + fontTable_.size() + kBetweenTables.size() + colourTable_.size() +
@@ -179,10 +181,20 @@ void UrtfBuilder::Text(char32_t c) {
         body_.push_back(static_cast<char>(c));
         afterWord_ = false;
     } else {
+        // Most characters of a message take this way: the escape is put together back to front and
+        // appended in one piece.
         const auto escape = [this](unsigned unit) {
-            body_.append("\\u");
-            AppendNumber(body_, unit);
-            body_.push_back('?');
+            char buffer[8];  // "\u", at most five digits, "?"
+            char* const end = buffer + sizeof buffer;
+            char* at = end;
+            *--at = '?';
+            do {
+                *--at = static_cast<char>('0' + unit % 10);
+                unit /= 10;
+            } while (unit != 0);
+            *--at = 'u';
+            *--at = '\\';
+            body_.append(at, end);
         };
         if (c > 0xFFFF && c <= 0x10FFFF) {
             escape(0xD800 + ((c - 0x10000) >> 10));

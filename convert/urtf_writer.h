@@ -30,7 +30,8 @@ class UrtfBuilder {
         bool afterWord;
     };
 
-    UrtfBuilder();
+    // `expectedSize`: room taken at once for a text of about that length.
+    explicit UrtfBuilder(std::size_t expectedSize = 0);
 
     // `format` must live as long as the builder: it is kept by reference while it stays the same.
     void Append(char32_t c, const CharFormat& format);

@@ -1,13 +1,15 @@
 // The conversion and the editor's RTF writer, measured against memcpy of the same bytes in the same run.
 //
-// A work too long for one message is converted, read back and split into messages: BM_ConvertAndSplit
-// against BM_ConvertToUrtf on the same work is what splitting costs (the goal: at most 3 times).
+// A work too long for one message is converted whole (every character, past the plain text's limit of 499
+// code units), read back and split into messages: BM_ConvertAndSplit against BM_ConvertToUrtfWhole on the
+// same work is what splitting costs (the goal: at most 3 times).
 // ConvertToUrtf runs on messages of about 400 bytes, 4 KB and 64 KB of RTF: linear time shows as the same
 // bytes per second at every size. Past 499 characters the plain text yields no code units (the messenger
 // refuses such a message anyway), so ConvertBodyWithGroups is measured too, with a code unit for every
 // character of the 64 KB body: the pairing itself at full load.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -56,12 +58,23 @@ void BM_ConvertToUrtf(benchmark::State& state) {
 }
 BENCHMARK(BM_ConvertToUrtf)->Arg(400)->Arg(4 << 10)->Arg(64 << 10);
 
+// Every character converted, as a work sent in parts is, without the plain text's limit of 499 code units.
+void BM_ConvertToUrtfWhole(benchmark::State& state) {
+    const Message message = MakeMessage(static_cast<std::size_t>(state.range(0)));
+    const IconvCodePageConverter cp936;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ConvertToUrtf(message.rtf, message.plain, cp936, SIZE_MAX));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * message.rtf.size()));
+}
+BENCHMARK(BM_ConvertToUrtfWhole)->Arg(4 << 10)->Arg(64 << 10);
+
 void BM_ConvertAndSplit(benchmark::State& state) {
     const Message message = MakeMessage(static_cast<std::size_t>(state.range(0)));
     const IconvCodePageConverter cp936;
     std::size_t parts = 0;
     for (auto _ : state) {
-        const std::vector<UrtfRun> runs = ReadUrtf(ConvertToUrtf(message.rtf, message.plain, cp936), cp936);
+        const std::vector<UrtfRun> runs =
+            ReadUrtf(ConvertToUrtf(message.rtf, message.plain, cp936, SIZE_MAX), cp936);
         const std::vector<std::string> split = SplitUrtf(runs);
         parts = split.size();
         benchmark::DoNotOptimize(split.data());

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "convert/posix/iconv_code_page.h"
@@ -107,6 +108,21 @@ TEST(ConvertToUrtf, PlainTextLongerThanTheLimitLeavesEveryEscape) {
         expected += "\\u20320?";
     EXPECT_EQ(Convert(body, plain), Converted(expected));
     EXPECT_EQ(Convert(body + "\\'c4\\'e3", plain + "你"), Converted(body + "\\'c4\\'e3"));
+}
+
+TEST(ConvertToUrtf, WithoutTheLimitEveryCharacterIsConverted) {
+    std::string body;
+    std::string plain;
+    std::string expected;
+    for (std::size_t i = 0; i <= kMaxPlainCodeUnits; ++i) {
+        body += "\\'c4\\'e3";
+        plain += "你";
+        expected += "\\u20320?";
+    }
+    const std::string rtf = "{\\rtf1{\\fonttbl{\\f0 A;}}{\\colortbl ;}\\viewkind4\\pard " + body + "\\par}";
+    EXPECT_EQ(ConvertToUrtf(rtf, Gbk(plain), Cp936(), SIZE_MAX),
+              "{\\urtf{\\fonttbl{\\f0 A;}}{\\colortbl;}\\pard " + expected + "\\par}");
+    EXPECT_EQ(HexCodeUnits(Gbk(plain), Cp936(), SIZE_MAX).size(), (kMaxPlainCodeUnits + 1) * 4);
 }
 
 TEST(ConvertBody, EdgeCases) {
