@@ -1,0 +1,253 @@
+#include "skin/win32/tray_icon.h"
+
+#include <shellapi.h>
+
+#include <stdexcept>
+#include <utility>
+
+#include "gui/application.h"
+#include "skin/shorten_text.h"
+#include "skin/win32/skin_menu.h"
+
+namespace huecast::skin {
+
+namespace {
+
+constexpr const char* kTrayClass = "HuecastTrayIcon";
+constexpr UINT_PTR kClickTimer = 1;
+constexpr UINT_PTR kAnimateTimer = 2;
+
+UINT KeyState() {
+    UINT keys = 0;
+    if (GetKeyState(VK_SHIFT) < 0) keys |= MK_SHIFT;
+    if (GetKeyState(VK_CONTROL) < 0) keys |= MK_CONTROL;
+    if (GetKeyState(VK_LBUTTON) < 0) keys |= MK_LBUTTON;
+    if (GetKeyState(VK_RBUTTON) < 0) keys |= MK_RBUTTON;
+    if (GetKeyState(VK_MBUTTON) < 0) keys |= MK_MBUTTON;
+    return keys;
+}
+
+POINT Cursor() {
+    POINT p{};
+    GetCursorPos(&p);
+    return p;
+}
+
+const TMenuItem* DefaultItem(const std::vector<TMenuItem>& items) {
+    for (const TMenuItem& item : items)
+        if (item.defaultItem && item.visible && item.enabled) return &item;
+    return nullptr;
+}
+
+}  // namespace
+
+TTrayIcon::TTrayIcon(HWND owner) : owner_(owner) {
+    WNDCLASSEXA wc{};
+    if (!GetClassInfoExA(gui::Application::Instance(), kTrayClass, &wc)) {
+        wc = WNDCLASSEXA{};
+        wc.cbSize = sizeof wc;
+        wc.style = CS_DBLCLKS;  // the shell reports double clicks only to such a class
+        wc.lpfnWndProc = WindowProc;
+        wc.hInstance = gui::Application::Instance();
+        wc.lpszClassName = kTrayClass;
+        RegisterClassExA(&wc);
+    }
+    // A hidden top-level window, not a message-only one: only top-level windows hear the shell's
+    // "TaskbarCreated" broadcast after a restart of the task bar.
+    window_.reset(CreateWindowExA(WS_EX_TOOLWINDOW, kTrayClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                  gui::Application::Instance(), this));
+    if (!window_) throw std::runtime_error("Cannot create the tray icon's window");
+    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+}
+
+TTrayIcon::~TTrayIcon() {
+    if (shown_) Notify(NIM_DELETE);
+    SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
+}
+
+HICON TTrayIcon::CurrentIcon() const {
+    if (!iconList_.empty() && iconIndex_ >= 0 && iconIndex_ < static_cast<int>(iconList_.size()))
+        return iconList_[static_cast<std::size_t>(iconIndex_)];
+    return icon_;
+}
+
+void TTrayIcon::Notify(DWORD operation) {
+    // The build's own record: its size differs between the 32-bit and the 64-bit program.
+    NOTIFYICONDATAA data{};
+    data.cbSize = sizeof data;
+    data.hWnd = window_.get();
+    data.uID = 1;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = kTrayCallbackMessage;
+    data.hIcon = CurrentIcon();
+    if (showHint) {
+        // The tip holds 127 bytes; a longer hint loses whole characters, never half of one.
+        const std::vector<std::size_t> starts = CharacterStarts(hint_);
+        std::size_t length = 0;
+        for (std::size_t start : starts)
+            if (start < sizeof data.szTip) length = start;
+        hint_.copy(data.szTip, length);
+    }
+    const bool ok = Shell_NotifyIconA(operation, &data) != FALSE;
+    if (operation == NIM_ADD) shown_ = ok;
+    if (operation == NIM_DELETE) shown_ = false;
+    // A refused modify (some shells refuse one that changes nothing) leaves the icon as it was.
+}
+
+void TTrayIcon::Update() {
+    if (!iconVisible_) {
+        if (shown_) Notify(NIM_DELETE);
+        return;
+    }
+    Notify(shown_ ? NIM_MODIFY : NIM_ADD);
+}
+
+void TTrayIcon::SetIcon(HICON icon) {
+    icon_ = icon;
+    Update();
+}
+
+void TTrayIcon::SetHint(const std::string& hint) {
+    hint_ = hint;
+    Update();
+}
+
+void TTrayIcon::SetIconVisible(bool visible) {
+    iconVisible_ = visible;
+    Update();
+}
+
+void TTrayIcon::SetIconList(std::vector<HICON> icons) {
+    iconList_ = std::move(icons);
+    if (iconIndex_ >= static_cast<int>(iconList_.size())) iconIndex_ = 0;
+    Update();
+    RestartAnimation();
+}
+
+void TTrayIcon::SetIconIndex(int index) {
+    iconIndex_ = index;
+    Update();
+}
+
+void TTrayIcon::SetCycleIcons(bool cycle) {
+    cycleIcons_ = cycle;
+    RestartAnimation();
+}
+
+void TTrayIcon::SetAnimateTimerInterval(UINT ms) {
+    animateInterval_ = ms;
+    RestartAnimation();
+}
+
+void TTrayIcon::RestartAnimation() {
+    KillTimer(window_.get(), kAnimateTimer);
+    if (cycleIcons_ && !iconList_.empty() && animateInterval_ > 0)
+        SetTimer(window_.get(), kAnimateTimer, animateInterval_, nullptr);
+}
+
+void TTrayIcon::PopUp() {
+    if (!popupMenu) return;
+    // The shell's menus close when the user clicks elsewhere only if their window is in front.
+    SetForegroundWindow(window_.get());
+    if (owner_) SetForegroundWindow(owner_);
+    const POINT at = Cursor();
+    popupMenu->Popup(owner_ ? owner_ : window_.get(), {at.x, at.y});
+    if (owner_) PostMessageA(owner_, WM_NULL, 0, 0);
+}
+
+void TTrayIcon::Callback(UINT mouseMessage) {
+    if (!enabled) return;
+    const POINT at = Cursor();
+    const UINT keys = KeyState();
+    switch (mouseMessage) {
+        case WM_MOUSEMOVE:
+            if (onMouseMove) onMouseMove(keys, at);
+            break;
+        case WM_LBUTTONDOWN:
+            releasedDuringTimer_ = false;
+            clickTimerRunning_ = true;
+            SetTimer(window_.get(), kClickTimer, GetDoubleClickTime(), nullptr);
+            if (onMouseDown) onMouseDown(TrayButton::Left, keys, at);
+            if (popupByLeftButton) PopUp();
+            break;
+        case WM_LBUTTONUP:
+            if (onMouseUp) onMouseUp(TrayButton::Left, keys, at);
+            if (std::exchange(releaseEndsDoubleClick_, false)) break;  // the second click's release
+            if (clickTimerRunning_)
+                releasedDuringTimer_ = true;  // the click waits for the timer: a double click may follow
+            else if (onClick)
+                onClick();
+            break;
+        case WM_LBUTTONDBLCLK:
+            KillTimer(window_.get(), kClickTimer);
+            clickTimerRunning_ = false;
+            releasedDuringTimer_ = false;
+            releaseEndsDoubleClick_ = true;
+            if (onDblClick) onDblClick();
+            if (popupMenu && !popupByLeftButton)
+                if (const TMenuItem* item = DefaultItem(popupMenu->items))
+                    if (item->onClick) item->onClick();
+            break;
+        case WM_RBUTTONDOWN:
+            if (onMouseDown) onMouseDown(TrayButton::Right, keys, at);
+            if (!popupByLeftButton) PopUp();
+            break;
+        case WM_RBUTTONUP:
+            if (onMouseUp) onMouseUp(TrayButton::Right, keys, at);
+            break;
+        case WM_MBUTTONDOWN:
+            if (onMouseDown) onMouseDown(TrayButton::Middle, keys, at);
+            break;
+        case WM_MBUTTONUP:
+            if (onMouseUp) onMouseUp(TrayButton::Middle, keys, at);
+            break;
+    }
+}
+
+LRESULT TTrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kTrayCallbackMessage) {
+        Callback(static_cast<UINT>(lParam));
+        return 0;
+    }
+    if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+        // A new task bar knows no icons: this one goes in again (or, where the icon survived, is renewed).
+        if (iconVisible_) {
+            Notify(NIM_ADD);
+            if (!shown_) {
+                shown_ = true;
+                Notify(NIM_MODIFY);
+            }
+        }
+        return 0;
+    }
+    if (message == WM_TIMER) {
+        if (wParam == kClickTimer) {
+            KillTimer(window_.get(), kClickTimer);
+            clickTimerRunning_ = false;
+            if (releasedDuringTimer_ && onClick) onClick();
+            releasedDuringTimer_ = false;
+        } else if (wParam == kAnimateTimer && !iconList_.empty()) {
+            iconIndex_ = (iconIndex_ + 1) % static_cast<int>(iconList_.size());
+            Update();
+        }
+        return 0;
+    }
+    return DefWindowProcA(window_.get(), message, wParam, lParam);
+}
+
+LRESULT CALLBACK TTrayIcon::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrA(
+            window, GWLP_USERDATA,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+    auto* self = reinterpret_cast<TTrayIcon*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self || !self->window_) return DefWindowProcA(window, message, wParam, lParam);
+    try {
+        return self->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        gui::HandleEventException(std::current_exception());
+        return 0;
+    }
+}
+
+}  // namespace huecast::skin
