@@ -5,12 +5,11 @@
 #include <vector>
 
 #include "gui/application.h"
+#include "gui/drawing.h"
 #include "skin/mask_runs.h"
 #include "skin/picture_cut.h"
 #include "skin/piece_geometry.h"
 #include "skin/skin_data.h"
-#include "skin/win32/mask_region.h"
-#include "skin/win32/offscreen_dib.h"
 
 namespace huecast::skin {
 
@@ -70,8 +69,7 @@ const TSkinData* TSkinHintWindow::Skin() const {
 gui::FontHandle TSkinHintWindow::CreateHintFont() const {
     const TSkinData* skin = Skin();
     if (skin && owner_.useSkinFont) {
-        const SkinFont& font = skin->HintWindow().font;
-        return gui::CreateFontFrom({font.name, font.height, font.style.bold, owner_.defaultFont.charset});
+        return gui::CreateFontFrom(gui::FontSpecOf(skin->HintWindow().font, owner_.defaultFont.charset));
     }
     return gui::CreateFontFrom(owner_.defaultFont);
 }
@@ -121,7 +119,7 @@ void TSkinHintWindow::UpdateShape(const TSkinData* skin) {
                          FitToSkin(pieces, layout_.window));
     }
     if (!runs && !shaped_) return;
-    shaped_ = ShapeWindow(window_.get(), runs ? &*runs : nullptr);
+    shaped_ = gui::SetWindowShape(window_.get(), runs ? gui::RegionFromRuns(*runs) : gui::RegionHandle());
 }
 
 void TSkinHintWindow::UpdateAlpha() {
@@ -141,7 +139,9 @@ void TSkinHintWindow::Paint(HDC target) {
     RECT client{};
     GetClientRect(window_.get(), &client);
     if (client.right <= 0 || client.bottom <= 0) return;
-    OffscreenDib canvas(client.right, client.bottom);
+    gui::DibSection canvas(client.right, client.bottom);
+    const gui::MemoryDC dc;
+    const gui::SelectedObject section(dc, canvas.Handle());
     const TSkinData* skin = Skin();
     COLORREF textColor = GetSysColor(COLOR_INFOTEXT);
     if (skin) {
@@ -154,21 +154,22 @@ void TSkinHintWindow::Paint(HDC target) {
         CutPicture(picture, {0, 0, picture.Width(), picture.Height()}, pieces, mapping, canvas.Pixels());
         textColor = look.font.color;
     } else {
-        FillRect(canvas.Dc(), &client, GetSysColorBrush(COLOR_INFOBK));
-        FrameRect(canvas.Dc(), &client, GetSysColorBrush(COLOR_BTNSHADOW));
+        FillRect(dc, &client, GetSysColorBrush(COLOR_INFOBK));
+        FrameRect(dc, &client, GetSysColorBrush(COLOR_BTNSHADOW));
     }
     const gui::FontHandle font = CreateHintFont();
-    gui::SelectedObject selected(canvas.Dc(), font.get());
-    SetBkMode(canvas.Dc(), TRANSPARENT);
-    SetTextColor(canvas.Dc(), textColor);
+    gui::SelectedObject selected(dc, font.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, textColor);
     // The text block centred in the text area, its lines as written.
     const Size size = MeasureHint(font.get(), text_);
     const Rect& area = layout_.textArea;
     const int x = skin ? area.left + (area.Width() - size.cx) / 2 : 2;
     const int y = skin ? area.top + (area.Height() - size.cy) / 2 : 2;
     RECT r{x, y, x + size.cx, y + size.cy};
-    DrawTextA(canvas.Dc(), text_.c_str(), static_cast<int>(text_.size()), &r, kTextFormat);
-    canvas.CopyTo(target);
+    DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &r, kTextFormat);
+    GdiFlush();
+    BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
 }
 
 LRESULT CALLBACK TSkinHintWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,14 +6,13 @@
 #include <utility>
 
 #include "gui/application.h"
+#include "gui/drawing.h"
 #include "skin/caption_accelerator.h"
 #include "skin/effect_bmp.h"
 #include "skin/mask_runs.h"
 #include "skin/picture_cut.h"
 #include "skin/piece_geometry.h"
 #include "skin/skin_data.h"
-#include "skin/win32/mask_region.h"
-#include "skin/win32/offscreen_dib.h"
 
 namespace huecast::skin {
 
@@ -29,18 +28,11 @@ constexpr COLORREF kPlainActiveFrame = RGB(0, 0, 128);
 // The menu whose levels are open: one at a time on the user-interface thread, as with any menu.
 TSkinMenu* g_openMenu = nullptr;
 
-Rect ToRect(const RECT& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-RECT ToRECT(const Rect& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
 Rect WorkAreaAt(POINT p) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
     GetMonitorInfoA(MonitorFromPoint(p, MONITOR_DEFAULTTONEAREST), &info);
-    return ToRect(info.rcWork);
+    return gui::FromRECT(info.rcWork);
 }
 
 int MeasureLine(HDC dc, const std::string& text) {
@@ -213,7 +205,7 @@ void TSkinPopupWindow::Show(Point at) {
                                    look->leftBottomPoint, look->rightBottomPoint, look->itemsRect);
             const auto runs = ShapeRuns(*mask, {0, 0, mask->Width(), mask->Height()}, pieces,
                                         FitToSkin(pieces, layout_.window));
-            if (runs) ShapeWindow(w, &*runs);
+            if (runs) gui::SetWindowShape(w, gui::RegionFromRuns(*runs));
         }
     }
     SetWindowPos(w, HWND_TOPMOST, at.x, at.y, layout_.window.cx, layout_.window.cy,
@@ -281,8 +273,10 @@ void TSkinPopupWindow::MorphTick() {
 void TSkinPopupWindow::Paint(HDC target) {
     const Size size = layout_.window;
     if (size.cx <= 0 || size.cy <= 0) return;
-    OffscreenDib canvas(size.cx, size.cy);
-    HDC dc = canvas.Dc();
+    gui::DibSection canvas(size.cx, size.cy);
+    const gui::MemoryDC memory;
+    const gui::SelectedObject section(memory, canvas.Handle());
+    const HDC dc = memory;
     const TDataSkinPopupWindow* windowLook = menu_.WindowLook();
     const TDataSkinMenuItem* itemLook = menu_.ItemLook();
     const Bitmap* itemPicture =
@@ -335,8 +329,7 @@ void TSkinPopupWindow::Paint(HDC target) {
             CopyPiece(piece.Pixels(), visible.Offset(-r.left, -r.top), canvas.Pixels(),
                       {visible.left, visible.top});
         } else {
-            dc = canvas.Dc();
-            RECT box = ToRECT(r.Intersect(view));
+            RECT box = gui::ToRECT(r.Intersect(view));
             if (item.Divider()) {
                 RECT line{r.left + 1, r.top + r.Height() / 2 - 1, r.right - 1, r.top + r.Height() / 2 + 1};
                 DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
@@ -361,7 +354,7 @@ void TSkinPopupWindow::Paint(HDC target) {
             DrawCheck(dc, glyphCentre, textColor);
         else
             DrawSymbol(dc, SymbolOf(item.name), glyphCentre, textColor);
-        RECT text = ToRECT(parts.text);
+        RECT text = gui::ToRECT(parts.text);
         DrawTextA(dc, item.caption.c_str(), static_cast<int>(item.caption.size()), &text,
                   DT_LEFT | DT_VCENTER | DT_SINGLELINE);
         if (!item.shortCut.empty()) {
@@ -380,14 +373,15 @@ void TSkinPopupWindow::Paint(HDC target) {
                                          : GetSysColor(COLOR_BTNTEXT);
         for (const bool up : {true, false}) {
             const Rect& strip = up ? layout_.upStrip : layout_.downStrip;
-            RECT band = ToRECT(strip);
+            RECT band = gui::ToRECT(strip);
             FillRect(dc, &band, GetSysColorBrush(COLOR_BTNFACE));
             const bool canScroll = up ? scroll_ > 0 : scroll_ < layout_.maxScroll;
             DrawArrow(dc, {strip.left + strip.Width() / 2, strip.top + strip.Height() / 2},
                       canScroll ? live : idle, up);
         }
     }
-    canvas.CopyTo(target);
+    GdiFlush();
+    BitBlt(target, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
 }
 
 LRESULT TSkinPopupWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -470,9 +464,7 @@ const TDataSkinPopupWindow* TSkinMenu::WindowLook() const {
 HFONT TSkinMenu::ItemFont() {
     if (!font_) {
         const TDataSkinMenuItem* look = ItemLook();
-        font_ = gui::CreateFontFrom(look ? gui::FontSpec{look->font.name, look->font.height,
-                                                         look->font.style.bold, defaultFont.charset}
-                                         : defaultFont);
+        font_ = gui::CreateFontFrom(look ? gui::FontSpecOf(look->font, defaultFont.charset) : defaultFont);
     }
     return font_.get();
 }
@@ -523,7 +515,7 @@ void TSkinMenu::OpenSubmenu(int depth, int index) {
     GetWindowRect(parent.Handle(), &parentRect);
     const Rect itemRect = parent.ItemScreenRect(index);
     const int firstTop = level->Layout().items.empty() ? 0 : level->Layout().items.front().top;
-    const Point place = PlaceSubmenu(itemRect, ToRect(parentRect), level->WindowSize(), firstTop,
+    const Point place = PlaceSubmenu(itemRect, gui::FromRECT(parentRect), level->WindowSize(), firstTop,
                                      WorkAreaAt({itemRect.left, itemRect.top}));
     levels_.push_back(std::move(level));
     levels_.back()->Show(place);

@@ -17,11 +17,8 @@ struct alignas(4) EmptyDialogTemplate {
     WORD menu = 0, windowClass = 0, title = 0;
 };
 
-gui::FontSpec FontOf(const SkinFont& font, BYTE charset) {
-    return {font.name, font.height, font.style.bold, charset};
-}
-
-Size MeasureText(HFONT font, const std::string& text) {
+// The label's size: every line of the text, as the label draws it.
+Size MeasureLabel(HFONT font, const std::string& text) {
     gui::WindowDC dc(nullptr);
     gui::SelectedObject selected(dc, font);
     RECT r{0, 0, 0, 0};
@@ -109,7 +106,7 @@ class TMessageForm {
             ctrl ? ctrl->SkinControlAs<TDataSkinStdLabelControl>(settings_.messageLabelSkinDataName)
                  : nullptr;
         labelFont_ = gui::CreateFontFrom(labelLook && settings_.useSkinFont
-                                             ? FontOf(labelLook->font, settings_.defaultFont.charset)
+                                             ? gui::FontSpecOf(labelLook->font, settings_.defaultFont.charset)
                                              : settings_.defaultFont);
         labelColor_ = labelLook ? static_cast<COLORREF>(labelLook->font.color) : settings_.defaultFontColor;
         buttonFont_ = gui::CreateFontFrom(settings_.defaultButtonFont);
@@ -119,7 +116,7 @@ class TMessageForm {
         MessageBoxInput input;
         input.type = type_;
         input.buttons = buttons_;
-        input.label = MeasureText(labelFont_.get(), text_);
+        input.label = MeasureLabel(labelFont_.get(), text_);
         input.buttonHeight = MessageButtonHeight(ctrl, settings_.buttonSkinDataName);
         input.workAreaWidth = work.right - work.left;
         input.frameMinWidth = FrameMinWidth(frame ? frame->MainPicture().Width() : 0, 0);
