@@ -86,8 +86,6 @@ TEST(SkinnedMessages, EveryErrorOfTheComposerIsTheSkinnedBoxClosedByOkEnterAndEs
         "您生成的编码超出了QQ所能发送的限制！\r请你尽量少选些颜色或少打长句或少用不同的字体！";
     ExpectErrorBox(
         p, [&] { p.Click(ids::kButton1); }, tooLong, Answer::Enter);
-    ExpectErrorBox(
-        p, [&] { p.Click(ids::kSkinButton5); }, tooLong, Answer::Escape);
 }
 
 const std::string kQuestion = "你确定要删除你的彩字作品吗？不再改改？";
