@@ -125,7 +125,7 @@ void DrawTransparentText(HDC dc, std::string_view text, Rect rect, COLORREF colo
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColor = SetTextColor(dc, color);
     RECT r = ToRECT(rect);
-    DrawTextA(dc, text.data(), static_cast<int>(text.size()), &r, format | DT_NOPREFIX);
+    DrawTextA(dc, text.data(), static_cast<int>(text.size()), &r, format);
     SetTextColor(dc, oldColor);
     SetBkMode(dc, oldMode);
 }

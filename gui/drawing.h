@@ -96,7 +96,8 @@ RegionHandle RegionFromRuns(std::span<const Rect> rects);
 // the region deleted here. A null region removes the shape. Returns whether the window took it.
 bool SetWindowShape(HWND window, RegionHandle region, bool redraw = true);
 
-// Text in `color` over what is there (no background fill), in the DC's current font.
+// Text in `color` over what is there (no background fill), in the DC's current font; `format` as DrawText
+// takes it (add DT_NOPREFIX to show a '&').
 void DrawTransparentText(HDC dc, std::string_view text, Rect rect, COLORREF color, UINT format);
 // The size of `text` in `font` (the default GUI font when nullptr), measured on the screen.
 Size MeasureText(std::string_view text, HFONT font);

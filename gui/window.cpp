@@ -146,6 +146,20 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_CAPTURECHANGED:
             CaptureLost();
+            // Leave tracking does not survive a capture: the pointer may have left while it was held.
+            if (mouseInside_) {
+                POINT cursor{};
+                RECT bounds{};
+                GetCursorPos(&cursor);
+                GetWindowRect(Handle(), &bounds);
+                if (!PtInRect(&bounds, cursor) || WindowFromPoint(cursor) != Handle()) {
+                    mouseInside_ = false;
+                    MouseLeave();
+                } else {
+                    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+                    TrackMouseEvent(&track);
+                }
+            }
             break;
         case WM_SETFOCUS:
             FocusChanged(true);
