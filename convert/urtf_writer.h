@@ -37,7 +37,6 @@ class UrtfBuilder {
     void Append(char32_t c, const CharFormat& format);
     // The length of the finished text: the tables, the body so far and the closing paragraph mark.
     std::size_t Size() const;
-    bool Empty() const { return format_ == nullptr; }
     Mark Here() const;
     // Back to where `mark` was taken, as if nothing had been appended since.
     void Rewind(const Mark& mark);
