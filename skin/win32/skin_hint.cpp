@@ -39,25 +39,17 @@ Size MeasureHint(HFONT font, const std::string& text) {
 // ---- TSkinHintWindow ----
 
 TSkinHintWindow::TSkinHintWindow(TSkinHint& owner) : owner_(owner) {
-    WNDCLASSEXA wc{};
-    if (!GetClassInfoExA(gui::Application::Instance(), kHintClass, &wc)) {
-        wc = WNDCLASSEXA{};
-        wc.cbSize = sizeof wc;
-        wc.style = CS_SAVEBITS;
-        wc.lpfnWndProc = WindowProc;
-        wc.hInstance = gui::Application::Instance();
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.lpszClassName = kHintClass;
-        RegisterClassExA(&wc);
-    }
     // Topmost and never activated; a tool window so the task bar does not list it.
-    window_.reset(CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kHintClass, "",
-                                  WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, gui::Application::Instance(),
-                                  this));
-    if (!window_) throw std::runtime_error("Cannot create the hint window");
+    Create({.className = kHintClass,
+            .style = WS_POPUP,
+            .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+            .x = 0,
+            .y = 0,
+            .width = 0,
+            .height = 0,
+            .classStyle = CS_SAVEBITS,
+            .background = nullptr});
 }
-
-TSkinHintWindow::~TSkinHintWindow() = default;
 
 const TSkinData* TSkinHintWindow::Skin() const {
     const TSkinData* skin = owner_.skinData;
@@ -76,7 +68,7 @@ gui::FontHandle TSkinHintWindow::CreateHintFont() const {
 
 void TSkinHintWindow::ActivateHint(Point suggested, const std::string& text) {
     text_ = text;
-    SetWindowTextA(window_.get(), text_.c_str());  // what screen readers and tests read
+    SetWindowTextA(Handle(), text_.c_str());  // what screen readers and tests read
     const TSkinData* skin = Skin();
     const gui::FontHandle font = CreateHintFont();
     const Size textSize = MeasureHint(font.get(), text_);
@@ -95,16 +87,16 @@ void TSkinHintWindow::ActivateHint(Point suggested, const std::string& text) {
     const Point at = PlaceHint(suggested, layout_.window, screen);
 
     UpdateAlpha();
-    SetWindowPos(window_.get(), HWND_TOPMOST, at.x, at.y, layout_.window.cx, layout_.window.cy,
+    SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, layout_.window.cx, layout_.window.cy,
                  SWP_NOACTIVATE | SWP_NOREDRAW);
     UpdateShape(skin);
-    ShowWindow(window_.get(), SW_SHOWNOACTIVATE);
-    InvalidateRect(window_.get(), nullptr, FALSE);
-    UpdateWindow(window_.get());
+    ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+    InvalidateRect(Handle(), nullptr, FALSE);
+    UpdateWindow(Handle());
 }
 
 void TSkinHintWindow::Hide() {
-    ShowWindow(window_.get(), SW_HIDE);
+    ShowWindow(Handle(), SW_HIDE);
 }
 
 void TSkinHintWindow::UpdateShape(const TSkinData* skin) {
@@ -119,11 +111,11 @@ void TSkinHintWindow::UpdateShape(const TSkinData* skin) {
                          FitToSkin(pieces, layout_.window));
     }
     if (!runs && !shaped_) return;
-    shaped_ = gui::SetWindowShape(window_.get(), runs ? gui::RegionFromRuns(*runs) : gui::RegionHandle());
+    shaped_ = gui::SetWindowShape(Handle(), runs ? gui::RegionFromRuns(*runs) : gui::RegionHandle());
 }
 
 void TSkinHintWindow::UpdateAlpha() {
-    HWND w = window_.get();
+    HWND w = Handle();
     if (owner_.alphaBlend) {
         if (appliedAlpha_ == owner_.alphaBlendValue) return;
         SetWindowLongPtrA(w, GWL_EXSTYLE, GetWindowLongPtrA(w, GWL_EXSTYLE) | WS_EX_LAYERED);
@@ -137,7 +129,7 @@ void TSkinHintWindow::UpdateAlpha() {
 
 void TSkinHintWindow::Paint(HDC target) {
     RECT client{};
-    GetClientRect(window_.get(), &client);
+    GetClientRect(Handle(), &client);
     if (client.right <= 0 || client.bottom <= 0) return;
     gui::DibSection canvas(client.right, client.bottom);
     const gui::MemoryDC dc;
@@ -172,12 +164,7 @@ void TSkinHintWindow::Paint(HDC target) {
     BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
 }
 
-LRESULT CALLBACK TSkinHintWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE)
-        SetWindowLongPtrA(
-            window, GWLP_USERDATA,
-            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-    auto* self = reinterpret_cast<TSkinHintWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+LRESULT TSkinHintWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_MOUSEACTIVATE:
             return MA_NOACTIVATE;
@@ -188,20 +175,12 @@ LRESULT CALLBACK TSkinHintWindow::WindowProc(HWND window, UINT message, WPARAM w
         case WM_NCPAINT:
             return 0;
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(window, &ps);
-            try {
-                if (self) self->Paint(dc);
-            } catch (...) {
-                EndPaint(window, &ps);
-                gui::HandleEventException(std::current_exception());
-                return 0;
-            }
-            EndPaint(window, &ps);
+            const gui::PaintScope paint(Handle());
+            Paint(paint.Dc());
             return 0;
         }
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return gui::Window::HandleMessage(message, wParam, lParam);
 }
 
 // ---- TSkinHint ----

@@ -19,6 +19,7 @@
 
 #include "gui/fonts.h"
 #include "gui/handles.h"
+#include "gui/window.h"
 #include "skin/hint_schedule.h"
 #include "skin/hint_layout.h"
 
@@ -28,21 +29,19 @@ class TSkinData;
 class TSkinHint;
 
 // The hint window of one TSkinHint.
-class TSkinHintWindow {
+class TSkinHintWindow : public gui::Window {
   public:
     explicit TSkinHintWindow(TSkinHint& owner);
-    ~TSkinHintWindow();
-    TSkinHintWindow(const TSkinHintWindow&) = delete;
-    TSkinHintWindow& operator=(const TSkinHintWindow&) = delete;
 
     // Shows `text` with its top-left corner at `suggested` (flipped at the screen's edges).
     void ActivateHint(Point suggested, const std::string& text);
     void Hide();
-    HWND Handle() const { return window_.get(); }
     const std::string& Text() const { return text_; }
 
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
   private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC target);
     // The skin to draw with: the owner's skin data when it has a hint picture, else nullptr (plain).
     const TSkinData* Skin() const;
@@ -51,7 +50,6 @@ class TSkinHintWindow {
     void UpdateAlpha();
 
     TSkinHint& owner_;
-    gui::WindowHandle window_;
     std::string text_;
     HintLayout layout_;
     bool shaped_ = false;    // the window has a region from the mask

@@ -168,32 +168,25 @@ TSkinPopupWindow::TSkinPopupWindow(TSkinMenu& menu, const std::vector<TMenuItem>
     input.workAreaHeight = WorkAreaAt(cursor).Height();
     layout_ = LayOutMenuLevel(input);
 
-    WNDCLASSEXA wc{};
-    if (!GetClassInfoExA(gui::Application::Instance(), kPopupClass, &wc)) {
-        wc = WNDCLASSEXA{};
-        wc.cbSize = sizeof wc;
-        wc.style = CS_SAVEBITS;
-        wc.lpfnWndProc = WindowProc;
-        wc.hInstance = gui::Application::Instance();
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.lpszClassName = kPopupClass;
-        RegisterClassExA(&wc);
-    }
     // Topmost and never activated: the opener keeps the focus while the menu is open.
-    window_.reset(CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kPopupClass, "",
-                                  WS_POPUP, 0, 0, layout_.window.cx, layout_.window.cy, nullptr, nullptr,
-                                  gui::Application::Instance(), this));
-    if (!window_) throw std::runtime_error("Cannot create a menu window");
+    Create({.className = kPopupClass,
+            .style = WS_POPUP,
+            .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+            .x = 0,
+            .y = 0,
+            .width = layout_.window.cx,
+            .height = layout_.window.cy,
+            .classStyle = CS_SAVEBITS,
+            .background = nullptr});
 }
 
 TSkinPopupWindow::~TSkinPopupWindow() {
-    // The window goes after this object's state: no message may reach it half destroyed.
-    SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
-    KillTimer(window_.get(), kMorphTimer);
+    // The window goes while this level's items still live: no message may reach them half destroyed.
+    DestroyHandle();
 }
 
 void TSkinPopupWindow::Show(Point at) {
-    HWND w = window_.get();
+    HWND w = Handle();
     if (menu_.alphaBlend) {
         SetWindowLongPtrA(w, GWL_EXSTYLE, GetWindowLongPtrA(w, GWL_EXSTYLE) | WS_EX_LAYERED);
         SetLayeredWindowAttributes(w, 0, menu_.alphaBlendValue, LWA_ALPHA);
@@ -215,7 +208,7 @@ void TSkinPopupWindow::Show(Point at) {
 
 Rect TSkinPopupWindow::ItemScreenRect(int index) const {
     RECT window{};
-    GetWindowRect(window_.get(), &window);
+    GetWindowRect(Handle(), &window);
     return ItemRect(layout_, index, scroll_).Offset(window.left, window.top);
 }
 
@@ -226,9 +219,9 @@ void TSkinPopupWindow::SetActiveItem(int index) {
     const TDataSkinMenuItem* look = menu_.ItemLook();
     if (look && look->morphing && !morphing_) {
         morphing_ = true;
-        SetTimer(window_.get(), kMorphTimer, kMorphMs, nullptr);
+        StartTimer(kMorphTimer, kMorphMs);
     }
-    InvalidateRect(window_.get(), nullptr, FALSE);
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TSkinPopupWindow::StepActiveItem(int direction) {
@@ -255,7 +248,7 @@ bool TSkinPopupWindow::ScrollAt(Point p) {
         scroll = ClampScroll(layout_, scroll_ + step);
     if (scroll == scroll_) return false;
     scroll_ = scroll;
-    InvalidateRect(window_.get(), nullptr, FALSE);
+    InvalidateRect(Handle(), nullptr, FALSE);
     return true;
 }
 
@@ -264,10 +257,10 @@ void TSkinPopupWindow::MorphTick() {
     for (int i = 0; i < ItemCount(); ++i)
         moving = items_[static_cast<std::size_t>(i)].Morph().Tick(i == active_) || moving;
     if (!moving) {
-        KillTimer(window_.get(), kMorphTimer);
+        StopTimer(kMorphTimer);
         morphing_ = false;
     }
-    InvalidateRect(window_.get(), nullptr, FALSE);
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TSkinPopupWindow::Paint(HDC target) {
@@ -385,22 +378,17 @@ void TSkinPopupWindow::Paint(HDC target) {
 }
 
 LRESULT TSkinPopupWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND w = window_.get();
+    HWND w = Handle();
     switch (message) {
         case WM_MOUSEACTIVATE:
             return MA_NOACTIVATE;  // a click leaves the focus where it was
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(w, &ps);
-            Paint(dc);
-            EndPaint(w, &ps);
+            const gui::PaintScope paint(w);
+            Paint(paint.Dc());
             return 0;
         }
-        case WM_TIMER:
-            if (wParam == kMorphTimer) MorphTick();
-            return 0;
         case WM_MOUSEMOVE:
             menu_.TrackPointer(true);
             return 0;
@@ -418,22 +406,11 @@ LRESULT TSkinPopupWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
             return 0;
         }
     }
-    return DefWindowProcA(w, message, wParam, lParam);
+    return gui::Window::HandleMessage(message, wParam, lParam);
 }
 
-LRESULT CALLBACK TSkinPopupWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE)
-        SetWindowLongPtrA(
-            window, GWLP_USERDATA,
-            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-    auto* self = reinterpret_cast<TSkinPopupWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self || !self->window_) return DefWindowProcA(window, message, wParam, lParam);
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        gui::HandleEventException(std::current_exception());
-        return 0;
-    }
+void TSkinPopupWindow::TimerTick(UINT_PTR id) {
+    if (id == kMorphTimer) MorphTick();
 }
 
 // ---- TSkinMenu ----
@@ -501,7 +478,13 @@ void TSkinMenu::Choose(const TMenuItem& item) {
     // The levels (and the item with them, when it belongs to a menu built for this showing) go first.
     const std::function<void()> command = item.onClick;
     CloseAll();
-    if (command) command();
+    if (!command) return;
+    // The level that was clicked is gone: nothing may unwind into its window procedure.
+    try {
+        command();
+    } catch (...) {
+        gui::HandleEventException(std::current_exception());
+    }
 }
 
 void TSkinMenu::OpenSubmenu(int depth, int index) {

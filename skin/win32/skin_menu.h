@@ -21,6 +21,7 @@
 
 #include "gui/fonts.h"
 #include "gui/handles.h"
+#include "gui/window.h"
 #include "skin/menu_layout.h"
 #include "skin/morph_stepper.h"
 
@@ -60,16 +61,13 @@ class TSkinMenuItem {
 };
 
 // One open menu level.
-class TSkinPopupWindow {
+class TSkinPopupWindow : public gui::Window {
   public:
     TSkinPopupWindow(TSkinMenu& menu, const std::vector<TMenuItem>& items, int depth);
-    ~TSkinPopupWindow();
-    TSkinPopupWindow(const TSkinPopupWindow&) = delete;
-    TSkinPopupWindow& operator=(const TSkinPopupWindow&) = delete;
+    ~TSkinPopupWindow() override;
 
     // Shows the level with its top-left corner at `at` (screen), without activating it.
     void Show(Point at);
-    HWND Handle() const { return window_.get(); }
     Size WindowSize() const { return layout_.window; }
     const MenuLevelLayout& Layout() const { return layout_; }
     int ActiveItem() const { return active_; }
@@ -86,9 +84,11 @@ class TSkinPopupWindow {
     bool ScrollAt(Point p);
     int ItemAtClient(Point p) const { return ItemAt(layout_, p, scroll_); }
 
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void TimerTick(UINT_PTR id) override;
+
   private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC target);
     void MorphTick();
 
@@ -96,7 +96,6 @@ class TSkinPopupWindow {
     int depth_;
     std::vector<TSkinMenuItem> items_;
     MenuLevelLayout layout_;
-    gui::WindowHandle window_;
     int active_ = -1;
     int scroll_ = 0;
     bool morphing_ = false;  // the 20 ms morph timer runs
