@@ -6,6 +6,7 @@
 #include "gui/application.h"
 #include "gui/handles.h"
 #include "skin/skin_data.h"
+#include "skin/win32/skin_std_label.h"
 
 namespace huecast::skin {
 
@@ -16,15 +17,6 @@ struct alignas(4) EmptyDialogTemplate {
     DLGTEMPLATE header;
     WORD menu = 0, windowClass = 0, title = 0;
 };
-
-// The label's size: every line of the text, as the label draws it.
-Size MeasureLabel(HFONT font, const std::string& text) {
-    gui::WindowDC dc(nullptr);
-    gui::SelectedObject selected(dc, font);
-    RECT r{0, 0, 0, 0};
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
-    return {r.right - r.left, r.bottom - r.top};
-}
 
 }  // namespace
 
@@ -101,14 +93,17 @@ class TMessageForm {
         const char* caption = TypeInfo(type_).caption;
         SetWindowTextA(window_, caption ? caption : gui::Application::Title().c_str());
 
-        // The label: its font from the element when asked, its colour always from the element.
-        const auto* labelLook =
-            ctrl ? ctrl->SkinControlAs<TDataSkinStdLabelControl>(settings_.messageLabelSkinDataName)
-                 : nullptr;
-        labelFont_ = gui::CreateFontFrom(labelLook && settings_.useSkinFont
-                                             ? gui::FontSpecOf(labelLook->font, settings_.defaultFont.charset)
-                                             : settings_.defaultFont);
-        labelColor_ = labelLook ? static_cast<COLORREF>(labelLook->font.color) : settings_.defaultFontColor;
+        // The label "Message": its font from the element when asked, its colour always from the element,
+        // by the shared label's rule; a child that answers WM_GETTEXT shows it.
+        Message.skinData = settings_.ctrlSkinData;
+        Message.skinDataName = settings_.messageLabelSkinDataName;
+        Message.defaultFont = Message.font = {settings_.defaultFont, settings_.defaultFontColor};
+        Message.useSkinFont = settings_.useSkinFont;
+        Message.caption = text_;
+        Message.format = DT_LEFT | DT_TOP | DT_NOPREFIX | DT_EXPANDTABS;
+        const TSkinStdLabel::TextStyle labelStyle = Message.Style();
+        labelFont_ = gui::CreateFontFrom(labelStyle.font);
+        labelColor_ = labelStyle.color;
         buttonFont_ = gui::CreateFontFrom(settings_.defaultButtonFont);
 
         RECT work{};
@@ -116,7 +111,7 @@ class TMessageForm {
         MessageBoxInput input;
         input.type = type_;
         input.buttons = buttons_;
-        input.label = MeasureLabel(labelFont_.get(), text_);
+        input.label = Message.Measure();
         input.buttonHeight = MessageButtonHeight(ctrl, settings_.buttonSkinDataName);
         input.workAreaWidth = work.right - work.left;
         input.frameMinWidth = FrameMinWidth(frame ? frame->MainPicture().Width() : 0, 0);
@@ -181,6 +176,7 @@ class TMessageForm {
     MsgDlgType type_;
     MsgDlgButtons buttons_;
     HWND window_ = nullptr;
+    TSkinStdLabel Message;
     gui::FontHandle labelFont_, buttonFont_;
     COLORREF labelColor_ = 0;
 };
