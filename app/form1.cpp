@@ -246,7 +246,7 @@ void TForm1::SkinButton4Click() {
     RichEdit1->Clear();
     RichEdit1->Select(0, 1);
     RichEdit1->SetSelFontName("宋体");
-    RichEdit1->SetSelSize(SkinTrackBar1->Position());
+    RichEdit1->SetSelSize(SkinTrackBar1->Value());
     RichEdit1->SetSelColor(Swatch(0).Color());
     RichEdit1->SetFocus();
 }

@@ -25,11 +25,13 @@
 #include "gui/rich_edit.h"
 #include "gui/static_text.h"
 #include "gui/timer.h"
-#include "gui/track_bar.h"
 #include "gui/window.h"
 #include "skin/win32/form_skin.h"
 #include "skin/win32/skin_hint.h"
 #include "skin/win32/skin_message.h"
+#include "skin/win32/skin_rich_edit.h"
+#include "skin/win32/skin_scroll_bar.h"
+#include "skin/win32/skin_track_bar.h"
 
 namespace huecast {
 
@@ -142,9 +144,9 @@ class TForm1 : public gui::Window {
     // The skinned hint: every control's hint text in the built-in skin's hint window.
     std::unique_ptr<skin::TSkinHint> SkinHint1;
 
-    std::unique_ptr<gui::RichEdit> RichEdit1;
-    std::unique_ptr<gui::ScrollBar> SkinScrollBar1;
-    std::unique_ptr<gui::ScrollBar> SkinScrollBar2;
+    std::unique_ptr<skin::TSkinRichEdit> RichEdit1;
+    std::unique_ptr<skin::TSkinScrollBar> SkinScrollBar1;
+    std::unique_ptr<skin::TSkinScrollBar> SkinScrollBar2;
     std::unique_ptr<gui::StaticText> StaticText8;
     std::unique_ptr<gui::Button> Button1;
     std::unique_ptr<gui::Button> SkinButton5;
@@ -162,7 +164,7 @@ class TForm1 : public gui::Window {
     std::unique_ptr<gui::ComboBox> SkinComboBox2;
     std::unique_ptr<gui::ComboBox> ComboBox1;
     std::unique_ptr<gui::GroupBox> SkinGroupBox2;
-    std::unique_ptr<gui::TrackBar> SkinTrackBar1;
+    std::unique_ptr<skin::TSkinTrackBar> SkinTrackBar1;
     std::unique_ptr<gui::Edit> Edit1;
     std::unique_ptr<gui::GroupBox> SkinGroupBox3;
     std::unique_ptr<gui::Edit> Edit2;

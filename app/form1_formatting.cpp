@@ -32,7 +32,7 @@ constexpr int kSymbolItemHeight = 33;
 void TForm1::WireFormatting() {
     SkinComboBox1->onClick = [this] { SkinComboBox1Click(); };
     SkinCheckGroup1->onClick = [this] { SkinCheckGroup1Click(); };
-    SkinTrackBar1->onChange = [this] { SkinTrackBar1Change(); };
+    SkinTrackBar1->OnChange = [this] { SkinTrackBar1Change(); };
     Edit1->onKeyDown = [this](WPARAM key) { Edit1KeyDown(key); };
     for (const auto& swatch : swatches_) {
         gui::StaticText& sender = *swatch;
@@ -84,7 +84,7 @@ void TForm1::SkinCheckGroup1Click() {
 
 void TForm1::SkinTrackBar1Change() {
     ApplyFormat([&] {
-        const int size = SkinTrackBar1->Position();
+        const int size = SkinTrackBar1->Value();
         Edit1->SetText(std::to_string(size));
         RichEdit1->SetSelSize(size);
     });
@@ -154,7 +154,7 @@ void TForm1::RichEdit1SelectionChange() {
     for (int i = 0, count = SkinComboBox1->Count(); i < count && font < 0; ++i)
         if (SkinComboBox1->Item(i) == attributes.fontName) font = i;
     SkinComboBox1->SetItemIndex(font);
-    SkinTrackBar1->SetPosition(size);
+    SkinTrackBar1->SetValue(size);
     for (int i = 0; i < kStyleItems; ++i)
         SkinCheckGroup1->SetChecked(i, (attributes.style & (1u << i)) != 0);
     // The controls raise their events at once, inside the assignments above, so nothing waits in the queue

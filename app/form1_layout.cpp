@@ -74,14 +74,22 @@ void TForm1::CreateControls() {
     editorFont_ = gui::CreateFontFrom({.face = "宋体", .height = 12, .charset = GB2312_CHARSET});
     lengthFont_ = gui::CreateFontFrom({.face = "MS Sans Serif", .height = 13, .bold = true});
 
-    RichEdit1 = std::make_unique<gui::RichEdit>(At(w, ids::kRichEdit1, 8, 6, 585, 130, "RichEdit1"));
+    RichEdit1 = std::make_unique<skin::TSkinRichEdit>(At(w, ids::kRichEdit1, 8, 6, 585, 130, "RichEdit1"));
     RichEdit1->SetFont(editorFont_.get());
-    SkinScrollBar1 =
-        std::make_unique<gui::ScrollBar>(At(w, ids::kSkinScrollBar1, 450, 124, 134, 12), false, 0, 100);
-    SkinScrollBar1->SetEnabled(false);
-    SkinScrollBar2 =
-        std::make_unique<gui::ScrollBar>(At(w, ids::kSkinScrollBar2, 579, 6, 15, 121), true, 0, 100);
-    SkinScrollBar2->SetEnabled(false);
+    SkinScrollBar1 = std::make_unique<skin::TSkinScrollBar>(
+        skin::ScrollBarArgs{.control = At(w, ids::kSkinScrollBar1, 450, 124, 134, 12),
+                            .kind = skin::ScrollBarKind::Horizontal,
+                            .skinData = &skin_.Data(),
+                            .skinDataName = "hscrollbar",
+                            .enabled = false});
+    SkinScrollBar2 = std::make_unique<skin::TSkinScrollBar>(
+        skin::ScrollBarArgs{.control = At(w, ids::kSkinScrollBar2, 579, 6, 15, 121),
+                            .kind = skin::ScrollBarKind::Vertical,
+                            .skinData = &skin_.Data(),
+                            .skinDataName = "vscrollbar",
+                            .enabled = false});
+    RichEdit1->SetHScrollBar(SkinScrollBar1.get());
+    RichEdit1->SetVScrollBar(SkinScrollBar2.get());
 
     // Wider to the left than the 68 pixels of old, so that "超出范围 (3)" fits; the right edge stays.
     gui::ControlArgs lengthArgs = At(w, ids::kStaticText8, 490, 106, 88, 17, "StaticText8");
@@ -141,7 +149,14 @@ void TForm1::CreateControls() {
     SkinGroupBox2 =
         std::make_unique<gui::GroupBox>(At(g1, ids::kSkinGroupBox2, 6, 119, 240, 49, "改变文字尺寸"));
     HWND g2 = SkinGroupBox2->Handle();
-    SkinTrackBar1 = std::make_unique<gui::TrackBar>(At(g2, ids::kSkinTrackBar1, 6, 24, 201, 20), 10, 500, 30);
+    SkinTrackBar1 = std::make_unique<skin::TSkinTrackBar>(
+        skin::TrackBarArgs{.control = At(g2, ids::kSkinTrackBar1, 6, 24, 201, 20),
+                           .skinData = &skin_.Data(),
+                           .skinDataName = "htrackbar",
+                           .minValue = 10,
+                           .maxValue = 500,
+                           .value = 30,
+                           .vertical = false});
     Edit1 = std::make_unique<gui::Edit>(At(g2, ids::kEdit1, 209, 24, 25, 19, "30"), 3);
 
     SkinGroupBox3 =
@@ -158,6 +173,9 @@ void TForm1::CreateControls() {
     SkinCheckBox1 =
         std::make_unique<gui::CheckBox>(At(p1, ids::kSkinCheckBox1, 3, 4, 123, 15, "显示好友昵称"), true);
     SkinListBox4 = std::make_unique<gui::ListBox>(At(p1, ids::kSkinListBox4, 5, 19, 140, 152), "QQ窗口");
+
+    // The bars and the length display stand on the editor's edges: the editor lies below them.
+    SetWindowPos(RichEdit1->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     // Everything but the editor and the length display speaks in the form's font.
     FontRule rule{formFont_.get(), {RichEdit1->Handle(), StaticText8->Handle()}};

@@ -21,7 +21,8 @@ ComboBoxLayout LayOutComboBox(const TDataSkinComboBox* element, int width, int h
     return out;
 }
 
-ComboItemLook ComboItemLookFor(const TDataSkinComboBox* element, bool focused, int textWidth, int textHeight) {
+ComboItemLook ComboItemLookFor(const TDataSkinComboBox* element, bool focused, int textWidth,
+                               int textHeight) {
     ComboItemLook look;
     if (!element) {
         look.textRect = {2, 0, textWidth, textHeight};
@@ -77,7 +78,8 @@ std::optional<int> ComboIndexAfterWheel(int index, int count, int notches) {
     const int from = ClampComboIndex(index, count);
     // With nothing selected only a turn towards the user selects: the first item.
     if (from < 0 && notches < 0) return std::nullopt;
-    const int to = static_cast<int>(std::clamp<long long>(static_cast<long long>(from) + notches, 0, count - 1));
+    const int to =
+        static_cast<int>(std::clamp<long long>(static_cast<long long>(from) + notches, 0, count - 1));
     if (to == from) return std::nullopt;
     return to;
 }

@@ -13,8 +13,10 @@ ListBoxLayout LayOutListBox(const ListBoxLayoutArgs& args) {
         client.right += args.width - e->skinRect.Width();
         client.bottom += args.height - e->skinRect.Height();
         out.list = {client.left, client.top, client.right - vw, client.bottom - hh};
-        if (args.horizontalBar) out.horizontalBar = {client.left, client.bottom - hh, client.right, client.bottom};
-        if (args.verticalBar) out.verticalBar = {client.right - vw, client.top, client.right, client.bottom - hh};
+        if (args.horizontalBar)
+            out.horizontalBar = {client.left, client.bottom - hh, client.right, client.bottom};
+        if (args.verticalBar)
+            out.verticalBar = {client.right - vw, client.top, client.right, client.bottom - hh};
         return out;
     }
     const int caption = args.captionHeight > 0 ? args.captionHeight : 1;
@@ -61,7 +63,8 @@ int ListBoxHeightForRows(const TDataSkinListBox* element, int rows, int itemHeig
     return std::max(0, rows) * itemHeight + frame;
 }
 
-ListItemLook ListItemLookFor(const TDataSkinListBox* element, ListItemState state, int itemWidth, int itemHeight) {
+ListItemLook ListItemLookFor(const TDataSkinListBox* element, ListItemState state, int itemWidth,
+                             int itemHeight) {
     ListItemLook look;
     if (!element) {
         look.textRect = {2, 0, itemWidth - 2, itemHeight};

@@ -27,7 +27,7 @@ struct ListBoxLayoutArgs {
 };
 
 struct ListBoxLayout {
-    Rect list;  // the inner system list box
+    Rect list;           // the inner system list box
     Rect verticalBar;    // empty when there is none
     Rect horizontalBar;  // empty when there is none
 };
@@ -53,11 +53,12 @@ enum class ListItemState { Normal, Selected, Focused };
 // How one item is drawn: the skin's piece for its state, the text colour and the text's area within the
 // item.
 struct ListItemLook {
-    Rect source;      // in the element's picture; empty for the plain look
+    Rect source;  // in the element's picture; empty for the plain look
     Color fontColor = 0;
-    Rect textRect;    // within the item
+    Rect textRect;  // within the item
 };
 
-ListItemLook ListItemLookFor(const TDataSkinListBox* element, ListItemState state, int itemWidth, int itemHeight);
+ListItemLook ListItemLookFor(const TDataSkinListBox* element, ListItemState state, int itemWidth,
+                             int itemHeight);
 
 }  // namespace huecast::skin

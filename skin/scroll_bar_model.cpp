@@ -82,7 +82,8 @@ bool SetScrollMax(ScrollRange& range, int max) {
 
 bool SetScrollPageSize(ScrollRange& range, int pageSize) {
     // The position must already lie within the range the new page allows.
-    if (pageSize < 0 || static_cast<long long>(range.position) + pageSize > static_cast<long long>(range.max) + 1)
+    if (pageSize < 0 ||
+        static_cast<long long>(range.position) + pageSize > static_cast<long long>(range.max) + 1)
         return false;
     range.pageSize = pageSize;
     return true;
@@ -136,7 +137,8 @@ ScrollBarGeometry LayOutScrollBar(const ScrollBarLayoutArgs& args, const ScrollR
     g.lastCentre = g.firstCentre + std::max(0, trackLength - length);
     g.offset = RoundToInt(g.Travel() * range.Fraction(kind));
     const int thumbStart = trackStart + g.offset;
-    const int acrossStart = (horizontal ? g.track.top : g.track.left) + (Across(kind, g.track) - thumbAcross) / 2;
+    const int acrossStart =
+        (horizontal ? g.track.top : g.track.left) + (Across(kind, g.track) - thumbAcross) / 2;
     g.thumb = FromAlong(kind, thumbStart, thumbStart + length, acrossStart, acrossStart + thumbAcross);
     return g;
 }

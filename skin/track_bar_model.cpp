@@ -11,8 +11,8 @@ int TrackBarRange::Clamp(int v) const {
 
 double TrackBarRange::Fraction() const {
     if (maxValue <= minValue) return 0.0;
-    return std::clamp((value - static_cast<double>(minValue)) / (static_cast<double>(maxValue) - minValue), 0.0,
-                      1.0);
+    return std::clamp((value - static_cast<double>(minValue)) / (static_cast<double>(maxValue) - minValue),
+                      0.0, 1.0);
 }
 
 bool SetTrackValue(TrackBarRange& range, int value) {

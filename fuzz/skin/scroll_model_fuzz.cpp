@@ -49,29 +49,54 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool wide = op & 0x80;
         const int value = wide ? in.Int() : in.Small();
         switch (op & 0x0F) {
-            case 0: SetScrollPosition(range, value); break;
-            case 1: SetScrollMin(range, value); break;
-            case 2: SetScrollMax(range, value); break;
-            case 3: SetScrollPageSize(range, value); break;
-            case 4: SetScrollRange(range, in.Small(), in.Small(), in.Small(), value); break;
-            case 5: SetTrackValue(track, value); break;
-            case 6: SetTrackMinValue(track, value); break;
-            case 7: SetTrackMaxValue(track, value); break;
-            case 8: repeat.Press(static_cast<ScrollRepeat::Mode>(in.Byte() % 5)); break;
-            case 9: repeat.Tick(value & 1); break;
-            case 10: repeat.PointerMoved(value & 1); break;
-            case 11: repeat.Release(); break;
+            case 0:
+                SetScrollPosition(range, value);
+                break;
+            case 1:
+                SetScrollMin(range, value);
+                break;
+            case 2:
+                SetScrollMax(range, value);
+                break;
+            case 3:
+                SetScrollPageSize(range, value);
+                break;
+            case 4:
+                SetScrollRange(range, in.Small(), in.Small(), in.Small(), value);
+                break;
+            case 5:
+                SetTrackValue(track, value);
+                break;
+            case 6:
+                SetTrackMinValue(track, value);
+                break;
+            case 7:
+                SetTrackMaxValue(track, value);
+                break;
+            case 8:
+                repeat.Press(static_cast<ScrollRepeat::Mode>(in.Byte() % 5));
+                break;
+            case 9:
+                repeat.Tick(value & 1);
+                break;
+            case 10:
+                repeat.PointerMoved(value & 1);
+                break;
+            case 11:
+                repeat.Release();
+                break;
             default: {
                 const auto kind = (op & 0x10) ? ScrollBarKind::Vertical : ScrollBarKind::Horizontal;
                 const int w = in.Byte() + 1, h = in.Byte() + 1;
-                const ScrollBarGeometry g =
-                    LayOutScrollBar({.kind = kind, .width = w, .height = h, .bothMarkerWidth = in.Byte() % 40}, range);
+                const ScrollBarGeometry g = LayOutScrollBar(
+                    {.kind = kind, .width = w, .height = h, .bothMarkerWidth = in.Byte() % 40}, range);
                 const int trackStart = kind == ScrollBarKind::Horizontal ? g.track.left : g.track.top;
                 const int trackEnd = kind == ScrollBarKind::Horizontal ? g.track.right : g.track.bottom;
                 const int thumbStart = kind == ScrollBarKind::Horizontal ? g.thumb.left : g.thumb.top;
                 const int thumbEnd = kind == ScrollBarKind::Horizontal ? g.thumb.right : g.thumb.bottom;
                 if (g.Travel() < 0 || g.offset < 0 || g.offset > g.Travel()) Fail();
-                if (trackEnd - trackStart >= g.thumbLength && (thumbStart < trackStart || thumbEnd > trackEnd))
+                if (trackEnd - trackStart >= g.thumbLength &&
+                    (thumbStart < trackStart || thumbEnd > trackEnd))
                     Fail();
                 const int p = ScrollPositionForOffset(range, value, g.Travel());
                 if (p != range.Clamp(p)) Fail();
@@ -79,7 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 const TrackBarLayoutArgs targs{.vertical = (op & 0x20) != 0, .width = w, .height = h};
                 const TrackBarGeometry tg = LayOutTrackBar(targs, track);
                 if (tg.travel < 0 || tg.offset < 0 || tg.offset > tg.travel) Fail();
-                if (TrackValueForOffset(track, value, tg.travel) != track.Clamp(TrackValueForOffset(track, value, tg.travel)))
+                if (TrackValueForOffset(track, value, tg.travel) !=
+                    track.Clamp(TrackValueForOffset(track, value, tg.travel)))
                     Fail();
                 TrackClickOffset(targs, tg, {value % 500, in.Small()});
                 break;

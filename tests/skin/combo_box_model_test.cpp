@@ -49,11 +49,20 @@ TEST(ComboNavigation, ClampsAndRaisesNothingAtTheEnds) {
         std::optional<int> to;
     };
     const Case cases[] = {
-        {0, 26, K::Previous, std::nullopt}, {25, 26, K::Next, std::nullopt}, {-1, 26, K::Previous, std::nullopt},
-        {-1, 26, K::Next, 0},               {4, 26, K::Previous, 3},         {4, 26, K::Next, 5},
-        {10, 26, K::PageUp, 3},             {5, 26, K::PageUp, 0},           {0, 26, K::PageUp, std::nullopt},
-        {10, 26, K::PageDown, 17},          {22, 26, K::PageDown, 25},       {25, 26, K::PageDown, std::nullopt},
-        {0, 0, K::Next, std::nullopt},      {40, 26, K::Next, std::nullopt},
+        {0, 26, K::Previous, std::nullopt},
+        {25, 26, K::Next, std::nullopt},
+        {-1, 26, K::Previous, std::nullopt},
+        {-1, 26, K::Next, 0},
+        {4, 26, K::Previous, 3},
+        {4, 26, K::Next, 5},
+        {10, 26, K::PageUp, 3},
+        {5, 26, K::PageUp, 0},
+        {0, 26, K::PageUp, std::nullopt},
+        {10, 26, K::PageDown, 17},
+        {22, 26, K::PageDown, 25},
+        {25, 26, K::PageDown, std::nullopt},
+        {0, 0, K::Next, std::nullopt},
+        {40, 26, K::Next, std::nullopt},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ComboIndexAfterKey(c.index, c.count, c.key, 8), c.to)

@@ -42,11 +42,13 @@ TEST(ListBoxLayout, BothBarsShareTheClientArea) {
     EXPECT_EQ(skinned.verticalBar, (Rect{119, 2, 138, 131}));
     EXPECT_EQ(skinned.horizontalBar, (Rect{2, 131, 138, 150}));
 
-    ListBoxLayout plain = LayOutListBox({.width = 140, .height = 152, .verticalBar = true, .horizontalBar = true});
+    ListBoxLayout plain =
+        LayOutListBox({.width = 140, .height = 152, .verticalBar = true, .horizontalBar = true});
     EXPECT_EQ(plain.verticalBar, (Rect{120, 1, 139, 132}));
     EXPECT_EQ(plain.horizontalBar, (Rect{1, 132, 139, 151}));
     EXPECT_EQ(plain.list, (Rect{2, 2, 120, 132}));
-    EXPECT_EQ(LayOutListBox({.width = 140, .height = 152, .captionHeight = 20}).list, (Rect{2, 21, 138, 150}));
+    EXPECT_EQ(LayOutListBox({.width = 140, .height = 152, .captionHeight = 20}).list,
+              (Rect{2, 21, 138, 150}));
 }
 
 TEST(ListBoxLayout, WheelStepsOneLineWithinTheItems) {

@@ -1,0 +1,100 @@
+// The skinned track bar under real input.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "skin/piece_geometry.h"
+#include "skin/win32/skin_track_bar.h"
+#include "tests/skin/win32/value_controls_window.h"
+
+namespace huecast::skin {
+namespace {
+
+using namespace testing;
+
+// The main window's size bar: 10..500 at 30, 201 pixels wide.
+class SizeBar : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        TrackBarArgs args;
+        args.control.parent = host.Handle();
+        args.control.id = 128;
+        args.control.x = 20;
+        args.control.y = 20;
+        args.control.width = 201;
+        args.control.height = 20;
+        args.skinData = &host.Skin();
+        args.minValue = 10;
+        args.maxValue = 500;
+        args.value = 30;
+        bar = std::make_unique<TSkinTrackBar>(args);
+        bar->OnChange = [this] { ++changes; };
+        Pump(30);
+    }
+    TrackBarGeometry Geometry() {
+        return LayOutTrackBar({.width = 201,
+                               .height = 22,
+                               .element = host.Skin().SkinControlAs<TDataSkinTrackBarControl>("htrackbar")},
+                              {10, 500, bar->Value()});
+    }
+    HostWindow host;
+    std::unique_ptr<TSkinTrackBar> bar;
+    int changes = 0;
+};
+
+TEST_F(SizeBar, FitsTheSkinAndDrawsItsThumbFromThePicture) {
+    RECT rc{};
+    GetClientRect(bar->Handle(), &rc);
+    EXPECT_EQ(rc.right, 201);
+    EXPECT_EQ(rc.bottom, 22);
+    const auto& e = *host.Skin().SkinControlAs<TDataSkinTrackBarControl>("htrackbar");
+    const Bitmap& picture = *host.Skin().ActivePicture24(e.pictureIndex);
+    const Bitmap screen = Capture(bar->Handle());
+    const TrackBarGeometry g = Geometry();
+    ASSERT_EQ(g.thumb, (Rect{11, 1, 22, 21}));
+    int wrong = 0;
+    for (int y = 0; y < g.thumb.Height(); ++y)
+        for (int x = 0; x < g.thumb.Width(); ++x)
+            wrong += screen.PixelColor(g.thumb.left + x, g.thumb.top + y) !=
+                     picture.PixelColor(e.buttonRect.left + x, e.buttonRect.top + y);
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST_F(SizeBar, DraggingTheThumbToTheRightEndGivesTheMaximum) {
+    const TrackBarGeometry g = Geometry();
+    const Point thumb{g.thumb.left + 5, g.thumb.top + 10};
+    MoveMouse(bar->Handle(), thumb);
+    PressLeft();
+    MoveMouse(bar->Handle(), {thumb.x + 60, thumb.y});
+    const int midway = bar->Value();
+    EXPECT_GT(midway, 30);
+    EXPECT_LT(midway, 500);
+    MoveMouse(bar->Handle(), {thumb.x + 400, thumb.y + 30});
+    ReleaseLeft();
+    EXPECT_EQ(bar->Value(), 500);
+    EXPECT_GE(changes, 2);
+    // A press beside the thumb does nothing without JumpWhenClick.
+    const int before = changes;
+    MoveMouse(bar->Handle(), {40, 10});
+    PressLeft();
+    ReleaseLeft();
+    EXPECT_EQ(bar->Value(), 500);
+    EXPECT_EQ(changes, before);
+}
+
+TEST_F(SizeBar, AnswersTheSystemTrackBarsMessagesAndSettingRunsTheChangeOnce) {
+    EXPECT_EQ(SendMessageA(bar->Handle(), TBM_GETPOS, 0, 0), 30);
+    SendMessageA(bar->Handle(), TBM_SETPOS, TRUE, 5);
+    EXPECT_EQ(bar->Value(), 10);
+    EXPECT_EQ(changes, 1);
+    SendMessageA(bar->Handle(), TBM_SETPOS, TRUE, 10);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(SendMessageA(bar->Handle(), TBM_GETRANGEMIN, 0, 0), 10);
+    EXPECT_EQ(SendMessageA(bar->Handle(), TBM_GETRANGEMAX, 0, 0), 500);
+}
+
+}  // namespace
+}  // namespace huecast::skin
