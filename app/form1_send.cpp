@@ -173,15 +173,13 @@ void TForm1::SkinButton5Click() {
 }
 
 void TForm1::RemoveSentParts(const std::vector<std::string>& parts, std::size_t sent) {
-    // The editor counts a character beyond U+FFFF as two positions and a line break as one.
-    int positions = 0;
+    // Every character of the work is one character of the editor, in order, a line break one too.
+    std::size_t characters = 0;
     for (std::size_t i = 0; i < sent; ++i) {
-        for (const UrtfRun& run : ReadUrtf(parts[i], SystemCodePage())) {
-            for (const char32_t c : run.text)
-                positions += c > 0xFFFF ? 2 : 1;
-        }
+        for (const UrtfRun& run : ReadUrtf(parts[i], SystemCodePage()))
+            characters += run.text.size();
     }
-    RichEdit1->Delete(0, positions);
+    RichEdit1->DeleteLeadingCharacters(characters);
 }
 
 }  // namespace huecast

@@ -262,11 +262,7 @@ CHARFORMATA RichEdit::FormatOf(int start, int end) const {
     return f;
 }
 
-RichEdit::PositionedText RichEdit::ReadText() const {
-    // The control's own text is UTF-16. Read that way, a character of a symbol font (kept in the private
-    // range U+F000 to U+F0FF by some implementations) is its own byte again instead of a '?', and every
-    // character position maps to a byte offset exactly.
-    PositionedText result;
+std::optional<std::wstring> RichEdit::WideText() const {
     // One request with room to spare instead of asking for the length first: a message to the control
     // costs more than the copy. A full buffer may have been cut, so it grows and asks again.
     std::wstring wide(512, L'\0');
@@ -279,7 +275,18 @@ RichEdit::PositionedText RichEdit::ReadText() const {
         if (got < static_cast<LRESULT>(wide.size()) - 1) break;
         wide.assign(wide.size() * 2, L'\0');
     }
-    if (got <= 0 && GetWindowTextLengthA(Handle()) > 0) {
+    if (got <= 0 && GetWindowTextLengthA(Handle()) > 0) return std::nullopt;
+    wide.resize(static_cast<std::size_t>(std::max<LRESULT>(got, 0)));
+    return wide;
+}
+
+RichEdit::PositionedText RichEdit::ReadText() const {
+    // The control's own text is UTF-16. Read that way, a character of a symbol font (kept in the private
+    // range U+F000 to U+F0FF by some implementations) is its own byte again instead of a '?', and every
+    // character position maps to a byte offset exactly.
+    PositionedText result;
+    const std::optional<std::wstring> wide = WideText();
+    if (!wide) {
         // A control without the Unicode request: the ANSI text, split by the code page's lead bytes.
         result.bytes = Text();
         for (std::size_t i = 0; i < result.bytes.size(); ++i) {
@@ -289,8 +296,7 @@ RichEdit::PositionedText RichEdit::ReadText() const {
         result.offsets.push_back(result.bytes.size());
         return result;
     }
-    wide.resize(static_cast<std::size_t>(std::max<LRESULT>(got, 0)));
-    for (wchar_t c : wide) {
+    for (wchar_t c : *wide) {
         result.offsets.push_back(result.bytes.size());
         if (c >= 0xF000 && c <= 0xF0FF) {
             result.bytes += static_cast<char>(c & 0xFF);
@@ -407,8 +413,21 @@ LRESULT RichEdit::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return Control::HandleOwnMessage(message, wParam, lParam);
 }
 
-void RichEdit::Delete(int start, int length) {
-    Select(start, length);
+void RichEdit::DeleteLeadingCharacters(std::size_t count) {
+    // The control's positions are its UTF-16 text's: a line break is "\r" in some implementations and
+    // "\r\n" in others, so the text itself says how far `count` characters reach.
+    const std::wstring wide = WideText().value_or(std::wstring());
+    const std::size_t length = wide.size();
+    std::size_t position = 0;
+    for (; count > 0 && position < length; --count) {
+        const wchar_t c = wide[position];
+        const bool pair =
+            position + 1 < length &&
+            ((c == L'\r' && wide[position + 1] == L'\n') ||
+             (c >= 0xD800 && c <= 0xDBFF && wide[position + 1] >= 0xDC00 && wide[position + 1] <= 0xDFFF));
+        position += pair ? 2 : 1;
+    }
+    Select(0, static_cast<int>(position));
     InsertText("");
 }
 

@@ -41,8 +41,9 @@ class RichEdit : public Control {
     int SelStart() const;
     int SelLength() const;
     void Select(int start, int length);
-    // Deletes `length` character positions from `start` on, as typing over them would.
-    void Delete(int start, int length);
+    // Deletes the first `count` characters, as typing over them would. A line break and a character beyond
+    // U+FFFF count as one character each, however many positions the control gives them.
+    void DeleteLeadingCharacters(std::size_t count);
 
     TextAttributes SelAttributes() const;
     void SetSelFontName(const std::string& name);  // also sets the character set that belongs to the face
@@ -81,6 +82,9 @@ class RichEdit : public Control {
         std::vector<std::size_t> offsets;  // byte offset of every character position, and of the end
     };
     PositionedText ReadText() const;
+    // The control's text as UTF-16, one unit per character position; nothing from a control that cannot
+    // give it so.
+    std::optional<std::wstring> WideText() const;
     // Runs read through the control's text object model, or nothing where the control has none.
     std::optional<std::vector<TextRun>> RunsThroughObjectModel() const;
     // Runs read by selecting ranges: slower, works with any rich-edit control.
