@@ -92,16 +92,16 @@ void TSkinControl::Paint(HDC dc) {
         look_ = gui::DibSection();
         look_ = gui::DibSection(size.cx, size.cy);
     }
-    {
-        const gui::MemoryDC memory(dc);
-        const gui::SelectedObject selected(memory, look_.Handle());
-        LookCanvas canvas(look_, memory);
-        if (elementIndex_ < 0)
-            DrawPlainLook(canvas);
-        else
-            DrawSkinLook(canvas);
-    }
-    look_.Draw(dc, 0, 0);
+    // One memory DC for composing and for the copy.
+    const gui::MemoryDC memory(dc);
+    const gui::SelectedObject selected(memory, look_.Handle());
+    LookCanvas canvas(look_, memory);
+    if (elementIndex_ < 0)
+        DrawPlainLook(canvas);
+    else
+        DrawSkinLook(canvas);
+    GdiFlush();  // the core wrote into the section behind GDI's back
+    BitBlt(dc, 0, 0, size.cx, size.cy, memory, 0, 0, SRCCOPY);
 }
 
 LRESULT TSkinControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

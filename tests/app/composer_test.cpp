@@ -89,7 +89,7 @@ TEST(Composer, ClearEmptiesTheEditorAndTheClipboardOnlyWhenAsked) {
     EXPECT_EQ(ClipboardText(), std::string("keep"));
 
     p.Type("hello");
-    SendMessageA(p.Control(ids::kSkinCheckBox2), BM_CLICK, 0, 0);
+    p.Click(ids::kSkinCheckBox2);
     p.Click(ids::kSkinButton4);
     EXPECT_EQ(p.Text(ids::kRichEdit1), "");
     EXPECT_EQ(ClipboardText(), std::nullopt);
@@ -100,7 +100,7 @@ TEST(Composer, LengthDisplayRestsWhileRandomColouringIsOff) {
     p.Type("a");
     const std::string shown = p.Text(ids::kStaticText8);
     EXPECT_NE(shown, "StaticText8");
-    SendMessageA(p.Control(ids::GroupCaptionId(ids::kSkinRadioGroup1)), BM_CLICK, 0, 0);
+    p.Click(ids::GroupCaptionId(ids::kSkinRadioGroup1));
     p.Type("bcd");
     EXPECT_EQ(p.Text(ids::kStaticText8), shown);
 }

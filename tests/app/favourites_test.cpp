@@ -159,37 +159,20 @@ TEST_F(ProfileTextTest, AReadOnlyFileIsLeftAloneAndReported) {
 // The program.
 
 int ListCount(const HuecastProcess& p) {
-    return static_cast<int>(SendMessageA(p.Control(ids::kSkinListBox2), LB_GETCOUNT, 0, 0));
-}
-
-std::string ListItem(const HuecastProcess& p, int index) {
-    // Asked for in UTF-16: the system passes that across processes for every kind of list.
-    wchar_t text[4096] = {};
-    SendMessageW(p.Control(ids::kSkinListBox2), LB_GETTEXT, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(text));
-    char bytes[8192] = {};
-    WideCharToMultiByte(CP_ACP, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
-    return bytes;
+    return p.ListCount(ids::kSkinListBox2);
 }
 
 std::vector<std::string> ListItems(const HuecastProcess& p) {
-    std::vector<std::string> items;
-    for (int i = 0; i < ListCount(p); ++i)
-        items.push_back(ListItem(p, i));
-    return items;
+    return p.ListItems(ids::kSkinListBox2);
 }
 
 int ListSelection(const HuecastProcess& p) {
-    return static_cast<int>(SendMessageA(p.Control(ids::kSkinListBox2), LB_GETCURSEL, 0, 0));
+    return p.ListSelection(ids::kSkinListBox2);
 }
 
 // Selects an entry (or none, with -1) as a click in the list does.
 void SelectFavourite(HuecastProcess& p, int index) {
-    HWND list = p.Control(ids::kSkinListBox2);
-    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageCallbackA(GetParent(list), WM_COMMAND, MAKEWPARAM(ids::kSkinListBox2, LBN_SELCHANGE),
-                         reinterpret_cast<LPARAM>(list), nullptr, 0);
-    p.Sync();
+    p.SelectListItem(ids::kSkinListBox2, index);
 }
 
 void SetName(HuecastProcess& p, const std::string& name) {

@@ -17,33 +17,24 @@
 namespace huecast::testing {
 namespace {
 
-// The notification a control's parent gets when the user changes it.
 void Notify(HuecastProcess& p, int id, WORD code) {
-    HWND control = p.Control(id);
-    SendMessageCallbackA(GetParent(control), WM_COMMAND, MAKEWPARAM(id, code),
-                         reinterpret_cast<LPARAM>(control), nullptr, 0);
-    p.Sync();
+    p.Notify(id, code);
 }
 
 void ChooseItem(HuecastProcess& p, int comboId, int index) {
-    SendMessageA(p.Control(comboId), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    Notify(p, comboId, CBN_SELCHANGE);
+    p.ChooseComboItem(comboId, index);
 }
 
 void ClickButton(HuecastProcess& p, int id) {
-    SendMessageCallbackA(p.Control(id), BM_CLICK, 0, 0, nullptr, 0);
-    p.Sync();
+    p.Click(id);
 }
 
 bool IsChecked(const HuecastProcess& p, int id) {
-    return SendMessageA(p.Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return p.IsChecked(id);
 }
 
 void KeyDownIn(HuecastProcess& p, int id, WPARAM key) {
-    HWND control = p.Control(id);
-    SendMessageCallbackA(control, WM_KEYDOWN, key, 1, nullptr, 0);
-    SendMessageCallbackA(control, WM_KEYUP, key, 0xC0000001, nullptr, 0);
-    p.Sync();
+    p.KeyIn(id, key);
 }
 
 // The size bar takes no keys; a program sets it as the system track bar is set, and that runs its handler.
@@ -53,21 +44,19 @@ void SetTrackBar(HuecastProcess& p, int value) {
 }
 
 void SelectText(HuecastProcess& p, int start, int end) {
-    SendMessageCallbackA(p.Control(ids::kRichEdit1), EM_SETSEL, static_cast<WPARAM>(start), end, nullptr, 0);
-    p.Sync();
+    p.SelectEditorText(start, end);
 }
 
 std::pair<int, int> Selection(const HuecastProcess& p) {
-    const auto packed = static_cast<DWORD>(SendMessageA(p.Control(ids::kRichEdit1), EM_GETSEL, 0, 0));
-    return {LOWORD(packed), HIWORD(packed)};
+    return p.EditorSelection();
 }
 
 int TrackBarPosition(const HuecastProcess& p) {
-    return static_cast<int>(SendMessageA(p.Control(ids::kSkinTrackBar1), TBM_GETPOS, 0, 0));
+    return p.TrackPosition(ids::kSkinTrackBar1);
 }
 
 int FontListIndex(const HuecastProcess& p) {
-    return static_cast<int>(SendMessageA(p.Control(ids::kSkinComboBox1), CB_GETCURSEL, 0, 0));
+    return p.ComboSelection(ids::kSkinComboBox1);
 }
 
 // The converted text of the whole editor, as Copy gives it.
@@ -183,8 +172,8 @@ TEST(Formatting, OneStyleClickWritesAllFourFlagsFromTheGroup) {
 
     // The group now shows bold and not underline, without telling the program; one click on italic
     // writes what the group shows, all four flags.
-    SendMessageA(p.Control(kBold), BM_SETCHECK, BST_CHECKED, 0);
-    SendMessageA(p.Control(kUnderline), BM_SETCHECK, BST_UNCHECKED, 0);
+    p.SetChecked(kBold, true);
+    p.SetChecked(kUnderline, false);
     ClickButton(p, kItalic);
     body = Body(Copied(p));
     EXPECT_TRUE(HasWord(body, "b") && HasWord(body, "i") && HasWord(body, "strike")) << body;

@@ -2,6 +2,8 @@
 
 #include "app/control_ids.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 #include <fstream>
 #include <stdexcept>
@@ -126,10 +128,7 @@ void HuecastProcess::Type(const std::string& text) {
 }
 
 void HuecastProcess::Key(WPARAM key) {
-    HWND editor = Control(ids::kRichEdit1);
-    SendMessageCallbackA(editor, WM_KEYDOWN, key, 1, nullptr, 0);
-    SendMessageCallbackA(editor, WM_KEYUP, key, 0xC0000001, nullptr, 0);
-    Sync();
+    KeyIn(ids::kRichEdit1, key);
 }
 
 void HuecastProcess::Click(int id) {
@@ -145,6 +144,97 @@ std::string HuecastProcess::Text(int id) const {
     SendMessageTimeoutA(control, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_NORMAL,
                         5000, nullptr);
     return buffer;
+}
+
+namespace {
+
+LRESULT Ask(HWND control, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    DWORD_PTR reply = 0;
+    SendMessageTimeoutA(control, message, wParam, lParam, SMTO_NORMAL, 5000, &reply);
+    return static_cast<LRESULT>(reply);
+}
+
+// The notification a control's parent gets when the user changes the control.
+void NotifyParent(HWND control, WORD code) {
+    SendMessageCallbackA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
+                         reinterpret_cast<LPARAM>(control), nullptr, 0);
+}
+
+}  // namespace
+
+bool HuecastProcess::IsChecked(int id) const {
+    return Ask(Control(id), BM_GETCHECK) == BST_CHECKED;
+}
+
+void HuecastProcess::SetChecked(int id, bool checked) {
+    Ask(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+int HuecastProcess::ListCount(int id) const {
+    return static_cast<int>(Ask(Control(id), LB_GETCOUNT));
+}
+
+std::string HuecastProcess::ListItem(int id, int index) const {
+    // Asked for in UTF-16: the system passes that across processes for every kind of list.
+    wchar_t text[4096] = {};
+    SendMessageW(Control(id), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+    char bytes[8192] = {};
+    WideCharToMultiByte(CP_ACP, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
+    return bytes;
+}
+
+std::vector<std::string> HuecastProcess::ListItems(int id) const {
+    std::vector<std::string> items;
+    for (int i = 0, n = ListCount(id); i < n; ++i) items.push_back(ListItem(id, i));
+    return items;
+}
+
+int HuecastProcess::ListSelection(int id) const {
+    return static_cast<int>(Ask(Control(id), LB_GETCURSEL));
+}
+
+void HuecastProcess::SelectListItem(int id, int index) {
+    HWND list = Control(id);
+    Ask(list, LB_SETCURSEL, static_cast<WPARAM>(index));
+    NotifyParent(list, LBN_SELCHANGE);
+    Sync();
+}
+
+int HuecastProcess::ComboSelection(int id) const {
+    return static_cast<int>(Ask(Control(id), CB_GETCURSEL));
+}
+
+void HuecastProcess::ChooseComboItem(int id, int index) {
+    HWND combo = Control(id);
+    Ask(combo, CB_SETCURSEL, static_cast<WPARAM>(index));
+    NotifyParent(combo, CBN_SELCHANGE);
+    Sync();
+}
+
+int HuecastProcess::TrackPosition(int id) const {
+    return static_cast<int>(Ask(Control(id), TBM_GETPOS));
+}
+
+void HuecastProcess::KeyIn(int id, WPARAM key) {
+    HWND control = Control(id);
+    SendMessageCallbackA(control, WM_KEYDOWN, key, 1, nullptr, 0);
+    SendMessageCallbackA(control, WM_KEYUP, key, 0xC0000001, nullptr, 0);
+    Sync();
+}
+
+void HuecastProcess::SelectEditorText(int start, int end) {
+    SendMessageCallbackA(Control(ids::kRichEdit1), EM_SETSEL, static_cast<WPARAM>(start), end, nullptr, 0);
+    Sync();
+}
+
+std::pair<int, int> HuecastProcess::EditorSelection() const {
+    const auto packed = static_cast<DWORD>(Ask(Control(ids::kRichEdit1), EM_GETSEL));
+    return {LOWORD(packed), HIWORD(packed)};
+}
+
+void HuecastProcess::Notify(int id, WORD code) {
+    NotifyParent(Control(id), code);
+    Sync();
 }
 
 HWND HuecastProcess::FindMessageBox(int timeoutMs) const {

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace huecast::testing {
 
@@ -40,6 +42,24 @@ class HuecastProcess {
     void Click(int id);
     std::string Text(int id) const;
     bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
+
+    // What a user sees and does with each kind of control, through the standard messages every control
+    // answers whether it is a stand-in or a skinned control (skin/win32/skin_control_messages.h).
+    bool IsChecked(int id) const;                   // a check box, radio item or check caption
+    void SetChecked(int id, bool checked);          // sets the mark without a click's notification
+    int ListCount(int id) const;
+    std::string ListItem(int id, int index) const;  // system code page bytes
+    std::vector<std::string> ListItems(int id) const;
+    int ListSelection(int id) const;                // -1: none
+    void SelectListItem(int id, int index);         // as a click on the item does (-1 selects none)
+    int ComboSelection(int id) const;
+    void ChooseComboItem(int id, int index);        // as choosing from the drop-down does
+    int TrackPosition(int id) const;
+    void KeyIn(int id, WPARAM key);                 // a key going down and up in a control
+    void SelectEditorText(int start, int end);
+    std::pair<int, int> EditorSelection() const;
+    // The notification (STN_CLICKED, STN_DBLCLK...) a control's parent gets when the user acts on it.
+    void Notify(int id, WORD code);
     // Waits until every message sent so far has been handled.
     void Sync() const;
 
