@@ -91,7 +91,7 @@ TEST(Window, BindsAtCreationAndFindsEveryKindOfWindowFromItsHandle) {
     EXPECT_EQ(probe.Id(), 31);
     EXPECT_EQ(GetDlgItem(host.Handle(), 32), button.Handle());
     // Our class has no background brush: a custom-drawn control is never erased.
-    EXPECT_EQ(GetClassLongPtrA(probe.Handle(), GCLP_HBRBACKGROUND), 0);
+    EXPECT_EQ(GetClassLongPtrA(probe.Handle(), GCLP_HBRBACKGROUND), 0u);
 }
 
 TEST(Window, ParentsReflectNotificationsToTheControlThatSentThem) {
