@@ -212,3 +212,63 @@ TEST(SkinStdLabel, TakesTheElementsFontWithTheDefaultCharsetAndTheElementsColour
 
 }  // namespace
 }  // namespace huecast::skin
+
+namespace huecast::skin {
+namespace {
+
+using namespace testing;
+
+// A skin of one horizontal element whose mask rounds its two ends.
+TStoredSkin ShapedSkin() {
+    TStoredSkin stored;
+    stored.iniStrings = {"[VERSION]",        "skinname=Shaped",      "[PICTURES]",        "picture=main.bmp",
+                         "activepicturescount=2", "0=look.bmp",      "1=mask.bmp",        "[FORMINFO]",
+                         "[SKINOBJECTS]",    "count=0",              "[SKINCONTROLS]",    "count=1",
+                         "0=shaped:panel",   "[shaped]",             "pictureindex=0",    "maskpictureindex=1",
+                         "skinrect=0,0,8,3", "lefttoppoint=2,0",     "righttoppoint=6,0", "clientrect=2,1,6,2"};
+    stored.pictures.main = Bitmap(10, 10, 24);
+    Bitmap look(8, 3, 24);
+    Bitmap mask(8, 3, 24);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 8; ++x) {
+            look.SetPixelColor(x, y, 0x0000FF00);
+            const bool corner = (x == 0 || x == 7) && y != 1;
+            mask.SetPixelColor(x, y, corner ? 0xFFFFFF : 0);
+        }
+    stored.pictures.active = {look, mask};
+    return stored;
+}
+
+TEST(SkinControl, AThousandShapeReplacementsLeaveTheGdiObjectCountAlone) {
+    SkinTestHost host(420, 320, false);
+    const TStoredSkin stored = ShapedSkin();
+    TSkinData data;
+    data.SetStoredSkin(&stored);
+    Probe shaped({.parent = host.Handle(), .width = 30, .height = 3, .skinDataName = "shaped", .skinData = &data});
+    ASSERT_GE(shaped.ElementIndex(), 0);
+    RECT box{};
+    ASSERT_EQ(GetWindowRgnBox(shaped.Handle(), &box), COMPLEXREGION);
+    EXPECT_EQ(box.right, 30);
+    const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    for (int i = 0; i < 1000; ++i) shaped.SetSize({20 + i % 50, 3});
+    const DWORD after = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    EXPECT_LE(after, before + 2);
+    EXPECT_GE(after + 2, before);
+    // The corners stay cut at the last width, and the region follows it.
+    ASSERT_EQ(GetWindowRgnBox(shaped.Handle(), &box), COMPLEXREGION);
+    EXPECT_EQ(box.right, 20 + 999 % 50);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    GetWindowRgn(shaped.Handle(), region);
+    EXPECT_FALSE(PtInRegion(region, 0, 0));
+    EXPECT_TRUE(PtInRegion(region, 0, 1));
+    EXPECT_TRUE(PtInRegion(region, 1, 0));
+    DeleteObject(region);
+    // Without the skin, the shape goes.
+    shaped.SkinChanging();
+    shaped.SetSkinData(nullptr);
+    shaped.SkinChanged();
+    EXPECT_EQ(GetWindowRgnBox(shaped.Handle(), &box), ERROR);
+}
+
+}  // namespace
+}  // namespace huecast::skin
