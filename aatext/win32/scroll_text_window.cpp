@@ -101,11 +101,17 @@ void TAAScrollTextWindow::PresentFrame(const Bitmap& frame) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
-    HDC dc = paintDc_ ? paintDc_ : GetDC(Handle());
-    if (!dc) return;
-    SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(frame.Width()), static_cast<DWORD>(frame.Height()), 0, 0,
-                      0, static_cast<UINT>(frame.Height()), frame.Bytes().data(), &info, DIB_RGB_COLORS);
-    if (!paintDc_) ReleaseDC(Handle(), dc);
+    const auto present = [&](HDC dc) {
+        SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(frame.Width()), static_cast<DWORD>(frame.Height()), 0, 0,
+                          0, static_cast<UINT>(frame.Height()), frame.Bytes().data(), &info, DIB_RGB_COLORS);
+    };
+    // Inside WM_PAINT the paint scope's DC; a frame of the timer goes straight to the window.
+    if (paintDc_) {
+        present(paintDc_);
+        return;
+    }
+    const gui::WindowDC dc(Handle());
+    if (dc) present(dc);
 }
 
 void TAAScrollTextWindow::MouseEnter() {
