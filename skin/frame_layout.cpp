@@ -41,6 +41,21 @@ FrameLayout ComputeFrameLayout(const TDataSkinFormInfo& info, Size picture, Size
     return l;
 }
 
+FrameLayout PlainFrameLayout(Size window, bool toolWindow) {
+    const int band = UnskinnedCaptionHeight(toolWindow);
+    const FrameMargins m = UnskinnedMargins(toolWindow);
+    FrameLayout l;
+    l.clientRect = ClientRectOf({0, 0, window.cx, window.cy}, m);
+    l.captionRect = {3, 3, window.cx - 3, 3 + band};
+    const int corner = band + 3;
+    l.leftTop = l.hitTestLeftTop = {corner, corner};
+    l.rightTop = l.hitTestRightTop = {window.cx - corner, corner};
+    l.leftBottom = l.hitTestLeftBottom = {corner, window.cy - corner};
+    l.rightBottom = l.hitTestRightBottom = {window.cx - corner, window.cy - corner};
+    l.maskArea = l.clientRect;
+    return l;
+}
+
 FrameMargins SkinnedMargins(const TDataSkinFormInfo& info, Size picture) {
     const Rect& c = info.clientRect;
     return {c.left, c.top, picture.cx - c.right, picture.cy - c.bottom};

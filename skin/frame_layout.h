@@ -24,6 +24,10 @@ struct FrameLayout {
 
 FrameLayout ComputeFrameLayout(const TDataSkinFormInfo& info, Size picture, Size window);
 
+// The plain frame's layout (no skin): a 3-pixel border, the caption band below it as the caption, and
+// resize corners as deep as the band.
+FrameLayout PlainFrameLayout(Size window, bool toolWindow);
+
 // Widths of the frame around the client area.
 struct FrameMargins {
     int left = 0, top = 0, right = 0, bottom = 0;

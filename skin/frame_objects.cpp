@@ -26,7 +26,7 @@ TActiveSkinObject::TActiveSkinObject(FrameObjectHost& host, const TDataSkinObjec
       skinRect_(d.skinRect),
       activeSkinRect_(d.activeSkinRect),
       skinRectInAPicture_(d.skinRectInAPicture),
-      activePicture_(skinData.ActivePicture(d.activePictureIndex)),
+      activePicture_(skinData.ActivePicture24(d.activePictureIndex)),
       morphing_(d.morphing),
       morphKind_(d.morphKind) {
     if (!activePicture_) activeSkinRect_ = {};
@@ -545,6 +545,26 @@ void PlaceFrameObjects(FrameObjects& objects, const TDataSkinFormInfo& info, Siz
         }
     }
     if (sysMenu) sysMenu->SetShowsIcon(options.showIcon);
+}
+
+Rect PlacePlainButtons(FrameObjects& objects, Size window, bool toolWindow, const PlacementOptions& options) {
+    const int side = toolWindow ? 13 : 17;
+    int right = window.cx - 3;
+    for (SkinCommand command :
+         {SkinCommand::Close, SkinCommand::Maximize, SkinCommand::Minimize, SkinCommand::RollUp}) {
+        if (TSkinStdButtonObject* b = FirstVisible(objects, command)) {
+            b->SetWindowRect({right - side, 4, right, 4 + side});
+            right -= side;
+        }
+    }
+    int left = 3;
+    if (TSkinStdButtonObject* sys = FirstVisible(objects, SkinCommand::SysMenu)) {
+        const Size s = options.showIcon ? options.smallIcon : Size{side, side};
+        sys->SetWindowRect({3, 4, 3 + s.cx, 4 + s.cy});
+        sys->SetShowsIcon(options.showIcon);
+        left += s.cx;
+    }
+    return {left, 3, std::max(left, right), 3 + UnskinnedCaptionHeight(toolWindow)};
 }
 
 int ObjectAt(const FrameObjects& objects, const FrameLayout& layout, Point p) {

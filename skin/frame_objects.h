@@ -99,6 +99,7 @@ class TActiveSkinObject {
     const Rect& ActiveSkinRect() const { return activeSkinRect_; }
     // The look lies in the active picture and the frame lays the object out itself.
     bool SkinRectInAPicture() const { return skinRectInAPicture_; }
+    // The active picture in 24 bits (nullptr: none).
     const Bitmap* ActivePicture() const { return activePicture_; }
 
     const Rect& WindowRect() const { return windowRect_; }
@@ -292,6 +293,11 @@ struct PlacementOptions {
 // minimize, roll-up, then the system-menu object and the caption cut to the space left.
 void PlaceFrameObjects(FrameObjects& objects, const TDataSkinFormInfo& info, Size picture,
                        const FrameLayout& layout, const PlacementOptions& options);
+
+// The plain frame's buttons: squares of 17 pixels (13 for a tool window) at y = 4, from the right border
+// leftwards without gaps (close, maximize, minimize, roll-up), and the system-menu button at x = 3. Returns
+// the caption band left between them.
+Rect PlacePlainButtons(FrameObjects& objects, Size window, bool toolWindow, const PlacementOptions& options);
 
 // The first enabled, visible object whose window rect holds `p`, or -1 (also inside the client rect).
 int ObjectAt(const FrameObjects& objects, const FrameLayout& layout, Point p);

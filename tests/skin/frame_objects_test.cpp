@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/frame_objects.h"
+#include "skin/shorten_text.h"
 #include "tests/skin/orange_frame.h"
 
 namespace huecast::skin {
@@ -180,6 +181,26 @@ TEST_F(OrangeObjects, TheCaptionFollowsTheWindowNotTheMouse) {
     EXPECT_EQ(inactive.color, 12903423u);
     EXPECT_EQ(inactive.shadowColor, 811200u);
     EXPECT_TRUE(inactive.frameSource.IsEmpty());
+}
+
+TEST_F(OrangeObjects, AChineseCaptionInANarrowWindowEndsWithWholeCharactersAndTheEllipsis) {
+    Place(kMainWindowIcons, {177, 124});
+    auto& caption = dynamic_cast<TSkinCaptionObject&>(Named("caption1"));
+    const Rect r = caption.TextRect();
+    EXPECT_EQ(r, (Rect{25, 3, 106, 21}));
+    // 彩色字体转换器 in GBK, 12 pixels a character, 6 a dot, as the caption's 12-pixel font draws them.
+    const std::string text = "\xB2\xCA\xC9\xAB\xD7\xD6\xCC\xE5\xD7\xAA\xBB\xBB\xC6\xF7";
+    const auto measure = [](std::string_view t) {
+        int w = 0;
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            const bool lead = static_cast<unsigned char>(t[i]) >= 0x81 && i + 1 < t.size();
+            w += lead ? 12 : 6;
+            i += lead;
+        }
+        return w;
+    };
+    EXPECT_EQ(ShortenToWidth(text, r.Width(), measure), text.substr(0, 10) + "...");
+    EXPECT_EQ(ShortenToWidth(text, 17, measure), "...");
 }
 
 // ---- Objects from small descriptors ----
