@@ -69,6 +69,7 @@ TForm1::TForm1() {
     } catch (const skin::SkinError&) {
         // Without its stored skin (a program built without the resources) the window draws plain.
     }
+    CreateSkinFrame();
     CreateControls();
     SetUpSkinMessage();
 
@@ -121,14 +122,35 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             PostQuitMessage(0);
             return 0;
         case WM_GETMINMAXINFO: {
+            // The skinned frame is wider than the system's: the window may always hold its whole client area.
+            const Size framed = SkinFrame1 ? SkinFrame1->WindowSizeFor({kClientWidth, kClientHeight}) : Size{};
+            const POINT largest{std::max(kMaxWidth, framed.cx), std::max(kMaxHeight, framed.cy)};
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-            info->ptMaxSize = {kMaxWidth, kMaxHeight};
-            info->ptMaxTrackSize = {kMaxWidth, kMaxHeight};
+            info->ptMaxSize = largest;
+            info->ptMaxTrackSize = largest;
             return 0;
         }
         default:
             return gui::Window::HandleMessage(message, wParam, lParam);
     }
+}
+
+void TForm1::CreateSkinFrame() {
+    SkinFrame1 = std::make_unique<skin::TSkinFrame>(Handle());
+    SkinFrame1->borderIcons = {.systemMenu = true, .minimize = true, .maximize = true, .rollUp = false};
+    SkinFrame1->magnetic = false;
+    SkinFrame1->magneticSize = 5;
+    SkinFrame1->minWidth = 0;
+    SkinFrame1->minHeight = 0;
+    SkinFrame1->alphaBlend = false;
+    SkinFrame1->alphaBlendValue = 230;
+    SkinFrame1->showIcon = true;
+    SkinFrame1->defCaptionFont = {.face = "宋体", .height = 16, .bold = false, .color = RGB(0, 0, 255)};
+    SkinFrame1->defInActiveCaptionFont = {.face = "宋体", .height = 16, .bold = true, .color = RGB(0, 0, 255)};
+    SkinFrame1->SetSkinData(&skin_.Data());
+    // The client area keeps its designed size inside whichever frame the skin gives.
+    const Size size = SkinFrame1->WindowSizeFor({kClientWidth, kClientHeight});
+    SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm1::FormCreate() {

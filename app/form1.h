@@ -32,6 +32,7 @@
 #include "skin/win32/skin_rich_edit.h"
 #include "skin/win32/skin_scroll_bar.h"
 #include "skin/win32/skin_track_bar.h"
+#include "skin/win32/skin_frame.h"
 
 namespace huecast {
 
@@ -137,6 +138,9 @@ class TForm1 : public gui::Window {
     // The built-in skin: the stored skin (StoredSkin1) and the skin data object (SkinData1) that every
     // skinned part of the window draws from.
     skin::FormSkin skin_;
+    // The skinned frame: caption, caption buttons and border drawn from the skin.
+    std::unique_ptr<skin::TSkinFrame> SkinFrame1;
+    void CreateSkinFrame();
 
     gui::FontHandle formFont_;
     gui::FontHandle lengthFont_;
