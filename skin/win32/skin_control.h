@@ -15,7 +15,7 @@
 //             TSkinCustomControl::DrawSkinLook(c);    // the element's skin rect, cut to the size
 //             const gui::FontHandle font = CreateTextFont(&font_);
 //             const gui::SelectedObject selected(c.Dc(), font.get());
-//             gui::DrawTransparentText(c.Dc(), Text(), MapRect(textArea_), TextColor(&font_), DT_CENTER);
+//             gui::DrawTransparentText(c.Dc(), Text(), MapRect(textArea_), TextColor(font_.color), DT_CENTER);
 //         }
 //         void DrawPlainLook(LookCanvas& c) override; // the built-in look
 //         AccessibleInfo Accessible() const override; // role, state, value of the system counterpart
@@ -35,6 +35,9 @@
 // timer toward 1 while MorphTarget() (hot or focused) and back to 0 otherwise; DrawMorphedLook blends the
 // two looks. Call MorphStateChanged() when something MorphTarget() depends on changes besides hover and
 // focus, which the base already follows.
+//
+// Destruction: the window goes with the object (the destroy order is in gui/window.h); a control that must
+// see its own WM_DESTROY calls DestroyHandle() first thing in its destructor.
 //
 // Accessibility: WM_GETOBJECT answers with an object that reports Accessible() (see skin_accessible.h).
 // The standard messages each control answers are listed in skin_control_messages.h.
