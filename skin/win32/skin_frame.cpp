@@ -12,6 +12,7 @@
 #include "skin/picture_cache.h"
 #include "skin/system_menu_items.h"
 #include "skin/win32/frame_canvas.h"
+#include "skin/win32/skin_control_walk.h"
 #include "skin/win32/skin_notices.h"
 
 namespace huecast::skin {
@@ -233,8 +234,15 @@ Point TSkinFrame::CursorInWindow() const {
 
 LRESULT TSkinFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (TSkinData* announcing = SkinDataOfNotice(message, wParam, lParam)) {
-        if (message == kSkinBeforeChangeMessage) SkinChanging(announcing);
-        if (message == kSkinChangeMessage) SkinChanged(announcing);
+        // The frame first, then every skinned control of the form that uses the announcing skin data.
+        if (message == kSkinBeforeChangeMessage) {
+            SkinChanging(announcing);
+            PassSkinNotice(form_, *announcing, SkinNotice::BeforeChange);
+        }
+        if (message == kSkinChangeMessage) {
+            SkinChanged(announcing);
+            PassSkinNotice(form_, *announcing, SkinNotice::Change);
+        }
         return PassOn(message, wParam, lParam);
     }
     if (message == commandMessage_) {

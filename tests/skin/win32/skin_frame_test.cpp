@@ -379,3 +379,20 @@ TEST_F(SkinFrameTest, TheInactiveCaptionTakesTheSkinsInactiveColours) {
 
 }  // namespace
 }  // namespace huecast::skin
+
+namespace huecast::skin {
+namespace {
+
+TEST_F(SkinFrameTest, AReloadedSkinRebuildsTheObjectsThroughTheNotices) {
+    int changes = 0;
+    frame_->onChangeSkinData = [&] { ++changes; };
+    skin_.Load(form_, GetModuleHandleA(nullptr));  // before-change, change and after-change notices
+    Pump(200);
+    EXPECT_EQ(changes, 1);
+    ASSERT_EQ(frame_->Objects().size(), 6u);
+    MoveTo(300, 200);
+    EXPECT_TRUE(ShowsLook({0, 0, 20, 19}, 591, 3));
+}
+
+}  // namespace
+}  // namespace huecast::skin
