@@ -147,6 +147,8 @@ void TForm1::CreateSkinFrame() {
     SkinFrame1->showIcon = true;
     SkinFrame1->defCaptionFont = {.face = "宋体", .height = 16, .bold = false, .color = RGB(0, 0, 255)};
     SkinFrame1->defInActiveCaptionFont = {.face = "宋体", .height = 16, .bold = true, .color = RGB(0, 0, 255)};
+    // Its system menu in the skinned menus (MenusSkinData is SkinData1).
+    SkinFrame1->SetSystemMenuPopup(std::make_unique<skin::SkinnedSystemMenu>(&skin_.Data()));
     SkinFrame1->SetSkinData(&skin_.Data());
     // The client area keeps its designed size inside whichever frame the skin gives.
     const Size size = SkinFrame1->WindowSizeFor({kClientWidth, kClientHeight});

@@ -32,6 +32,7 @@
 #include "skin/win32/skin_rich_edit.h"
 #include "skin/win32/skin_scroll_bar.h"
 #include "skin/win32/skin_track_bar.h"
+#include "skin/win32/skinned_system_menu.h"
 #include "skin/win32/skin_frame.h"
 
 namespace huecast {
