@@ -21,7 +21,6 @@
 #include "gui/edit.h"
 #include "gui/fonts.h"
 #include "gui/group_box.h"
-#include "gui/list_box.h"
 #include "gui/rich_edit.h"
 #include "gui/static_text.h"
 #include "gui/timer.h"
@@ -29,6 +28,7 @@
 #include "skin/win32/form_skin.h"
 #include "skin/win32/skin_hint.h"
 #include "skin/win32/skin_message.h"
+#include "skin/win32/skin_list_box.h"
 #include "skin/win32/skin_rich_edit.h"
 #include "skin/win32/skin_scroll_bar.h"
 #include "skin/win32/skin_track_bar.h"
@@ -58,6 +58,7 @@ class TForm1 : public gui::Window {
   private:
     // form1_layout.cpp
     void CreateControls();
+    skin::ListBoxArgs ListBoxAt(const gui::ControlArgs& control);
     void AddHints();
 
     // form1.cpp
@@ -173,13 +174,13 @@ class TForm1 : public gui::Window {
     std::unique_ptr<gui::Edit> Edit1;
     std::unique_ptr<gui::GroupBox> SkinGroupBox3;
     std::unique_ptr<gui::Edit> Edit2;
-    std::unique_ptr<gui::ListBox> SkinListBox2;
+    std::unique_ptr<skin::TSkinListBox> SkinListBox2;
     std::unique_ptr<gui::Button> SkinButton1;
     std::unique_ptr<gui::Button> SkinButton3;
     std::unique_ptr<gui::Button> SkinButton2;
     std::unique_ptr<gui::Panel> SkinPanel1;
     std::unique_ptr<gui::CheckBox> SkinCheckBox1;
-    std::unique_ptr<gui::ListBox> SkinListBox4;
+    std::unique_ptr<skin::TSkinListBox> SkinListBox4;
 
     // Owned from FormCreate to FormClose.
     std::string favouritesFile_;  // rtf.ini beside the executable

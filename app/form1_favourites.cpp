@@ -56,7 +56,7 @@ int FavouriteCount(const gui::ProfileText& ini) {
 }  // namespace
 
 void TForm1::WireFavourites() {
-    SkinListBox2->onClick = [this] { SkinListBox2ListBoxClick(); };
+    SkinListBox2->OnListBoxClick = [this] { SkinListBox2ListBoxClick(); };
     SkinButton1->onClick = [this] { SkinButton1Click(); };
     SkinButton3->onClick = [this] { SkinButton3Click(); };
     SkinButton2->onClick = [this] { SkinButton2Click(); };

@@ -68,6 +68,15 @@ constexpr int kSwatchLefts[7] = {4, 29, 55, 80, 105, 130, 155};
 
 }  // namespace
 
+skin::ListBoxArgs TForm1::ListBoxAt(const gui::ControlArgs& control) {
+    skin::ListBoxArgs args;
+    args.control = control;
+    args.skinData = &skin_.Data();
+    args.skinDataName = "listbox";
+    args.defaultItemHeight = 20;
+    return args;
+}
+
 void TForm1::CreateControls() {
     HWND w = Handle();
     formFont_ = gui::CreateFontFrom({.face = "宋体", .height = 12, .charset = GB2312_CHARSET});
@@ -163,7 +172,8 @@ void TForm1::CreateControls() {
         std::make_unique<gui::GroupBox>(At(w, ids::kSkinGroupBox3, 260, 203, 177, 176, "编辑收藏夹"));
     HWND g3 = SkinGroupBox3->Handle();
     Edit2 = std::make_unique<gui::Edit>(At(g3, ids::kEdit2, 6, 25, 166, 19));
-    SkinListBox2 = std::make_unique<gui::ListBox>(At(g3, ids::kSkinListBox2, 6, 46, 166, 97));
+    SkinListBox2 =
+        std::make_unique<skin::TSkinListBox>(ListBoxAt(At(g3, ids::kSkinListBox2, 6, 46, 166, 97)));
     SkinButton1 = std::make_unique<gui::Button>(At(g3, ids::kSkinButton1, 6, 147, 54, 23, "添加"));
     SkinButton3 = std::make_unique<gui::Button>(At(g3, ids::kSkinButton3, 62, 147, 54, 23, "修改"));
     SkinButton2 = std::make_unique<gui::Button>(At(g3, ids::kSkinButton2, 118, 147, 54, 23, "删除"));
@@ -172,7 +182,8 @@ void TForm1::CreateControls() {
     HWND p1 = SkinPanel1->Handle();
     SkinCheckBox1 =
         std::make_unique<gui::CheckBox>(At(p1, ids::kSkinCheckBox1, 3, 4, 123, 15, "显示好友昵称"), true);
-    SkinListBox4 = std::make_unique<gui::ListBox>(At(p1, ids::kSkinListBox4, 5, 19, 140, 152), "QQ窗口");
+    SkinListBox4 =
+        std::make_unique<skin::TSkinListBox>(ListBoxAt(At(p1, ids::kSkinListBox4, 5, 19, 140, 152)));
 
     // The bars and the length display stand on the editor's edges: the editor lies below them.
     SetWindowPos(RichEdit1->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -36,20 +36,11 @@ std::string ChatCaption(HWND window, bool nickname) {
 
 // Rewrites the list only when its items change, so that a list that stays the same every second neither
 // flickers nor loses its scroll position.
-void ShowItems(gui::ListBox& list, const std::vector<std::string>& items) {
+void ShowItems(skin::TSkinListBox& list, const std::vector<std::string>& items) {
     bool same = list.Count() == static_cast<int>(items.size());
     for (int i = 0; same && i < list.Count(); ++i)
         same = list.Item(i) == items[static_cast<std::size_t>(i)];
-    if (same) return;
-    HWND box = list.Handle();
-    const LRESULT top = SendMessageA(box, LB_GETTOPINDEX, 0, 0);
-    SendMessageA(box, WM_SETREDRAW, FALSE, 0);
-    list.Clear();
-    for (const std::string& item : items)
-        list.Add(item);
-    SendMessageA(box, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
-    SendMessageA(box, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(box, nullptr, TRUE);
+    if (!same) list.SetItems(items);
 }
 
 void FlashUntilActivated(HWND window) {
