@@ -219,7 +219,7 @@ void TSkinFrame::PlaceObjects(const FrameLayout& layout) {
                           options);
     } else {
         const Rect b = WindowBounds();
-        PlacePlainButtons(objects_, {b.Width(), b.Height()}, ToolWindow(), options);
+        plainCaption_ = PlacePlainButtons(objects_, {b.Width(), b.Height()}, ToolWindow(), options);
     }
 }
 
@@ -418,7 +418,8 @@ HitCode TSkinFrame::HitTest(POINT screen) {
     for (const auto& object : objects_)
         if (object->Visible() && dynamic_cast<const TSkinCaptionObject*>(object.get()))
             captions.push_back(object->WindowRect());
-    if (!Skinned()) captions.push_back(layout.captionRect);
+    // The plain caption is the band between the system-menu button and the caption buttons.
+    if (!Skinned()) captions.push_back(plainCaption_);
     const int over = ObjectAt(objects_, layout, p);
     FrameHitInput in;
     in.point = p;

@@ -180,7 +180,9 @@ class TSkinFrame final : private FrameObjectHost {
     std::unique_ptr<SystemMenuPopup> systemMenu_;
     std::unique_ptr<FrameCanvas> strips_[4];
     std::unique_ptr<FrameCanvas> background_;
-    bool shaped_ = false;  // the window has a region of ours (the system owns it)
+    bool shaped_ = false;
+    Rect plainCaption_;  // the plain frame's caption band between its buttons  // the window has a region of
+                         // ours (the system owns it)
     // The caption's font, its text as last fitted, and that text drawn once per colour.
     gui::FontHandle captionFont_;
     SkinFont captionFontKey_;

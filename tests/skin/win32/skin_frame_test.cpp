@@ -396,3 +396,62 @@ TEST_F(SkinFrameTest, AReloadedSkinRebuildsTheObjectsThroughTheNotices) {
 
 }  // namespace
 }  // namespace huecast::skin
+
+namespace huecast::skin {
+namespace {
+
+// A second form of the same class, with its own frame.
+HWND MakeForm(int x, int y) {
+    return CreateWindowExA(0, "HuecastSkinFrameTest", "Plain", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y,
+                           300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+TEST_F(SkinFrameTest, FadingInWithoutTranslucencyEndsOpaqueAndUnlayered) {
+    HWND form = MakeForm(400, 300);
+    {
+        TSkinFrame frame(form);
+        frame.alphaBlendAnimation = true;
+        frame.alphaBlend = false;
+        frame.SetSkinData(&skin_.Data());
+        ShowWindow(form, SW_SHOW);
+        // Layered at once, on whatever version the system reports.
+        EXPECT_TRUE(GetWindowLongPtrA(form, GWL_EXSTYLE) & WS_EX_LAYERED);
+        const DWORD end = GetTickCount() + 5000;
+        while ((GetWindowLongPtrA(form, GWL_EXSTYLE) & WS_EX_LAYERED) && GetTickCount() < end)
+            Pump(20);
+        EXPECT_FALSE(GetWindowLongPtrA(form, GWL_EXSTYLE) & WS_EX_LAYERED);
+    }
+    DestroyWindow(form);
+}
+
+TEST_F(SkinFrameTest, WithoutASkinTheFrameIsPlain) {
+    HWND form = MakeForm(400, 300);
+    {
+        TSkinFrame frame(form);
+        frame.SetSkinData(nullptr);
+        ShowWindow(form, SW_SHOWNOACTIVATE);
+        Pump(200);
+        RECT client{}, bounds{};
+        GetClientRect(form, &client);
+        GetWindowRect(form, &bounds);
+        EXPECT_EQ(client.right, 300 - 6);
+        EXPECT_EQ(client.bottom, 200 - 25);
+        const ScreenPixels screen(bounds);
+        const auto bgr = [](COLORREF c) {
+            return static_cast<std::uint32_t>(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
+        };
+        EXPECT_EQ(screen.At(0, 0), bgr(GetSysColor(COLOR_3DLIGHT)));
+        EXPECT_EQ(screen.At(1, 1), bgr(GetSysColor(COLOR_BTNHIGHLIGHT)));
+        EXPECT_EQ(screen.At(299, 199), bgr(GetSysColor(COLOR_3DDKSHADOW)));
+        EXPECT_EQ(screen.At(2, 2), bgr(GetSysColor(COLOR_BTNFACE)));
+        // The close button: 17 pixels square at y = 4 against the right border, hit as an object.
+        EXPECT_EQ(SendMessageA(form, WM_NCHITTEST, 0, MAKELPARAM(bounds.right - 10, bounds.top + 10)),
+                  HTOBJECT);
+        EXPECT_EQ(SendMessageA(form, WM_NCHITTEST, 0, MAKELPARAM(bounds.left + 150, bounds.top + 10)),
+                  HTCAPTION);
+    }
+    DestroyWindow(form);
+}
+
+}  // namespace
+}  // namespace huecast::skin
