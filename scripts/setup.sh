@@ -6,7 +6,11 @@ set -euo pipefail
 packages=(
     cmake ninja-build ccache g++ clang libclang-rt-14-dev libgtest-dev googletest libbenchmark-dev zlib1g-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix libz-mingw-w64-dev
-    wine wine64 xvfb xauth x11-utils xdotool imagemagick fonts-wqy-zenhei locales python3-aiosmtpd
+    wine wine64 xvfb xauth x11-utils xdotool imagemagick locales python3-aiosmtpd
+    # Wine's own Marlett, Tahoma and MS Sans Serif come only with Wine's recommended packages, which the
+    # install below leaves out; without them the caption buttons draw as letters. WenQuanYi Micro Hei draws
+    # Chinese whole at 12 pixels, where Zen Hei's embedded bitmaps lose strokes.
+    fonts-wine fonts-wqy-microhei
 )
 
 missing=()

@@ -9,20 +9,37 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export LC_ALL=zh_CN.UTF-8
 export LANG=zh_CN.UTF-8
 
+# The prefix's settings below carry this number in the stamp; change it with them, and existing prefixes
+# take the new settings on their next use instead of keeping the old ones.
+huecast_wine_settings_version=2
+
 huecast_wine_prefix() {
     local stamp="$WINEPREFIX/.huecast-ready"
-    [ -f "$stamp" ] && return 0
+    [ "$(cat "$stamp" 2>/dev/null)" = "$huecast_wine_settings_version" ] && return 0
     mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 || true
+    # Tests start many programs at once: one of them sets the prefix up, the others wait for it.
+    exec {lock}>"$WINEPREFIX/.huecast-lock"
+    flock "$lock"
+    if [ "$(cat "$stamp" 2>/dev/null)" != "$huecast_wine_settings_version" ]; then
+        [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1 || true
+        huecast_wine_settings
+        echo "$huecast_wine_settings_version" >"$stamp"
+    fi
+    flock -u "$lock"
+    exec {lock}>&-
+}
+
+huecast_wine_settings() {
     local reg
     reg="$(mktemp --suffix=.reg)"
-    # Every Chinese face the program names resolves to WenQuanYi Zen Hei.
+    # Every Chinese face the program names, and the faces Wine's dialogs, tooltips and message boxes draw
+    # Chinese in, resolve to WenQuanYi Micro Hei: it draws every stroke at 12 pixels.
     {
         printf 'REGEDIT4\r\n\r\n'
         printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n'
         for face in "宋体" "SimSun" "新宋体" "NSimSun" "黑体" "SimHei" "楷体_GB2312" "KaiTi_GB2312" "隶书" "LiSu" \
-                    "仿宋_GB2312" "幼圆"; do
-            printf '"%s"="WenQuanYi Zen Hei"\r\n' "$face"
+                    "仿宋_GB2312" "幼圆" "微软雅黑" "Microsoft YaHei" "MS Shell Dlg" "MS Shell Dlg 2"; do
+            printf '"%s"="WenQuanYi Micro Hei"\r\n' "$face"
         done
         printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Decorated"="N"\r\n'
         printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n'
@@ -30,5 +47,4 @@ huecast_wine_prefix() {
     wine regedit "$reg" >/dev/null 2>&1
     rm -f "$reg"
     wineserver -w
-    touch "$stamp"
 }
