@@ -3,6 +3,7 @@
 // in.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,25 @@ class CodePageConverter {
     // character each; nothing is dropped silently and nothing is cut. Like every system code page, the code
     // page takes at most four bytes for one UTF-16 code unit.
     virtual std::u16string ToUtf16(std::string_view bytes) const = 0;
+
+    // `text` in the code page, or nothing when one of its characters (or an unpaired surrogate) has no bytes
+    // there. Never a look-alike or a '?' in place of a character: the caller writes those another way.
+    virtual std::optional<std::string> FromUtf16(std::u16string_view text) const = 0;
+
+    // Bytes that RTF writes in a font of the character set `charset` (its \fcharset number), as UTF-16:
+    // the symbol character set as SymbolCharacter says, the character sets of other code pages through
+    // those code pages where known, the rest through this code page.
+    virtual std::u16string CharsetToUtf16(std::string_view bytes, int charset) const = 0;
 };
+
+// RTF's symbol character set.
+inline constexpr int kSymbolCharset = 2;
+
+// A byte of a symbol font as a character: below 0x80 the ASCII character the program inserts and the
+// messenger shows in that font, above it the private-use character U+F0xx by which every system addresses
+// a symbol font's upper half.
+constexpr char16_t SymbolCharacter(unsigned char byte) {
+    return byte < 0x80 ? char16_t{byte} : static_cast<char16_t>(0xF000 | byte);
+}
 
 }  // namespace huecast

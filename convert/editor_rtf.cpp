@@ -80,6 +80,15 @@ class RtfBuilder {
         }
     }
 
+    // A character the code page lacks, one escape per UTF-16 code unit. The value is unsigned, as the
+    // conversion writes its own escapes; "?" stands in for readers that do not know the word (\uc1).
+    void Unicode(std::u16string_view character) {
+        for (const char16_t unit : character) {
+            Word("u", unit);
+            Plain('?');
+        }
+    }
+
     std::string Take() && { return std::move(out_); }
 
   private:
@@ -130,6 +139,33 @@ struct Tables {
     }
 };
 
+bool IsHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+void WriteText(RtfBuilder& rtf, std::u16string_view text, const CodePageConverter& codePage) {
+    if (const std::optional<std::string> bytes = codePage.FromUtf16(text)) {
+        rtf.Text(*bytes);
+        return;
+    }
+    // Some character is outside the code page: character by character, a surrogate pair being one, and so
+    // a CR LF line break.
+    for (std::size_t i = 0; i < text.size();) {
+        const bool pair = i + 1 < text.size() && ((IsHighSurrogate(text[i]) && IsLowSurrogate(text[i + 1])) ||
+                                                  (text[i] == u'\r' && text[i + 1] == u'\n'));
+        const std::size_t length = pair ? 2 : 1;
+        const std::u16string_view character = text.substr(i, length);
+        if (const std::optional<std::string> bytes = codePage.FromUtf16(character))
+            rtf.Text(*bytes);
+        else
+            rtf.Unicode(character);
+        i += length;
+    }
+}
+
 void WriteStyleChange(RtfBuilder& rtf, unsigned from, unsigned to) {
     const unsigned changed = from ^ to;
     if (changed & kBold) rtf.Word(to & kBold ? "b" : "b0");
@@ -140,7 +176,7 @@ void WriteStyleChange(RtfBuilder& rtf, unsigned from, unsigned to) {
 
 }  // namespace
 
-std::string WriteEditorRtf(std::span<const TextRun> runs) {
+std::string WriteEditorRtf(std::span<const TextRun> runs, const CodePageConverter& codePage) {
     std::vector<const TextRun*> used;
     std::size_t textSize = 0;
     for (const TextRun& run : runs) {
@@ -150,11 +186,11 @@ std::string WriteEditorRtf(std::span<const TextRun> runs) {
     }
     // An empty editor still has its paragraph mark, and the conversion needs every table to be there.
     const TextRun emptyDocument{
-        "", {std::string(kDefaultFontName), 134, kDefaultSizeHalfPoints, 0, std::nullopt}};
+        u"", {std::string(kDefaultFontName), 134, kDefaultSizeHalfPoints, 0, std::nullopt}};
     if (used.empty()) used.push_back(&emptyDocument);
 
     const Tables tables(used);
-    RtfBuilder rtf(256 + textSize * 5 + used.size() * 24);
+    RtfBuilder rtf(256 + textSize * 8 + used.size() * 24);
 
     rtf.Raw("{\\rtf1\\ansi\\ansicpg936\\deff0\\deflang1033\\deflangfe2052{\\fonttbl");
     for (std::size_t i = 0; i < tables.fonts.size(); ++i) {
@@ -201,7 +237,7 @@ std::string WriteEditorRtf(std::span<const TextRun> runs) {
             size = format.sizeHalfPoints;
             rtf.Word("fs", size);
         }
-        rtf.Text(used[i]->text);
+        WriteText(rtf, used[i]->text, codePage);
     }
     // The closing paragraph mark takes the default colour and size, as the control writes it. Both words go
     // together even where one would do: the conversion drops exactly this pair, keeping the message short.

@@ -5,16 +5,20 @@
 //   {\colortbl ;\red255\green0\blue0;}\viewkind4\uc1\pard\cf1\lang2052\f0\fs60\'c4\'e3\'ba\'c3\cf0\fs24\par}
 //
 // (one line, without the break). Only the fonts and colours the runs use are listed, a control word appears
-// only where an attribute changes, and the closing paragraph mark takes the default colour and size. Every
-// byte of a double-byte character and every other byte at or above 0x80 is written as "\'" and two
-// lower-case hexadecimal digits, except the curly double quotes, written as "\ldblquote" and "\rdblquote".
-// The text is taken to be in code page 936 (GBK).
+// only where an attribute changes, and the closing paragraph mark takes the default colour and size. Text
+// goes out in the system code page, taken to be 936 (GBK): every byte of a double-byte character and every
+// other byte at or above 0x80 as "\'" and two lower-case hexadecimal digits, except the curly double
+// quotes, written as "\ldblquote" and "\rdblquote". A character the code page lacks (Korean, emoji, many
+// symbols) goes out as "\u", its UTF-16 code unit in unsigned decimal and "?", one escape per code unit, so
+// that the conversion passes it on as it is.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
+
+#include "convert/code_page.h"
 
 namespace huecast {
 
@@ -28,13 +32,13 @@ struct CharFormat {
 };
 
 struct TextRun {
-    std::string text;  // system code page bytes; a paragraph break is "\r" ("\r\n" and "\n" are accepted too)
+    std::u16string text;  // as the editor holds it; a paragraph break is "\r" ("\r\n" and "\n" are accepted too)
     CharFormat format;
     friend bool operator==(const TextRun&, const TextRun&) = default;
 };
 
 // The whole document as RTF with the landmarks the conversion relies on. Empty runs are skipped; with no
 // text at all the document is one empty paragraph in the default format.
-std::string WriteEditorRtf(std::span<const TextRun> runs);
+std::string WriteEditorRtf(std::span<const TextRun> runs, const CodePageConverter& codePage);
 
 }  // namespace huecast

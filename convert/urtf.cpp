@@ -167,6 +167,12 @@ std::string ConvertToUrtf(std::string_view rtf, std::string_view plain, const Co
     return result;
 }
 
+std::size_t MinimumConvertedSize(std::string_view plain) {
+    // A character of the code page gives its "\u" escape or itself, a byte that stands for a character the
+    // code page lacks ('?') gives that character's escape, a tab "\tab", a brace or backslash its escape.
+    return std::string_view("{\\urtf").size() + plain.size();
+}
+
 std::string CleanFontTable(std::string_view fontTable) {
     std::string cleaned = ReplaceAll(ReplaceAll(fontTable, "\\fnil", ""), "\\fcharset134", "");
     return ReplaceAll(cleaned, "\\'cb\\'ce\\'cc\\'e5", "\xcb\xce\xcc\xe5");

@@ -31,6 +31,12 @@ inline constexpr std::size_t kMaxPlainCodeUnits = 499;
 std::string ConvertToUrtf(std::string_view rtf, std::string_view plain, const CodePageConverter& codePage,
                           std::size_t maxPlainCodeUnits = kMaxPlainCodeUnits);
 
+// A lower bound of the converted length of any document of the editor's RTF writer whose plain text (CR LF
+// pairs removed) is `plain`: "{\urtf" and at least one byte for every byte of plain text. A caller that
+// only needs to know whether a text fits the messenger's limit can tell a long one from this alone, without
+// reading the document.
+std::size_t MinimumConvertedSize(std::string_view plain);
+
 // The font table without "\fnil" and "\fcharset134", and the escaped name of the default Chinese face
 // written as its own four GBK bytes.
 std::string CleanFontTable(std::string_view fontTable);

@@ -16,6 +16,7 @@
 
 #include "convert/editor_rtf.h"
 #include "convert/posix/iconv_code_page.h"
+#include "convert/rtf_runs.h"
 #include "convert/urtf.h"
 #include "convert/urtf_reader.h"
 #include "convert/urtf_split.h"
@@ -31,20 +32,26 @@ struct Message {
     std::string rtf;
 };
 
+const IconvCodePageConverter& Cp936() {
+    static const IconvCodePageConverter converter;
+    return converter;
+}
+
 Message MakeMessage(std::size_t rtfBytes) {
-    static const char* const kPieces[] = {"\xc4\xe3", "\xba\xc3", "\xd6\xd0", "\xce\xc4",
-                                          " ok",      "\xa3\xac", "\xa1\xb0", "\xa1\xb1",
-                                          "\xd0\xc4", "\xe3\xb2", "\xd2\xbb"};
+    static const char16_t* const kPieces[] = {u"你", u"好", u"中", u"文", u" ok", u"，", u"“", u"”",
+                                              u"心", u"悴", u"一"};
     static const std::uint32_t kColours[] = {0x0000FF, 0x000000, 0xC0DCC0, 0xFF0000, 0xFF00FF, 0x808000};
     Message message;
     for (std::size_t i = 0; message.rtf.size() < rtfBytes; ++i) {
-        TextRun run{"", {"\xcb\xce\xcc\xe5", 134, i % 7 == 0 ? 40 : 60, 0, kColours[i % 6]}};
+        TextRun run{u"", {"\xcb\xce\xcc\xe5", 134, i % 7 == 0 ? 40 : 60, 0, kColours[i % 6]}};
         for (std::size_t k = 0; k < 3; ++k)
             run.text += kPieces[(i * 3 + k) % std::size(kPieces)];
-        message.plain += run.text;
+        message.plain += *Cp936().FromUtf16(run.text);
         message.runs.push_back(std::move(run));
-        message.rtf = WriteEditorRtf(message.runs);
+        // Written again only now and then once it is long: the size grows by a few dozen bytes a run.
+        if (i < 64 || i % 64 == 0) message.rtf = WriteEditorRtf(message.runs, Cp936());
     }
+    message.rtf = WriteEditorRtf(message.runs, Cp936());
     return message;
 }
 
@@ -105,11 +112,20 @@ BENCHMARK(BM_ConvertBodyWithGroups)->Arg(400)->Arg(4 << 10)->Arg(64 << 10);
 void BM_WriteEditorRtf(benchmark::State& state) {
     const Message message = MakeMessage(400);
     for (auto _ : state)
-        benchmark::DoNotOptimize(WriteEditorRtf(message.runs));
+        benchmark::DoNotOptimize(WriteEditorRtf(message.runs, Cp936()));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * message.rtf.size()));
     state.counters["rtf_bytes"] = static_cast<double>(message.rtf.size());
 }
 BENCHMARK(BM_WriteEditorRtf);
+
+// Reading the runs back from RTF: linear, so the same bytes per second at every size.
+void BM_ReadRtfRuns(benchmark::State& state) {
+    const Message message = MakeMessage(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadRtfRuns(message.rtf, Cp936()));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * message.rtf.size()));
+}
+BENCHMARK(BM_ReadRtfRuns)->Arg(4 << 10)->Arg(64 << 10);
 
 // The yardstick: copying the same number of bytes.
 void BM_Memcpy(benchmark::State& state) {

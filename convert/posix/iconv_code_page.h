@@ -18,11 +18,16 @@ class IconvCodePageConverter final : public CodePageConverter {
     IconvCodePageConverter(const IconvCodePageConverter&) = delete;
     IconvCodePageConverter& operator=(const IconvCodePageConverter&) = delete;
 
-    // Not safe to call from two threads at once on the same object: the iconv descriptor has state.
+    // Not safe to call from two threads at once on the same object: the iconv descriptors have state.
     std::u16string ToUtf16(std::string_view bytes) const override;
+    std::optional<std::string> FromUtf16(std::u16string_view text) const override;
+    // Knows the Western character set (code page 1252) besides the symbol one and its own.
+    std::u16string CharsetToUtf16(std::string_view bytes, int charset) const override;
 
   private:
-    iconv_t descriptor_;
+    iconv_t toUtf16_;
+    iconv_t fromUtf16_;
+    iconv_t westernToUtf16_;
 };
 
 }  // namespace huecast

@@ -84,14 +84,16 @@ TEST(ConvertToUrtf, AgreesWithTheOriginalWhereThatIsRight) {
         std::vector<TextRun> runs(random() % 6 + 1);
         std::string plain;
         for (TextRun& run : runs) {
+            std::string bytes;
             for (int n = random() % 5 + 1; n > 0; --n)
-                run.text += pieces[random() % pieces.size()];
+                bytes += pieces[random() % pieces.size()];
+            run.text = cp936.ToUtf16(bytes);
             run.format = {"\xcb\xce\xcc\xe5", 134, int(random() % 3) * 20 + 20, unsigned(random() % 16),
                           colours[random() % std::size(colours)]};
             if (random() % 4 == 0) run.format.fontName = "Wingdings", run.format.charset = 2;
-            plain += run.text;
+            plain += bytes;
         }
-        const std::string rtf = WriteEditorRtf(runs);
+        const std::string rtf = WriteEditorRtf(runs, cp936);
         ASSERT_EQ(ConvertToUrtf(rtf, plain, cp936), OriginalConversion(rtf, plain, cp936)) << rtf;
     }
 }
