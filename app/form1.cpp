@@ -17,11 +17,16 @@ namespace huecast {
 
 namespace {
 
-// The messenger takes at most this many bytes; the length display warns from the same number on.
+// The messenger takes at most this many bytes; the length display warns above the same number.
 constexpr std::size_t kMaxConvertedBytes = kMaxUrtfBytes;
 
 constexpr const char* kTooLongMessage =
     "您生成的编码超出了QQ所能发送的限制！\r请你尽量少选些颜色或少打长句或少用不同的字体！";
+
+constexpr const char* kOverLimitCaption = "超出范围";
+
+// How long typing must pause before the messages of a long text are counted.
+constexpr UINT kPartsCountDelayMs = 300;
 
 // Client area, opening position and the largest window size.
 constexpr int kClientWidth = 599;
@@ -34,8 +39,9 @@ constexpr int kMaxHeight = 458;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX |
                          WS_THICKFRAME | WS_CLIPCHILDREN;
 
-std::string WithoutCrLf(std::string text) {
-    std::string out;
+template <typename Text>
+Text WithoutCrLf(const Text& text) {
+    Text out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
@@ -46,8 +52,8 @@ std::string WithoutCrLf(std::string text) {
     return out;
 }
 
-bool IsBlank(const std::string& text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) <= 32; });
+bool IsBlank(const std::wstring& text) {
+    return std::all_of(text.begin(), text.end(), [](wchar_t c) { return c <= 32; });
 }
 
 }  // namespace
@@ -201,6 +207,21 @@ std::string TForm1::EditorPlainText() const {
     return WithoutCrLf(RichEdit1->PlainText());
 }
 
+std::wstring TForm1::WideEditorPlainText() const {
+    return WithoutCrLf(RichEdit1->WidePlainText());
+}
+
+std::wstring TForm1::DefaultName(const std::wstring& text) {
+    // The readers of rtf.ini take a value of at most 2,047 bytes, which 1,023 characters of the code page
+    // never exceed; a longer name would come back cut. Copying a pasted page into the single-line field
+    // would also cost more on every keystroke than all the rest of the handling.
+    constexpr std::size_t kMaxNameCharacters = 1023;
+    std::size_t length = std::min(text.size(), kMaxNameCharacters);
+    if (length < text.size() && length > 0 && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF)
+        --length;  // never half a surrogate pair
+    return text.substr(0, length);
+}
+
 std::string TForm1::ReadEditorRtf() {
     return huecast::ReadEditorRtf(*RichEdit1);
 }
@@ -221,14 +242,38 @@ std::vector<std::string> TForm1::MessageParts() {
 }
 
 std::string TForm1::LengthCaption(const std::string& converted) {
-    if (converted.size() < kMaxConvertedBytes) return std::to_string(converted.size());
+    // Exactly the limit is still one message, which Copy and Send accept.
+    if (converted.size() <= kMaxConvertedBytes) return std::to_string(converted.size());
     // Above the limit the work goes out in parts: say how many.
-    if (converted.size() == kMaxConvertedBytes) return "超出范围";
     try {
-        return "超出范围 (" + std::to_string(MessageParts().size()) + ")";
+        return std::string(kOverLimitCaption) + " (" + std::to_string(MessageParts().size()) + ")";
     } catch (const UrtfSplitError&) {
-        return "超出范围";  // it cannot be sent at all; Send says why
+        return kOverLimitCaption;  // it cannot be sent at all; Send says why
     }
+}
+
+void TForm1::UpdateLengthDisplay(const std::string& plain) {
+    if (!partsTimer_) {
+        partsTimer_ = std::make_unique<gui::Timer>(Handle(), kPartsCountDelayMs, [this] { CountParts(); },
+                                                   /*enabled=*/false);
+    }
+    if (MinimumConvertedSize(plain) > kMaxConvertedBytes) {
+        // Until the count, the display says the text is over the limit; an earlier count stays meanwhile
+        // rather than flicker with every keystroke.
+        if (StaticText8->Text().rfind(kOverLimitCaption, 0) != 0) StaticText8->SetText(kOverLimitCaption);
+        if (partsTimer_->Enabled())
+            partsTimer_->SetInterval(kPartsCountDelayMs);  // starts the wait again
+        else
+            partsTimer_->SetEnabled(true);
+        return;
+    }
+    partsTimer_->SetEnabled(false);
+    StaticText8->SetText(LengthCaption(ConvertEditor()));
+}
+
+void TForm1::CountParts() {
+    partsTimer_->SetEnabled(false);
+    StaticText8->SetText(LengthCaption(ConvertEditor()));
 }
 
 int TForm1::RandomSwatch() {
@@ -236,17 +281,19 @@ int TForm1::RandomSwatch() {
 }
 
 void TForm1::RichEdit1Change() {
-    const std::string text = RichEdit1->PlainText();
+    const std::wstring text = WithoutCrLf(RichEdit1->WidePlainText());
     const bool hasText = !IsBlank(text);
     SkinButton4->SetEnabled(hasText);
     SkinButton5->SetEnabled(hasText);
     Button1->SetEnabled(hasText);
 
-    Edit2->SetText(WithoutCrLf(text));
+    Edit2->SetWideText(DefaultName(text));
 
-    if (!SkinRadioGroup1->CaptionChecked()) return;
-    if (SkinRadioGroup1->ItemIndex() == 0) RichEdit1->SetSelColor(Swatch(RandomSwatch()).Color());
-    StaticText8->SetText(LengthCaption(ConvertEditor()));
+    if (SkinRadioGroup1->CaptionChecked() && SkinRadioGroup1->ItemIndex() == 0)
+        RichEdit1->SetSelColor(Swatch(RandomSwatch()).Color());
+    // The display follows every change, with random colours or without: a number kept from an earlier text
+    // would be a wrong one.
+    UpdateLengthDisplay(gui::RichEdit::ToCodePage(text));
 }
 
 bool TForm1::PutOnClipboard(const std::string& text) {

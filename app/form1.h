@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -81,11 +82,22 @@ class TForm1 : public gui::Window {
     std::vector<std::string> MessageParts();
     // The length display's caption for a converted text.
     std::string LengthCaption(const std::string& converted);
+    // The length display for the editor's text, whose plain text without CR LF pairs is `plain`. A text
+    // certain to exceed the limit is not converted on every keystroke: how many messages it takes is counted
+    // once typing pauses (CountParts), so that a long text never slows typing down.
+    void UpdateLengthDisplay(const std::string& plain);
+    void CountParts();
+    std::unique_ptr<gui::Timer> partsTimer_;
     // Copy and Send: `text` onto the clipboard, or a message saying that another program holds it. True when
     // the text is on the clipboard.
     bool PutOnClipboard(const std::string& text);
-    // The editor's plain text without its CR LF pairs.
+    // The editor's plain text without its CR LF pairs: in the system code page ('?' for what it lacks), and
+    // whole.
     std::string EditorPlainText() const;
+    std::wstring WideEditorPlainText() const;
+    // The name a work takes from its text (without CR LF pairs): the text, or as much of it as a name
+    // stored in rtf.ini can hold.
+    static std::wstring DefaultName(const std::wstring& text);
     int RandomSwatch();  // uniformly 0 to 5: the seventh swatch is never picked
     gui::StaticText& Swatch(int index) { return *swatches_.at(static_cast<std::size_t>(index)); }
 

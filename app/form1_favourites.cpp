@@ -53,6 +53,15 @@ int FavouriteCount(const gui::ProfileText& ini) {
     return last;
 }
 
+// The name in rtf.ini's code page, or nothing when it holds a character the file cannot keep: such a
+// name would come back altered after the next start.
+std::optional<std::string> StorableName(const CodePageConverter& codePage, const std::wstring& name) {
+    return codePage.FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(name.data()), name.size()));
+}
+
+constexpr const char* kUnstorableName =
+    "作品的名字里有收藏夹文件存不下的字符（比如表情符号或韩文），\r请给作品换一个名字。";
+
 }  // namespace
 
 void TForm1::WireFavourites() {
@@ -118,14 +127,19 @@ void TForm1::SkinListBox2ListBoxClick() {
 }
 
 void TForm1::SkinButton1Click() {
-    const std::string name = Edit2->Text();
-    if (name.empty()) {
+    const std::wstring wideName = Edit2->WideText();
+    if (wideName.empty()) {
         ShowError("你还没有取名呢，请取一个名字先！");
-        Edit2->SetText(EditorPlainText());
+        Edit2->SetWideText(DefaultName(WideEditorPlainText()));
+        return;
+    }
+    const std::optional<std::string> name = StorableName(SystemCodePage(), wideName);
+    if (!name) {
+        ShowError(kUnstorableName);
         return;
     }
     std::string rtf = ReadEditorRtf();
-    SkinListBox2->Add(name);
+    SkinListBox2->Add(*name);
     FavouriteRtfs->push_back(std::move(rtf));
     SkinListBox2->SetItemIndex(SkinListBox2->Count() - 1);
     SaveFavourites();
@@ -137,14 +151,19 @@ void TForm1::SkinButton3Click() {
         ShowError(Lines({"修改之前，你还没有选中要修改的项呢", "请再列表中选择你要修改的项！"}));
         return;
     }
-    const std::string name = Edit2->Text();
-    if (name.empty()) {
+    const std::wstring wideName = Edit2->WideText();
+    if (wideName.empty()) {
         ShowError(Lines({"添加之前，你还没有取名呢", "请取一个名字先！"}));
-        Edit2->SetText(EditorPlainText());
+        Edit2->SetWideText(DefaultName(WideEditorPlainText()));
+        return;
+    }
+    const std::optional<std::string> name = StorableName(SystemCodePage(), wideName);
+    if (!name) {
+        ShowError(kUnstorableName);
         return;
     }
     std::string rtf = ReadEditorRtf();
-    SkinListBox2->SetItem(k, name);
+    SkinListBox2->SetItem(k, *name);
     (*FavouriteRtfs)[static_cast<std::size_t>(k)] = std::move(rtf);
     SaveFavourites();
 }

@@ -1,5 +1,6 @@
 // The entry point: one running copy only, Windows NT family only, then the main window and its loop.
 #include <windows.h>
+#include <ole2.h>
 
 #include "app/form1.h"
 #include "crash/win32/crash_reporter.h"
@@ -33,6 +34,21 @@ __attribute__((constructor(101))) void InstallCrashReporterFirst() {
     huecast::crash::InstallCrashReporter();
 }
 
+// The rich-edit control pastes through the OLE clipboard, which answers only a thread that initialised OLE:
+// without it, Paste in the editor does nothing.
+class OleSession {
+  public:
+    OleSession() : initialised_(SUCCEEDED(OleInitialize(nullptr))) {}
+    ~OleSession() {
+        if (initialised_) OleUninitialize();
+    }
+    OleSession(const OleSession&) = delete;
+    OleSession& operator=(const OleSession&) = delete;
+
+  private:
+    bool initialised_;
+};
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
@@ -42,6 +58,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
         return 0;
     }
     huecast::gui::Application::SetTitle("Huecast2.4");
+    const OleSession ole;
     huecast::TForm1 form;
     form.Show(showCommand);
     return huecast::gui::Application::Run();

@@ -1,4 +1,4 @@
-// The editor's rich text, written by the program itself from the control's text and attributes, so that
+// The editor's rich text, written by the program itself from the runs of the control's own RTF, so that
 // every system gives the same document with the landmarks the conversion relies on.
 #pragma once
 
@@ -8,7 +8,8 @@
 
 namespace huecast {
 
-// The whole document as RTF in the system code page, without CR LF pairs.
+// The whole document as RTF in the system code page, without CR LF pairs. Characters the code page lacks
+// are in it as Unicode escapes.
 std::string ReadEditorRtf(gui::RichEdit& editor);
 
 }  // namespace huecast

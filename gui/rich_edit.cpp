@@ -1,80 +1,22 @@
 #include "gui/rich_edit.h"
 
 #include <richedit.h>
-#include <richole.h>
-#include <tom.h>
 
-#include <cmath>
+#include <algorithm>
+#include <cwchar>
 #include <stdexcept>
 
-#include "gui/com_ptr.h"
+#include "gui/clipboard.h"
 
 namespace huecast::gui {
 
 namespace {
-
-constexpr DWORD kAttributeMask =
-    CFM_FACE | CFM_SIZE | CFM_COLOR | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_CHARSET;
 
 HMODULE LoadRichEditLibrary() {
     static HMODULE library = LoadLibraryA("riched32.dll");
     if (!library) throw std::runtime_error("Cannot load riched32.dll for the rich-edit control");
     return library;
 }
-
-// The text object model's document interface, which reads attributes of any range without moving the
-// selection: tens of times cheaper than selecting each run.
-const GUID kIidTextDocument = {0x8CC497C0, 0xA1DF, 0x11CE, {0x80, 0x98, 0x00, 0xAA, 0x00, 0x47, 0xBE, 0x5D}};
-
-std::string Narrow(BSTR text) {
-    if (!text) return {};
-    const int length = static_cast<int>(SysStringLen(text));
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, length, out.data(), bytes, nullptr, nullptr);
-    return out;
-}
-
-// Reads the attributes of the range a font object is attached to. Consecutive characters mostly share a
-// face, so the face is converted to the code page only when it changes.
-class FontReader {
-  public:
-    explicit FontReader(ITextFont& font) : font_(font) {}
-
-    // Nothing when the object cannot tell.
-    std::optional<TextAttributes> Read() {
-        BSTR name = nullptr;
-        float size = 0;
-        long color = 0, bold = 0, italic = 0, underline = 0, strike = 0;
-        if (FAILED(font_.GetName(&name)) || FAILED(font_.GetSize(&size)) ||
-            FAILED(font_.GetForeColor(&color)) || FAILED(font_.GetBold(&bold)) ||
-            FAILED(font_.GetItalic(&italic)) || FAILED(font_.GetUnderline(&underline)) ||
-            FAILED(font_.GetStrikeThrough(&strike))) {
-            SysFreeString(name);
-            return std::nullopt;
-        }
-        const std::wstring_view wide(name ? name : L"", name ? SysStringLen(name) : 0);
-        if (wide != wideName_) {
-            wideName_ = wide;
-            name_ = Narrow(name);
-        }
-        SysFreeString(name);
-
-        TextAttributes a;
-        a.fontName = name_;
-        a.charset = RichEdit::CharsetForFont(a.fontName);
-        a.sizeTwips = static_cast<int>(std::lround(size * 20));
-        a.style = (bold == tomTrue ? CFE_BOLD : 0) | (italic == tomTrue ? CFE_ITALIC : 0) |
-                  (underline != tomNone ? CFE_UNDERLINE : 0) | (strike == tomTrue ? CFE_STRIKEOUT : 0);
-        if (color != tomAutoColor) a.color = static_cast<std::uint32_t>(color) & 0xFFFFFF;
-        return a;
-    }
-
-  private:
-    ITextFont& font_;
-    std::wstring wideName_;
-    std::string name_;
-};
 
 TextAttributes AttributesOf(const CHARFORMATA& f) {
     TextAttributes a;
@@ -108,39 +50,6 @@ DWORD CALLBACK WriteCallback(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* d
     return 0;
 }
 
-// Holds back notifications, redrawing and the visible selection while the wrapper moves the selection
-// about to read the document.
-class QuietSelection {
-  public:
-    QuietSelection(HWND edit, int& suspended) : edit_(edit), suspended_(suspended) {
-        ++suspended_;
-        mask_ = static_cast<DWORD>(SendMessageA(edit_, EM_GETEVENTMASK, 0, 0));
-        SendMessageA(edit_, EM_SETEVENTMASK, 0, 0);
-        SendMessageA(edit_, WM_SETREDRAW, FALSE, 0);
-        SendMessageA(edit_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection_));
-        firstLine_ = static_cast<int>(SendMessageA(edit_, EM_GETFIRSTVISIBLELINE, 0, 0));
-    }
-    ~QuietSelection() {
-        SendMessageA(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection_));
-        const int firstLine = static_cast<int>(SendMessageA(edit_, EM_GETFIRSTVISIBLELINE, 0, 0));
-        if (firstLine != firstLine_) SendMessageA(edit_, EM_LINESCROLL, 0, firstLine_ - firstLine);
-        SendMessageA(edit_, WM_SETREDRAW, TRUE, 0);
-        // Redraw was off: whatever the content asked to repaint meanwhile must be painted now.
-        InvalidateRect(edit_, nullptr, TRUE);
-        SendMessageA(edit_, EM_SETEVENTMASK, 0, static_cast<LPARAM>(mask_));
-        --suspended_;
-    }
-    QuietSelection(const QuietSelection&) = delete;
-    QuietSelection& operator=(const QuietSelection&) = delete;
-
-  private:
-    HWND edit_;
-    int& suspended_;
-    DWORD mask_ = 0;
-    CHARRANGE selection_{};
-    int firstLine_ = 0;
-};
-
 }  // namespace
 
 RichEdit::RichEdit(const ControlArgs& args) {
@@ -154,7 +63,30 @@ RichEdit::RichEdit(const ControlArgs& args) {
 }
 
 std::string RichEdit::PlainText() const {
-    return ReadText().bytes;
+    return ToCodePage(WidePlainText());
+}
+
+std::string RichEdit::ToCodePage(const std::wstring& wide) {
+    // A character of a symbol font, kept in the private range U+F000 to U+F0FF by some implementations, is
+    // its own byte again instead of a '?'.
+    std::string bytes;
+    std::size_t converted = 0;
+    const auto convert = [&](std::size_t end) {
+        if (end == converted) return;
+        const int length = static_cast<int>(end - converted);
+        const int n = WideCharToMultiByte(CP_ACP, 0, wide.data() + converted, length, nullptr, 0, nullptr, nullptr);
+        const std::size_t at = bytes.size();
+        bytes.resize(at + static_cast<std::size_t>(std::max(n, 0)));
+        WideCharToMultiByte(CP_ACP, 0, wide.data() + converted, length, bytes.data() + at, n, nullptr, nullptr);
+    };
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        if (wide[i] < 0xF000 || wide[i] > 0xF0FF) continue;
+        convert(i);
+        bytes += static_cast<char>(wide[i] & 0xFF);
+        converted = i + 1;
+    }
+    convert(wide.size());
+    return bytes;
 }
 
 void RichEdit::Clear() {
@@ -243,29 +175,12 @@ std::string RichEdit::StreamOut() const {
     return out;
 }
 
-int RichEdit::TextEnd() const {
-    GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, CP_ACP};
-    const LRESULT n = SendMessageA(Handle(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
-    if (n != E_INVALIDARG && n >= 0) return static_cast<int>(n);
-    CHARRANGE all{0, -1};
-    SendMessageA(Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&all));
-    SendMessageA(Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&all));
-    return all.cpMax;
-}
-
-CHARFORMATA RichEdit::FormatOf(int start, int end) const {
-    CHARRANGE r{start, end};
-    SendMessageA(Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&r));
-    CHARFORMATA f{};
-    f.cbSize = sizeof f;
-    SendMessageA(Handle(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&f));
-    return f;
-}
-
-std::optional<std::wstring> RichEdit::WideText() const {
-    // One request with room to spare instead of asking for the length first: a message to the control
-    // costs more than the copy. A full buffer may have been cut, so it grows and asks again.
-    std::wstring wide(512, L'\0');
+std::wstring RichEdit::WidePlainText() const {
+    // Sized by the control's own count (line breaks counted as CR LF, as the text gives them), so that a
+    // long text is copied once. A buffer filled to the last unit may have been cut: it grows and asks again.
+    GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE | GTL_USECRLF, 1200};
+    const LRESULT units = SendMessageA(Handle(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
+    std::wstring wide(static_cast<std::size_t>(std::max<LRESULT>(units, 0)) + 2, L'\0');
     LRESULT got = 0;
     for (;;) {
         GETTEXTEX request{static_cast<DWORD>(wide.size() * sizeof(wchar_t)), GT_DEFAULT, 1200, nullptr,
@@ -275,117 +190,13 @@ std::optional<std::wstring> RichEdit::WideText() const {
         if (got < static_cast<LRESULT>(wide.size()) - 1) break;
         wide.assign(wide.size() * 2, L'\0');
     }
-    if (got <= 0 && GetWindowTextLengthA(Handle()) > 0) return std::nullopt;
+    if (got <= 0 && GetWindowTextLengthW(Handle()) > 0) {
+        // A control without the Unicode request.
+        wide.assign(static_cast<std::size_t>(GetWindowTextLengthW(Handle())) + 1, L'\0');
+        got = GetWindowTextW(Handle(), wide.data(), static_cast<int>(wide.size()));
+    }
     wide.resize(static_cast<std::size_t>(std::max<LRESULT>(got, 0)));
     return wide;
-}
-
-RichEdit::PositionedText RichEdit::ReadText() const {
-    // The control's own text is UTF-16. Read that way, a character of a symbol font (kept in the private
-    // range U+F000 to U+F0FF by some implementations) is its own byte again instead of a '?', and every
-    // character position maps to a byte offset exactly.
-    PositionedText result;
-    const std::optional<std::wstring> wide = WideText();
-    if (!wide) {
-        // A control without the Unicode request: the ANSI text, split by the code page's lead bytes.
-        result.bytes = Text();
-        for (std::size_t i = 0; i < result.bytes.size(); ++i) {
-            result.offsets.push_back(i);
-            if (IsDBCSLeadByte(static_cast<BYTE>(result.bytes[i])) && i + 1 < result.bytes.size()) ++i;
-        }
-        result.offsets.push_back(result.bytes.size());
-        return result;
-    }
-    for (wchar_t c : *wide) {
-        result.offsets.push_back(result.bytes.size());
-        if (c >= 0xF000 && c <= 0xF0FF) {
-            result.bytes += static_cast<char>(c & 0xFF);
-            continue;
-        }
-        char bytes[4];
-        const int n = WideCharToMultiByte(CP_ACP, 0, &c, 1, bytes, sizeof bytes, nullptr, nullptr);
-        result.bytes.append(bytes, static_cast<std::size_t>(std::max(n, 0)));
-    }
-    result.offsets.push_back(result.bytes.size());
-    return result;
-}
-
-std::optional<std::vector<TextRun>> RichEdit::RunsThroughObjectModel() const {
-    if (!document_) {
-        ComPtr<IRichEditOle> ole;
-        if (!SendMessageA(Handle(), EM_GETOLEINTERFACE, 0, reinterpret_cast<LPARAM>(ole.Receive())) || !ole)
-            return std::nullopt;
-        if (FAILED(ole->QueryInterface(kIidTextDocument, reinterpret_cast<void**>(document_.Receive()))))
-            return std::nullopt;
-    }
-    ITextDocument* document = document_.Get();
-    ComPtr<ITextRange> range;
-    ComPtr<ITextFont> font;  // attached to the range: it reads whatever the range covers now
-    if (FAILED(document->Range(0, 0, range.Receive())) || FAILED(range->GetFont(font.Receive())) || !font)
-        return std::nullopt;
-
-    // Every character is read on its own: not every implementation reports a mixed font name for a
-    // longer range, so a run is only as long as the characters agree.
-    const PositionedText whole = ReadText();
-    const int end = static_cast<int>(whole.offsets.size()) - 1;
-    std::vector<TextRun> runs;
-    FontReader reader(*font.Get());
-    for (int i = 0; i < end; ++i) {
-        if (FAILED(range->SetRange(i, i + 1))) return std::nullopt;
-        std::optional<TextAttributes> attributes = reader.Read();
-        if (!attributes) return std::nullopt;
-        const std::size_t from = whole.offsets[static_cast<std::size_t>(i)];
-        const std::size_t to = whole.offsets[static_cast<std::size_t>(i) + 1];
-        if (!runs.empty() && runs.back().attributes == *attributes)
-            runs.back().text.append(whole.bytes, from, to - from);
-        else
-            runs.push_back({whole.bytes.substr(from, to - from), std::move(*attributes)});
-    }
-    return runs;
-}
-
-std::vector<TextRun> RichEdit::Runs() {
-    if (std::optional<std::vector<TextRun>> runs = RunsThroughObjectModel()) return std::move(*runs);
-    return RunsThroughSelection();
-}
-
-std::vector<TextRun> RichEdit::RunsThroughSelection() {
-    std::vector<TextRun> runs;
-    QuietSelection quiet(Handle(), suspended_);
-    // The text is read once, whole: asking the control for each run's text is not reliable for double-byte
-    // characters everywhere.
-    const PositionedText whole = ReadText();
-    const std::string& text = whole.bytes;
-    const std::vector<std::size_t>& offsets = whole.offsets;
-    const int end = std::min(TextEnd(), static_cast<int>(offsets.size()) - 1);
-    const auto uniform = [&](int from, int to) {
-        return (FormatOf(from, to).dwMask & kAttributeMask) == kAttributeMask;
-    };
-    for (int start = 0; start < end;) {
-        // Gallop to a range that is no longer uniform, then halve back to the run's exact end: a run of one
-        // character costs one probe, a long run a few.
-        int good = start + 1;
-        int step = 1;
-        int bad = end + 1;
-        while (good < end) {
-            const int probe = std::min(end, good + step);
-            if (!uniform(start, probe)) {
-                bad = probe;
-                break;
-            }
-            good = probe;
-            step *= 2;
-        }
-        while (bad - good > 1 && good < end) {
-            const int middle = good + (bad - good) / 2;
-            (uniform(start, middle) ? good : bad) = middle;
-        }
-        const std::size_t from = offsets[static_cast<std::size_t>(start)];
-        const std::size_t to = offsets[static_cast<std::size_t>(good)];
-        runs.push_back({text.substr(from, to - from), AttributesOf(FormatOf(start, good))});
-        start = good;
-    }
-    return runs;
 }
 
 LRESULT RichEdit::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -410,13 +221,16 @@ LRESULT RichEdit::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     } else if (message == WM_KEYDOWN || message == WM_KILLFOCUS) {
         pendingLeadByte_ = -1;
     }
+    const bool pasteKey = message == WM_KEYDOWN && ((wParam == 'V' && GetKeyState(VK_CONTROL) < 0) ||
+                                                    (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0));
+    if ((message == WM_PASTE || pasteKey) && PasteUnicodeText()) return 0;
     return Control::HandleOwnMessage(message, wParam, lParam);
 }
 
 void RichEdit::DeleteLeadingCharacters(std::size_t count) {
     // The control's positions are its UTF-16 text's: a line break is "\r" in some implementations and
     // "\r\n" in others, so the text itself says how far `count` characters reach.
-    const std::wstring wide = WideText().value_or(std::wstring());
+    const std::wstring wide = WidePlainText();
     const std::size_t length = wide.size();
     std::size_t position = 0;
     for (; count > 0 && position < length; --count) {
@@ -431,6 +245,31 @@ void RichEdit::DeleteLeadingCharacters(std::size_t count) {
     InsertText("");
 }
 
+bool RichEdit::PasteUnicodeText() {
+    // The ANSI control pastes plain text in the system code page, so that every other character arrives as
+    // a '?'. Rich text stays with the control's own paste, which reads its Unicode escapes.
+    static const UINT rtfFormat = RegisterClipboardFormatA("Rich Text Format");
+    if (IsClipboardFormatAvailable(rtfFormat) || !IsClipboardFormatAvailable(CF_UNICODETEXT)) return false;
+    std::wstring text;
+    {
+        ClipboardLock lock(Handle());
+        if (!lock.Opened()) return false;
+        HANDLE data = GetClipboardData(CF_UNICODETEXT);
+        const auto* units = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+        if (!units) return false;
+        text.assign(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
+        GlobalUnlock(data);
+    }
+    // In place of the selection, in the format of the insertion point, as the control's own paste does.
+    // Not every control tells of a change made this way; then the wrapper does, as for any paste.
+    SETTEXTEX replace{ST_SELECTION | ST_KEEPUNDO, 1200};
+    changeNotified_ = false;
+    SendMessageA(Handle(), EM_SETTEXTEX, reinterpret_cast<WPARAM>(&replace),
+                 reinterpret_cast<LPARAM>(text.c_str()));
+    if (!changeNotified_ && onChange) onChange();
+    return true;
+}
+
 void RichEdit::InsertText(const std::string& text) {
     SendMessageA(Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
 }
@@ -441,12 +280,13 @@ void RichEdit::SendChar(unsigned code) {
 
 bool RichEdit::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
-        if (!suspended_ && onChange) onChange();
+        changeNotified_ = true;
+        if (onChange) onChange();
         result = 0;
         return true;
     }
     if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == EN_SELCHANGE) {
-        if (!suspended_ && onSelectionChange) onSelectionChange();
+        if (onSelectionChange) onSelectionChange();
         result = 0;
         return true;
     }

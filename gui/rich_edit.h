@@ -1,19 +1,17 @@
 // The platform's rich-edit control ("RICHEDIT" of riched32.dll) with what the composer needs of it: plain
-// text, selection, the selection's character attributes, streaming RTF in and out, typed characters, the
-// change, selection-change and key notifications, and the document read back as runs of equal attributes.
+// text, selection, the selection's character attributes, streaming RTF in and out, typed characters, and
+// the change, selection-change and key notifications. The document's runs are read from the control's own
+// RTF stream (convert/rtf_runs.h): one pass, where asking the control about each character does not scale.
 #pragma once
 
 #include <windows.h>
 #include <richedit.h>
-#include <richole.h>
-#include <tom.h>
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "gui/com_ptr.h"
 #include "gui/control.h"
 
 namespace huecast::gui {
@@ -27,16 +25,16 @@ struct TextAttributes {
     friend bool operator==(const TextAttributes&, const TextAttributes&) = default;
 };
 
-struct TextRun {
-    std::string text;  // system code page; paragraph breaks as the control gives them
-    TextAttributes attributes;
-};
-
 class RichEdit : public Control {
   public:
     explicit RichEdit(const ControlArgs& args);
 
-    std::string PlainText() const;  // line breaks as CR LF
+    // Line breaks as the control gives them (CR LF). The system code page has '?' for what it lacks; the
+    // wide text holds every character.
+    std::string PlainText() const;
+    std::wstring WidePlainText() const;
+    // The control's wide text in the system code page, as PlainText gives it.
+    static std::string ToCodePage(const std::wstring& wide);
     void Clear();
     int SelStart() const;
     int SelLength() const;
@@ -56,9 +54,6 @@ class RichEdit : public Control {
     void StreamIn(const std::string& rtf);
     // The control's own RTF writer; throws "Failed to Save Stream".
     std::string StreamOut() const;
-    // The whole content as runs of equal attributes. The selection and scroll position are restored and no
-    // notification is raised while it reads.
-    std::vector<TextRun> Runs();
 
     void SendChar(unsigned code);  // as if typed
 
@@ -74,24 +69,12 @@ class RichEdit : public Control {
 
   private:
     void InsertText(const std::string& text);
+    // Pastes the clipboard's Unicode text when it holds no rich text; false when the control's own paste
+    // should run.
+    bool PasteUnicodeText();
     void SetSelFormat(DWORD mask, const CHARFORMATA& format);
-    CHARFORMATA FormatOf(int start, int end) const;
-    int TextEnd() const;
-    struct PositionedText {
-        std::string bytes;                 // system code page, line breaks as CR LF
-        std::vector<std::size_t> offsets;  // byte offset of every character position, and of the end
-    };
-    PositionedText ReadText() const;
-    // The control's text as UTF-16, one unit per character position; nothing from a control that cannot
-    // give it so.
-    std::optional<std::wstring> WideText() const;
-    // Runs read through the control's text object model, or nothing where the control has none.
-    std::optional<std::vector<TextRun>> RunsThroughObjectModel() const;
-    // Runs read by selecting ranges: slower, works with any rich-edit control.
-    std::vector<TextRun> RunsThroughSelection();
 
-    mutable ComPtr<ITextDocument> document_;  // the control's object model, asked for once
-    int suspended_ = 0;                       // while > 0, notifications are not passed on
+    bool changeNotified_ = false;  // set by every change notification of the control
     int pendingLeadByte_ = -1;  // first byte of a double-byte character typed as two character messages
 };
 

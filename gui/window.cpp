@@ -124,6 +124,16 @@ void Window::SetText(const std::string& text) {
     SetWindowTextA(Handle(), text.c_str());
 }
 
+std::wstring Window::WideText() const {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(Handle())) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(Handle(), text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void Window::SetWideText(const std::wstring& text) {
+    SetWindowTextW(Handle(), text.c_str());
+}
+
 bool Window::Reflect(UINT, WPARAM, LPARAM, LRESULT&) {
     return false;
 }

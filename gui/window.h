@@ -70,8 +70,11 @@ class Window {
 
     bool Enabled() const { return IsWindowEnabled(Handle()) != FALSE; }
     void SetEnabled(bool enabled) { EnableWindow(Handle(), enabled); }
-    std::string Text() const;
+    std::string Text() const;  // in the system code page, '?' for what it lacks
     void SetText(const std::string& text);
+    // Every character, also those the system code page lacks.
+    std::wstring WideText() const;
+    void SetWideText(const std::wstring& text);
     void SetFocus() { ::SetFocus(Handle()); }
     void SetFont(HFONT font) { SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
     void Invalidate() { InvalidateRect(Handle(), nullptr, FALSE); }

@@ -5,13 +5,15 @@
 #include "app/read_editor_rtf.h"
 #include "bench/win32/side_by_side.h"
 #include "convert/editor_rtf.h"
+#include "convert/win32/ansi_code_page.h"
 #include "gui/rich_edit.h"
 
 int main() {
     using namespace huecast;
     HWND parent = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 600, 200, nullptr, nullptr,
                                   nullptr, nullptr);
-    gui::RichEdit editor({.parent = parent, .id = 1, .width = 580, .height = 150});
+    gui::RichEdit editor({.parent = parent, .id = 1, .width = 580, .height = 150, .text = ""});
+    const AnsiCodePageConverter systemCodePage;
 
     // A message as users make them: words in a few fonts and sizes, every character its own colour.
     const char* text = "你好，朋友！Happy birthday 生日快乐 ☆ 天天开心";
@@ -20,7 +22,7 @@ int main() {
     int i = 0;
     for (const char* p = text; *p;) {
         const int length = IsDBCSLeadByte(static_cast<BYTE>(*p)) && p[1] ? 2 : 1;
-        runs.push_back({std::string(p, static_cast<std::size_t>(length)),
+        runs.push_back({systemCodePage.ToUtf16(std::string(p, static_cast<std::size_t>(length))),
                         {.fontName = i % 7 == 3 ? "Arial" : "宋体",
                          .sizeHalfPoints = 40 + (i % 3) * 10,
                          .style = static_cast<unsigned>(i % 4 == 0),
@@ -28,7 +30,7 @@ int main() {
         p += length;
         ++i;
     }
-    editor.StreamIn(WriteEditorRtf(runs));
+    editor.StreamIn(WriteEditorRtf(runs, systemCodePage));
     const std::size_t ours = ReadEditorRtf(editor).size();
     std::printf("message: %d characters, our RTF %zu bytes, the control's %zu bytes\n", i, ours,
                 editor.StreamOut().size());

@@ -2,6 +2,10 @@
 // its limit, Clear, and the single running copy.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
 #include "app/control_ids.h"
 #include "tests/app/huecast_driver.h"
 
@@ -56,11 +60,11 @@ TEST(Composer, CopyPutsTheConvertedTextOnTheClipboardEvenAfterANameWasTyped) {
     EXPECT_EQ(p.Text(ids::kStaticText8), "98");
 }
 
-TEST(Composer, FourHundredBytesAreCopiedFourHundredAndOneAreRefused) {
+TEST(Composer, FourHundredBytesShowTheirNumberAndAreCopiedFourHundredAndOneAreRefused) {
     HuecastProcess p;
     // The 98 bytes of 你好 plus one byte per letter.
     p.Type(kNihao + std::string(302, 'a'));
-    EXPECT_EQ(p.Text(ids::kStaticText8), "超出范围");
+    EXPECT_EQ(p.Text(ids::kStaticText8), "400");
     SetClipboardText("old");
     p.Click(ids::kButton1);
     EXPECT_EQ(p.FindMessageBox(0), nullptr);
@@ -69,6 +73,7 @@ TEST(Composer, FourHundredBytesAreCopiedFourHundredAndOneAreRefused) {
     EXPECT_EQ(copied->size(), 400u);
 
     p.Type("a");
+    EXPECT_TRUE(p.ShowsSoon(ids::kStaticText8, "超出范围 (2)")) << p.Text(ids::kStaticText8);
     SetClipboardText("old");
     p.Click(ids::kButton1);
     HWND box = p.FindMessageBox();
@@ -95,14 +100,81 @@ TEST(Composer, ClearEmptiesTheEditorAndTheClipboardOnlyWhenAsked) {
     EXPECT_EQ(ClipboardText(), std::nullopt);
 }
 
-TEST(Composer, LengthDisplayRestsWhileRandomColouringIsOff) {
+TEST(Composer, LengthDisplayFollowsTheTextWhileRandomColouringIsOff) {
     HuecastProcess p;
-    p.Type("a");
-    const std::string shown = p.Text(ids::kStaticText8);
-    EXPECT_NE(shown, "StaticText8");
     p.Click(ids::GroupCaptionId(ids::kSkinRadioGroup1));
+    p.Type(kNihao);
+    EXPECT_EQ(p.Text(ids::kStaticText8), "98");
     p.Type("bcd");
-    EXPECT_EQ(p.Text(ids::kStaticText8), shown);
+    EXPECT_EQ(p.Text(ids::kStaticText8), "101");
+    p.Type(std::string(300, 'x'));  // 401 bytes
+    EXPECT_TRUE(p.ShowsSoon(ids::kStaticText8, "超出范围 (2)")) << p.Text(ids::kStaticText8);
+    p.Click(ids::kSkinButton4);  // Clear
+    p.Type(kNihao);
+    EXPECT_EQ(p.Text(ids::kStaticText8), "98");
+}
+
+TEST(Composer, EveryCharacterOfAPastedTextReachesTheCopiedMessage) {
+    HuecastProcess p;
+    // Korean, an emoji outside the Basic Multilingual Plane, kana and symbols the code page lacks, between
+    // Chinese, the euro sign (a single byte of the code page) and ASCII.
+    const std::wstring text = L"한국어 \U0001F600 你好 €5 ♥ ヷ★ ok";
+    p.Paste(text);
+    // The name field holds every character too. (The editor itself answers another process only in the
+    // system code page, so the test reads it through Copy.)
+    EXPECT_EQ(p.WideText(ids::kEdit2), text);
+
+    SetClipboardText("old");
+    p.Click(ids::kButton1);
+    EXPECT_EQ(p.FindMessageBox(0), nullptr);
+    const std::optional<std::string> copied = ClipboardText();
+    ASSERT_TRUE(copied);
+    const std::u16string expected = EscapedUnits(text);
+    EXPECT_EQ(UnicodeEscapes(*copied), expected) << *copied;
+    // No character went out as a bare '?': every '?' closes an escape.
+    EXPECT_EQ(static_cast<std::size_t>(std::count(copied->begin(), copied->end(), '?')), expected.size());
+    // The display counts the escapes too.
+    EXPECT_EQ(p.Text(ids::kStaticText8), std::to_string(copied->size()));
+}
+
+// Mixed lines of about 64 KB, as a page pasted from a web site or a chat log comes.
+std::wstring LongMixedText(std::size_t characters) {
+    const std::wstring line = L"你好，朋友！Happy birthday 生日快乐 한국어 \U0001F600 ♥ 天天开心 1234\r\n";
+    std::wstring text;
+    while (text.size() + line.size() <= characters)
+        text += line;
+    return text;
+}
+
+TEST(Composer, ALongPasteKeepsTheWindowAnsweringAndRaisesNoFreezeReport) {
+    HuecastProcess p;
+    p.Click(ids::GroupCaptionId(ids::kSkinRadioGroup1));
+    const std::wstring text = LongMixedText(64 * 1024 / 2);
+    SetClipboardUnicodeText(text);
+    HWND editor = p.Control(ids::kRichEdit1);
+    PostMessageA(editor, WM_PASTE, 0, 0);
+    // While the paste is handled, the window answers another process within a second every time.
+    const DWORD start = GetTickCount();
+    for (;;) {
+        DWORD_PTR ignored = 0;
+        const DWORD before = GetTickCount();
+        ASSERT_NE(SendMessageTimeoutA(p.Window(), WM_NULL, 0, 0, SMTO_NORMAL, 1000, &ignored), 0)
+            << "no answer within a second, " << GetTickCount() - start << " ms after the paste";
+        EXPECT_LT(GetTickCount() - before, 1000u);
+        // The length in the window's own answer: the system's shortcut reads nothing of another process.
+        if (static_cast<std::size_t>(SendMessageW(editor, WM_GETTEXTLENGTH, 0, 0)) >= text.size() - 2) break;
+        ASSERT_LT(GetTickCount() - start, 60000u) << "the paste never arrived";
+        Sleep(50);
+    }
+    p.Sync();
+    // Typing goes on at once; the number of messages follows when typing pauses.
+    EXPECT_EQ(p.Text(ids::kStaticText8).substr(0, 8), "超出范围");
+    p.Type("a");
+    EXPECT_EQ(p.Text(ids::kStaticText8).substr(0, 8), "超出范围");
+    // No freeze report: no report log beside the program and no report window.
+    for (const auto& entry : std::filesystem::directory_iterator(p.Folder()))
+        EXPECT_NE(entry.path().extension(), ".elf") << entry.path();
+    EXPECT_EQ(p.FindMessageBox(0), nullptr);
 }
 
 TEST(Composer, ASecondStartHandsOverToTheRunningCopy) {

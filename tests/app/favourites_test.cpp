@@ -355,6 +355,44 @@ TEST(Favourites, ALongRichTextSurvivesRestartsWhole) {
     EXPECT_TRUE(again.Text(ids::kRichEdit1) == text) << again.Text(ids::kRichEdit1).size();
 }
 
+TEST(Favourites, EmojiAndKoreanSurviveAddRestartAndOpen) {
+    const std::wstring text = L"한국어 \U0001F600 你好 ♥ ok\r第二行 \U0001F389";
+    std::string ini;
+    {
+        HuecastProcess p;
+        p.Paste(text);
+        SetName(p, "emoji");
+        p.Click(ids::kSkinButton1);
+        ASSERT_EQ(ListItems(p), std::vector<std::string>{"emoji"});
+        ini = CloseAndTakeIni(p);
+    }
+    // The file stays in the code page: the characters it lacks are in the line as escapes.
+    EXPECT_NE(ini.find("\\u54620?"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("\\u55357?\\u56832?"), std::string::npos) << ini;
+    HuecastProcess p(ini);
+    SelectFavourite(p, 0);
+    EXPECT_EQ(p.Text(ids::kEdit2), "emoji");
+    // What the editor holds after Open, read through Copy: every character is there.
+    SetClipboardText("old");
+    p.Click(ids::kButton1);
+    const std::optional<std::string> copied = ClipboardText();
+    ASSERT_TRUE(copied);
+    EXPECT_EQ(UnicodeEscapes(*copied), EscapedUnits(text)) << *copied;
+}
+
+TEST(Favourites, ANameTheFileCannotHoldIsRefusedNotAltered) {
+    HuecastProcess p(kThreeOfFive);
+    SelectFavourite(p, 1);
+    const std::wstring name = L"生日 \U0001F382 축하";
+    SetWindowTextW(p.Control(ids::kEdit2), name.c_str());
+    const std::string message =
+        "作品的名字里有收藏夹文件存不下的字符（比如表情符号或韩文），\r请给作品换一个名字。";
+    EXPECT_EQ(ClickForMessage(p, ids::kSkinButton1), message);
+    EXPECT_EQ(ClickForMessage(p, ids::kSkinButton3), message);
+    EXPECT_EQ(ListItems(p), (std::vector<std::string>{"one", "two", "three"}));
+    EXPECT_EQ(p.WideText(ids::kEdit2), name);
+}
+
 TEST(Favourites, AWorkAddedJustBeforeAKillIsKept) {
     HuecastProcess p;
     p.Type("\xc4\xe3\xba\xc3 keep me");  // 你好

@@ -113,9 +113,11 @@ HWND HuecastProcess::Control(int id) const {
 }
 
 void HuecastProcess::Sync() const {
-    // A message sent to the window is handled after everything posted before it.
+    // A message sent to the window is handled after everything posted before it. The wait is long: on a
+    // busy machine hundreds of typed characters take many seconds, and reading before they are handled
+    // tests nothing.
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
+    SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored);
 }
 
 void HuecastProcess::Type(const std::string& text) {
@@ -136,6 +138,30 @@ void HuecastProcess::Click(int id) {
     // own loop then answers Sync().
     SendMessageCallbackA(Control(id), BM_CLICK, 0, 0, nullptr, 0);
     Sync();
+}
+
+void HuecastProcess::Paste(const std::wstring& text) {
+    SetClipboardUnicodeText(text);
+    SendMessageCallbackA(Control(ids::kRichEdit1), WM_PASTE, 0, 0, nullptr, 0);
+    Sync();
+}
+
+std::wstring HuecastProcess::WideText(int id) const {
+    std::wstring text(1 << 20, L'\0');
+    DWORD_PTR got = 0;
+    SendMessageTimeoutW(Control(id), WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL,
+                        5000, &got);
+    text.resize(got);
+    return text;
+}
+
+bool HuecastProcess::ShowsSoon(int id, const std::string& text, int timeoutMs) const {
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    while (Text(id) != text) {
+        if (GetTickCount64() > deadline) return false;
+        Sleep(20);
+    }
+    return true;
 }
 
 std::string HuecastProcess::Text(int id) const {
@@ -279,14 +305,16 @@ std::optional<std::string> ClipboardText() {
     throw std::runtime_error("the clipboard stayed locked");
 }
 
-void SetClipboardText(const std::string& text) {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+namespace {
+
+void SetClipboardData(UINT format, const void* data, std::size_t size) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(GlobalLock(memory), data, size);
     GlobalUnlock(memory);
     for (int attempt = 0; attempt < 50; ++attempt) {
         if (OpenClipboard(nullptr)) {
             EmptyClipboard();
-            SetClipboardData(CF_TEXT, memory);
+            ::SetClipboardData(format, memory);
             CloseClipboard();
             return;
         }
@@ -294,6 +322,34 @@ void SetClipboardText(const std::string& text) {
     }
     GlobalFree(memory);
     throw std::runtime_error("the clipboard stayed locked");
+}
+
+}  // namespace
+
+void SetClipboardText(const std::string& text) {
+    SetClipboardData(CF_TEXT, text.c_str(), text.size() + 1);
+}
+
+void SetClipboardUnicodeText(const std::wstring& text) {
+    SetClipboardData(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+}
+
+std::u16string UnicodeEscapes(const std::string& converted) {
+    std::u16string units;
+    for (std::size_t at = converted.find("\\u"); at != std::string::npos; at = converted.find("\\u", at + 2)) {
+        std::size_t end = at + 2;
+        while (end < converted.size() && converted[end] >= '0' && converted[end] <= '9')
+            ++end;
+        if (end > at + 2) units += static_cast<char16_t>(std::stoul(converted.substr(at + 2, end - at - 2)));
+    }
+    return units;
+}
+
+std::u16string EscapedUnits(const std::wstring& text) {
+    std::u16string units;
+    for (const wchar_t c : text)
+        if (c >= 0x80) units += static_cast<char16_t>(c);
+    return units;
 }
 
 }  // namespace huecast::testing

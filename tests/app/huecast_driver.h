@@ -40,7 +40,13 @@ class HuecastProcess {
     void Key(WPARAM key);  // a key going down and up in the editor
     // Presses a button; returns when the click has been handled or a message box has opened.
     void Click(int id);
-    std::string Text(int id) const;
+    // Puts `text` on the clipboard and pastes it into the editor, as the editor's Paste command does.
+    void Paste(const std::wstring& text);
+    std::string Text(int id) const;  // in the system code page
+    // Whether the control's text becomes `text` within the time: for what the program sets a moment later,
+    // such as the number of messages a long work takes, counted once typing pauses.
+    bool ShowsSoon(int id, const std::string& text, int timeoutMs = 5000) const;
+    std::wstring WideText(int id) const;  // every character
     bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
 
     // What a user sees and does with each kind of control, through the standard messages every control
@@ -81,5 +87,11 @@ class HuecastProcess {
 // The clipboard's text, or nothing when it holds none.
 std::optional<std::string> ClipboardText();
 void SetClipboardText(const std::string& text);
+void SetClipboardUnicodeText(const std::wstring& text);
+
+// The code units of the "\uN?" escapes of a converted text, in order.
+std::u16string UnicodeEscapes(const std::string& converted);
+// The code units of `text` that a converted text writes as escapes: all from U+0080 on.
+std::u16string EscapedUnits(const std::wstring& text);
 
 }  // namespace huecast::testing
