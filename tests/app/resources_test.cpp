@@ -24,6 +24,27 @@ TEST(Resources, TheProgramCarriesTheOrangeSkinWithEveryControl) {
     EXPECT_EQ(data.Controls().size(), 59u);
 }
 
+TEST(Resources, TheIconComesInSixteenThirtyTwoAndFortyEightPixels) {
+    std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleDeleter> exe(
+        LoadLibraryExA(BuiltHuecastExe().string().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    ASSERT_TRUE(exe);
+    for (const int size : {16, 32, 48}) {
+        SCOPED_TRACE(size);
+        HICON icon = static_cast<HICON>(LoadImageA(exe.get(), "MAINICON", IMAGE_ICON, size, size, 0));
+        ASSERT_NE(icon, nullptr);
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(icon, &info));
+        BITMAP bitmap{};
+        GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
+        EXPECT_EQ(bitmap.bmWidth, size);
+        EXPECT_EQ(bitmap.bmHeight, size);
+        EXPECT_EQ(bitmap.bmBitsPixel, 32);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        DestroyIcon(icon);
+    }
+}
+
 TEST(Resources, VersionInformationNamesHuecastTwoPointFour) {
     const std::string path = BuiltHuecastExe().string();
     DWORD ignored = 0;
