@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cwchar>
 #include <stdexcept>
+#include <utility>
 
 #include "gui/clipboard.h"
 
@@ -221,6 +222,23 @@ LRESULT RichEdit::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     } else if (message == WM_KEYDOWN || message == WM_KILLFOCUS) {
         pendingLeadByte_ = -1;
     }
+    if (message == WM_GETDLGCODE) {
+        // Tab and Shift+Tab move on to the next control, as in every dialog; Ctrl+Tab types a tab.
+        const LRESULT code = Control::HandleOwnMessage(message, wParam, lParam);
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        if (!key || key->wParam != VK_TAB || (key->message != WM_KEYDOWN && key->message != WM_CHAR))
+            return code;
+        if (GetKeyState(VK_CONTROL) < 0) return code | DLGC_WANTTAB | DLGC_WANTMESSAGE;
+        return code & ~(DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
+    }
+    if (message == WM_KEYDOWN && wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
+        // Not every control types a tab for Ctrl+Tab, and a character message for it may follow or not.
+        InsertText("\t");
+        swallowTabCharacter_ = true;
+        return 0;
+    }
+    if (message == WM_CHAR && wParam == '\t' && std::exchange(swallowTabCharacter_, false)) return 0;
+    if (message == WM_KEYDOWN) swallowTabCharacter_ = false;
     const bool pasteKey = message == WM_KEYDOWN && ((wParam == 'V' && GetKeyState(VK_CONTROL) < 0) ||
                                                     (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0));
     if ((message == WM_PASTE || pasteKey) && PasteUnicodeText()) return 0;

@@ -75,6 +75,7 @@ class RichEdit : public Control {
     void SetSelFormat(DWORD mask, const CHARFORMATA& format);
 
     bool changeNotified_ = false;  // set by every change notification of the control
+    bool swallowTabCharacter_ = false;  // Ctrl+Tab typed its tab already
     int pendingLeadByte_ = -1;  // first byte of a double-byte character typed as two character messages
 };
 

@@ -8,6 +8,7 @@
 
 #include "app/control_ids.h"
 #include "tests/app/huecast_driver.h"
+#include "tests/app/real_input.h"
 
 namespace huecast::testing {
 namespace {
@@ -175,6 +176,40 @@ TEST(Composer, ALongPasteKeepsTheWindowAnsweringAndRaisesNoFreezeReport) {
     for (const auto& entry : std::filesystem::directory_iterator(p.Folder()))
         EXPECT_NE(entry.path().extension(), ".elf") << entry.path();
     EXPECT_EQ(p.FindMessageBox(0), nullptr);
+}
+
+// The control that has the keyboard focus in the program's window.
+HWND FocusOf(const HuecastProcess& p) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(p.Window(), nullptr), &info);
+    return info.hwndFocus;
+}
+
+TEST(Composer, TabAndShiftTabLeaveTheEditorCtrlTabTypesATab) {
+    HuecastProcess p;
+    HWND editor = p.Control(ids::kRichEdit1);
+    ASSERT_TRUE(BringToFront(p.Window()));
+    ClickAt(CentreOf(editor));
+    p.Sync();
+    ASSERT_EQ(FocusOf(p), editor);
+
+    PressKeys({VK_TAB});
+    p.Sync();
+    EXPECT_NE(FocusOf(p), editor);
+    EXPECT_EQ(p.Text(ids::kRichEdit1), "");
+
+    ClickAt(CentreOf(editor));
+    PressKeys({VK_SHIFT, VK_TAB});
+    p.Sync();
+    EXPECT_NE(FocusOf(p), editor);
+    EXPECT_EQ(p.Text(ids::kRichEdit1), "");
+
+    ClickAt(CentreOf(editor));
+    PressKeys({VK_CONTROL, VK_TAB});
+    p.Sync();
+    EXPECT_EQ(FocusOf(p), editor);
+    EXPECT_EQ(p.Text(ids::kRichEdit1), "\t");
 }
 
 TEST(Composer, ASecondStartHandsOverToTheRunningCopy) {
