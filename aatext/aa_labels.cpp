@@ -1,14 +1,12 @@
 #include "aatext/aa_labels.h"
 
+#include "base/text.h"
+
 #include <cmath>
 
 namespace huecast {
 
 namespace {
-
-char UpperAscii(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 template <typename Items>
 int IndexOfName(const Items& items, std::string_view name) {
@@ -52,7 +50,7 @@ int PointsToHeight(int points) {
 bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
+        if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
     return true;
 }
 

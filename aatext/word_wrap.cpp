@@ -1,21 +1,8 @@
 #include "aatext/word_wrap.h"
 
+#include "base/text.h"
+
 namespace huecast {
-
-namespace {
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-        if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-        if (x != y) return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 void LeadByteTable::AddRange(unsigned char first, unsigned char last) {
     for (int b = first; b <= last; ++b)

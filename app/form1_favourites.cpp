@@ -42,7 +42,7 @@ std::optional<int> Integer(std::string_view text) {
 
 // How many favourites the file holds: "Count", but no more than the sections that exist up to it. A
 // damaged Count (a billion, say) would otherwise fill the list with empty favourites without end.
-int FavouriteCount(const gui::ProfileText& ini) {
+int FavouriteCount(const ProfileText& ini) {
     const int count = Integer(ini.Read(kHeadSection, kCountKey).value_or("")).value_or(0);
     int last = 0;
     for (const std::string& name : ini.SectionNames()) {
@@ -72,7 +72,7 @@ void TForm1::WireFavourites() {
 }
 
 void TForm1::LoadFavourites() {
-    gui::ProfileText ini;
+    ProfileText ini;
     try {
         ini = gui::ReadProfileFile(favouritesFile_);
     } catch (const gui::ProfileFileError& e) {
@@ -97,7 +97,7 @@ bool TForm1::SaveFavourites() {
     }
     try {
         // The file is read again so that whatever else it holds stays as it is.
-        gui::ProfileText ini = gui::ReadProfileFile(favouritesFile_);
+        ProfileText ini = gui::ReadProfileFile(favouritesFile_);
         const int count = SkinListBox2->Count();
         ini.Write(kHeadSection, kCountKey, std::to_string(count));
         for (int i = 1; i <= count; ++i) {

@@ -1,18 +1,12 @@
 #include "crash/log_file.h"
 
+#include "base/text.h"
+
 #include <algorithm>
 
 namespace huecast::crash {
 
 namespace {
-
-constexpr std::string_view kBlanks = " \t";
-
-std::string_view Trim(std::string_view s) {
-    const std::size_t first = s.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
-}
 
 // Calls `line` for every line of `text`; lines end with CR LF, LF or a lone CR.
 template <typename F>
@@ -158,7 +152,7 @@ std::string_view RecordLineValue(std::string_view record, int number) {
     ForEachLine(record, [&](std::string_view line) {
         if (++index < number) return true;
         const std::size_t colon = line.find(':');
-        if (colon != std::string_view::npos) found = Trim(line.substr(colon + 1));
+        if (colon != std::string_view::npos) found = Trim(line.substr(colon + 1), " \t");
         return false;
     });
     return found;

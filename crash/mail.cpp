@@ -1,16 +1,10 @@
 #include "crash/mail.h"
 
+#include "base/text.h"
+
 namespace huecast::crash {
 
 namespace {
-
-constexpr std::string_view kBlanks = " \t\r\n";
-
-std::string_view Trim(std::string_view s) {
-    const std::size_t first = s.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
-}
 
 constexpr char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "base/text.h"
+
 namespace huecast::crash {
 
 namespace {
@@ -197,17 +199,6 @@ bool StartsWith(std::string_view s, std::string_view prefix) {
     return s.substr(0, prefix.size()) == prefix;
 }
 
-bool ContainsNoCase(std::string_view haystack, std::string_view needle) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    for (std::size_t i = 0; i + needle.size() <= haystack.size(); ++i) {
-        std::size_t k = 0;
-        while (k < needle.size() && lower(haystack[i + k]) == lower(needle[k]))
-            ++k;
-        if (k == needle.size()) return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 std::size_t LeadingRuntimeRows(std::span<const StackRow> rows) {
@@ -220,7 +211,7 @@ std::size_t LeadingRuntimeRows(std::span<const StackRow> rows) {
                                                              "_invalid_parameter_noinfo"};
     auto isRuntime = [&](const StackRow& row) {
         for (std::string_view module : kRuntimeModules)
-            if (ContainsNoCase(row.module, module)) return true;
+            if (ContainsIgnoringAsciiCase(row.module, module)) return true;
         for (std::string_view scope : kRuntimeScopes)
             if (StartsWith(row.className, scope)) return true;
         for (std::string_view prefix : kRuntimePrefixes)

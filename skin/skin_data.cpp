@@ -11,7 +11,7 @@ constexpr int kMaxSkinElements = 4096;
 // "name:type" entries of [SKINOBJECTS] or [SKINCONTROLS], in index order. An entry without a colon, or of
 // a type the factory does not know, creates nothing.
 template <class Descriptor, class Factory>
-void ReadElements(const IniFile& ini, std::string_view section, Factory create,
+void ReadElements(const SkinIni& ini, std::string_view section, Factory create,
                   std::vector<std::unique_ptr<Descriptor>>& into) {
     int count = 0;
     if (const std::string* value = ini.Find(section, "count")) ParseInteger(*value, count);
@@ -109,7 +109,7 @@ void TSkinData::Guarded(Body&& body) {
     }
 }
 
-void TSkinData::ReadNames(const IniFile& ini) {
+void TSkinData::ReadNames(const SkinIni& ini) {
     skinName_ = ini.ReadString("VERSION", "skinname", "");
     skinAuthor_ = ini.ReadString("VERSION", "skinauthor", "");
     authorEmail_ = ini.ReadString("VERSION", "authoremail", "");
@@ -121,7 +121,7 @@ void TSkinData::ReadNames(const IniFile& ini) {
     activePictureNames_ = ReadActivePictureNames(ini);
 }
 
-void TSkinData::ReadDescriptors(const IniFile& ini) {
+void TSkinData::ReadDescriptors(const SkinIni& ini) {
     formInfo_->ReadFrom(ini);
     formInfo_->Normalise(HasMask());
     popupWindow_->ReadFrom(ini);
@@ -132,7 +132,7 @@ void TSkinData::ReadDescriptors(const IniFile& ini) {
 
 void TSkinData::LoadFromStoredSkin(const TStoredSkin& storedSkin) {
     BeginLoad();
-    const IniFile ini(storedSkin.iniStrings);
+    const SkinIni ini(storedSkin.iniStrings);
     if (!HasRequiredSections(ini)) {
         FinishLoad();
         return;
@@ -156,7 +156,7 @@ void TSkinData::LoadFromCompressedStoredSkin(const TCompressedStoredSkin& compre
     Guarded([&] {
         SkinContent content = compressedStoredSkin.Decompress();
         if (content.version != 1) return;
-        const IniFile ini(content.iniLines);
+        const SkinIni ini(content.iniLines);
         ReadNames(ini);
         pictures_ = std::move(content.pictures);
         ReadDescriptors(ini);

@@ -9,7 +9,7 @@ namespace {
 
 class KeyReader final : public SkinKeys {
   public:
-    KeyReader(const IniFile& ini, const std::string& section)
+    KeyReader(const SkinIni& ini, const std::string& section)
         : keys_(ini.KeysOf(section)), section_(section) {}
 
     void Key(std::string_view key, int& field) override {
@@ -63,13 +63,13 @@ class KeyReader final : public SkinKeys {
     const std::string* Find(std::string_view key) const { return keys_.Find(key); }
     std::string Where(std::string_view key) const { return "[" + section_ + "] " + std::string(key); }
 
-    IniFile::SectionKeys keys_;
+    SkinIni::SectionKeys keys_;
     const std::string& section_;
 };
 
 class KeyWriter final : public SkinKeys {
   public:
-    KeyWriter(IniFile& ini, const std::string& section) : ini_(ini), section_(section) {}
+    KeyWriter(SkinIni& ini, const std::string& section) : ini_(ini), section_(section) {}
 
     void Key(std::string_view key, int& field) override { Write(key, std::to_string(field)); }
     void Key(std::string_view key, Color& field) override { Write(key, std::to_string(field)); }
@@ -91,7 +91,7 @@ class KeyWriter final : public SkinKeys {
   private:
     void Write(std::string_view key, const std::string& value) { ini_.WriteString(section_, key, value); }
 
-    IniFile& ini_;
+    SkinIni& ini_;
     const std::string& section_;
 };
 
@@ -112,13 +112,13 @@ void SkinKeys::CornerPoints(Point& leftTop, Point& rightTop, Point& leftBottom, 
     Key("rightbottompoint", rightBottom);
 }
 
-void SkinDescriptor::ReadFrom(const IniFile& ini) {
+void SkinDescriptor::ReadFrom(const SkinIni& ini) {
     KeyReader reader(ini, name_);
     Keys(reader);
     AfterRead();
 }
 
-void SkinDescriptor::WriteTo(IniFile& ini) {
+void SkinDescriptor::WriteTo(SkinIni& ini) {
     ini.EraseSection(name_);
     KeyWriter writer(ini, name_);
     Keys(writer);

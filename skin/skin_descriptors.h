@@ -55,9 +55,9 @@ class SkinDescriptor {
     void SetType(std::string type) { type_ = std::move(type); }
 
     // Reads every key from the section named Name(). A rect or point without digits throws SkinError.
-    void ReadFrom(const IniFile& ini);
+    void ReadFrom(const SkinIni& ini);
     // Erases the section, then writes every key that ReadFrom reads.
-    void WriteTo(IniFile& ini);
+    void WriteTo(SkinIni& ini);
 
     // Lists the keys in reading order: the parent's first, then the class's own.
     virtual void Keys(SkinKeys& keys) = 0;

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "base/geometry.h"
+#include "base/text.h"
 
 namespace huecast::skin {
 
@@ -24,28 +25,17 @@ class SkinError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Hashes and compares names without regard to ASCII case, so look-ups by string_view need no lower-cased
-// copy.
-struct CaseInsensitiveHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const noexcept;
-};
-struct CaseInsensitiveEqual {
-    using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const noexcept;
-};
-
-class IniFile {
+class SkinIni {
     struct Section;
 
   public:
-    IniFile() = default;
+    SkinIni() = default;
     // Parses lines of "[section]" and "key=value"; lines outside a section, lines without "=" and comment
     // lines (starting with ";") carry nothing. A repeated section continues the first one, and a repeated
     // key keeps its first value, so the first occurrence always wins.
-    explicit IniFile(const std::vector<std::string>& lines);
+    explicit SkinIni(const std::vector<std::string>& lines);
     // The same from one text whose lines end with CR LF (a lone LF or CR is accepted too).
-    static IniFile FromText(std::string_view text);
+    static SkinIni FromText(std::string_view text);
 
     bool HasSection(std::string_view section) const;
     bool HasKey(std::string_view section, std::string_view key) const;
@@ -63,7 +53,7 @@ class IniFile {
         const std::string* Find(std::string_view key) const;
 
       private:
-        friend class IniFile;
+        friend class SkinIni;
         const Section* section_ = nullptr;
     };
     SectionKeys KeysOf(std::string_view section) const;
@@ -75,7 +65,7 @@ class IniFile {
     std::vector<std::string> Lines() const;
 
   private:
-    using NameIndex = std::unordered_map<std::string, std::size_t, CaseInsensitiveHash, CaseInsensitiveEqual>;
+    using NameIndex = std::unordered_map<std::string, std::size_t, AsciiCaseInsensitiveHash, AsciiCaseInsensitiveEqual>;
     struct Section {
         std::string name;
         std::vector<std::pair<std::string, std::string>> entries;  // key as written, value
@@ -98,8 +88,8 @@ class IniFile {
 
 // Value syntaxes. `where` names the section and key for error messages.
 
-// Platform integer conversion: optional blanks and sign, decimal digits, or "$"/"0x" hexadecimal. Returns
-// false for anything else (including a value out of the 32-bit range).
+// An integer as skin texts write it (ParseInt32 with "$" hexadecimal, which skin tools produce); false, with
+// `value` untouched, for anything else.
 bool ParseInteger(std::string_view text, int& value);
 // Splits at every ",", keeps only the digits of each field and converts it. A field with no digit (an empty
 // value included) throws SkinError naming `where`. Fields beyond `count` are ignored and missing trailing

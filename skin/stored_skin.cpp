@@ -36,7 +36,7 @@ std::string At(std::string_view what, std::size_t offset) {
 
 }  // namespace
 
-std::vector<std::string> ReadActivePictureNames(const IniFile& ini) {
+std::vector<std::string> ReadActivePictureNames(const SkinIni& ini) {
     int count = 0;
     if (const std::string* value = ini.Find("PICTURES", "activepicturescount")) ParseInteger(*value, count);
     if (count > kMaxActivePictures)
@@ -58,7 +58,7 @@ Bitmap LoadPicture(const SkinFileSource& source, const std::string& name, const 
     return ReadBmp(*bytes, "picture \"" + name + "\"").bitmap;
 }
 
-SkinPictures LoadPictures(const IniFile& ini, const SkinFileSource& source) {
+SkinPictures LoadPictures(const SkinIni& ini, const SkinFileSource& source) {
     SkinPictures pictures;
     pictures.main = LoadPicture(source, ini.ReadString("PICTURES", "picture", ""), "picture");
     pictures.inactive =
@@ -75,7 +75,7 @@ SkinPictures LoadPictures(const IniFile& ini, const SkinFileSource& source) {
 
 }  // namespace
 
-bool HasRequiredSections(const IniFile& ini) {
+bool HasRequiredSections(const SkinIni& ini) {
     for (const char* section : kRequiredSections)
         if (!ini.HasSection(section)) return false;
     return true;
@@ -155,7 +155,7 @@ void TStoredSkin::LoadFromSource(const std::string& iniName, const SkinFileSourc
     std::optional<std::vector<std::uint8_t>> text = source(iniName);
     if (!text) throw SkinError("the skin text \"" + iniName + "\" was not found");
     std::vector<std::string> lines = SplitLines({reinterpret_cast<const char*>(text->data()), text->size()});
-    SkinPictures loaded = LoadPictures(IniFile(lines), source);
+    SkinPictures loaded = LoadPictures(SkinIni(lines), source);
     fileName = iniName;
     iniStrings = std::move(lines);
     pictures = std::move(loaded);
@@ -237,7 +237,7 @@ bool TCompressedStoredSkin::LoadFromSource(const std::string& iniName, const Ski
     if (!text) throw SkinError("the skin text \"" + iniName + "\" was not found");
     SkinContent content;
     content.iniLines = SplitLines({reinterpret_cast<const char*>(text->data()), text->size()});
-    const IniFile ini(content.iniLines);
+    const SkinIni ini(content.iniLines);
     if (!HasRequiredSections(ini)) return false;
     content.pictures = LoadPictures(ini, source);
     compressedData = Compress(content);

@@ -28,10 +28,10 @@ inline constexpr std::size_t kMaxSkinContent = 64u * 1024 * 1024;
 inline constexpr std::size_t kMaxSkinPictureBytes = 128u * 1024 * 1024;
 
 // The sections without which a text is not a skin.
-bool HasRequiredSections(const IniFile& ini);
+bool HasRequiredSections(const SkinIni& ini);
 
 // The active-picture file names of [PICTURES] (activepicturescount, then keys 0 to n - 1).
-std::vector<std::string> ReadActivePictureNames(const IniFile& ini);
+std::vector<std::string> ReadActivePictureNames(const SkinIni& ini);
 
 // The pictures of a skin in the order the streams carry them. An empty bitmap is "no picture".
 struct SkinPictures {

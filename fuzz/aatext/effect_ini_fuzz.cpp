@@ -6,23 +6,23 @@
 #include <string_view>
 
 #include "aatext/aa_effect.h"
-#include "aatext/ini_file.h"
+#include "aatext/effect_ini_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace huecast;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const MemIniFile ini(text);
+    const MemEffectIniFile ini(text);
     for (std::string_view section : {"Title", "Line1", ""}) {
         TAAEffect effect;
         effect.LoadFromIni(ini, section);
         if (effect.Gradual().Style() > TGradualStyle::gsCenterToTB) std::abort();
         if (effect.Texture().Mode() > TTextureMode::tmNormal) std::abort();
 
-        MemIniFile saved;
+        MemEffectIniFile saved;
         effect.SaveToIni(saved, section);
         TAAEffect reloaded;
-        reloaded.LoadFromIni(MemIniFile(saved.Text()), section);
-        MemIniFile again;
+        reloaded.LoadFromIni(MemEffectIniFile(saved.Text()), section);
+        MemEffectIniFile again;
         reloaded.SaveToIni(again, section);
         if (again.Text() != saved.Text()) std::abort();
     }

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             skinData.ActivePicture(control->pictureIndex);
             skinData.FindSkinControl(control->Name());
         }
-        IniFile written;
+        SkinIni written;
         for (const auto& object : skinData.Objects())
             object->WriteTo(written);
     } catch (const SkinError&) {

@@ -1,14 +1,14 @@
 #include "skin/win32/stored_skin_resource.h"
 
+#include "base/text.h"
+
 namespace huecast::skin {
 
 std::string SkinResourceName(const std::string& fileName) {
     std::string name = fileName;
     for (char& c : name) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-        else if (!(c >= 'A' && c <= 'Z') && !(c >= '0' && c <= '9'))
-            c = '_';
+        c = AsciiUpper(c);
+        if (!(c >= 'A' && c <= 'Z') && !(c >= '0' && c <= '9')) c = '_';
     }
     return name;
 }

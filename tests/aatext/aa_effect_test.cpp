@@ -133,7 +133,7 @@ TEST(EffectSettings, AssignBetweenSiblingGroupsCopiesOnlyTheCommonPart) {
 }
 
 TEST(EffectIni, LoadsKeysWithHexTruncationAndResets) {
-    MemIniFile ini(
+    MemEffectIniFile ini(
         "[Title]\n"
         "Alpha=0x32\nBlur=300\nNoise=abc\nSpray=7\nAngle=70000\nOutline=2\nHorzMirror=0\n"
         "Shadow=1\nShadowAlpha=63\nShadowColor=0xFF00FF\nShadowOffsetX=200\nShadowOffsetY=-3\n"
@@ -162,7 +162,7 @@ TEST(EffectIni, LoadsKeysWithHexTruncationAndResets) {
     EXPECT_TRUE(effect.Texture().Enabled());
     EXPECT_EQ(effect.Texture().Mode(), TTextureMode::tmTiled) << "TextureMode 4";
 
-    MemIniFile style("[s]\nGradualStyle=5\nTextureMode=3\n");
+    MemEffectIniFile style("[s]\nGradualStyle=5\nTextureMode=3\n");
     effect.LoadFromIni(style, "s");
     EXPECT_EQ(effect.Gradual().Style(), TGradualStyle::gsCenterToTB);
     EXPECT_EQ(effect.Texture().Mode(), TTextureMode::tmNormal);
@@ -177,7 +177,7 @@ TEST(EffectIni, SavesEveryKeyInOrderAndLoadsItBack) {
     effect.Shadow().SetColor(0x80000008u);
     effect.Shadow().SetOffsetX(-3);
     effect.Gradual().SetStyle(TGradualStyle::gsBottomToTop);
-    MemIniFile ini;
+    MemEffectIniFile ini;
     effect.SaveToIni(ini, "Line");
     EXPECT_EQ(
         ini.Text(),
@@ -186,8 +186,8 @@ TEST(EffectIni, SavesEveryKeyInOrderAndLoadsItBack) {
         "ShadowOffsetX=-3\r\nShadowOffsetY=2\r\nGradual=0\r\nGradualStartColor=16777215\r\n"
         "GradualEndColor=0\r\nGradualStyle=3\r\nTexture=0\r\nTextureMode=0\r\n");
     TAAEffect loaded;
-    loaded.LoadFromIni(MemIniFile(ini.Text()), "Line");
-    MemIniFile again;
+    loaded.LoadFromIni(MemEffectIniFile(ini.Text()), "Line");
+    MemEffectIniFile again;
     loaded.SaveToIni(again, "Line");
     EXPECT_EQ(again.Text(), ini.Text());
     EXPECT_EQ(loaded.Shadow().Color(), 0x80000008u);

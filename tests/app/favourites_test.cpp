@@ -61,7 +61,7 @@ class ProfileTextTest : public ::testing::Test {
     void ExpectReadLikeTheSystem(const std::string& text,
                                  std::initializer_list<std::pair<const char*, const char*>> keys) {
         WriteBytes(file_, text);
-        const gui::ProfileText ini(text);
+        const ProfileText ini(text);
         for (const auto& [section, key] : keys) {
             const std::string system = SystemRead(file_, section, key);
             EXPECT_EQ(ini.Read(section, key).value_or("<none>"), system) << "[" << section << "] " << key;
@@ -101,12 +101,12 @@ TEST_F(ProfileTextTest, ReadsAValueOfAnyLengthWhole) {
     for (int i = 0; i < 2000; ++i)
         rtf += "\\cf" + std::to_string(i % 7) + " x";
     ASSERT_GT(rtf.size(), 10000u);
-    const gui::ProfileText ini("[1]\r\nrtf=" + rtf + "\r\n");
+    const ProfileText ini("[1]\r\nrtf=" + rtf + "\r\n");
     EXPECT_EQ(ini.Read("1", "rtf"), rtf);
 }
 
 TEST_F(ProfileTextTest, WritingEditsInPlaceAndKeepsEveryOtherLine) {
-    gui::ProfileText ini(
+    ProfileText ini(
         "; kept\r\n[Head]\r\nCount=5\r\nOwner=someone\r\n\r\n[1]\r\nname=a\r\nrtf=r1\r\ncolour=red\r\n\r\n"
         "[5]\r\nname=old five\r\n");
     ini.Write("Head", "Count", "2");
@@ -122,7 +122,7 @@ TEST_F(ProfileTextTest, WritingEditsInPlaceAndKeepsEveryOtherLine) {
 }
 
 TEST_F(ProfileTextTest, WhatIsWrittenReadsBackThroughTheSystem) {
-    gui::ProfileText ini("[Other]\r\nkey=value\r\n");
+    ProfileText ini("[Other]\r\nkey=value\r\n");
     const std::string longRtf(12000, 'r');
     ini.Write("Head", "Count", "2");
     ini.Write("1", "name", "\xc4\xe3\xba\xc3");  // 你好

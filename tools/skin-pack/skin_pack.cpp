@@ -48,7 +48,7 @@ std::filesystem::path Unpack(const std::filesystem::path& skinFile, const std::f
     if (content.version != 1)
         throw SkinError(skinFile.string() + ": the content has version " + std::to_string(content.version) +
                         ", not 1");
-    const IniFile ini(content.iniLines);
+    const SkinIni ini(content.iniLines);
     const std::vector<std::string> names = ReadActivePictureNames(ini);
     if (names.size() != content.pictures.active.size())
         throw SkinError("[PICTURES] activepicturescount: the text names " + std::to_string(names.size()) +

@@ -1,6 +1,6 @@
 // A section/key/value store in the form of an ini file, as text effects are saved to and loaded from.
-// IniFile reads and writes strings; the typed helpers read integers the way the program always has:
-// decimal, or hexadecimal after "0x", and an unreadable value gives the caller's default. MemIniFile holds
+// EffectIniFile reads and writes strings; the typed helpers read integers the way the program always has:
+// decimal, or hexadecimal after "0x", and an unreadable value gives the caller's default. MemEffectIniFile holds
 // a whole ini text in memory (untrusted text: any bytes parse, nothing is ever read out of bounds).
 #pragma once
 
@@ -11,11 +11,13 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/text.h"
+
 namespace huecast {
 
-class IniFile {
+class EffectIniFile {
   public:
-    virtual ~IniFile() = default;
+    virtual ~EffectIniFile() = default;
     // The value of `key` in `section` (names compare without regard to ASCII case), trimmed; nullopt when
     // the key is missing.
     virtual std::optional<std::string> ReadString(std::string_view section, std::string_view key) const = 0;
@@ -28,16 +30,13 @@ class IniFile {
     void WriteBool(std::string_view section, std::string_view key, bool value);
 };
 
-// A 32-bit integer in decimal or, after "0x" or "0X", in hexadecimal (up to 8 digits, read as the 32 bits
-// of the value), with an optional sign and surrounding blanks; nullopt for anything else or on overflow.
-std::optional<std::int32_t> ParseIniInteger(std::string_view text);
 
-class MemIniFile final : public IniFile {
+class MemEffectIniFile final : public EffectIniFile {
   public:
-    MemIniFile() = default;
+    MemEffectIniFile() = default;
     // Parses "[section]" lines and "key=value" lines; ';' and '#' lines are comments; other lines are
     // ignored. The first of two equal keys in a section wins, as the system's profile functions read it.
-    explicit MemIniFile(std::string_view text);
+    explicit MemEffectIniFile(std::string_view text);
 
     std::optional<std::string> ReadString(std::string_view section, std::string_view key) const override;
     void WriteString(std::string_view section, std::string_view key, std::string_view value) override;
@@ -46,6 +45,9 @@ class MemIniFile final : public IniFile {
     std::string Text() const;
 
   private:
+    // Names match without regard to ASCII case.
+    using NameIndex = std::unordered_map<std::string, std::size_t, AsciiCaseInsensitiveHash, AsciiCaseInsensitiveEqual>;
+
     struct Entry {
         std::string key;
         std::string value;
@@ -53,7 +55,7 @@ class MemIniFile final : public IniFile {
     struct Section {
         std::string name;
         std::vector<Entry> entries;
-        std::unordered_map<std::string, std::size_t> keyIndex;  // folded key -> entry
+        NameIndex keyIndex;  // key -> entry
     };
     const Section* Find(std::string_view section) const;
     Section& FindOrAdd(std::string_view section);
@@ -62,7 +64,7 @@ class MemIniFile final : public IniFile {
 
     // Lookups go through folded-case indexes, so a file with many sections or keys loads in linear time.
     std::vector<Section> sections_;
-    std::unordered_map<std::string, std::size_t> sectionIndex_;
+    NameIndex sectionIndex_;
 };
 
 }  // namespace huecast
