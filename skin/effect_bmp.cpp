@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-namespace huecast {
+namespace huecast::skin {
 
 namespace {
 
@@ -105,9 +105,9 @@ void TEffectBmp::WriteRow(int y, std::span<const std::uint8_t> buffer) {
 
 void TEffectBmp::Morph(MorphKind kind, const TEffectBmp& active, double k) {
     switch (kind) {
-        case MorphKind::Blend:
+        case MorphKind::Default:
             return MorphBlend(active, k);
-        case MorphKind::CenterGradient:
+        case MorphKind::Gradient:
             return MorphCenterGradient(active, k);
         case MorphKind::LeftGradient:
             return MorphLeftGradient(active, k);
@@ -354,4 +354,4 @@ void TEffectBmp::SplitBlur(int distance) {
     }
 }
 
-}  // namespace huecast
+}  // namespace huecast::skin

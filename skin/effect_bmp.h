@@ -19,24 +19,12 @@
 
 #include "base/bitmap.h"
 #include "base/random_source.h"
+#include "skin/skin_values.h"
 
-namespace huecast {
+namespace huecast::skin {
 
 class TEffectBmp {
   public:
-    // The morph kinds of the skin text, in their stored order ("mkdefault" = 0 .. "mkpush" = 6).
-    enum class MorphKind : std::uint8_t {
-        Blend,
-        CenterGradient,
-        LeftGradient,
-        RightGradient,
-        LeftSlide,
-        RightSlide,
-        Push
-    };
-    // The inactive effects of the skin text, in their stored order ("iebrightness" = 0 .. "ieinvert" = 5).
-    enum class InactiveEffect : std::uint8_t { Brightness, Darkness, Grayscale, Noise, SplitBlur, Invert };
-
     TEffectBmp() = default;
     // Owns width × height black pixels.
     TEffectBmp(int width, int height);
@@ -50,7 +38,7 @@ class TEffectBmp {
     std::size_t Stride() const { return pixels_.Stride(); }
     static std::size_t StrideFor(int width) { return 3 * static_cast<std::size_t>(width) + width % 4; }
 
-    // Address of row y (0 = top); y must be in 0 .. Height() - 1.
+    // Address of row y (0 = top), 0 <= y < Height() (checked by the bitmap).
     std::uint8_t* ScanLine(int y) { return pixels_.Row(y); }
     const std::uint8_t* ScanLine(int y) const { return pixels_.Row(y); }
     // Copy row y to or from a buffer of at least 3 × Width() bytes.
@@ -87,4 +75,4 @@ class TEffectBmp {
     Bitmap pixels_{0, 0, 24};
 };
 
-}  // namespace huecast
+}  // namespace huecast::skin

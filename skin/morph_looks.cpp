@@ -8,11 +8,6 @@
 
 namespace huecast::skin {
 
-TEffectBmp::MorphKind EffectKind(MorphKind kind) {
-    static_assert(static_cast<int>(MorphKind::Push) == static_cast<int>(TEffectBmp::MorphKind::Push));
-    return static_cast<TEffectBmp::MorphKind>(static_cast<int>(kind));
-}
-
 bool MorphLooks::Prepare(const Bitmap& picture, Rect normalRect, Rect activeRect, const SkinPieces& pieces,
                          const PieceMapping& mapping) {
     if (picture_ == &picture && normalRect_ == normalRect && activeRect_ == activeRect &&
@@ -53,7 +48,7 @@ void MorphLooks::Compose(MorphKind kind, double k, Bitmap& out) const {
     TEffectBmp& target = direct ? view : work_;
     for (int y = 0; y < size_.cy; ++y)
         std::memcpy(target.ScanLine(y), normal_.ScanLine(y), rowBytes);
-    target.Morph(EffectKind(kind), active_, k);
+    target.Morph(kind, active_, k);
     if (!direct)
         for (int y = 0; y < size_.cy; ++y)
             std::memcpy(out.Row(y), work_.ScanLine(y), rowBytes);

@@ -41,7 +41,4 @@ class MorphLooks {
     mutable TEffectBmp work_;
 };
 
-// The bitmap-effect kind of a skin's morph kind (both keep the stored order).
-TEffectBmp::MorphKind EffectKind(MorphKind kind);
-
 }  // namespace huecast::skin

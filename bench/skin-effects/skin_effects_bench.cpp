@@ -5,7 +5,7 @@
 #include "bench/aatext/bench_ratio.h"
 #include "skin/effect_bmp.h"
 
-namespace huecast {
+namespace huecast::skin {
 namespace {
 
 TEffectBmp Pattern(int w, int h, int seed) {
@@ -27,14 +27,14 @@ void RegisterAll() {
     size += 'x';
     size += std::to_string(kH);
 
-    const std::pair<const char*, TEffectBmp::MorphKind> morphs[] = {
-        {"Morph blend", TEffectBmp::MorphKind::Blend},
-        {"Morph centre gradient", TEffectBmp::MorphKind::CenterGradient},
-        {"Morph left gradient", TEffectBmp::MorphKind::LeftGradient},
-        {"Morph right gradient", TEffectBmp::MorphKind::RightGradient},
-        {"Morph left slide", TEffectBmp::MorphKind::LeftSlide},
-        {"Morph right slide", TEffectBmp::MorphKind::RightSlide},
-        {"Morph push", TEffectBmp::MorphKind::Push},
+    const std::pair<const char*, MorphKind> morphs[] = {
+        {"Morph blend", MorphKind::Default},
+        {"Morph centre gradient", MorphKind::Gradient},
+        {"Morph left gradient", MorphKind::LeftGradient},
+        {"Morph right gradient", MorphKind::RightGradient},
+        {"Morph left slide", MorphKind::LeftSlide},
+        {"Morph right slide", MorphKind::RightSlide},
+        {"Morph push", MorphKind::Push},
     };
     // Each morph includes restoring the normal look (one copy), as a morph step does.
     for (auto [name, kind] : morphs)
@@ -53,7 +53,7 @@ void RegisterAll() {
 }
 
 }  // namespace
-}  // namespace huecast
+}  // namespace huecast::skin
 
 int main(int argc, char** argv) {
     huecast::RegisterAll();

@@ -1,6 +1,6 @@
 #include "skin/win32/effect_bmp_dib.h"
 
-namespace huecast {
+namespace huecast::skin {
 
 EffectBmpDib::EffectBmpDib(int width, int height) : EffectBmpDib(gui::DibSection(width, height)) {}
 
@@ -14,4 +14,4 @@ std::unique_ptr<EffectBmpDib> EffectBmpDib::FromBitmap(HBITMAP source) {
     return std::make_unique<EffectBmpDib>(gui::DibSection::FromBitmap(source));
 }
 
-}  // namespace huecast
+}  // namespace huecast::skin

@@ -9,7 +9,7 @@
 #include "gui/drawing.h"
 #include "skin/effect_bmp.h"
 
-namespace huecast {
+namespace huecast::skin {
 
 class EffectBmpDib {
   public:
@@ -36,4 +36,4 @@ class EffectBmpDib {
     TEffectBmp bmp_;
 };
 
-}  // namespace huecast
+}  // namespace huecast::skin

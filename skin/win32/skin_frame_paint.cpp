@@ -175,7 +175,7 @@ void TSkinFrame::PaintSkinned(HDC windowDc) {
         for (auto& strip : strips_) {
             if (strip->Empty()) continue;
             TEffectBmp effect = strip->Effect();
-            effect.ApplyInactiveEffect(static_cast<TEffectBmp::InactiveEffect>(info.inactiveEffect));
+            effect.ApplyInactiveEffect(info.inactiveEffect);
         }
     }
     const int saved = SaveDC(windowDc);
@@ -213,7 +213,7 @@ void TSkinFrame::DrawObject(TActiveSkinObject& object, FrameCanvas& canvas, Poin
             TEffectBmp active(target.Width(), target.Height());
             CopyPiece(*normalPicture, look.normal.rect, normal.Pixels(), {0, 0});
             CopyPiece(*activePicture, look.active.rect, active.Pixels(), {0, 0});
-            normal.Morph(static_cast<TEffectBmp::MorphKind>(look.morphKind), active, look.factor);
+            normal.Morph(look.morphKind, active, look.factor);
             CopyPiece(normal.Pixels(), {0, 0, target.Width(), target.Height()}, canvas.Pixels(),
                       {target.left, target.top});
             break;

@@ -313,7 +313,7 @@ void TSkinPopupWindow::Paint(HDC target) {
                                   piece.Pixels(), local);
                 CutHorizontalEnds(*itemPicture, hot.source, hot.leftOffset, hot.rightOffset,
                                   activePiece.Pixels(), local);
-                piece.Morph(static_cast<TEffectBmp::MorphKind>(itemLook->morphKind), activePiece, k);
+                piece.Morph(itemLook->morphKind, activePiece, k);
             } else {
                 CutHorizontalEnds(*itemPicture, look.source, look.leftOffset, look.rightOffset,
                                   piece.Pixels(), local);

@@ -35,7 +35,7 @@ std::vector<std::string> KeysOf(SkinDescriptor& d) {
 template <class T>
 std::unique_ptr<T> Read(const std::string& section, const std::string& name = "element") {
     auto d = std::make_unique<T>(name);
-    d->ReadFrom(IniFile::FromText("[" + name + "]\r\n" + section));
+    d->ReadFrom(SkinIni::FromText("[" + name + "]\r\n" + section));
     return d;
 }
 
@@ -160,7 +160,7 @@ TEST(Descriptors, WriteBackErasesTheSectionAndReadsBackToTheSameValues) {
     d.font.color = 0x123456;
     d.morphing = true;
     d.morphKind = MorphKind::LeftSlide;
-    IniFile ini = IniFile::FromText("[checkbox]\r\nobsolete=1\r\n");
+    SkinIni ini = SkinIni::FromText("[checkbox]\r\nobsolete=1\r\n");
     d.WriteTo(ini);
     EXPECT_FALSE(ini.HasKey("checkbox", "obsolete"));
     EXPECT_EQ(ini.ReadString("checkbox", "fontstyle", ""), "fsbold,fsstrikeout");
@@ -170,14 +170,14 @@ TEST(Descriptors, WriteBackErasesTheSectionAndReadsBackToTheSameValues) {
     EXPECT_EQ(ini.KeyCount("checkbox"), KeysOf(d).size());
 
     TDataSkinCheckRadioControl back("checkbox");
-    back.ReadFrom(IniFile(ini.Lines()));
-    IniFile again;
+    back.ReadFrom(SkinIni(ini.Lines()));
+    SkinIni again;
     back.WriteTo(again);
     EXPECT_EQ(again.Lines(), ini.Lines());
 
     TDataSkinCaption caption("caption1");
     caption.alignment = Alignment::LeftJustify;
-    IniFile captionIni;
+    SkinIni captionIni;
     caption.WriteTo(captionIni);
     EXPECT_EQ(captionIni.ReadString("caption1", "alignment", ""), "taleftjustify");
 }
@@ -185,7 +185,7 @@ TEST(Descriptors, WriteBackErasesTheSectionAndReadsBackToTheSameValues) {
 TEST(FormInfo, WithAMaskAnEmptyMaskAreaTakesTheClientRect) {
     TDataSkinFormInfo form;
     form.ReadFrom(
-        IniFile::FromText("[FORMINFO]\r\nclientrect=8,26,168,116\r\nmaskrectarea=0,0,0,0\r\n"
+        SkinIni::FromText("[FORMINFO]\r\nclientrect=8,26,168,116\r\nmaskrectarea=0,0,0,0\r\n"
                           "lefttoppoint=10,28\r\nrightbottompoint=166,115\r\nhittestlefttoppoint=0,5\r\n"));
     form.Normalise(true);
     EXPECT_EQ(form.maskRectArea, (Rect{8, 26, 168, 116}));
@@ -195,14 +195,14 @@ TEST(FormInfo, WithAMaskAnEmptyMaskAreaTakesTheClientRect) {
 
 TEST(FormInfo, AnInactiveEffectPresentButEmptyIsGrayscaleWhileAMissingOneIsBrightness) {
     TDataSkinFormInfo empty;
-    empty.ReadFrom(IniFile::FromText("[FORMINFO]\r\ninactiveeffect=\r\n"));
+    empty.ReadFrom(SkinIni::FromText("[FORMINFO]\r\ninactiveeffect=\r\n"));
     EXPECT_EQ(empty.inactiveEffect, InactiveEffect::Grayscale);
     TDataSkinFormInfo missing;
-    missing.ReadFrom(IniFile::FromText("[FORMINFO]\r\nborderwidth=3\r\n"));
+    missing.ReadFrom(SkinIni::FromText("[FORMINFO]\r\nborderwidth=3\r\n"));
     EXPECT_EQ(missing.inactiveEffect, InactiveEffect::Brightness);
     EXPECT_EQ(missing.borderWidth, 3);
     TDataSkinFormInfo darkness;
-    darkness.ReadFrom(IniFile::FromText("[forminfo]\r\nInactiveEffect=iedarkness\r\n"));
+    darkness.ReadFrom(SkinIni::FromText("[forminfo]\r\nInactiveEffect=iedarkness\r\n"));
     EXPECT_EQ(darkness.inactiveEffect, InactiveEffect::Darkness);
 }
 

@@ -7,8 +7,8 @@
 namespace huecast::skin {
 namespace {
 
-TEST(IniFile, SectionsAndKeysIgnoreCaseAndTheFirstOccurrenceWins) {
-    const IniFile ini = IniFile::FromText(
+TEST(SkinIni, SectionsAndKeysIgnoreCaseAndTheFirstOccurrenceWins) {
+    const SkinIni ini = SkinIni::FromText(
         "[FORMINFO]\r\nBorderWidth=3\r\nborderwidth=9\r\n; a comment=1\r\nno equals sign\r\n[forminfo]\r\n"
         "captionrect=5,3,172,21\r\n");
     ASSERT_NE(ini.Find("forminfo", "BORDERWIDTH"), nullptr);
@@ -20,13 +20,13 @@ TEST(IniFile, SectionsAndKeysIgnoreCaseAndTheFirstOccurrenceWins) {
     EXPECT_EQ(ini.Find("NOSECTION", "borderwidth"), nullptr);
 }
 
-TEST(IniFile, ManyKeysStayFoundThroughEveryGrowthOfTheIndex) {
+TEST(SkinIni, ManyKeysStayFoundThroughEveryGrowthOfTheIndex) {
     std::string text = "[Big]\n";
     for (int i = 0; i < 3000; ++i)
         text += "Key" + std::to_string(i) + "=" + std::to_string(i) + "\n";
     for (int i = 0; i < 3000; i += 7)
         text += "KEY" + std::to_string(i) + "=again\n";
-    IniFile ini = IniFile::FromText(text);
+    SkinIni ini = SkinIni::FromText(text);
     EXPECT_EQ(ini.KeyCount("big"), 3000u);
     for (int i = 0; i < 3000; ++i) {
         const std::string* value = ini.Find("BIG", "key" + std::to_string(i));
@@ -42,8 +42,8 @@ TEST(IniFile, ManyKeysStayFoundThroughEveryGrowthOfTheIndex) {
     EXPECT_EQ(ini.KeysOf("none").Find("Key1"), nullptr);
 }
 
-TEST(IniFile, KeysBeforeAnySectionAndValuesKeepTheirBytes) {
-    const IniFile ini = IniFile::FromText("orphan=1\n[VERSION]\nskinname=\xB3\xC8\xC9\xAB=x\nempty=\n");
+TEST(SkinIni, KeysBeforeAnySectionAndValuesKeepTheirBytes) {
+    const SkinIni ini = SkinIni::FromText("orphan=1\n[VERSION]\nskinname=\xB3\xC8\xC9\xAB=x\nempty=\n");
     EXPECT_FALSE(ini.HasKey("", "orphan"));
     EXPECT_EQ(ini.ReadString("VERSION", "skinname", ""),
               "\xB3\xC8\xC9\xAB=x");  // GBK bytes, "=" after the first
@@ -51,8 +51,8 @@ TEST(IniFile, KeysBeforeAnySectionAndValuesKeepTheirBytes) {
     EXPECT_EQ(*ini.Find("VERSION", "empty"), "");
 }
 
-TEST(IniFile, WritesBackInFirstSeenOrderAndErasesWholeSections) {
-    IniFile ini = IniFile::FromText("[A]\nx=1\n[B]\ny=2\n");
+TEST(SkinIni, WritesBackInFirstSeenOrderAndErasesWholeSections) {
+    SkinIni ini = SkinIni::FromText("[A]\nx=1\n[B]\ny=2\n");
     ini.WriteString("a", "X", "5");
     ini.WriteString("A", "z", "6");
     ini.EraseSection("b");

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace huecast {
+namespace huecast::skin {
 namespace {
 
 TEST(EffectBmpDib, ReadsABitmapMorphsInPlaceAndDraws) {
@@ -40,4 +40,4 @@ TEST(EffectBmpDib, ReadsABitmapMorphsInPlaceAndDraws) {
 }
 
 }  // namespace
-}  // namespace huecast
+}  // namespace huecast::skin

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-namespace huecast {
+namespace huecast::skin {
 namespace {
 
 // A bitmap whose every channel is a function of (x, y, channel).
@@ -163,7 +163,7 @@ TEST(EffectBmpMorph, DifferentSizesChangeNothing) {
     const TEffectBmp active = Solid(6, 5, 200, 200, 200);
     for (int kind = 0; kind <= 6; ++kind) {
         TEffectBmp n = normal;
-        n.Morph(static_cast<TEffectBmp::MorphKind>(kind), active, 0.5);
+        n.Morph(static_cast<MorphKind>(kind), active, 0.5);
         EXPECT_TRUE(SamePixels(n, normal)) << kind;
     }
 }
@@ -338,17 +338,17 @@ TEST(EffectBmpEffects, SplitBlurMatchesThePerPixelRuleAtEveryDistance) {
 
 TEST(EffectBmpEffects, InactiveEffectsUseTheirFixedAmounts) {
     TEffectBmp a = Solid(2, 2, 0, 0, 0), b = Solid(2, 2, 0, 0, 0);
-    a.ApplyInactiveEffect(TEffectBmp::InactiveEffect::Brightness);
+    a.ApplyInactiveEffect(InactiveEffect::Brightness);
     b.Brightness(0.5);
     EXPECT_TRUE(SamePixels(a, b));
     a = Solid(2, 2, 255, 255, 255), b = a;
-    a.ApplyInactiveEffect(TEffectBmp::InactiveEffect::Darkness);
+    a.ApplyInactiveEffect(InactiveEffect::Darkness);
     b.Darkness(0.3);
     EXPECT_TRUE(SamePixels(a, b));
     ScriptedRandom random({7});
-    a.ApplyInactiveEffect(TEffectBmp::InactiveEffect::Noise, random);
+    a.ApplyInactiveEffect(InactiveEffect::Noise, random);
     EXPECT_EQ(random.calls.front(), 50);
 }
 
 }  // namespace
-}  // namespace huecast
+}  // namespace huecast::skin
