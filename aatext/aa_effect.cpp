@@ -155,65 +155,73 @@ void TAAEffect::SetTexture(const TAATexture& value) {
     Changed();
 }
 
-void TAAEffect::LoadFromIni(const IniFile& ini, std::string_view section) {
-    const auto integer = [&](std::string_view key, auto& field) {
-        using Field = std::remove_reference_t<decltype(field)>;
-        field = static_cast<Field>(ini.ReadInteger(section, key, static_cast<std::int32_t>(field)));
-    };
-    const auto boolean = [&](std::string_view key, bool& field) {
-        field = ini.ReadBool(section, key, field);
-    };
-    integer("Alpha", alpha_);
-    integer("Blur", blur_);
-    integer("Noise", noise_);
-    integer("Spray", spray_);
-    integer("Angle", angle_);
-    boolean("Outline", outline_);
-    boolean("HorzMirror", horzMirror_);
-    boolean("VertMirror", vertMirror_);
-    boolean("Shadow", shadow_.enabled_);
-    integer("ShadowAlpha", shadow_.alpha_);
-    integer("ShadowBlur", shadow_.blur_);
-    integer("ShadowColor", shadow_.color_);
-    integer("ShadowOffsetX", shadow_.offsetX_);
-    integer("ShadowOffsetY", shadow_.offsetY_);
-    boolean("Gradual", gradual_.enabled_);
-    integer("GradualStartColor", gradual_.startColor_);
-    integer("GradualEndColor", gradual_.endColor_);
-    std::uint8_t style = static_cast<std::uint8_t>(gradual_.style_);
-    integer("GradualStyle", style);
-    gradual_.style_ = style > 5 ? TGradualStyle::gsLeftToRight : static_cast<TGradualStyle>(style);
-    boolean("Texture", texture_.enabled_);
-    std::uint8_t mode = static_cast<std::uint8_t>(texture_.mode_);
-    integer("TextureMode", mode);
-    texture_.mode_ = mode > 3 ? TTextureMode::tmTiled : static_cast<TTextureMode>(mode);
+template <typename Effect, typename Visitor>
+void TAAEffect::VisitIniKeys(Effect& e, Visitor&& visit) {
+    visit.Integer("Alpha", e.alpha_);
+    visit.Integer("Blur", e.blur_);
+    visit.Integer("Noise", e.noise_);
+    visit.Integer("Spray", e.spray_);
+    visit.Integer("Angle", e.angle_);
+    visit.Boolean("Outline", e.outline_);
+    visit.Boolean("HorzMirror", e.horzMirror_);
+    visit.Boolean("VertMirror", e.vertMirror_);
+    visit.Boolean("Shadow", e.shadow_.enabled_);
+    visit.Integer("ShadowAlpha", e.shadow_.alpha_);
+    visit.Integer("ShadowBlur", e.shadow_.blur_);
+    visit.Integer("ShadowColor", e.shadow_.color_);
+    visit.Integer("ShadowOffsetX", e.shadow_.offsetX_);
+    visit.Integer("ShadowOffsetY", e.shadow_.offsetY_);
+    visit.Boolean("Gradual", e.gradual_.enabled_);
+    visit.Integer("GradualStartColor", e.gradual_.startColor_);
+    visit.Integer("GradualEndColor", e.gradual_.endColor_);
+    visit.Choice("GradualStyle", e.gradual_.style_, TGradualStyle::gsLeftToRight, 5);
+    visit.Boolean("Texture", e.texture_.enabled_);
+    visit.Choice("TextureMode", e.texture_.mode_, TTextureMode::tmTiled, 3);
 }
 
-void TAAEffect::SaveToIni(IniFile& ini, std::string_view section) const {
-    const auto integer = [&](std::string_view key, std::int64_t value) {
-        ini.WriteInteger(section, key, static_cast<std::int32_t>(value));
-    };
-    const auto boolean = [&](std::string_view key, bool value) { ini.WriteBool(section, key, value); };
-    integer("Alpha", alpha_);
-    integer("Blur", blur_);
-    integer("Noise", noise_);
-    integer("Spray", spray_);
-    integer("Angle", angle_);
-    boolean("Outline", outline_);
-    boolean("HorzMirror", horzMirror_);
-    boolean("VertMirror", vertMirror_);
-    boolean("Shadow", shadow_.Enabled());
-    integer("ShadowAlpha", shadow_.alpha_);
-    integer("ShadowBlur", shadow_.blur_);
-    integer("ShadowColor", shadow_.color_);
-    integer("ShadowOffsetX", shadow_.offsetX_);
-    integer("ShadowOffsetY", shadow_.offsetY_);
-    boolean("Gradual", gradual_.Enabled());
-    integer("GradualStartColor", gradual_.startColor_);
-    integer("GradualEndColor", gradual_.endColor_);
-    integer("GradualStyle", static_cast<int>(gradual_.style_));
-    boolean("Texture", texture_.Enabled());
-    integer("TextureMode", static_cast<int>(texture_.mode_));
+namespace {
+
+// Stores what the file says without announcing it: loading is one change, announced by the caller.
+struct IniKeyReader {
+    const EffectIniFile& ini;
+    std::string_view section;
+
+    template <typename Field>
+    void Integer(std::string_view key, Field& field) {
+        field = static_cast<Field>(ini.ReadInteger(section, key, static_cast<std::int32_t>(field)));
+    }
+    void Boolean(std::string_view key, bool& field) { field = ini.ReadBool(section, key, field); }
+    // A value outside the choices gives the fallback.
+    template <typename Enum>
+    void Choice(std::string_view key, Enum& field, Enum fallback, int last) {
+        const std::int32_t value = ini.ReadInteger(section, key, static_cast<std::int32_t>(field));
+        field = value < 0 || value > last ? fallback : static_cast<Enum>(value);
+    }
+};
+
+struct IniKeyWriter {
+    EffectIniFile& ini;
+    std::string_view section;
+
+    template <typename Field>
+    void Integer(std::string_view key, const Field& field) {
+        ini.WriteInteger(section, key, static_cast<std::int32_t>(field));
+    }
+    void Boolean(std::string_view key, bool field) { ini.WriteBool(section, key, field); }
+    template <typename Enum>
+    void Choice(std::string_view key, Enum field, Enum, int) {
+        ini.WriteInteger(section, key, static_cast<std::int32_t>(field));
+    }
+};
+
+}  // namespace
+
+void TAAEffect::LoadFromIni(const EffectIniFile& ini, std::string_view section) {
+    VisitIniKeys(*this, IniKeyReader{ini, section});
+}
+
+void TAAEffect::SaveToIni(EffectIniFile& ini, std::string_view section) const {
+    VisitIniKeys(*this, IniKeyWriter{ini, section});
 }
 
 }  // namespace huecast

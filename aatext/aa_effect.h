@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "aatext/aa_picture.h"
-#include "aatext/ini_file.h"
+#include "aatext/effect_ini_file.h"
 
 namespace huecast {
 
@@ -182,13 +182,18 @@ class TAAEffect : public TNotifyClass {
     void SetTexture(const TAATexture& value);
 
     // Reads the keys of `section` ("Alpha", "Blur", ... "TextureMode"): a missing or unreadable key keeps
-    // the current value; values are truncated to the field's width; a "GradualStyle" above 5 becomes
-    // gsLeftToRight and a "TextureMode" above 3 tmTiled. Sends no notification. The picture is not read.
-    void LoadFromIni(const IniFile& ini, std::string_view section);
+    // the current value; values are truncated to the field's width; a "GradualStyle" outside 0..5 becomes
+    // gsLeftToRight and a "TextureMode" outside 0..3 tmTiled. Sends no notification. The picture is not read.
+    void LoadFromIni(const EffectIniFile& ini, std::string_view section);
     // Writes the same keys in decimal, booleans as "1" and "0".
-    void SaveToIni(IniFile& ini, std::string_view section) const;
+    void SaveToIni(EffectIniFile& ini, std::string_view section) const;
 
   private:
+    // Calls the visitor for every saved key and its field, in the order they are written, so that loading
+    // and saving share one list. `Effect` is TAAEffect or const TAAEffect.
+    template <typename Effect, typename Visitor>
+    static void VisitIniKeys(Effect& effect, Visitor&& visit);
+
     TAlpha alpha_ = 100;
     TBlurStrength blur_ = 0;
     TAAGradual gradual_;
