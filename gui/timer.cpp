@@ -18,8 +18,8 @@ std::set<const Timer*>& LiveTimers() {
 
 }  // namespace
 
-Timer::Timer(HWND owner, UINT intervalMs, Event onTimer, bool enabled)
-    : onTimer(std::move(onTimer)), owner_(owner), intervalMs_(intervalMs) {
+Timer::Timer(HWND owner, UINT intervalMs, Event handler, bool enabled)
+    : onTimer(std::move(handler)), owner_(owner), intervalMs_(intervalMs) {
     LiveTimers().insert(this);
     SetEnabled(enabled);
 }

@@ -11,7 +11,7 @@ namespace huecast::gui {
 class Timer {
   public:
     // Starts at once when `enabled`.
-    Timer(HWND owner, UINT intervalMs, Event onTimer, bool enabled = true);
+    Timer(HWND owner, UINT intervalMs, Event handler, bool enabled = true);
     ~Timer();
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;

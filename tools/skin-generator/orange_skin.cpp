@@ -568,10 +568,10 @@ void Buttons(Elements& e, Sheet& s) {
     const auto menuButton = [&](const std::string& name, int w, int h, bool track) {
         auto& d = e.Control<TDataSkinMenuButtonControl>(name, "menubutton");
         const int arrow = 12;
-        Rect* looks[3] = {&d.skinRect, &d.activeSkinRect, &d.downSkinRect};
+        Rect* faces[3] = {&d.skinRect, &d.activeSkinRect, &d.downSkinRect};
         for (int i = 0; i < 3; ++i) {
-            *looks[i] = s.Place(w, h);
-            const Rect r = *looks[i];
+            *faces[i] = s.Place(w, h);
+            const Rect r = *faces[i];
             s.canvas.VGradient(r, Rgb(0xFFF1DE), Rgb(0xFFDDB5));
             if (i > 0) DrawFace(s.canvas, r, i == 1 ? kHot : kDown);
             if (track && i > 0) s.canvas.VLine(r.right - arrow - 1, r.top + 3, r.bottom - 3, Rgb(0xB8560C));
@@ -1209,7 +1209,7 @@ void FrameObjects(Elements& e, const CaptionButtonLooks& close, const CaptionBut
     }
 }
 
-void WriteList(IniFile& ini, const std::string& section, const std::vector<std::string>& entries) {
+void WriteList(SkinIni& ini, const std::string& section, const std::vector<std::string>& entries) {
     ini.WriteString(section, "count", std::to_string(entries.size()));
     for (std::size_t i = 0; i < entries.size(); ++i)
         ini.WriteString(section, std::to_string(i), entries[i]);
@@ -1236,7 +1236,7 @@ GeneratedSkin BuildOrangeSkin() {
     skin.pictures.emplace_back("controls.bmp", DrawControls(e));
     skin.pictures.emplace_back("hw.bmp", DrawHint(hint));
 
-    IniFile ini;
+    SkinIni ini;
     ini.WriteString("VERSION", "ver", "1.00");
     ini.WriteString("VERSION", "skinname", "Orange");
     ini.WriteString("VERSION", "skinauthor", "Huecast");

@@ -109,8 +109,8 @@ TEST_P(TimerExTest, ChangingQualityKeepsStateAndInterval) {
 INSTANTIATE_TEST_SUITE_P(Qualities, TimerExTest,
                          ::testing::Values(TTimerQuality::tqLow, TTimerQuality::tqHigh,
                                            TTimerQuality::tqHighest),
-                         [](const ::testing::TestParamInfo<TTimerQuality>& info) {
-                             switch (info.param) {
+                         [](const ::testing::TestParamInfo<TTimerQuality>& quality) {
+                             switch (quality.param) {
                                  case TTimerQuality::tqLow:
                                      return "MessageTimer";
                                  case TTimerQuality::tqHigh:

@@ -150,9 +150,9 @@ TEST_P(EveryFailure, LeavesOneReportNamingTheFailingFunction) {
 
 INSTANTIATE_TEST_SUITE_P(Capture, EveryFailure,
                          ::testing::Combine(::testing::ValuesIn(kCases), ::testing::Values("main", "worker")),
-                         [](const auto& info) {
+                         [](const auto& test) {
                              std::string name =
-                                 std::string(std::get<0>(info.param).mode) + "_" + std::get<1>(info.param);
+                                 std::string(std::get<0>(test.param).mode) + "_" + std::get<1>(test.param);
                              for (char& ch : name)
                                  if (ch == '-') ch = '_';
                              return name;
