@@ -8,6 +8,8 @@
 #include <span>
 #include <vector>
 
+#include "base/expects.h"
+
 namespace huecast {
 
 class Bitmap {
@@ -55,6 +57,7 @@ class Bitmap {
 
   private:
     std::size_t MemoryRow(int y) const {
+        HUECAST_EXPECTS(y >= 0 && y < height_, "Bitmap::Row: the row index lies outside the bitmap");
         return order_ == Order::TopDown ? static_cast<std::size_t>(y)
                                         : static_cast<std::size_t>(height_ - 1 - y);
     }

@@ -13,15 +13,21 @@ dir="${HUECAST_BUILD_ROOT:-$root/build}/$name"
 export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
 
 case "$name" in
-    native) args=(-DCMAKE_BUILD_TYPE=Debug -DHUECAST_SANITIZE=ON) ;;
+    native) args=(-DCMAKE_BUILD_TYPE=Debug -DHUECAST_SANITIZE=ON -DHUECAST_WERROR=ON) ;;
     bench) args=(-DCMAKE_BUILD_TYPE=Release -DHUECAST_TESTS=OFF -DHUECAST_BENCHMARKS=ON) ;;
     fuzz) args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DHUECAST_TESTS=OFF -DHUECAST_FUZZ=ON
                 -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++) ;;
-    win64) args=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake") ;;
-    win32) args=(-DCMAKE_BUILD_TYPE=Release -DHUECAST_TESTS=OFF
+    win64) args=(-DCMAKE_BUILD_TYPE=Release -DHUECAST_WERROR=ON -DHUECAST_CHECKS=ON
+                 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake") ;;
+    win32) args=(-DCMAKE_BUILD_TYPE=Release -DHUECAST_TESTS=OFF -DHUECAST_WERROR=ON
                  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake") ;;
     *) echo "build.sh: unknown build '$name'" >&2; exit 2 ;;
 esac
 
-[ -f "$dir/build.ninja" ] || cmake -S "$root" -B "$dir" -G Ninja "${args[@]}" >/dev/null
+# Configured again when the options above changed since the last configure of this build tree.
+stamp="$dir/.huecast-options"
+if [ ! -f "$dir/build.ninja" ] || [ "$(cat "$stamp" 2>/dev/null)" != "${args[*]}" ]; then
+    cmake -S "$root" -B "$dir" -G Ninja "${args[@]}" >/dev/null
+    printf '%s' "${args[*]}" >"$stamp"
+fi
 cmake --build "$dir" -- -k 0

@@ -1,5 +1,7 @@
 #include "aatext/win32/timer_ex.h"
 
+#include "base/expects.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -38,13 +40,21 @@ LRESULT TTimerEx::Sink::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 
 TTimerEx::TTimerEx() : sink_(std::make_unique<Sink>(*this)) {}
 
+// The message window that receives the ticks belongs to the creating thread, which is the one thread the
+// timer may be used from.
+#define HUECAST_EXPECTS_OWN_THREAD(what)                                                        \
+    HUECAST_EXPECTS(GetWindowThreadProcessId(sink_->Handle(), nullptr) == GetCurrentThreadId(), \
+                    what ": a TTimerEx is used only on the thread that created it")
+
 TTimerEx::~TTimerEx() {
+    HUECAST_EXPECTS_OWN_THREAD("TTimerEx::~TTimerEx");
     enabled_ = false;
     if (messageTimerSet_) KillTimer(sink_->Handle(), kMessageTimerId);
     StopThread();
 }
 
 void TTimerEx::SetEnabled(bool value) {
+    HUECAST_EXPECTS_OWN_THREAD("TTimerEx::SetEnabled");
     if (value == enabled_) return;
     enabled_ = value;
     ++generation_;
@@ -66,6 +76,7 @@ void TTimerEx::SetInterval(std::uint16_t value) {
 }
 
 void TTimerEx::SetQuality(TTimerQuality value) {
+    HUECAST_EXPECTS_OWN_THREAD("TTimerEx::SetQuality");
     if (value == quality_) return;
     quality_ = value;
     if (value == TTimerQuality::tqLow) {
