@@ -69,18 +69,4 @@ int Application::Run() {
     return static_cast<int>(msg.wParam);
 }
 
-void Application::ProcessMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            // Leave the quit request for the main loop.
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        if (IsDialogMessageForActive(msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 }  // namespace huecast::gui

@@ -25,8 +25,6 @@ class Application {
     static const std::string& Title();
     // Runs the message loop until WM_QUIT; returns its exit code.
     static int Run();
-    // Dispatches every message already waiting in the queue, then returns.
-    static void ProcessMessages();
 };
 
 }  // namespace huecast::gui

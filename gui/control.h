@@ -22,7 +22,7 @@ struct ControlArgs {
 };
 
 using Event = std::function<void()>;
-// Key code in; return true to swallow the key.
+// Called with the key code before the control handles the key.
 using KeyEvent = std::function<void(WPARAM key)>;
 
 class Control : public Window {

@@ -43,8 +43,6 @@ class TSkinData {
     TSkinData(const TSkinData&) = delete;
     TSkinData& operator=(const TSkinData&) = delete;
 
-    void SetNoticeSink(SkinNoticeSink* owner) { owner_ = owner; }
-
     // Stores the reference and loads the skin from it; nullptr only forgets the reference and keeps the skin.
     void SetStoredSkin(const TStoredSkin* storedSkin);
     void SetCompressedStoredSkin(const TCompressedStoredSkin* compressedStoredSkin);
@@ -107,9 +105,9 @@ class TSkinData {
     void Notify(SkinNotice notice);
     void BeginLoad();
     // [VERSION] strings and [PICTURES] names.
-    void ReadNames(const IniFile& ini);
+    void ReadNames(const SkinIni& ini);
     // [FORMINFO] normalised, [POPUPWINDOW], [HINTWINDOW], then the objects and last the controls.
-    void ReadDescriptors(const IniFile& ini);
+    void ReadDescriptors(const SkinIni& ini);
     void FinishLoad();
     // Runs a load body; on an exception the skin is cleared, receivers learn it is empty, and it rethrows.
     template <class Body>
