@@ -1,0 +1,436 @@
+// The skinned buttons, check boxes and item groups under Wine, on a window wearing the built-in skin:
+// pixels captured from the controls against the skin's own pictures cut by the portable cutter, and real
+// input (SetCursorPos, SendInput) for what users click, hover and type.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+
+#include "gui/drawing.h"
+#include "skin/glyph_layout.h"
+#include "skin/morph_looks.h"
+#include "skin/picture_cut.h"
+#include "skin/win32/caption_text.h"
+#include "skin/win32/form_skin.h"
+#include "skin/win32/skin_button.h"
+#include "skin/win32/skin_check_radio_box.h"
+#include "skin/win32/skin_item_groups.h"
+
+namespace huecast::skin {
+namespace {
+
+// ---- Host, pumping, capture, input ----
+
+LRESULT CALLBACK HostProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    if (m == WM_COMMAND || m == WM_PRINTCLIENT || m == WM_ERASEBKGND) {
+        if (m == WM_ERASEBKGND) {
+            RECT r;
+            GetClientRect(w, &r);
+            const gui::BrushHandle brush(CreateSolidBrush(RGB(0xE6, 0xF5, 0xFF)));
+            FillRect(reinterpret_cast<HDC>(wp), &r, brush.get());
+            return 1;
+        }
+        if (LRESULT result = 0; gui::ReflectToControl(m, wp, lp, result)) return result;
+    }
+    return DefWindowProcA(w, m, wp, lp);
+}
+
+void Pump(int ms) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(5);
+    } while (std::chrono::steady_clock::now() < end);
+}
+
+// Through the dialog manager, as the program's message loop runs it.
+void PumpDialog(HWND dialog, int ms) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (IsDialogMessageA(dialog, &msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(5);
+    } while (std::chrono::steady_clock::now() < end);
+}
+
+class Host : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = HostProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        wc.lpszClassName = "HuecastButtonsTestHost";
+        RegisterClassA(&wc);
+        window_ = CreateWindowExA(WS_EX_CONTROLPARENT, wc.lpszClassName, "host", WS_POPUP | WS_VISIBLE, 100,
+                                  100, 400, 300, nullptr, nullptr, wc.hInstance, nullptr);
+        skin_.Load(window_, GetModuleHandleA(nullptr));
+        SetForegroundWindow(window_);
+        SetCursorPos(5, 5);  // away from every control
+        Pump(50);
+    }
+    void TearDown() override { DestroyWindow(window_); }
+
+    TSkinData& Data() { return skin_.Data(); }
+
+    HWND window_ = nullptr;
+    FormSkin skin_;
+};
+
+Bitmap Capture(HWND control) {
+    RECT r;
+    GetClientRect(control, &r);
+    gui::DibSection dib(r.right, r.bottom);
+    gui::MemoryDC dc;
+    const gui::SelectedObject selected(dc, dib.Handle());
+    SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), PRF_CLIENT);
+    GdiFlush();
+    return dib.Pixels();
+}
+
+POINT CentreOf(HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// Pumps until `done` holds or a second has passed (timers run late on a busy machine).
+template <class Done>
+bool PumpUntil(Done done) {
+    for (int i = 0; i < 100 && !done(); ++i)
+        Pump(10);
+    return done();
+}
+
+void MouseButton(bool down) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &in, sizeof in);
+}
+
+void Key(WORD vk, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &in, sizeof in);
+}
+
+void ClickAt(POINT p) {
+    SetCursorPos(p.x, p.y);
+    Pump(40);
+    MouseButton(true);
+    Pump(40);
+    MouseButton(false);
+    Pump(60);
+}
+
+// Pixels that differ between two same-sized bitmaps, outside `skip`.
+int Differences(const Bitmap& a, const Bitmap& b, Rect skip = {}) {
+    if (a.Width() != b.Width() || a.Height() != b.Height()) return -1;
+    int n = 0;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (!skip.Contains({x, y}) && a.PixelColor(x, y) != b.PixelColor(x, y)) ++n;
+    return n;
+}
+
+// Where the pixels of `a` and `b` differ: their bounding box.
+Rect DifferenceBox(const Bitmap& a, const Bitmap& b) {
+    Rect box{a.Width(), a.Height(), 0, 0};
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (a.PixelColor(x, y) != b.PixelColor(x, y))
+                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                       std::max(box.bottom, y + 1)};
+    return box;
+}
+
+// ---- Buttons ----
+
+class ButtonTest : public Host {
+  protected:
+    std::unique_ptr<TSkinButton> Make(int x, int y, int w, int h, const char* caption) {
+        return std::make_unique<TSkinButton>(TSkinButton::Args{.parent = window_,
+                                                               .id = 105,
+                                                               .x = x,
+                                                               .y = y,
+                                                               .width = w,
+                                                               .height = h,
+                                                               .caption = caption,
+                                                               .skinData = &Data(),
+                                                               .useSkinFont = false});
+    }
+    // The button element's `rect` cut to the button's size.
+    Bitmap Expected(const Rect& rect, Size size) {
+        const auto* d = Data().SkinControlAs<TDataSkinButtonControl>("button");
+        const SkinPieces pieces = PiecesOf(*d);
+        Bitmap out(size.cx, size.cy, 24);
+        CutPicture(*Data().ActivePicture24(d->pictureIndex), rect, pieces, FitToSkin(pieces, size), out);
+        return out;
+    }
+    const TDataSkinButtonControl& Element() {
+        return *Data().SkinControlAs<TDataSkinButtonControl>("button");
+    }
+};
+
+TEST_F(ButtonTest, EachStateShowsItsRectWithTheCaptionCentred) {
+    auto button = Make(20, 20, 95, 20, "Copy");
+    const Size size{95, 20};
+    Pump(50);
+    // Normal: everything but the caption is the skin rect's cut; the caption sits in the client area's
+    // middle.
+    Bitmap shot = Capture(button->Handle());
+    Bitmap normal = Expected(Element().skinRect, size);
+    const Rect text = DifferenceBox(shot, normal);
+    ASSERT_FALSE(text.IsEmpty()) << "the caption is drawn";
+    const Rect ncl{5, 5, 90, 15};
+    EXPECT_NEAR((text.left + text.right) / 2.0, (ncl.left + ncl.right) / 2.0, 1.5);
+    EXPECT_NEAR((text.top + text.bottom) / 2.0, (ncl.top + ncl.bottom) / 2.0, 1.5);
+    const Rect skip{text.left - 1, text.top - 1, text.right + 1, text.bottom + 1};
+
+    // Hot: the pointer over it; after the morph the active rect.
+    SetCursorPos(CentreOf(button->Handle()).x, CentreOf(button->Handle()).y);
+    EXPECT_TRUE(PumpUntil([&] { return button->MorphFactor() == 1.0; }));
+    EXPECT_TRUE(button->State().Hot());
+    EXPECT_EQ(Differences(Capture(button->Handle()), Expected(Element().activeSkinRect, size), skip), 0);
+
+    // Down: the left button held on it.
+    MouseButton(true);
+    Pump(60);
+    EXPECT_TRUE(button->Down());
+    EXPECT_EQ(Differences(Capture(button->Handle()), Expected(Element().downSkinRect, size), skip), 0);
+    MouseButton(false);
+    Pump(60);
+
+    // Back to normal once neither hot nor focused; disabled.
+    SetCursorPos(5, 5);
+    PumpUntil([&] { return !button->State().Hot(); });
+    EXPECT_EQ(Differences(Capture(button->Handle()), Expected(Element().activeSkinRect, size), skip), 0)
+        << "focused by the press, it stays active";
+    SetFocus(window_);
+    EXPECT_TRUE(PumpUntil([&] { return button->MorphFactor() == 0.0; }));
+    EXPECT_EQ(Differences(Capture(button->Handle()), normal, skip), 0);
+    EnableWindow(button->Handle(), FALSE);
+    Pump(30);
+    EXPECT_EQ(Differences(Capture(button->Handle()), Expected(Element().disabledSkinRect, size), skip), 0);
+}
+
+TEST_F(ButtonTest, HoverMorphsInTenStepsAndBackOnLeave) {
+    auto button = Make(20, 20, 95, 20, "");
+    const POINT centre = CentreOf(button->Handle());
+    SetCursorPos(centre.x, centre.y);
+    Pump(90);  // a few 20 ms steps: mid-morph
+    const double k = button->MorphFactor();
+    EXPECT_GT(k, 0.0);
+    EXPECT_LT(k, 1.0);
+    // A mid-morph capture is the push morph of the two looks for that k (the factor may step once between
+    // reading it and painting, so it is read again right after the capture).
+    const Bitmap shot = Capture(button->Handle());
+    MorphLooks looks;
+    const auto* d = &Element();
+    const SkinPieces pieces = PiecesOf(*d);
+    looks.Prepare(*Data().ActivePicture24(d->pictureIndex), d->skinRect, d->activeSkinRect, pieces,
+                  FitToSkin(pieces, {95, 20}));
+    Bitmap expected(95, 20, 24);
+    looks.Compose(MorphKind::Push, button->MorphFactor(), expected);
+    EXPECT_EQ(Differences(shot, expected), 0);
+    EXPECT_TRUE(PumpUntil([&] { return button->MorphFactor() == 1.0; }));
+    SetCursorPos(5, 5);
+    EXPECT_TRUE(PumpUntil([&] { return button->MorphFactor() == 0.0; }));
+}
+
+TEST_F(ButtonTest, SpaceAndEnterOnAFocusedButtonGiveExactlyOneClick) {
+    auto button = Make(20, 20, 95, 20, "Go");
+    int clicks = 0;
+    button->onClick = [&] { ++clicks; };
+    SetFocus(button->Handle());
+    Pump(30);
+    const auto pumpDialog = [this](int ms) { PumpDialog(window_, ms); };
+    Key(VK_SPACE, false);
+    pumpDialog(40);
+    EXPECT_TRUE(button->Down());
+    EXPECT_EQ(clicks, 0);
+    Key(VK_SPACE, true);
+    pumpDialog(40);
+    EXPECT_EQ(clicks, 1);
+    Key(VK_RETURN, false);
+    pumpDialog(40);
+    Key(VK_RETURN, true);
+    pumpDialog(40);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(ButtonTest, AltAndTheAcceleratorClickTheButtonOnce) {
+    auto other = Make(20, 60, 95, 20, "Other");
+    auto copy = Make(20, 20, 95, 20, "Copy(&C)");
+    int clicks = 0, otherClicks = 0;
+    copy->onClick = [&] { ++clicks; };
+    other->onClick = [&] { ++otherClicks; };
+    SetFocus(other->Handle());
+    PumpDialog(window_, 30);
+    Key(VK_MENU, false);
+    Key('C', false);
+    PumpDialog(window_, 40);
+    Key('C', true);
+    Key(VK_MENU, true);
+    PumpDialog(window_, 60);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(otherClicks, 0);
+    EXPECT_EQ(GetFocus(), copy->Handle()) << "the accelerator focuses the button";
+}
+
+TEST_F(ButtonTest, ClickIsOneAndReleaseOutsideIsNone) {
+    auto button = Make(20, 20, 95, 20, "Go");
+    int clicks = 0;
+    button->onClick = [&] { ++clicks; };
+    ClickAt(CentreOf(button->Handle()));
+    EXPECT_EQ(clicks, 1);
+    SetCursorPos(CentreOf(button->Handle()).x, CentreOf(button->Handle()).y);
+    Pump(40);
+    MouseButton(true);
+    Pump(40);
+    SetCursorPos(5, 5);
+    Pump(40);
+    MouseButton(false);
+    Pump(40);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(button->Down());
+    // BM_CLICK, as a program or an accelerator sends it, and its BN_CLICKED.
+    SendMessageA(button->Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks, 2);
+}
+
+// ---- Check boxes and groups ----
+
+class CheckTest : public Host {};
+
+TEST_F(CheckTest, FlatBoxShowsItsImageOnTheParentsBackgroundAndAClickTogglesOnce) {
+    TSkinCheckRadioBox box({.parent = window_,
+                            .id = 108,
+                            .x = 20,
+                            .y = 60,
+                            .width = 140,
+                            .height = 21,
+                            .caption = "",
+                            .skinData = &Data()});
+    int clicks = 0;
+    box.onClick = [&] { ++clicks; };
+    Pump(30);
+    const auto* d = Data().SkinControlAs<TDataSkinCheckRadioControl>("checkbox");
+    const Bitmap* picture = Data().ActivePicture24(d->pictureIndex);
+    auto boxPixelsAre = [&](const Bitmap& shot, const Rect& image) {
+        // Box at (3, 21 div 2 − 8); its non-key pixels are the image's, the rest the host's background.
+        const COLORREF key = picture->PixelColor(image.left, image.bottom - 1);
+        int wrong = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) {
+                const auto want = picture->PixelColor(image.left + x, image.top + y);
+                const auto got = shot.PixelColor(3 + x, 2 + y);
+                if (want == key ? got != 0xFFF5E6u : got != want) ++wrong;
+            }
+        return wrong;
+    };
+    Bitmap shot = Capture(box.Handle());
+    EXPECT_EQ(boxPixelsAre(shot, d->unCheckImageRect), 0);
+    EXPECT_EQ(shot.PixelColor(100, 1), 0xFFF5E6u) << "the parent's background around it";
+
+    ClickAt(CentreOf(box.Handle()));
+    EXPECT_TRUE(box.Checked());
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(SendMessageA(box.Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(boxPixelsAre(Capture(box.Handle()), d->activeCheckImageRect), 0) << "hot and checked";
+    SetCursorPos(5, 5);
+    EXPECT_TRUE(PumpUntil([&] { return !box.Hot(); }));
+    EXPECT_EQ(boxPixelsAre(Capture(box.Handle()), d->checkImageRect), 0);
+    EnableWindow(box.Handle(), FALSE);
+    EXPECT_EQ(boxPixelsAre(Capture(box.Handle()), d->unEnabledCheckImageRect), 0);
+    SendMessageA(box.Handle(), BM_SETCHECK, BST_UNCHECKED, 0);
+    EXPECT_EQ(boxPixelsAre(Capture(box.Handle()), d->unEnabledUnCheckImageRect), 0);
+    EXPECT_EQ(clicks, 1) << "BM_SETCHECK tells nobody";
+    EnableWindow(box.Handle(), TRUE);
+    SetCursorPos(CentreOf(box.Handle()).x, CentreOf(box.Handle()).y);
+    EXPECT_TRUE(PumpUntil([&] { return box.Hot(); }));
+    EXPECT_EQ(boxPixelsAre(Capture(box.Handle()), d->activeUnCheckImageRect), 0);
+}
+
+TEST_F(CheckTest, RadioGroupItemsUncheckEachOtherAndClickOnlyWhenChecked) {
+    TSkinRadioGroup group({.group = {.parent = window_,
+                                     .id = 120,
+                                     .x = 20,
+                                     .y = 100,
+                                     .width = 163,
+                                     .height = 54,
+                                     .caption = "Random",
+                                     .skinData = &Data(),
+                                     .checkedMode = true,
+                                     .checked = true},
+                           .items = {"one", "two"},
+                           .columns = 2});
+    int clicks = 0;
+    group.onClick = [&] { ++clicks; };
+    group.SetItemIndex(1);
+    EXPECT_EQ(clicks, 1);
+    HWND first = GetDlgItem(group.Handle(), 1200), second = GetDlgItem(group.Handle(), 1201);
+    ASSERT_TRUE(first && second);
+    RECT r1, r2;
+    GetWindowRect(first, &r1);
+    GetWindowRect(second, &r2);
+    EXPECT_EQ(r1.top, r2.top) << "two columns, one row";
+    EXPECT_LT(r1.left, r2.left);
+    ClickAt(CentreOf(first));
+    EXPECT_EQ(group.ItemIndex(), 0);
+    EXPECT_EQ(SendMessageA(second, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(clicks, 2);
+    ClickAt(CentreOf(first));
+    EXPECT_EQ(clicks, 2) << "an item already checked stays checked without a click";
+    // The caption's check box disables the items.
+    SendMessageA(group.Handle(), BM_CLICK, 0, 0);
+    EXPECT_FALSE(group.Checked());
+    EXPECT_FALSE(IsWindowEnabled(first));
+    EXPECT_FALSE(IsWindowEnabled(second));
+}
+
+TEST_F(CheckTest, CheckGroupAnswersByIndexAndArrangesNothingWithoutItems) {
+    TSkinCheckGroup group({.group = {.parent = window_,
+                                     .id = 123,
+                                     .x = 20,
+                                     .y = 100,
+                                     .width = 130,
+                                     .height = 65,
+                                     .caption = "Style",
+                                     .skinData = &Data()},
+                           .items = {"b", "i", "u", "s"},
+                           .columns = 2});
+    int clicks = 0;
+    group.onClick = [&] { ++clicks; };
+    EXPECT_FALSE(group.Checked(4));
+    group.SetChecked(4, true);
+    EXPECT_EQ(clicks, 0);
+    ClickAt(CentreOf(GetDlgItem(group.Handle(), 1232)));
+    EXPECT_TRUE(group.Checked(2));
+    EXPECT_EQ(group.ItemIndex(), 2);
+    EXPECT_EQ(clicks, 1);
+    RECT r;
+    GetWindowRect(GetDlgItem(group.Handle(), 1232), &r);
+    MapWindowPoints(nullptr, group.Handle(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, 64);  // the arrangement of the designed size
+    EXPECT_EQ(r.top, 23);
+    group.SetItems({});
+    EXPECT_EQ(group.Count(), 0);
+    SetWindowPos(group.Handle(), nullptr, 0, 0, 90, 40, SWP_NOMOVE | SWP_NOZORDER);  // arranges nothing
+}
+
+}  // namespace
+}  // namespace huecast::skin
