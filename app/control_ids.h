@@ -39,12 +39,12 @@ enum : int {
 };
 
 // The items of a check or radio group are its own children, numbered group id * 10 + item index; a radio
-// group's caption check box is group id * 10 + 9.
+// group's caption check box is the group itself, which answers a check box's messages for it.
 constexpr int GroupItemId(int group, int index) {
     return group * 10 + index;
 }
 constexpr int GroupCaptionId(int group) {
-    return group * 10 + 9;
+    return group;
 }
 
 }  // namespace huecast::ids

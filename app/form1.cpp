@@ -289,7 +289,7 @@ void TForm1::RichEdit1Change() {
 
     Edit2->SetWideText(DefaultName(text));
 
-    if (SkinRadioGroup1->CaptionChecked() && SkinRadioGroup1->ItemIndex() == 0)
+    if (SkinRadioGroup1->Checked() && SkinRadioGroup1->ItemIndex() == 0)
         RichEdit1->SetSelColor(Swatch(RandomSwatch()).Color());
     // The display follows every change, with random colours or without: a number kept from an earlier text
     // would be a wrong one.

@@ -16,12 +16,11 @@
 #include <vector>
 
 #include "convert/code_page.h"
-#include "gui/button.h"
 #include "gui/color_dialog.h"
 #include "gui/combo_box.h"
 #include "gui/edit.h"
 #include "gui/fonts.h"
-#include "gui/group_box.h"
+#include "gui/image_list.h"
 #include "gui/rich_edit.h"
 #include "gui/static_text.h"
 #include "gui/timer.h"
@@ -35,6 +34,10 @@
 #include "skin/win32/skin_track_bar.h"
 #include "skin/win32/skinned_system_menu.h"
 #include "skin/win32/skin_frame.h"
+#include "skin/win32/skin_button.h"
+#include "skin/win32/skin_check_radio_box.h"
+#include "skin/win32/skin_item_groups.h"
+#include "skin/win32/skin_panel.h"
 
 namespace huecast {
 
@@ -60,6 +63,9 @@ class TForm1 : public gui::Window {
     // form1_layout.cpp
     void CreateControls();
     skin::ListBoxArgs ListBoxAt(const gui::ControlArgs& control);
+
+    // form1_images.cpp
+    static gui::ImageListHandle MakeImageList1();
     void AddHints();
 
     // form1.cpp
@@ -156,6 +162,7 @@ class TForm1 : public gui::Window {
     std::unique_ptr<skin::TSkinFrame> SkinFrame1;
     void CreateSkinFrame();
 
+    gui::ImageListHandle ImageList1;  // the check boxes' three images
     gui::FontHandle formFont_;
     gui::FontHandle lengthFont_;
     gui::FontHandle editorFont_;
@@ -166,32 +173,32 @@ class TForm1 : public gui::Window {
     std::unique_ptr<skin::TSkinScrollBar> SkinScrollBar1;
     std::unique_ptr<skin::TSkinScrollBar> SkinScrollBar2;
     std::unique_ptr<gui::StaticText> StaticText8;
-    std::unique_ptr<gui::Button> Button1;
-    std::unique_ptr<gui::Button> SkinButton5;
-    std::unique_ptr<gui::Button> SkinButton4;
-    std::unique_ptr<gui::CheckBox> SkinCheckBox3;
-    std::unique_ptr<gui::CheckBox> SkinCheckBox4;
-    std::unique_ptr<gui::CheckBox> SkinCheckBox2;
-    std::unique_ptr<gui::GroupBox> SkinGroupBox6;
+    std::unique_ptr<skin::TSkinButton> Button1;
+    std::unique_ptr<skin::TSkinButton> SkinButton5;
+    std::unique_ptr<skin::TSkinButton> SkinButton4;
+    std::unique_ptr<skin::TSkinCheckRadioBox> SkinCheckBox3;
+    std::unique_ptr<skin::TSkinCheckRadioBox> SkinCheckBox4;
+    std::unique_ptr<skin::TSkinCheckRadioBox> SkinCheckBox2;
+    std::unique_ptr<skin::TSkinGroupBox> SkinGroupBox6;
     std::vector<std::unique_ptr<gui::StaticText>> swatches_;  // StaticText1 to StaticText7
-    std::unique_ptr<gui::RadioGroup> SkinRadioGroup1;
-    std::unique_ptr<gui::GroupBox> SkinGroupBox1;
+    std::unique_ptr<skin::TSkinRadioGroup> SkinRadioGroup1;
+    std::unique_ptr<skin::TSkinGroupBox> SkinGroupBox1;
     std::unique_ptr<gui::ComboBox> SkinComboBox1;
-    std::unique_ptr<gui::CheckGroup> SkinCheckGroup1;
-    std::unique_ptr<gui::GroupBox> SkinGroupBox5;
+    std::unique_ptr<skin::TSkinCheckGroup> SkinCheckGroup1;
+    std::unique_ptr<skin::TSkinGroupBox> SkinGroupBox5;
     std::unique_ptr<gui::ComboBox> SkinComboBox2;
     std::unique_ptr<gui::ComboBox> ComboBox1;
-    std::unique_ptr<gui::GroupBox> SkinGroupBox2;
+    std::unique_ptr<skin::TSkinGroupBox> SkinGroupBox2;
     std::unique_ptr<skin::TSkinTrackBar> SkinTrackBar1;
     std::unique_ptr<gui::Edit> Edit1;
-    std::unique_ptr<gui::GroupBox> SkinGroupBox3;
+    std::unique_ptr<skin::TSkinGroupBox> SkinGroupBox3;
     std::unique_ptr<gui::Edit> Edit2;
     std::unique_ptr<skin::TSkinListBox> SkinListBox2;
-    std::unique_ptr<gui::Button> SkinButton1;
-    std::unique_ptr<gui::Button> SkinButton3;
-    std::unique_ptr<gui::Button> SkinButton2;
-    std::unique_ptr<gui::Panel> SkinPanel1;
-    std::unique_ptr<gui::CheckBox> SkinCheckBox1;
+    std::unique_ptr<skin::TSkinButton> SkinButton1;
+    std::unique_ptr<skin::TSkinButton> SkinButton3;
+    std::unique_ptr<skin::TSkinButton> SkinButton2;
+    std::unique_ptr<skin::TSkinPanel> SkinPanel1;
+    std::unique_ptr<skin::TSkinCheckRadioBox> SkinCheckBox1;
     std::unique_ptr<skin::TSkinListBox> SkinListBox4;
 
     // Owned from FormCreate to FormClose.

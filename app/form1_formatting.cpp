@@ -122,7 +122,7 @@ void TForm1::SkinRadioGroup1Click() {
 void TForm1::RichEdit1KeyDown(WPARAM key) {
     // The new colour is set before the editor handles the key, so the space or line break and the word
     // after it take it.
-    if (!SkinRadioGroup1->CaptionChecked() || SkinRadioGroup1->ItemIndex() != 1) return;
+    if (!SkinRadioGroup1->Checked() || SkinRadioGroup1->ItemIndex() != 1) return;
     if (key == VK_SPACE || key == VK_RETURN) RichEdit1->SetSelColor(Swatch(RandomSwatch()).Color());
 }
 

@@ -108,17 +108,58 @@ void TForm1::CreateControls() {
     StaticText8->SetFontColor(0x0000FF);  // red
     StaticText8->SetFont(lengthFont_.get());
 
-    Button1 = std::make_unique<gui::Button>(At(w, ids::kButton1, 497, 140, 95, 20, "复制(&C)"));
-    SkinButton5 = std::make_unique<gui::Button>(At(w, ids::kSkinButton5, 497, 160, 95, 20, "发送(&S)"));
-    SkinButton4 = std::make_unique<gui::Button>(At(w, ids::kSkinButton4, 497, 180, 95, 20, "清空(&X)"));
-    SkinCheckBox3 = std::make_unique<gui::CheckBox>(
-        At(w, ids::kSkinCheckBox3, 357, 144, 139, 21, "发送后激活QQ窗口"), false);
-    SkinCheckBox4 =
-        std::make_unique<gui::CheckBox>(At(w, ids::kSkinCheckBox4, 357, 162, 140, 21, "发送后清空"), true);
-    SkinCheckBox2 = std::make_unique<gui::CheckBox>(
-        At(w, ids::kSkinCheckBox2, 357, 181, 139, 20, "同时清空剪贴板"), false);
+    skin::TSkinData* skinData = &skin_.Data();
+    const auto button = [&](HWND parent, int id, int x, int y, int width, int height, const char* caption) {
+        return std::make_unique<skin::TSkinButton>(skin::TSkinButton::Args{.parent = parent,
+                                                                           .id = id,
+                                                                           .x = x,
+                                                                           .y = y,
+                                                                           .width = width,
+                                                                           .height = height,
+                                                                           .caption = caption,
+                                                                           .skinData = skinData,
+                                                                           .useSkinFont = false});
+    };
+    ImageList1 = MakeImageList1();
+    const auto checkBox = [&](HWND parent, int id, int x, int y, int width, int height, const char* caption,
+                              bool checked, int imageIndex) {
+        return std::make_unique<skin::TSkinCheckRadioBox>(
+            skin::TSkinCheckRadioBox::Args{.parent = parent,
+                                           .id = id,
+                                           .x = x,
+                                           .y = y,
+                                           .width = width,
+                                           .height = height,
+                                           .caption = caption,
+                                           .skinData = skinData,
+                                           .checked = checked,
+                                           .images = ImageList1.get(),
+                                           .imageIndex = imageIndex});
+    };
+    const auto group = [&](HWND parent, int id, int x, int y, int width, int height, const char* caption) {
+        return skin::TSkinPanel::Args{.parent = parent,
+                                      .id = id,
+                                      .x = x,
+                                      .y = y,
+                                      .width = width,
+                                      .height = height,
+                                      .caption = caption,
+                                      .skinData = skinData,
+                                      .skinDataName = "groupbox",
+                                      .captionMode = true};
+    };
+    const auto groupBox = [&](HWND parent, int id, int x, int y, int width, int height, const char* caption) {
+        return std::make_unique<skin::TSkinGroupBox>(group(parent, id, x, y, width, height, caption));
+    };
 
-    SkinGroupBox6 = std::make_unique<gui::GroupBox>(At(w, ids::kSkinGroupBox6, 6, 145, 182, 54, "基本颜色"));
+    Button1 = button(w, ids::kButton1, 497, 140, 95, 20, "复制(&C)");
+    SkinButton5 = button(w, ids::kSkinButton5, 497, 160, 95, 20, "发送(&S)");
+    SkinButton4 = button(w, ids::kSkinButton4, 497, 180, 95, 20, "清空(&X)");
+    SkinCheckBox3 = checkBox(w, ids::kSkinCheckBox3, 357, 144, 139, 21, "发送后激活QQ窗口", false, 0);
+    SkinCheckBox4 = checkBox(w, ids::kSkinCheckBox4, 357, 162, 140, 21, "发送后清空", true, 1);
+    SkinCheckBox2 = checkBox(w, ids::kSkinCheckBox2, 357, 181, 139, 20, "同时清空剪贴板", false, 2);
+
+    SkinGroupBox6 = groupBox(w, ids::kSkinGroupBox6, 6, 145, 182, 54, "基本颜色");
     for (int i = 0; i < 7; ++i) {
         gui::ControlArgs a = At(SkinGroupBox6->Handle(), ids::kStaticText1 + i, kSwatchLefts[i], 23,
                                 i == 1 ? 24 : 23, 23, " ");
@@ -128,23 +169,26 @@ void TForm1::CreateControls() {
         swatches_.push_back(std::move(swatch));
     }
 
-    SkinRadioGroup1 =
-        std::make_unique<gui::RadioGroup>(At(w, ids::kSkinRadioGroup1, 192, 145, 163, 54, "色彩随机选项"),
-                                          std::vector<std::string>{"单字随机", "单词随机"}, 2, true);
+    skin::TSkinPanel::Args randomArgs = group(w, ids::kSkinRadioGroup1, 192, 145, 163, 54, "色彩随机选项");
+    randomArgs.checkedMode = true;
+    randomArgs.checked = true;
+    SkinRadioGroup1 = std::make_unique<skin::TSkinRadioGroup>(
+        skin::TSkinRadioGroup::Args{.group = randomArgs, .items = {"单字随机", "单词随机"}, .columns = 2});
     SkinRadioGroup1->SetItemIndex(1);
 
-    SkinGroupBox1 = std::make_unique<gui::GroupBox>(At(w, ids::kSkinGroupBox1, 6, 203, 251, 176, "字体设置"));
+    SkinGroupBox1 = groupBox(w, ids::kSkinGroupBox1, 6, 203, 251, 176, "字体设置");
     HWND g1 = SkinGroupBox1->Handle();
     SkinComboBox1 = std::make_unique<gui::ComboBox>(At(g1, ids::kSkinComboBox1, 8, 23, 129, 24 * 9),
                                                     gui::ComboBox::Kind::Editable, 8);
     for (const char* name : kFontNames)
         SkinComboBox1->Add(name);
     SkinComboBox1->SetText("宋体");
-    SkinCheckGroup1 = std::make_unique<gui::CheckGroup>(
-        At(g1, ids::kSkinCheckGroup1, 6, 49, 130, 65, "字体样式"),
-        std::vector<std::string>{"粗  体", "斜  体", "下划线", "中划线"}, 2);
-    SkinGroupBox5 =
-        std::make_unique<gui::GroupBox>(At(g1, ids::kSkinGroupBox5, 140, 22, 106, 94, "特殊符号"));
+    SkinCheckGroup1 = std::make_unique<skin::TSkinCheckGroup>(
+        skin::TSkinCheckGroup::Args{.group = group(g1, ids::kSkinCheckGroup1, 6, 49, 130, 65, "字体样式"),
+                                    .items = {"粗  体", "斜  体", "下划线", "中划线"},
+                                    .columns = 2,
+                                    .buttonUseSkinFont = false});
+    SkinGroupBox5 = groupBox(g1, ids::kSkinGroupBox5, 140, 22, 106, 94, "特殊符号");
     HWND g5 = SkinGroupBox5->Handle();
     SkinComboBox2 = std::make_unique<gui::ComboBox>(At(g5, ids::kSkinComboBox2, 6, 24, 94, 21 * 4),
                                                     gui::ComboBox::Kind::List);
@@ -155,8 +199,7 @@ void TForm1::CreateControls() {
         ComboBox1->Add(std::string(1, *c));
     ComboBox1->SetItemIndex(0);  // shows "0"
 
-    SkinGroupBox2 =
-        std::make_unique<gui::GroupBox>(At(g1, ids::kSkinGroupBox2, 6, 119, 240, 49, "改变文字尺寸"));
+    SkinGroupBox2 = groupBox(g1, ids::kSkinGroupBox2, 6, 119, 240, 49, "改变文字尺寸");
     HWND g2 = SkinGroupBox2->Handle();
     SkinTrackBar1 = std::make_unique<skin::TSkinTrackBar>(
         skin::TrackBarArgs{.control = At(g2, ids::kSkinTrackBar1, 6, 24, 201, 20),
@@ -168,20 +211,24 @@ void TForm1::CreateControls() {
                            .vertical = false});
     Edit1 = std::make_unique<gui::Edit>(At(g2, ids::kEdit1, 209, 24, 25, 19, "30"), 3);
 
-    SkinGroupBox3 =
-        std::make_unique<gui::GroupBox>(At(w, ids::kSkinGroupBox3, 260, 203, 177, 176, "编辑收藏夹"));
+    SkinGroupBox3 = groupBox(w, ids::kSkinGroupBox3, 260, 203, 177, 176, "编辑收藏夹");
     HWND g3 = SkinGroupBox3->Handle();
     Edit2 = std::make_unique<gui::Edit>(At(g3, ids::kEdit2, 6, 25, 166, 19));
     SkinListBox2 =
         std::make_unique<skin::TSkinListBox>(ListBoxAt(At(g3, ids::kSkinListBox2, 6, 46, 166, 97)));
-    SkinButton1 = std::make_unique<gui::Button>(At(g3, ids::kSkinButton1, 6, 147, 54, 23, "添加"));
-    SkinButton3 = std::make_unique<gui::Button>(At(g3, ids::kSkinButton3, 62, 147, 54, 23, "修改"));
-    SkinButton2 = std::make_unique<gui::Button>(At(g3, ids::kSkinButton2, 118, 147, 54, 23, "删除"));
+    SkinButton1 = button(g3, ids::kSkinButton1, 6, 147, 54, 23, "添加");
+    SkinButton3 = button(g3, ids::kSkinButton3, 62, 147, 54, 23, "修改");
+    SkinButton2 = button(g3, ids::kSkinButton2, 118, 147, 54, 23, "删除");
 
-    SkinPanel1 = std::make_unique<gui::Panel>(At(w, ids::kSkinPanel1, 441, 203, 152, 177));
+    SkinPanel1 = std::make_unique<skin::TSkinPanel>(skin::TSkinPanel::Args{.parent = w,
+                                                                           .id = ids::kSkinPanel1,
+                                                                           .x = 441,
+                                                                           .y = 203,
+                                                                           .width = 152,
+                                                                           .height = 177,
+                                                                           .skinData = skinData});
     HWND p1 = SkinPanel1->Handle();
-    SkinCheckBox1 =
-        std::make_unique<gui::CheckBox>(At(p1, ids::kSkinCheckBox1, 3, 4, 123, 15, "显示好友昵称"), true);
+    SkinCheckBox1 = checkBox(p1, ids::kSkinCheckBox1, 3, 4, 123, 15, "显示好友昵称", true, 0);
     SkinListBox4 =
         std::make_unique<skin::TSkinListBox>(ListBoxAt(At(p1, ids::kSkinListBox4, 5, 19, 140, 152)));
 
@@ -218,8 +265,9 @@ void TForm1::AddHints() {
                         "      请在发送前添加进收藏夹。"});
     add(SkinCheckBox2, {"做清空操作时", "是否同时清空系统剪贴板", ""});
     add(SkinGroupBox6, {"单击颜色框设置所选文字前景色，", "双击颜色框可以设置自定义颜色。"});
-    const std::string item0 = "\"" + SkinRadioGroup1->Item(0) + "\":输入一个单字则换一种颜色";
-    const std::string item1 = "\"" + SkinRadioGroup1->Item(1) + "\":输入一个单词才换一种颜色，";
+    const auto quoted = [](const std::string& item, const char* rest) { return '"' + item + '"' + rest; };
+    const std::string item0 = quoted(SkinRadioGroup1->Item(0), ":输入一个单字则换一种颜色");
+    const std::string item1 = quoted(SkinRadioGroup1->Item(1), ":输入一个单词才换一种颜色，");
     add(SkinRadioGroup1,
         {"随机地产生文字色彩", item0.c_str(), item1.c_str(), "           只以[空格]来区分单词。"});
     add(SkinListBox2, {"在这里存放你的彩字作品。", "选中后，即可修改和删除，", "当然，更可添加。"});
