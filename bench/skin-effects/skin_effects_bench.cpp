@@ -56,6 +56,6 @@ void RegisterAll() {
 }  // namespace huecast::skin
 
 int main(int argc, char** argv) {
-    huecast::RegisterAll();
+    huecast::skin::RegisterAll();
     return huecast::bench::RunWithRatios(argc, argv);
 }
