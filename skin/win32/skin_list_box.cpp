@@ -359,6 +359,8 @@ bool TSkinListBox::Reflect(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
 }
 
 LRESULT TSkinListBox::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto answer = AnswerPaintMessages(Handle(), message, wParam, [this](HDC dc) { Paint(dc); }))
+        return *answer;
     // The system list box's own messages go to the list inside.
     if (message >= LB_ADDSTRING && message <= LB_MSGMAX && inner_)
         return SendMessageA(ListHandle(), message, wParam, lParam);
@@ -382,18 +384,6 @@ LRESULT TSkinListBox::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lPara
             }
             break;
         }
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            Paint(dc);
-            EndPaint(Handle(), &ps);
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wParam));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
         case WM_SIZE:
             if (inner_) {
                 Layout();

@@ -408,24 +408,14 @@ LRESULT TSkinScrollBar::ScrollBarMessage(UINT message, WPARAM wParam, LPARAM lPa
 }
 
 LRESULT TSkinScrollBar::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto answer = AnswerPaintMessages(Handle(), message, wParam, [this](HDC dc) { Paint(dc); }))
+        return *answer;
     bool handled = false;
     const LRESULT result = ScrollBarMessage(message, wParam, lParam, handled);
     if (handled) return result;
     const Point pointer{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     const long long small = smallChange;
     switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            Paint(dc);
-            EndPaint(Handle(), &ps);
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wParam));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
         case WM_SIZE:
             Repaint();
             break;

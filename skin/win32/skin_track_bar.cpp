@@ -157,6 +157,8 @@ void TSkinTrackBar::Release(Point p) {
 }
 
 LRESULT TSkinTrackBar::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto answer = AnswerPaintMessages(Handle(), message, wParam, [this](HDC dc) { Paint(dc); }))
+        return *answer;
     const Point pointer{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
         case TBM_GETPOS:
@@ -178,18 +180,6 @@ LRESULT TSkinTrackBar::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lPar
             SetMinValue(static_cast<short>(LOWORD(lParam)));
             SetMaxValue(static_cast<short>(HIWORD(lParam)));
             return 0;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            Paint(dc);
-            EndPaint(Handle(), &ps);
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wParam));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
         case WM_SIZE:
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
