@@ -2,7 +2,12 @@
 // another process find the controls by these numbers.
 #pragma once
 
+#include "skin/item_group_layout.h"
+
 namespace huecast::ids {
+
+// The colour swatches StaticText1 to StaticText7, whose index is their Tag.
+inline constexpr int kSwatchCount = 7;
 
 enum : int {
     kRichEdit1 = 101,
@@ -16,7 +21,7 @@ enum : int {
     kSkinCheckBox4 = 109,
     kSkinCheckBox2 = 110,
     kSkinGroupBox6 = 111,
-    kStaticText1 = 112,  // to kStaticText1 + 6 for the seven swatches
+    kStaticText1 = 112,  // the first of the swatches (SwatchId)
     kSkinRadioGroup1 = 120,
     kSkinGroupBox1 = 121,
     kSkinComboBox1 = 122,
@@ -38,13 +43,15 @@ enum : int {
     kSkinListBox4 = 138,
 };
 
-// The items of a check or radio group are its own children, numbered group id * 10 + item index; a radio
-// group's caption check box is the group itself, which answers a check box's messages for it.
-constexpr int GroupItemId(int group, int index) {
-    return group * 10 + index;
+constexpr int SwatchId(int index) {
+    return kStaticText1 + index;
 }
-constexpr int GroupCaptionId(int group) {
-    return group;
-}
+static_assert(SwatchId(kSwatchCount - 1) < kSkinRadioGroup1, "the swatches' ids run into the next control's");
+
+using skin::GroupCaptionId;
+using skin::GroupItemId;
+static_assert(GroupItemId(kSkinRadioGroup1, 0) > kSkinListBox4 &&
+                  GroupItemId(kSkinCheckGroup1, 0) > kSkinListBox4,
+              "the items of a group must not share an id with another control");
 
 }  // namespace huecast::ids

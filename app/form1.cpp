@@ -163,7 +163,7 @@ void TForm1::CreateSkinFrame() {
 
 void TForm1::FormCreate() {
     applyFlag_ = true;
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < ids::kSwatchCount; ++i) {
         gui::StaticText& swatch = Swatch(i);
         swatch.tag = i;
         swatch.SetText(std::to_string(i));
@@ -190,7 +190,7 @@ void TForm1::FormCreate() {
     SkinComboBox2->Add("Webdings");
     SkinComboBox2->Add("Wingdings");
     SkinComboBox2->SetItemIndex(0);
-    ComboBox1->SetItemFont("Webdings", 32, 33);
+    SetSymbolFont("Webdings");
 
     SkinListBox2->SetItemIndex(0);
     SkinListBox2ListBoxClick();
@@ -277,7 +277,7 @@ void TForm1::CountParts() {
 }
 
 int TForm1::RandomSwatch() {
-    return std::uniform_int_distribution<int>(0, 5)(random_);
+    return std::uniform_int_distribution<int>(0, ids::kSwatchCount - 2)(random_);
 }
 
 void TForm1::RichEdit1Change() {

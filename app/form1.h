@@ -104,7 +104,8 @@ class TForm1 : public gui::Window {
     // The name a work takes from its text (without CR LF pairs): the text, or as much of it as a name
     // stored in rtf.ini can hold.
     static std::wstring DefaultName(const std::wstring& text);
-    int RandomSwatch();  // uniformly 0 to 5: the seventh swatch is never picked
+    // Uniformly one of the swatches but the last: the seventh (grey) is never picked.
+    int RandomSwatch();
     gui::StaticText& Swatch(int index) { return *swatches_.at(static_cast<std::size_t>(index)); }
 
     // form1_formatting.cpp
@@ -120,6 +121,12 @@ class TForm1 : public gui::Window {
     void SkinComboBox2Click();
     void ComboBox1Click();
     void RichEdit1SelectionChange();
+    // The symbol list shows each symbol drawn in the chosen symbol font, one symbol an item, so many
+    // items at a time when dropped down.
+    static constexpr int kSymbolFontHeight = 32;
+    static constexpr int kSymbolItemHeight = 33;
+    static constexpr int kSymbolsDropped = 10;
+    void SetSymbolFont(const std::string& face);
     // Runs a change of the selection's font, size or style without the per-character random colour.
     template <typename Change>
     void ApplyFormat(Change change);

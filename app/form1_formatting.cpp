@@ -3,6 +3,7 @@
 #include <charconv>
 #include <utility>
 
+#include "app/control_ids.h"
 #include "app/form1.h"
 
 namespace huecast {
@@ -23,9 +24,6 @@ class OnExit {
 };
 
 constexpr int kStyleItems = 4;  // bold, italic, underline, strike-out: style bits 1, 2, 4 and 8
-constexpr int kSwatchCount = 7;
-constexpr int kSymbolFontHeight = 32;
-constexpr int kSymbolItemHeight = 33;
 
 }  // namespace
 
@@ -102,14 +100,14 @@ void TForm1::Edit1KeyDown(WPARAM key) {
 }
 
 void TForm1::StaticText1Click(gui::StaticText& sender) {
-    if (sender.tag >= 0 && sender.tag < kSwatchCount) RichEdit1->SetSelColor(Swatch(sender.tag).Color());
+    if (sender.tag >= 0 && sender.tag < ids::kSwatchCount) RichEdit1->SetSelColor(Swatch(sender.tag).Color());
     RichEdit1->SetFocus();
 }
 
 void TForm1::StaticText1DblClick(gui::StaticText& sender) {
     // Only the swatch changes; its new colour reaches the text with the next click on it.
     const std::optional<std::uint32_t> chosen = ColorDialog1.Execute(Handle(), sender.Color());
-    if (!chosen || sender.tag < 0 || sender.tag >= kSwatchCount) return;
+    if (!chosen || sender.tag < 0 || sender.tag >= ids::kSwatchCount) return;
     sender.SetColor(*chosen);
     sender.SetText(std::to_string(sender.tag));
     sender.SetFontColor(0xFFFFFF - *chosen);
@@ -129,7 +127,11 @@ void TForm1::RichEdit1KeyDown(WPARAM key) {
 void TForm1::SkinComboBox2Click() {
     const int index = SkinComboBox2->ItemIndex();
     if (index < 0) return;
-    ComboBox1->SetItemFont(SkinComboBox2->Item(index), kSymbolFontHeight, kSymbolItemHeight);
+    SetSymbolFont(SkinComboBox2->Item(index));
+}
+
+void TForm1::SetSymbolFont(const std::string& face) {
+    ComboBox1->SetItemFont(face, kSymbolFontHeight, kSymbolItemHeight);
 }
 
 void TForm1::ComboBox1Click() {

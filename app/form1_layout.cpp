@@ -3,6 +3,8 @@
 #include "app/control_ids.h"
 #include "app/form1.h"
 
+#include <iterator>
+
 namespace huecast {
 
 namespace {
@@ -62,9 +64,9 @@ constexpr const char kSymbols[] =
     "0123456789+-*/~`!@#$%^&()_=\\|[{}];:'\",<>.?abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 static_assert(sizeof kSymbols - 1 == 94);
 
-constexpr std::uint32_t kSwatchColors[7] = {0x0000FF, 0x000000, 0xC0DCC0, 0xFF0000,
-                                            0xFF00FF, 0x808000, 0x808080};
-constexpr int kSwatchLefts[7] = {4, 29, 55, 80, 105, 130, 155};
+constexpr std::uint32_t kSwatchColors[] = {0x0000FF, 0x000000, 0xC0DCC0, 0xFF0000,
+                                           0xFF00FF, 0x808000, 0x808080};
+constexpr int kSwatchLefts[] = {4, 29, 55, 80, 105, 130, 155};
 
 }  // namespace
 
@@ -160,9 +162,11 @@ void TForm1::CreateControls() {
     SkinCheckBox2 = checkBox(w, ids::kSkinCheckBox2, 357, 181, 139, 20, "同时清空剪贴板", false, 2);
 
     SkinGroupBox6 = groupBox(w, ids::kSkinGroupBox6, 6, 145, 182, 54, "基本颜色");
-    for (int i = 0; i < 7; ++i) {
-        gui::ControlArgs a = At(SkinGroupBox6->Handle(), ids::kStaticText1 + i, kSwatchLefts[i], 23,
-                                i == 1 ? 24 : 23, 23, " ");
+    static_assert(std::size(kSwatchColors) == ids::kSwatchCount &&
+                  std::size(kSwatchLefts) == ids::kSwatchCount);
+    for (int i = 0; i < ids::kSwatchCount; ++i) {
+        gui::ControlArgs a =
+            At(SkinGroupBox6->Handle(), ids::SwatchId(i), kSwatchLefts[i], 23, i == 1 ? 24 : 23, 23, " ");
         a.style = SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN;
         auto swatch = std::make_unique<gui::StaticText>(a);
         swatch->SetColor(kSwatchColors[i]);
@@ -192,9 +196,10 @@ void TForm1::CreateControls() {
     HWND g5 = SkinGroupBox5->Handle();
     SkinComboBox2 = std::make_unique<gui::ComboBox>(At(g5, ids::kSkinComboBox2, 6, 24, 94, 21 * 4),
                                                     gui::ComboBox::Kind::List);
-    ComboBox1 = std::make_unique<gui::ComboBox>(At(g5, ids::kComboBox1, 6, 47, 94, 41 + 33 * 10),
-                                                gui::ComboBox::Kind::OwnerDrawnList, 10);
-    ComboBox1->SetItemFont("Webdings", 32, 33);
+    ComboBox1 = std::make_unique<gui::ComboBox>(
+        At(g5, ids::kComboBox1, 6, 47, 94, 41 + kSymbolItemHeight * kSymbolsDropped),
+        gui::ComboBox::Kind::OwnerDrawnList, kSymbolsDropped);
+    SetSymbolFont("Webdings");
     for (const char* c = kSymbols; *c; ++c)
         ComboBox1->Add(std::string(1, *c));
     ComboBox1->SetItemIndex(0);  // shows "0"

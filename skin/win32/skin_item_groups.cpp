@@ -25,7 +25,7 @@ void TSkinItemGroup<Button>::SetItems(const std::vector<std::string>& items) {
     while (buttons_.size() < items.size()) {
         const int index = static_cast<int>(buttons_.size());
         typename Button::Args args{.parent = Handle(),
-                                   .id = Id() * 10 + index,
+                                   .id = GroupItemId(Id(), index),
                                    .skinData = SkinData(),
                                    .skinDataName = buttonSkinDataName_,
                                    .canFocused = true,

@@ -109,16 +109,14 @@ constexpr int kBold = kStyleItem(0), kItalic = kStyleItem(1), kUnderline = kStyl
 constexpr int kPerCharacter = ids::GroupItemId(ids::kSkinRadioGroup1, 0);
 constexpr int kPerWord = ids::GroupItemId(ids::kSkinRadioGroup1, 1);
 constexpr int kRandomOn = ids::GroupCaptionId(ids::kSkinRadioGroup1);
-constexpr int kSwatch(int index) {
-    return ids::kStaticText1 + index;
-}
 
 // Red, black, money green, blue, fuchsia, teal (the six random colours) and grey, as the colour table
 // writes them.
-const char* const kSwatchColours[7] = {"\\red255\\green0\\blue0",     "\\;",
-                                       "\\red192\\green220\\blue192", "\\red0\\green0\\blue255",
-                                       "\\red255\\green0\\blue255",   "\\red0\\green128\\blue128",
-                                       "\\red128\\green128\\blue128"};
+const char* const kSwatchColours[ids::kSwatchCount] = {
+    "\\red255\\green0\\blue0",     "\\;",
+    "\\red192\\green220\\blue192", "\\red0\\green0\\blue255",
+    "\\red255\\green0\\blue255",   "\\red0\\green128\\blue128",
+    "\\red128\\green128\\blue128"};
 
 TEST(Formatting, TheTrackBarSetsTheSizeFieldAndTheSelection) {
     HuecastProcess p;
@@ -286,8 +284,8 @@ TEST(Formatting, ASwatchDoubleClickRecoloursTheSwatchButNotTheText) {
     HuecastProcess p;
     p.Type("ab");
     SelectText(p, 0, -1);
-    Notify(p, kSwatch(3), STN_CLICKED);  // the click before a double-click
-    Notify(p, kSwatch(3), STN_DBLCLK);
+    Notify(p, ids::SwatchId(3), STN_CLICKED);  // the click before a double-click
+    Notify(p, ids::SwatchId(3), STN_DBLCLK);
     HWND dialog = p.FindMessageBox();
     ASSERT_NE(dialog, nullptr);
     SetDlgItemTextA(dialog, kRedField, "18");
@@ -298,11 +296,11 @@ TEST(Formatting, ASwatchDoubleClickRecoloursTheSwatchButNotTheText) {
     std::string copied = Copied(p);
     EXPECT_NE(ColourTable(copied).find(kSwatchColours[3]), std::string::npos) << copied;
     EXPECT_EQ(copied.find("\\red18\\green52\\blue86"), std::string::npos) << copied;
-    EXPECT_EQ(p.Text(kSwatch(3)), "3");
+    EXPECT_EQ(p.Text(ids::SwatchId(3)), "3");
 
     // The swatch shows the new colour, its digit the opposite one.
     RECT box{};
-    GetWindowRect(p.Control(kSwatch(3)), &box);
+    GetWindowRect(p.Control(ids::SwatchId(3)), &box);
     HDC screen = GetDC(nullptr);
     const COLORREF centre = GetPixel(screen, (box.left + box.right) / 2 + 6, box.top + 4);
     bool digitSeen = false;
@@ -314,17 +312,17 @@ TEST(Formatting, ASwatchDoubleClickRecoloursTheSwatchButNotTheText) {
     EXPECT_TRUE(digitSeen);
 
     // The next click gives the text the new colour.
-    Notify(p, kSwatch(3), STN_CLICKED);
+    Notify(p, ids::SwatchId(3), STN_CLICKED);
     copied = Copied(p);
     EXPECT_NE(copied.find("\\red18\\green52\\blue86"), std::string::npos) << copied;
 
     // Cancelled, the dialog changes nothing.
-    Notify(p, kSwatch(0), STN_DBLCLK);
+    Notify(p, ids::SwatchId(0), STN_DBLCLK);
     dialog = p.FindMessageBox();
     ASSERT_NE(dialog, nullptr);
     SetDlgItemTextA(dialog, kRedField, "1");
     p.Answer(dialog, IDCANCEL);
-    Notify(p, kSwatch(0), STN_CLICKED);
+    Notify(p, ids::SwatchId(0), STN_CLICKED);
     copied = Copied(p);
     EXPECT_NE(ColourTable(copied).find(kSwatchColours[0]), std::string::npos) << copied;
 }
@@ -339,18 +337,18 @@ TEST(Formatting, AFormattedWorkComesBackFromTheFavouritesAsItWas) {
     std::string ini;
     {
         HuecastProcess p;
-        Notify(p, kSwatch(3), STN_CLICKED);
+        Notify(p, ids::SwatchId(3), STN_CLICKED);
         p.Type("\xc4\xe3\xba\xc3");  // 你好
         ClickButton(p, kBold);
         ChooseItem(p, ids::kSkinComboBox1, 8);  // Impact
         SetWindowTextA(p.Control(ids::kEdit1), "45");
         KeyDownIn(p, ids::kEdit1, VK_RETURN);
-        Notify(p, kSwatch(5), STN_CLICKED);
+        Notify(p, ids::SwatchId(5), STN_CLICKED);
         p.Type("ab");
         ClickButton(p, kBold);
         ClickButton(p, kItalic);
         ClickButton(p, kUnderline);
-        Notify(p, kSwatch(4), STN_CLICKED);
+        Notify(p, ids::SwatchId(4), STN_CLICKED);
         p.Type(" c\xa1\xb0");  // a space, c and a curly quote
         ChooseItem(p, ids::kSkinComboBox2, 1);
         ChooseItem(p, ids::kComboBox1, 10 + 32 + 26);  // A in Wingdings
