@@ -1,12 +1,15 @@
 #include "skin/win32/skin_message.h"
 
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
 #include "gui/application.h"
 #include "gui/handles.h"
 #include "skin/skin_data.h"
+#include "skin/win32/skin_frame.h"
 #include "skin/win32/skin_std_label.h"
+#include "skin/win32/skinned_system_menu.h"
 
 namespace huecast::skin {
 
@@ -61,7 +64,8 @@ class TMessageForm {
             case WM_CTLCOLORSTATIC:
                 SetTextColor(reinterpret_cast<HDC>(wParam), labelColor_);
                 SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-                return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+                // The label and the icon lie on the frame's client background, which shows through.
+                return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
         }
         return FALSE;
     }
@@ -141,12 +145,22 @@ class TMessageForm {
             }
         }
 
+        AttachFrame();
         PlaceCentred(layout.client);
-        if (settings_.alphaBlend) {
-            // Layered windows wherever the system has them; where it has not, the box is simply opaque.
-            SetWindowLongPtrA(window_, GWL_EXSTYLE, GetWindowLongPtrA(window_, GWL_EXSTYLE) | WS_EX_LAYERED);
-            SetLayeredWindowAttributes(window_, 0, settings_.alphaBlendValue, LWA_ALPHA);
-        }
+    }
+
+    // The box wears the skinned frame with its close button alone; the frame's own close, its system menu
+    // and Alt+F4 all reach the dialog as WM_CLOSE, which the dialog manager turns into IDCANCEL. The frame
+    // also makes the box translucent (or fades it in) once it is shown.
+    void AttachFrame() {
+        frame_ = std::make_unique<TSkinFrame>(window_);
+        frame_->borderIcons = {.systemMenu = false, .minimize = false, .maximize = false, .rollUp = false};
+        frame_->mainForm = false;
+        frame_->alphaBlend = settings_.alphaBlend;
+        frame_->alphaBlendAnimation = settings_.alphaBlendAnimation;
+        frame_->alphaBlendValue = settings_.alphaBlendValue;
+        frame_->SetSystemMenuPopup(std::make_unique<SkinnedSystemMenu>(settings_.ctrlSkinData));
+        frame_->SetSkinData(settings_.skinData);
     }
 
     HWND Child(const char* className, const std::string& text, DWORD style, const Rect& r, int id) {
@@ -177,6 +191,7 @@ class TMessageForm {
     MsgDlgButtons buttons_;
     HWND window_ = nullptr;
     TSkinStdLabel Message;
+    std::unique_ptr<TSkinFrame> frame_;
     gui::FontHandle labelFont_, buttonFont_;
     COLORREF labelColor_ = 0;
 };

@@ -110,11 +110,14 @@ TEST(SkinnedMessages, TheDeleteQuestionKeepsTheFavouriteUnlessAnsweredYes) {
     EXPECT_EQ(TextOf(box), "警告");
     EXPECT_EQ(p.MessageBoxText(box), kQuestion);
     EXPECT_EQ(ButtonsOf(box), (std::vector<BoxButton>{{IDYES, "是(&Y)"}, {IDNO, "否(&N)"}}));
-    // Translucent: the window behind shows through.
+    // Translucent once shown (the frame sets the opacity on a timer right after showing it).
     BYTE alpha = 0;
     DWORD flags = 0;
+    for (int i = 0; i < 50 && alpha != 230; ++i) {
+        if (!GetLayeredWindowAttributes(box, nullptr, &alpha, &flags)) alpha = 0;
+        if (alpha != 230) Sleep(20);
+    }
     EXPECT_TRUE(GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_LAYERED);
-    EXPECT_TRUE(GetLayeredWindowAttributes(box, nullptr, &alpha, &flags));
     EXPECT_EQ(alpha, 230);
 
     const std::vector<std::pair<const char*, std::function<void(HWND)>>> closings = {
@@ -122,13 +125,24 @@ TEST(SkinnedMessages, TheDeleteQuestionKeepsTheFavouriteUnlessAnsweredYes) {
         {"Escape", [](HWND) { PressKeys({VK_ESCAPE}); }},
         {"close button",
          [](HWND b) {
-             const std::optional<POINT> close = FindHitTest(b, HTCLOSE);
+             const std::optional<POINT> close = FindCloseButton(b);
              ASSERT_TRUE(close.has_value());
              ClickAt(*close);
          }},
         {"Alt+F4",
          [](HWND) {
              PressKeys({VK_MENU, VK_F4});
+         }},
+        {"the system menu's close",
+         [&p](HWND b) {
+             const std::optional<POINT> caption = FindHitTest(b, HTCAPTION);
+             ASSERT_TRUE(caption.has_value());
+             RightClickAt(*caption);
+             HWND menu = nullptr;
+             for (int i = 0; i < 100 && !(menu = FindTopLevel(p.ProcessId(), "HuecastSkinPopup")); ++i)
+                 Sleep(20);
+             ASSERT_NE(menu, nullptr) << "no skinned system menu on the box's caption";
+             ClickAt(CentreOf(menu));  // its one item: 关闭
          }},
     };
     for (const auto& [name, close] : closings) {

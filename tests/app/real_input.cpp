@@ -27,6 +27,12 @@ INPUT Button(DWORD flags) {
     return input;
 }
 
+LRESULT HitTestAt(HWND window, int x, int y) {
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_NORMAL, 2000, &answer);
+    return static_cast<LRESULT>(answer);
+}
+
 }  // namespace
 
 void PressKeys(std::initializer_list<WORD> keys) {
@@ -68,10 +74,30 @@ std::optional<POINT> FindHitTest(HWND window, LRESULT hitTest) {
     // Caption buttons lie in the top 40 pixels of a frame, the close button within 100 of its right edge.
     for (int y = r.top + 1; y < std::min(r.bottom, r.top + 40); y += 3)
         for (int x = r.right - 2; x > std::max(r.left, r.right - 100); x -= 2) {
-            DWORD_PTR answer = 0;
-            SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_NORMAL, 2000, &answer);
-            if (static_cast<LRESULT>(answer) == hitTest) return POINT{x, y};
+            if (HitTestAt(window, x, y) == hitTest) return POINT{x, y};
         }
+    return std::nullopt;
+}
+
+std::optional<POINT> FindCloseButton(HWND window) {
+    if (auto close = FindHitTest(window, HTCLOSE)) return close;
+    // A skinned frame answers HTOBJECT for its caption buttons and for the frame around them alike: the
+    // close button is the object that begins where the caption ends, in a row that crosses the caption.
+    RECT r{};
+    GetWindowRect(window, &r);
+    for (int y = r.top + 1; y < std::min(r.bottom, r.top + 40); y += 2) {
+        int x = r.left;
+        while (x < r.right && HitTestAt(window, x, y) != HTCAPTION)
+            ++x;
+        while (x < r.right && HitTestAt(window, x, y) == HTCAPTION)
+            ++x;
+        if (x >= r.right || HitTestAt(window, x, y) != HTOBJECT) continue;
+        int end = x;
+        while (end < r.right && HitTestAt(window, end, y) == HTOBJECT)
+            ++end;
+        // The run holds the button and the frame's edge beyond it: a third of the way lies in the button.
+        return POINT{x + (end - x) / 3, y};
+    }
     return std::nullopt;
 }
 

@@ -19,6 +19,8 @@ void MoveTo(POINT at);
 POINT CentreOf(HWND window);
 // A screen point of `window` where it answers WM_NCHITTEST with `hitTest` (HTCLOSE, HTCAPTION...).
 std::optional<POINT> FindHitTest(HWND window, LRESULT hitTest);
+// A screen point on the close button of `window`'s caption, the system's or a skinned frame's.
+std::optional<POINT> FindCloseButton(HWND window);
 // Brings a window of another process to the front so that keys reach it; true when it is there.
 bool BringToFront(HWND window);
 
