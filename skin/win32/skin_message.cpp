@@ -7,6 +7,7 @@
 #include "gui/application.h"
 #include "gui/handles.h"
 #include "skin/skin_data.h"
+#include "skin/win32/skin_button.h"
 #include "skin/win32/skin_frame.h"
 #include "skin/win32/skin_std_label.h"
 #include "skin/win32/skinned_system_menu.h"
@@ -108,7 +109,6 @@ class TMessageForm {
         const TSkinStdLabel::TextStyle labelStyle = Message.Style();
         labelFont_ = gui::CreateFontFrom(labelStyle.font);
         labelColor_ = labelStyle.color;
-        buttonFont_ = gui::CreateFontFrom(settings_.defaultButtonFont);
 
         RECT work{};
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
@@ -133,17 +133,32 @@ class TMessageForm {
         const std::optional<MsgDlgBtn> defaultButton = DefaultButton(buttons_);
         for (const PlacedButton& placed : layout.buttons) {
             const MsgDlgButtonInfo& info = ButtonInfo(placed.button);
-            const int id = placed.button == MsgDlgBtn::Help ? kMessageHelpButtonId : info.modalResult;
             const bool isDefault = placed.button == defaultButton;
-            HWND button =
-                Child("BUTTON", info.caption, WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
-                      placed.bounds, id);
-            SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.get()), FALSE);
-            if (isDefault) {
-                SendMessageA(window_, DM_SETDEFID, static_cast<WPARAM>(id), 0);
-                SetFocus(button);
-            }
+            auto button = std::make_unique<TSkinButton>(TSkinButton::Args{
+                .parent = window_,
+                .id = placed.button == MsgDlgBtn::Help ? kMessageHelpButtonId : info.modalResult,
+                .x = placed.bounds.left,
+                .y = placed.bounds.top,
+                .width = placed.bounds.Width(),
+                .height = placed.bounds.Height(),
+                .caption = info.caption,
+                .skinData = settings_.ctrlSkinData,
+                .skinDataName = settings_.buttonSkinDataName,
+                .options = {.isDefault = isDefault},
+                .useSkinFont = settings_.useSkinFont,
+                .modalResult = info.modalResult});
+            button->SetDefaultFont({settings_.defaultButtonFont, settings_.defaultButtonFontColor});
+            button->SetDefaultHeight(placed.bounds.Height());
+            // The dialog manager presses the default button on Enter while no button has the focus.
+            if (isDefault) SendMessageA(window_, DM_SETDEFID, static_cast<WPARAM>(button->Id()), 0);
+            buttonControls_.push_back(std::move(button));
         }
+        // The default button starts with the focus (Enter presses it); without one, the first button.
+        for (const auto& button : buttonControls_)
+            if (button->State().IsDefault() || !defaultButton) {
+                button->SetFocus();
+                break;
+            }
 
         AttachFrame();
         PlaceCentred(layout.client);
@@ -192,7 +207,8 @@ class TMessageForm {
     HWND window_ = nullptr;
     TSkinStdLabel Message;
     std::unique_ptr<TSkinFrame> frame_;
-    gui::FontHandle labelFont_, buttonFont_;
+    std::vector<std::unique_ptr<TSkinButton>> buttonControls_;
+    gui::FontHandle labelFont_;
     COLORREF labelColor_ = 0;
 };
 

@@ -159,12 +159,24 @@ TEST(SkinnedMessages, TheDeleteQuestionKeepsTheFavouriteUnlessAnsweredYes) {
         box = nullptr;
     }
 
+    // Yes is the default button: Enter presses it; so does a click.
+    box = OpenDeleteQuestion(p);
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(BringToFront(box));
+    PressKeys({VK_RETURN});
+    for (int i = 0; i < 100 && IsWindow(box); ++i)
+        Sleep(20);
+    p.Sync();
+    EXPECT_EQ(FavouriteCount(p), 1) << "Enter did not answer Yes";
+
     box = OpenDeleteQuestion(p);
     ASSERT_NE(box, nullptr);
     ASSERT_TRUE(BringToFront(box));
     ClickAt(CentreOf(GetDlgItem(box, IDYES)));
+    for (int i = 0; i < 100 && IsWindow(box); ++i)
+        Sleep(20);
     p.Sync();
-    EXPECT_EQ(FavouriteCount(p), 1);
+    EXPECT_EQ(FavouriteCount(p), 0);
 }
 
 }  // namespace
