@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "gui/application.h"
-#include "gui/handles.h"
+#include "gui/drawing.h"
+#include "gui/window.h"
 #include "skin/skin_data.h"
 #include "skin/win32/skin_button.h"
 #include "skin/win32/skin_frame.h"
@@ -20,6 +21,66 @@ namespace {
 struct alignas(4) EmptyDialogTemplate {
     DLGTEMPLATE header;
     WORD menu = 0, windowClass = 0, title = 0;
+};
+
+// The message text, drawn by the shared label's rule straight onto the frame's client background (it has
+// none of its own); its window text is the message, so other programs read it as any message box's text.
+class MessageLabel final : public gui::Window {
+  public:
+    MessageLabel(HWND parent, const TSkinStdLabel& label) : label_(label) {
+        const Rect& r = label.bounds;
+        Create({.className = "HuecastMessageLabel",
+                .caption = label.caption,
+                .style = WS_CHILD | WS_VISIBLE,
+                .x = r.left,
+                .y = r.top,
+                .width = r.Width(),
+                .height = r.Height(),
+                .parent = parent,
+                .id = kMessageLabelId,
+                .background = nullptr});
+    }
+
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != WM_PAINT && message != WM_PRINTCLIENT) return Window::HandleMessage(message, wParam, lParam);
+        const gui::PaintScope paint(Handle(), reinterpret_cast<HDC>(wParam));
+        TSkinStdLabel here = label_;
+        here.bounds = label_.bounds.Offset(-label_.bounds.left, -label_.bounds.top);
+        here.Draw(paint.Dc());
+        return 0;
+    }
+
+  private:
+    const TSkinStdLabel& label_;
+};
+
+// The kind's system icon, 32 x 32, drawn over the client background.
+class MessageIcon final : public gui::Window {
+  public:
+    MessageIcon(HWND parent, const Rect& r, HICON icon) : icon_(icon) {
+        Create({.className = "HuecastMessageIcon",
+                .style = WS_CHILD | WS_VISIBLE,
+                .x = r.left,
+                .y = r.top,
+                .width = r.Width(),
+                .height = r.Height(),
+                .parent = parent,
+                .background = nullptr});
+    }
+
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != WM_PAINT && message != WM_PRINTCLIENT) return Window::HandleMessage(message, wParam, lParam);
+        const gui::PaintScope paint(Handle(), reinterpret_cast<HDC>(wParam));
+        RECT r{};
+        GetClientRect(Handle(), &r);
+        DrawIconEx(paint.Dc(), 0, 0, icon_, r.right, r.bottom, 0, nullptr, DI_NORMAL);
+        return 0;
+    }
+
+  private:
+    HICON icon_;  // a shared system icon: never destroyed
 };
 
 }  // namespace
@@ -62,11 +123,6 @@ class TMessageForm {
             case WM_COMMAND:
                 Command(LOWORD(wParam));
                 return TRUE;
-            case WM_CTLCOLORSTATIC:
-                SetTextColor(reinterpret_cast<HDC>(wParam), labelColor_);
-                SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-                // The label and the icon lie on the frame's client background, which shows through.
-                return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
         }
         return FALSE;
     }
@@ -99,16 +155,13 @@ class TMessageForm {
         SetWindowTextA(window_, caption ? caption : gui::Application::Title().c_str());
 
         // The label "Message": its font from the element when asked, its colour always from the element,
-        // by the shared label's rule; a child that answers WM_GETTEXT shows it.
+        // by the shared label's rule.
         Message.skinData = settings_.ctrlSkinData;
         Message.skinDataName = settings_.messageLabelSkinDataName;
         Message.defaultFont = Message.font = {settings_.defaultFont, settings_.defaultFontColor};
         Message.useSkinFont = settings_.useSkinFont;
         Message.caption = text_;
         Message.format = DT_LEFT | DT_TOP | DT_NOPREFIX | DT_EXPANDTABS;
-        const TSkinStdLabel::TextStyle labelStyle = Message.Style();
-        labelFont_ = gui::CreateFontFrom(labelStyle.font);
-        labelColor_ = labelStyle.color;
 
         RECT work{};
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
@@ -121,14 +174,11 @@ class TMessageForm {
         input.frameMinWidth = FrameMinWidth(frame ? frame->MainPicture().Width() : 0, 0);
         const MessageBoxLayout layout = LayOutMessageBox(input);
 
-        HWND label = Child("STATIC", text_, SS_LEFT | SS_NOPREFIX, layout.label, kMessageLabelId);
-        SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
+        Message.bounds = layout.label;
+        label_ = std::make_unique<MessageLabel>(window_, Message);
         if (layout.icon) {
-            HWND icon = Child("STATIC", "", SS_ICON, *layout.icon, 0);
-            SendMessageA(
-                icon, STM_SETICON,
-                reinterpret_cast<WPARAM>(LoadIconA(nullptr, MAKEINTRESOURCEA(TypeInfo(type_).systemIcon))),
-                0);
+            HICON icon = LoadIconA(nullptr, MAKEINTRESOURCEA(TypeInfo(type_).systemIcon));
+            image_ = std::make_unique<MessageIcon>(window_, *layout.icon, icon);
         }
         const std::optional<MsgDlgBtn> defaultButton = DefaultButton(buttons_);
         for (const PlacedButton& placed : layout.buttons) {
@@ -178,15 +228,6 @@ class TMessageForm {
         frame_->SetSkinData(settings_.skinData);
     }
 
-    HWND Child(const char* className, const std::string& text, DWORD style, const Rect& r, int id) {
-        HWND child =
-            CreateWindowExA(0, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.left, r.top,
-                            r.Width(), r.Height(), window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            gui::Application::Instance(), nullptr);
-        if (!child) throw std::runtime_error(std::string("Cannot create the message box's ") + className);
-        return child;
-    }
-
     // Sizes the window to the client size the layout asks for, whatever frame it wears, in the middle of
     // the screen.
     void PlaceCentred(Size client) {
@@ -207,9 +248,9 @@ class TMessageForm {
     HWND window_ = nullptr;
     TSkinStdLabel Message;
     std::unique_ptr<TSkinFrame> frame_;
+    std::unique_ptr<MessageLabel> label_;
+    std::unique_ptr<MessageIcon> image_;  // "Image"
     std::vector<std::unique_ptr<TSkinButton>> buttonControls_;
-    gui::FontHandle labelFont_;
-    COLORREF labelColor_ = 0;
 };
 
 TSkinMessage::TSkinMessage() : defaultFont{"宋体", 12}, defaultButtonFont{"宋体", 12} {}

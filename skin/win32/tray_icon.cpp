@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include <stdexcept>
 #include <utility>
 
 #include "gui/application.h"
@@ -42,27 +41,22 @@ const TMenuItem* DefaultItem(const std::vector<TMenuItem>& items) {
 }  // namespace
 
 TTrayIcon::TTrayIcon(HWND owner) : owner_(owner) {
-    WNDCLASSEXA wc{};
-    if (!GetClassInfoExA(gui::Application::Instance(), kTrayClass, &wc)) {
-        wc = WNDCLASSEXA{};
-        wc.cbSize = sizeof wc;
-        wc.style = CS_DBLCLKS;  // the shell reports double clicks only to such a class
-        wc.lpfnWndProc = WindowProc;
-        wc.hInstance = gui::Application::Instance();
-        wc.lpszClassName = kTrayClass;
-        RegisterClassExA(&wc);
-    }
     // A hidden top-level window, not a message-only one: only top-level windows hear the shell's
-    // "TaskbarCreated" broadcast after a restart of the task bar.
-    window_.reset(CreateWindowExA(WS_EX_TOOLWINDOW, kTrayClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                  gui::Application::Instance(), this));
-    if (!window_) throw std::runtime_error("Cannot create the tray icon's window");
+    // "TaskbarCreated" broadcast after a restart of the task bar. Its class takes double clicks (the
+    // window base's default class style): the shell reports them only to such a class.
+    Create({.className = kTrayClass,
+            .style = WS_POPUP,
+            .exStyle = WS_EX_TOOLWINDOW,
+            .x = 0,
+            .y = 0,
+            .width = 0,
+            .height = 0,
+            .background = nullptr});
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
 }
 
 TTrayIcon::~TTrayIcon() {
     if (shown_) Notify(NIM_DELETE);
-    SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
 }
 
 HICON TTrayIcon::CurrentIcon() const {
@@ -75,7 +69,7 @@ void TTrayIcon::Notify(DWORD operation) {
     // The build's own record: its size differs between the 32-bit and the 64-bit program.
     NOTIFYICONDATAA data{};
     data.cbSize = sizeof data;
-    data.hWnd = window_.get();
+    data.hWnd = Handle();
     data.uID = 1;
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kTrayCallbackMessage;
@@ -140,18 +134,17 @@ void TTrayIcon::SetAnimateTimerInterval(UINT ms) {
 }
 
 void TTrayIcon::RestartAnimation() {
-    KillTimer(window_.get(), kAnimateTimer);
-    if (cycleIcons_ && !iconList_.empty() && animateInterval_ > 0)
-        SetTimer(window_.get(), kAnimateTimer, animateInterval_, nullptr);
+    StopTimer(kAnimateTimer);
+    if (cycleIcons_ && !iconList_.empty() && animateInterval_ > 0) StartTimer(kAnimateTimer, animateInterval_);
 }
 
 void TTrayIcon::PopUp() {
     if (!popupMenu) return;
     // The shell's menus close when the user clicks elsewhere only if their window is in front.
-    SetForegroundWindow(window_.get());
+    SetForegroundWindow(Handle());
     if (owner_) SetForegroundWindow(owner_);
     const POINT at = Cursor();
-    popupMenu->Popup(owner_ ? owner_ : window_.get(), {at.x, at.y});
+    popupMenu->Popup(owner_ ? owner_ : Handle(), {at.x, at.y});
     if (owner_) PostMessageA(owner_, WM_NULL, 0, 0);
 }
 
@@ -166,7 +159,7 @@ void TTrayIcon::Callback(UINT mouseMessage) {
         case WM_LBUTTONDOWN:
             releasedDuringTimer_ = false;
             clickTimerRunning_ = true;
-            SetTimer(window_.get(), kClickTimer, GetDoubleClickTime(), nullptr);
+            StartTimer(kClickTimer, GetDoubleClickTime());
             if (onMouseDown) onMouseDown(TrayButton::Left, keys, at);
             if (popupByLeftButton) PopUp();
             break;
@@ -179,7 +172,7 @@ void TTrayIcon::Callback(UINT mouseMessage) {
                 onClick();
             break;
         case WM_LBUTTONDBLCLK:
-            KillTimer(window_.get(), kClickTimer);
+            StopTimer(kClickTimer);
             clickTimerRunning_ = false;
             releasedDuringTimer_ = false;
             releaseEndsDoubleClick_ = true;
@@ -220,33 +213,17 @@ LRESULT TTrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     }
-    if (message == WM_TIMER) {
-        if (wParam == kClickTimer) {
-            KillTimer(window_.get(), kClickTimer);
-            clickTimerRunning_ = false;
-            if (releasedDuringTimer_ && onClick) onClick();
-            releasedDuringTimer_ = false;
-        } else if (wParam == kAnimateTimer && !iconList_.empty()) {
-            iconIndex_ = (iconIndex_ + 1) % static_cast<int>(iconList_.size());
-            Update();
-        }
-        return 0;
-    }
-    return DefWindowProcA(window_.get(), message, wParam, lParam);
+    return Window::HandleMessage(message, wParam, lParam);
 }
 
-LRESULT CALLBACK TTrayIcon::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE)
-        SetWindowLongPtrA(
-            window, GWLP_USERDATA,
-            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-    auto* self = reinterpret_cast<TTrayIcon*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self || !self->window_) return DefWindowProcA(window, message, wParam, lParam);
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        gui::HandleEventException(std::current_exception());
-        return 0;
+void TTrayIcon::TimerTick(UINT_PTR id) {
+    if (id == kClickTimer) {
+        StopTimer(kClickTimer);
+        clickTimerRunning_ = false;
+        if (std::exchange(releasedDuringTimer_, false) && onClick) onClick();
+    } else if (id == kAnimateTimer && !iconList_.empty()) {
+        iconIndex_ = (iconIndex_ + 1) % static_cast<int>(iconList_.size());
+        Update();
     }
 }
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/handles.h"
+#include "gui/window.h"
 
 namespace huecast::skin {
 
@@ -24,11 +24,12 @@ inline constexpr UINT kTrayCallbackMessage = 2048;
 
 enum class TrayButton { Left, Right, Middle };
 
-class TTrayIcon {
+// The icon's hidden window is its own: the shell's callbacks and "TaskbarCreated" arrive there.
+class TTrayIcon : private gui::Window {
   public:
     // `owner` is the form brought to the front with the menu and told when the menu has gone.
     explicit TTrayIcon(HWND owner = nullptr);
-    ~TTrayIcon();
+    ~TTrayIcon() override;
     TTrayIcon(const TTrayIcon&) = delete;
     TTrayIcon& operator=(const TTrayIcon&) = delete;
 
@@ -50,15 +51,15 @@ class TTrayIcon {
 
     // True while the shell holds the icon (the last add or modify succeeded).
     bool Shown() const { return shown_; }
-    HWND MessageWindow() const { return window_.get(); }
+    HWND MessageWindow() const { return Handle(); }
 
     std::function<void(TrayButton, UINT keys, POINT screen)> onMouseDown, onMouseUp;
     std::function<void(UINT keys, POINT screen)> onMouseMove;
     std::function<void()> onClick, onDblClick;
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void TimerTick(UINT_PTR id) override;
     void Notify(DWORD operation);
     void Update();
     HICON CurrentIcon() const;
@@ -67,7 +68,6 @@ class TTrayIcon {
     void RestartAnimation();
 
     HWND owner_;
-    gui::WindowHandle window_;
     UINT taskbarCreated_ = 0;
     HICON icon_ = nullptr;
     std::string hint_;
