@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <unordered_map>
 #include <utility>
+
+#include "convert/rtf_tokenizer.h"
 
 namespace huecast {
 namespace {
@@ -31,25 +32,6 @@ struct Font {
     std::string name;
     int charset = kSystemCharset;
 };
-
-struct ControlWord {
-    std::string_view word;
-    std::optional<long> parameter;
-};
-
-bool IsLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-std::optional<unsigned> HexDigit(char c) {
-    if (c >= '0' && c <= '9') return static_cast<unsigned>(c - '0');
-    if (c >= 'a' && c <= 'f') return static_cast<unsigned>(c - 'a' + 10);
-    if (c >= 'A' && c <= 'F') return static_cast<unsigned>(c - 'A' + 10);
-    return std::nullopt;
-}
 
 // Groups whose content is not part of the text.
 bool IsSkippedDestination(std::string_view word) {
@@ -87,21 +69,25 @@ std::optional<char16_t> NamedCharacter(std::string_view word) {
 
 class Reader {
   public:
-    Reader(std::string_view rtf, const CodePageConverter& codePage) : rtf_(rtf), codePage_(codePage) {}
+    Reader(std::string_view rtf, const CodePageConverter& codePage) : tokens_(rtf), codePage_(codePage) {}
 
     std::vector<TextRun> Read() {
+        using Kind = RtfToken::Kind;
         std::vector<State> stack;
         bool groupStart = false;  // the next control word is the first of its group
-        while (at_ < rtf_.size()) {
-            const char c = rtf_[at_++];
-            if (c == '{') {
+        while (true) {
+            const RtfToken& token = tokens_.Next();
+            if (token.kind == Kind::kEnd) break;
+            if (token.kind == Kind::kGroupStart) {
                 Flush();
+                standInsLeft_ = 0;
                 stack.push_back(state_);
                 groupStart = true;
                 continue;
             }
-            if (c == '}') {
+            if (token.kind == Kind::kGroupEnd) {
                 Flush();
+                standInsLeft_ = 0;
                 EndTableEntry();
                 if (stack.empty()) break;  // a stray closing brace before the document
                 state_ = stack.back();
@@ -111,11 +97,27 @@ class Reader {
                 continue;
             }
             const bool first = std::exchange(groupStart, false);
-            if (c == '\\') {
-                ControlSymbolOrWord(first);
-            } else if (c != '\r' && c != '\n' && c != '\0') {
-                // Line breaks of the file are not text, nor the zero byte some controls end the stream with.
-                Byte(static_cast<unsigned char>(c));
+            switch (token.kind) {
+                case Kind::kText:
+                    Text(token.text);
+                    break;
+                case Kind::kEscapedByte:
+                    if (standInsLeft_ > 0) {
+                        --standInsLeft_;
+                    } else {
+                        Byte(token.byte, /*escaped=*/true);
+                    }
+                    break;
+                case Kind::kControlSymbol:
+                    standInsLeft_ = 0;
+                    ControlSymbol(static_cast<char>(token.byte), first);
+                    break;
+                case Kind::kControlWord:
+                    standInsLeft_ = 0;
+                    Word(token, first);
+                    break;
+                default:
+                    break;
             }
         }
         Flush();
@@ -124,40 +126,15 @@ class Reader {
     }
 
   private:
-    void ControlSymbolOrWord(bool firstInGroup) {
-        if (at_ >= rtf_.size()) return;
-        const char c = rtf_[at_];
-        if (c == '\'') {
-            ++at_;
-            const auto high = at_ < rtf_.size() ? HexDigit(rtf_[at_]) : std::nullopt;
-            const auto low = at_ + 1 < rtf_.size() ? HexDigit(rtf_[at_ + 1]) : std::nullopt;
-            if (!high || !low) return;  // a broken escape: nothing
-            at_ += 2;
-            Byte(*high * 16 + *low, /*escaped=*/true);
-            return;
+    // Raw bytes of the file, the first of them perhaps stand-ins of the "\uN" before them (raw characters
+    // and "\'xx" escapes stand in; a group or another control word ends them early).
+    void Text(std::string_view bytes) {
+        const std::size_t standIns = std::min(static_cast<std::size_t>(standInsLeft_), bytes.size());
+        standInsLeft_ -= static_cast<int>(standIns);
+        for (const char c : bytes.substr(standIns)) {
+            // Line breaks of the file are not text, nor the zero byte some controls end the stream with.
+            if (c != '\r' && c != '\n' && c != '\0') Byte(static_cast<unsigned char>(c));
         }
-        if (!IsLetter(c)) {
-            ++at_;
-            ControlSymbol(c, firstInGroup);
-            return;
-        }
-        const std::size_t start = at_;
-        while (at_ < rtf_.size() && IsLetter(rtf_[at_]))
-            ++at_;
-        ControlWord word{rtf_.substr(start, at_ - start), std::nullopt};
-        const std::size_t digits = at_;
-        if (at_ < rtf_.size() && rtf_[at_] == '-') ++at_;
-        while (at_ < rtf_.size() && IsDigit(rtf_[at_]))
-            ++at_;
-        if (at_ > digits) {
-            long value = 0;
-            const auto [end, error] = std::from_chars(rtf_.data() + digits, rtf_.data() + at_, value);
-            // A number too long for its type is no number at all; the word is then ignored below.
-            if (error == std::errc{} && end == rtf_.data() + at_) word.parameter = value;
-            else word.word = {};
-        }
-        if (at_ < rtf_.size() && rtf_[at_] == ' ') ++at_;  // the delimiter belongs to the word
-        Word(word, firstInGroup);
     }
 
     void ControlSymbol(char c, bool firstInGroup) {
@@ -181,11 +158,11 @@ class Reader {
         }
     }
 
-    void Word(const ControlWord& w, bool firstInGroup) {
-        const std::string_view word = w.word;
+    void Word(const RtfToken& w, bool firstInGroup) {
+        const std::string_view word = w.text;
         const long parameter = w.parameter.value_or(1);
         if (word == "bin") {  // raw bytes of a picture, braces and all
-            at_ += std::min(static_cast<std::size_t>(std::max(0L, parameter)), rtf_.size() - at_);
+            tokens_.SkipBytes(static_cast<std::size_t>(std::max(0L, parameter)));
             return;
         }
         if (firstInGroup) {
@@ -222,7 +199,7 @@ class Reader {
             Flush();
             // Signed in most writers, unsigned in ours: the same 16 bits either way.
             AppendText(std::u16string(1, static_cast<char16_t>(static_cast<std::uint16_t>(*w.parameter))));
-            SkipStandIns();
+            standInsLeft_ = state_.skipAfterUnicode;
             return;
         }
         if (const std::optional<char16_t> character = NamedCharacter(word)) {
@@ -317,20 +294,6 @@ class Reader {
         AppendText(std::u16string(1, character));
     }
 
-    // After "\uN", the stand-ins for readers that do not know it: raw characters and "\'xx" escapes; a
-    // group or another control word ends them early.
-    void SkipStandIns() {
-        for (int left = state_.skipAfterUnicode; left > 0 && at_ < rtf_.size(); --left) {
-            if (rtf_[at_] == '\\' && at_ + 1 < rtf_.size() && rtf_[at_ + 1] == '\'') {
-                at_ += std::min<std::size_t>(4, rtf_.size() - at_);
-            } else if (rtf_[at_] == '\\' || rtf_[at_] == '{' || rtf_[at_] == '}') {
-                return;
-            } else {
-                ++at_;
-            }
-        }
-    }
-
     void SetStyle(unsigned flag, bool on) { state_.style = on ? state_.style | flag : state_.style & ~flag; }
 
     // The bytes of text gathered since the last control word, decoded in the code page of their font.
@@ -373,10 +336,10 @@ class Reader {
         if (runs_.back().text.empty()) runs_.pop_back();
     }
 
-    std::string_view rtf_;
+    RtfTokenizer tokens_;
     const CodePageConverter& codePage_;
-    std::size_t at_ = 0;
     State state_;
+    int standInsLeft_ = 0;  // of the last "\uN": characters still to pass over
     int defaultFont_ = 0;
     std::unordered_map<int, Font> fonts_;
     std::optional<int> fontEntry_;  // the font-table entry being read

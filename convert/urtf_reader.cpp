@@ -6,6 +6,8 @@
 #include <optional>
 #include <utility>
 
+#include "convert/rtf_tokenizer.h"
+
 namespace huecast {
 namespace {
 
@@ -35,20 +37,6 @@ struct FontEntry {
     int charset = kChineseCharset;
 };
 
-bool IsLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-std::optional<unsigned> HexDigit(char c) {
-    if (c >= '0' && c <= '9') return static_cast<unsigned>(c - '0');
-    if (c >= 'a' && c <= 'f') return static_cast<unsigned>(c - 'a' + 10);
-    if (c >= 'A' && c <= 'F') return static_cast<unsigned>(c - 'A' + 10);
-    return std::nullopt;
-}
-
 // Words that open a group whose content is not text.
 bool IsSkippedDestination(std::string_view word) {
     return word == "info" || word == "stylesheet" || word == "pict" || word == "object" || word == "header" ||
@@ -71,13 +59,14 @@ std::optional<char32_t> NamedCharacter(std::string_view word) {
 
 class UrtfReader {
   public:
-    UrtfReader(std::string_view text, const CodePageConverter& codePage) : text_(text), codePage_(codePage) {}
+    UrtfReader(std::string_view text, const CodePageConverter& codePage) : tokens_(text), codePage_(codePage) {}
 
     std::vector<UrtfRun> Read() && {
-        while (at_ < text_.size()) {
-            const char c = text_[at_];
-            if (c == '{') {
-                ++at_;
+        using Kind = RtfToken::Kind;
+        while (true) {
+            const RtfToken& token = tokens_.Next();
+            if (token.kind == Kind::kEnd) break;
+            if (token.kind == Kind::kGroupStart) {
                 FlushBytes();
                 skipping_ = 0;
                 groups_.push_back(state_);
@@ -85,8 +74,7 @@ class UrtfReader {
                 continue;
             }
             const bool opened = std::exchange(groupJustOpened_, false);
-            if (c == '}') {
-                ++at_;
+            if (token.kind == Kind::kGroupEnd) {
                 FlushBytes();
                 skipping_ = 0;
                 if (state_.destination == Destination::kFontTable) EndFontEntry();
@@ -95,11 +83,16 @@ class UrtfReader {
                     groups_.pop_back();
                     formatChanged_ = true;
                 }
-            } else if (c == '\\') {
-                ControlSequence(opened);
+            } else if (token.kind == Kind::kText) {
+                for (const char c : token.text) {
+                    if (c != '\r' && c != '\n') Byte(static_cast<unsigned char>(c), ByteForm::kRaw);
+                }
+            } else if (token.kind == Kind::kEscapedByte) {
+                Byte(token.byte, ByteForm::kEscaped);
+            } else if (token.kind == Kind::kControlSymbol) {
+                ControlSymbol(static_cast<char>(token.byte), opened);
             } else {
-                ++at_;
-                if (c != '\r' && c != '\n') Byte(static_cast<unsigned char>(c), ByteForm::kRaw);
+                ControlWord(token.text, token.parameter, opened);
             }
         }
         FlushBytes();
@@ -114,43 +107,6 @@ class UrtfReader {
     }
 
   private:
-    // A backslash at at_: a control word with its parameter, an escaped byte or a control symbol.
-    void ControlSequence(bool groupJustOpened) {
-        ++at_;
-        if (at_ >= text_.size()) return;
-        const char next = text_[at_];
-        if (next == '\'') {
-            ++at_;
-            const auto high = at_ < text_.size() ? HexDigit(text_[at_]) : std::nullopt;
-            const auto low = at_ + 1 < text_.size() ? HexDigit(text_[at_ + 1]) : std::nullopt;
-            if (high && low) {
-                at_ += 2;
-                Byte(static_cast<unsigned char>(*high * 16 + *low), ByteForm::kEscaped);
-            }
-            return;
-        }
-        if (!IsLetter(next)) {
-            ++at_;
-            ControlSymbol(next, groupJustOpened);
-            return;
-        }
-        const std::size_t wordStart = at_;
-        while (at_ < text_.size() && IsLetter(text_[at_]))
-            ++at_;
-        const std::string_view word = text_.substr(wordStart, at_ - wordStart);
-        std::optional<long> parameter;
-        const bool negative = at_ + 1 < text_.size() && text_[at_] == '-' && IsDigit(text_[at_ + 1]);
-        if (negative) ++at_;
-        if (at_ < text_.size() && IsDigit(text_[at_])) {
-            long value = 0;
-            for (; at_ < text_.size() && IsDigit(text_[at_]); ++at_)
-                value = std::min(value * 10 + (text_[at_] - '0'), 999'999'999L);  // no overflow
-            parameter = negative ? -value : value;
-        }
-        if (at_ < text_.size() && text_[at_] == ' ') ++at_;  // the delimiter belongs to the word
-        ControlWord(word, parameter, groupJustOpened);
-    }
-
     void ControlSymbol(char symbol, bool groupJustOpened) {
         if (symbol == '*' && groupJustOpened) {
             state_.destination = Destination::kSkipped;
@@ -389,9 +345,8 @@ class UrtfReader {
         friend bool operator==(const FormatKey&, const FormatKey&) = default;
     };
 
-    std::string_view text_;
+    RtfTokenizer tokens_;
     const CodePageConverter& codePage_;
-    std::size_t at_ = 0;
 
     GroupState state_;
     std::vector<GroupState> groups_;
