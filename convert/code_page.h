@@ -38,4 +38,13 @@ constexpr char16_t SymbolCharacter(unsigned char byte) {
     return byte < 0x80 ? char16_t{byte} : static_cast<char16_t>(0xF000 | byte);
 }
 
+// Bytes of a symbol font, each its SymbolCharacter: no code page is involved.
+inline std::u16string SymbolBytesToUtf16(std::string_view bytes) {
+    std::u16string units;
+    units.reserve(bytes.size());
+    for (const char byte : bytes)
+        units.push_back(SymbolCharacter(static_cast<unsigned char>(byte)));
+    return units;
+}
+
 }  // namespace huecast

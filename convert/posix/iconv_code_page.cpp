@@ -91,13 +91,7 @@ std::optional<std::string> IconvCodePageConverter::FromUtf16(std::u16string_view
 }
 
 std::u16string IconvCodePageConverter::CharsetToUtf16(std::string_view bytes, int charset) const {
-    if (charset == kSymbolCharset) {
-        std::u16string units;
-        units.reserve(bytes.size());
-        for (const char byte : bytes)
-            units.push_back(SymbolCharacter(static_cast<unsigned char>(byte)));
-        return units;
-    }
+    if (charset == kSymbolCharset) return SymbolBytesToUtf16(bytes);
     return ToUtf16With(charset == kWesternCharset ? westernToUtf16_ : toUtf16_, bytes);
 }
 
