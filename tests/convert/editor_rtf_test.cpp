@@ -6,7 +6,6 @@
 #include <random>
 #include <span>
 
-#include "convert/posix/iconv_code_page.h"
 #include "convert/rtf_runs.h"
 #include "convert/urtf.h"
 #include "tests/convert/gbk.h"
@@ -35,12 +34,8 @@ void PrintTo(const TextRun& run, std::ostream* os) {
 
 namespace {
 
+using test::Cp936;
 using test::Gbk;
-
-const IconvCodePageConverter& Cp936() {
-    static const IconvCodePageConverter converter;
-    return converter;
-}
 
 std::string Write(std::span<const TextRun> runs) {
     return WriteEditorRtf(runs, Cp936());

@@ -5,18 +5,13 @@
 
 #include <string>
 
-#include "convert/posix/iconv_code_page.h"
 #include "tests/convert/gbk.h"
 
 namespace huecast {
 namespace {
 
+using test::Cp936;
 using test::Gbk;
-
-const IconvCodePageConverter& Cp936() {
-    static const IconvCodePageConverter converter;
-    return converter;
-}
 
 std::vector<TextRun> Read(std::string_view rtf) {
     return ReadRtfRuns(rtf, Cp936());

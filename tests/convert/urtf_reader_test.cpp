@@ -7,7 +7,6 @@
 #include <random>
 
 #include "convert/editor_rtf.h"
-#include "convert/posix/iconv_code_page.h"
 #include "convert/urtf.h"
 #include "convert/urtf_writer.h"
 #include "tests/convert/gbk.h"
@@ -26,12 +25,9 @@ void PrintTo(const UrtfRun& run, std::ostream* out) {
 
 namespace {
 
-const std::string kSongti = "\xcb\xce\xcc\xe5";  // 宋体
+using test::Cp936;
 
-const IconvCodePageConverter& Cp936() {
-    static const IconvCodePageConverter cp936;
-    return cp936;
-}
+const std::string kSongti = "\xcb\xce\xcc\xe5";  // 宋体
 
 std::vector<UrtfRun> Read(std::string_view urtf) {
     return ReadUrtf(urtf, Cp936());

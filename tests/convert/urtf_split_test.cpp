@@ -5,8 +5,8 @@
 
 #include <random>
 
-#include "convert/posix/iconv_code_page.h"
 #include "convert/urtf_writer.h"
+#include "tests/convert/gbk.h"
 
 namespace huecast {
 namespace {
@@ -14,8 +14,7 @@ namespace {
 const std::string kSongti = "\xcb\xce\xcc\xe5";  // 宋体
 
 std::vector<UrtfRun> Read(std::string_view urtf) {
-    static const IconvCodePageConverter cp936;
-    return ReadUrtf(urtf, cp936);
+    return ReadUrtf(urtf, test::Cp936());
 }
 
 CharFormat Format(std::optional<std::uint32_t> colour = 0x0000FF, int sizeHalfPoints = 60) {

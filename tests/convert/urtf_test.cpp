@@ -5,18 +5,13 @@
 #include <cstdint>
 #include <string>
 
-#include "convert/posix/iconv_code_page.h"
 #include "tests/convert/gbk.h"
 
 namespace huecast {
 namespace {
 
+using test::Cp936;
 using test::Gbk;
-
-const IconvCodePageConverter& Cp936() {
-    static const IconvCodePageConverter converter;
-    return converter;
-}
 
 // The editor's document around a body, as the editor's writer gives it for text in 宋体 (f0) and a
 // Wingdings symbol font (f1), with a red and a black colour.
