@@ -1,13 +1,13 @@
 // One morph step of a wide button from the built-in skin at 400 × 25, as a ratio to a memcpy of the look's
 // pixels in the same run: the step as the buttons run it (the two looks cut once, then copied and pushed
 // one into the other), and the first step, which also cuts both looks.
-#include <filesystem>
 
 #include "bench/aatext/bench_ratio.h"
 #include "skin/effect_bmp.h"
 #include "skin/morph_looks.h"
 #include "skin/picture_cut.h"
 #include "skin/skin_data.h"
+#include "tests/skin/orange_elements.h"
 
 namespace huecast {
 namespace {
@@ -15,10 +15,7 @@ namespace {
 using namespace huecast::skin;
 
 void RegisterAll() {
-    static TStoredSkin stored;
-    static TSkinData data;
-    stored.LoadFromFile(std::filesystem::path(HUECAST_SOURCE_DIR) / "app/resources/orange/skin.ini");
-    data.SetStoredSkin(&stored);
+    const TSkinData& data = skin::testing::OrangeSkinData();
     static const auto* button = data.SkinControlAs<TDataSkinButtonControl>("button");
     static const Bitmap* picture = data.ActivePicture24(button->pictureIndex);
     static const SkinPieces pieces = PiecesOf(*button);

@@ -1,30 +1,20 @@
 // Composing a four-line hint of about 300 x 60 from the built-in skin's hint picture, against a memcpy
 // of its pixels, side by side in one run (the goal: at most 6x).
-#include <filesystem>
 
 #include "bench/aatext/bench_ratio.h"
 #include "skin/hint_layout.h"
 #include "skin/skin_data.h"
+#include "tests/skin/orange_elements.h"
 
 namespace {
 
 using namespace huecast;
 using namespace huecast::skin;
 
-const TSkinData& Orange() {
-    static TStoredSkin stored;
-    static TSkinData data;
-    if (data.Empty()) {
-        stored.LoadFromFile(std::filesystem::path(HUECAST_SOURCE_DIR) / "app/resources/orange/skin.ini");
-        data.SetStoredSkin(&stored);
-    }
-    return data;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    const TSkinData& data = Orange();
+    const TSkinData& data = skin::testing::OrangeSkinData();
     const TDataSkinHintWindow& look = data.HintWindow();
     const Bitmap& picture = *data.ActivePicture24(look.windowPictureIndex);
     // Four lines of 12-pixel text, about 294 x 54, in hw.bmp's 3-pixel margins.

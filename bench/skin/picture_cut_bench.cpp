@@ -3,25 +3,15 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
-#include <filesystem>
 
 #include "skin/picture_cut.h"
 #include "skin/skin_data.h"
+#include "tests/skin/orange_elements.h"
 
 namespace {
 
 using namespace huecast;
 using namespace huecast::skin;
-
-const TSkinData& Orange() {
-    static TStoredSkin stored;
-    static TSkinData data;
-    if (data.Empty()) {
-        stored.LoadFromFile(std::filesystem::path(HUECAST_SOURCE_DIR) / "app/resources/orange/skin.ini");
-        data.SetStoredSkin(&stored);
-    }
-    return data;
-}
 
 void BM_MemcpyOfTheOutput(benchmark::State& state) {
     Bitmap from(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), 24);
@@ -36,7 +26,7 @@ void BM_MemcpyOfTheOutput(benchmark::State& state) {
 BENCHMARK(BM_MemcpyOfTheOutput)->Args({400, 300})->Args({95, 25});
 
 void BM_CutElement(benchmark::State& state, const char* name) {
-    const TSkinData& data = Orange();
+    const TSkinData& data = skin::testing::OrangeSkinData();
     const auto* d = data.SkinControlAs<TDataSkinCustomControl>(name);
     const Bitmap* picture = data.ActivePicture24(d->pictureIndex);
     const SkinPieces pieces = PiecesOf(*d);

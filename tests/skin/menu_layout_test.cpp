@@ -3,40 +3,26 @@
 
 #include "skin/menu_layout.h"
 #include "skin/skin_data.h"
+#include "tests/skin/orange_elements.h"
 
 namespace huecast::skin {
 namespace {
 
-const std::filesystem::path kOrange = std::filesystem::path(HUECAST_SOURCE_DIR) / "app/resources/orange";
-
 // The built-in skin's menu looks.
 class OrangeMenu : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        stored_ = new TStoredSkin;
-        stored_->LoadFromFile(kOrange / "skin.ini");
-        data_ = new TSkinData;
-        data_->SetStoredSkin(stored_);
-    }
-    static void TearDownTestSuite() {
-        delete data_;
-        delete stored_;
-    }
-    static MenuLevelInput Input(std::vector<MenuLevelItem> items) {
+    MenuLevelInput Input(std::vector<MenuLevelItem> items) {
         MenuLevelInput input;
         input.items = std::move(items);
-        input.itemLook = data_->SkinObjectAs<TDataSkinMenuItem>("MENUITEM");
-        input.windowLook = &data_->PopupWindow();
-        const Bitmap* picture = data_->ActivePicture(input.windowLook->windowPictureIndex);
+        input.itemLook = data_.SkinObjectAs<TDataSkinMenuItem>("MENUITEM");
+        input.windowLook = &data_.PopupWindow();
+        const Bitmap* picture = data_.ActivePicture(input.windowLook->windowPictureIndex);
         input.windowPicture = {picture->Width(), picture->Height()};
         input.workAreaHeight = 738;
         return input;
     }
-    static TStoredSkin* stored_;
-    static TSkinData* data_;
+    const TSkinData& data_ = testing::OrangeSkinData();
 };
-TStoredSkin* OrangeMenu::stored_ = nullptr;
-TSkinData* OrangeMenu::data_ = nullptr;
 
 TEST_F(OrangeMenu, TheMainWindowsSystemMenu) {
     // 最小化(&N), 最大化(&X), a divider, 关闭(&C) with Alt+F4, the widest text measuring 96 pixels.
@@ -83,7 +69,7 @@ TEST_F(OrangeMenu, ALevelTallerThanTheWorkAreaIsCutAndScrollsBetweenItsMarkerStr
 }
 
 TEST_F(OrangeMenu, ItemLooksFollowActivityAndState) {
-    const TDataSkinMenuItem& look = *data_->SkinObjectAs<TDataSkinMenuItem>("MENUITEM");
+    const TDataSkinMenuItem& look = *data_.SkinObjectAs<TDataSkinMenuItem>("MENUITEM");
     const MenuItemLook normal = ChooseMenuItemLook(look, false, false, true);
     EXPECT_EQ(normal.source, look.skinRect);
     EXPECT_EQ(normal.textColor, look.font.color);
@@ -101,7 +87,7 @@ TEST_F(OrangeMenu, ItemLooksFollowActivityAndState) {
 }
 
 TEST_F(OrangeMenu, ItemPartsComeFromTheTextRect) {
-    const auto* look = data_->SkinObjectAs<TDataSkinMenuItem>("MENUITEM");
+    const auto* look = data_.SkinObjectAs<TDataSkinMenuItem>("MENUITEM");
     const MenuItemParts parts = LayOutMenuItem({2, 22, 166, 42}, look, 19);
     EXPECT_EQ(parts.glyph, (Rect{2, 22, 26, 42}));
     EXPECT_EQ(parts.text, (Rect{26, 22, 162, 42}));  // textrect 24..45 of 49: 4 pixels kept at the right

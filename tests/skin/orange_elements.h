@@ -1,4 +1,5 @@
-// The built-in skin's elements for tests of the controls: loaded once from app/resources/orange.
+// The built-in skin as committed under app/resources/orange, loaded once for every native test that draws
+// or lays out with it, and its elements for the tests of the controls.
 #pragma once
 
 #include <filesystem>
@@ -10,10 +11,13 @@
 
 namespace huecast::skin::testing {
 
+inline const std::filesystem::path kOrangeSkinFolder =
+    std::filesystem::path(HUECAST_SOURCE_DIR) / "app/resources/orange";
+
 inline const TSkinData& OrangeSkinData() {
     static const TStoredSkin* stored = [] {
         auto* s = new TStoredSkin;
-        s->LoadFromFile(std::filesystem::path(HUECAST_SOURCE_DIR) / "app/resources/orange/skin.ini");
+        s->LoadFromFile(kOrangeSkinFolder / "skin.ini");
         return s;
     }();
     static const TSkinData* data = [] {

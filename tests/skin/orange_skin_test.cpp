@@ -7,33 +7,21 @@
 #include "skin/bmp.h"
 #include "skin/piece_geometry.h"
 #include "skin/skin_data.h"
+#include "tests/skin/orange_elements.h"
 #include "tools/skin-generator/orange_skin.h"
 
 namespace huecast::skin {
 namespace {
 
-const std::filesystem::path kOrange = std::filesystem::path(HUECAST_SOURCE_DIR) / "app/resources/orange";
+const std::filesystem::path& kOrange = testing::kOrangeSkinFolder;
 
 class OrangeSkin : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        stored_ = new TStoredSkin;
-        stored_->LoadFromFile(kOrange / "skin.ini");
-        data_ = new TSkinData;
-        data_->SetStoredSkin(stored_);
-    }
-    static void TearDownTestSuite() {
-        delete data_;
-        delete stored_;
-    }
-    static TStoredSkin* stored_;
-    static TSkinData* data_;
+    const TSkinData& data_ = testing::OrangeSkinData();
 };
-TStoredSkin* OrangeSkin::stored_ = nullptr;
-TSkinData* OrangeSkin::data_ = nullptr;
 
 TEST_F(OrangeSkin, LoadsWithItsTwelveObjectsAndFiftyNineControls) {
-    const TSkinData& d = *data_;
+    const TSkinData& d = data_;
     ASSERT_FALSE(d.Empty());
     EXPECT_EQ(d.SkinName(), "Orange");
     EXPECT_EQ(d.Objects().size(), 12u);
@@ -55,7 +43,7 @@ TEST_F(OrangeSkin, LoadsWithItsTwelveObjectsAndFiftyNineControls) {
 // Every group caption must widen with its control, or it is clipped to the skin's 42 pixels ("色彩随机选项"
 // with its check image needs about 90).
 TEST_F(OrangeSkin, GroupCaptionWidensWithTheControl) {
-    const auto* g = data_->SkinControlAs<TDataSkinPanelControl>("groupbox");
+    const auto* g = data_.SkinControlAs<TDataSkinPanelControl>("groupbox");
     ASSERT_NE(g, nullptr);
     const SkinPieces pieces = PiecesOf(*g);
     EXPECT_EQ(MapSkinRect(pieces, {163, 54}, g->captionRect), (Rect{12, 1, 153, 22}));
@@ -63,7 +51,7 @@ TEST_F(OrangeSkin, GroupCaptionWidensWithTheControl) {
 }
 
 TEST_F(OrangeSkin, HasItsPicturesAndFrameValues) {
-    const TSkinData& d = *data_;
+    const TSkinData& d = data_;
     EXPECT_EQ(d.PictureName(), "main.bmp");
     EXPECT_EQ(d.InactivePictureName(), "");
     EXPECT_FALSE(d.HasMask());
@@ -101,7 +89,7 @@ TEST_F(OrangeSkin, HasItsPicturesAndFrameValues) {
 }
 
 TEST_F(OrangeSkin, HasItsTellingEntries) {
-    const TSkinData& d = *data_;
+    const TSkinData& d = data_;
     const auto* button = d.SkinControlAs<TDataSkinButtonControl>("button");
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->skinRect, (Rect{1, 0, 70, 25}));
@@ -190,7 +178,7 @@ void ExpectDrawable(SkinDescriptor& d, const Bitmap* picture, Rect skin, Rect it
 }
 
 TEST_F(OrangeSkin, EveryElementCanBeDrawnFromItsPicture) {
-    const TSkinData& d = *data_;
+    const TSkinData& d = data_;
     for (const auto& control : d.Controls()) {
         const Bitmap* picture = d.ActivePicture(control->pictureIndex);
         EXPECT_TRUE(picture || control->pictureIndex == -1) << control->Name();

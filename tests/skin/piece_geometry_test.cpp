@@ -1,10 +1,9 @@
 // Resize modes, fitted sizes and the mapping of skin rects onto a control.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "skin/piece_geometry.h"
 #include "skin/skin_data.h"
+#include "tests/skin/orange_elements.h"
 
 namespace huecast::skin {
 namespace {
@@ -61,10 +60,7 @@ TEST(FitToSkin, EachModeMovesOnlyItsOwnPoints) {
 
 // The elements of the built-in skin that the main window uses, at the sizes its form gives them.
 TEST(FitToSkin, BuiltInSkinElementsFitAsTheMainWindowUsesThem) {
-    TStoredSkin stored;
-    stored.LoadFromFile(std::filesystem::path(HUECAST_SOURCE_DIR) / "app/resources/orange/skin.ini");
-    TSkinData data;
-    data.SetStoredSkin(&stored);
+    const TSkinData& data = testing::OrangeSkinData();
     struct Row {
         const char* name;
         ResizeMode mode;
@@ -115,7 +111,7 @@ TEST(MapSkinRect, FreeModeFollowsTheCornerAreasTheRectTouches) {
         {{12, 10, 20, 18}, {12, 10, 20, 18}},      // the middle: unchanged
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.in.left << "," << c.in.top << "," << c.in.right << "," << c.in.bottom);
+        SCOPED_TRACE(::testing::Message() << c.in.left << "," << c.in.top << "," << c.in.right << "," << c.in.bottom);
         EXPECT_EQ(MapSkinRect(p, size, c.in), c.out);
     }
     // At the skin's own size nothing moves.
