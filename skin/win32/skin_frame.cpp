@@ -14,6 +14,7 @@
 #include "skin/win32/frame_canvas.h"
 #include "skin/win32/skin_control_walk.h"
 #include "skin/win32/skin_notices.h"
+#include "skin/win32/tray_icon.h"
 
 namespace huecast::skin {
 
@@ -574,7 +575,17 @@ void TSkinFrame::MinimizeOrRestore() {
         Restore();
         return;
     }
+    if (alwaysMinimizeToTray && trayIcon) return MinimizeToTray();
     ApplyAction(state_.Minimize(WindowBounds(), mainForm, MinimizedBounds()));
+}
+
+void TSkinFrame::MinimizeToTray() {
+    if (!trayIcon) {
+        if (!Minimized()) ApplyAction(state_.Minimize(WindowBounds(), mainForm, MinimizedBounds()));
+        return;
+    }
+    trayIcon->MinimizeToTray();
+    if (onMinimizeToTray) onMinimizeToTray();
 }
 
 void TSkinFrame::Restore() {
@@ -614,8 +625,10 @@ void TSkinFrame::RunCommand(SkinCommand command) {
 void TSkinFrame::RunMenuCommand(SystemMenuCommand command) {
     switch (command) {
         case SystemMenuCommand::Minimize:
-        case SystemMenuCommand::MinimizeToTray:  // no tray icon component yet: an ordinary minimize
             if (!Minimized()) MinimizeOrRestore();
+            break;
+        case SystemMenuCommand::MinimizeToTray:
+            MinimizeToTray();
             break;
         case SystemMenuCommand::Maximize:
             if (!state_.Maximized()) MaximizeOrRestore();

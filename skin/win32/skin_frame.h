@@ -35,6 +35,7 @@
 namespace huecast::skin {
 
 class FrameCanvas;
+class TTrayIcon;
 
 struct CaptionFont {
     std::string face = "\xCB\xCE\xCC\xE5";  // 宋体 in GBK
@@ -70,13 +71,17 @@ class TSkinFrame final : private FrameObjectHost {
     bool maximizeOnFullScreen = false;
     bool alphaBlend = false, alphaBlendAnimation = false;
     BYTE alphaBlendValue = 200;
+    // The tray icon that minimize-to-tray hides the form behind (not owned); with alwaysMinimizeToTray the
+    // minimize command goes there too.
+    TTrayIcon* trayIcon = nullptr;
+    bool alwaysMinimizeToTray = false;
     // Whether minimize is the whole application's (the main form) or parks this form at a free slot.
     bool mainForm = true;
     CaptionFont defCaptionFont;
     CaptionFont defInActiveCaptionFont{.color = GetSysColor(COLOR_BTNSHADOW)};
 
     // Events.
-    std::function<void()> onChangeSkinData, onActivate, onDeActivate, onChangeRollUpState;
+    std::function<void()> onChangeSkinData, onActivate, onDeActivate, onChangeRollUpState, onMinimizeToTray;
     std::function<void(const std::string&object)> onMouseEnterEvent, onMouseLeaveEvent;
     std::function<void(const std::string&object, MouseButton, Point)> onMouseDownEvent, onMouseUpEvent;
     std::function<void(const std::string& object, Point)> onMouseMoveEvent;
@@ -101,6 +106,8 @@ class TSkinFrame final : private FrameObjectHost {
     void Close();
     void MaximizeOrRestore();
     void MinimizeOrRestore();
+    // Hides the form behind its tray icon; without one, an ordinary minimize.
+    void MinimizeToTray();
     void Restore();
     void RollUpOrDown();
     void ShowSystemMenu(POINT at, const RECT* exclude);

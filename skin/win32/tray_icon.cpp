@@ -1,5 +1,6 @@
 #include "skin/win32/tray_icon.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <utility>
@@ -15,6 +16,11 @@ namespace {
 constexpr const char* kTrayClass = "HuecastTrayIcon";
 constexpr UINT_PTR kClickTimer = 1;
 constexpr UINT_PTR kAnimateTimer = 2;
+constexpr UINT_PTR kOwnerSubclassId = 0x54524159;  // "TRAY"
+// Posted to the icon's window: the owner minimized or was first shown. Acted on once the owner's own
+// handling is over, never inside its minimize.
+constexpr UINT kOwnerMinimized = WM_APP + 1;
+constexpr UINT kOwnerFirstShown = WM_APP + 2;
 
 UINT KeyState() {
     UINT keys = 0;
@@ -53,10 +59,59 @@ TTrayIcon::TTrayIcon(HWND owner) : owner_(owner) {
             .height = 0,
             .background = nullptr});
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+    // The owner's minimize and first show are what tray mode answers.
+    if (owner_) SetWindowSubclass(owner_, OwnerProc, kOwnerSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
 TTrayIcon::~TTrayIcon() {
+    if (owner_ && IsWindow(owner_)) RemoveWindowSubclass(owner_, OwnerProc, kOwnerSubclassId);
     if (shown_) Notify(NIM_DELETE);
+}
+
+LRESULT CALLBACK TTrayIcon::OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                      DWORD_PTR self) {
+    auto* tray = reinterpret_cast<TTrayIcon*>(self);
+    switch (message) {
+        case WM_SHOWWINDOW:
+            if (wParam && !std::exchange(tray->ownerShownOnce_, true) && tray->minimizedOnStart)
+                PostMessageA(tray->Handle(), kOwnerFirstShown, 0, 0);
+            break;
+        case WM_SIZE:
+            if (wParam == SIZE_MINIMIZED && tray->minimizeToTray && !tray->inTray_)
+                PostMessageA(tray->Handle(), kOwnerMinimized, 0, 0);
+            break;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(window, OwnerProc, kOwnerSubclassId);
+            tray->owner_ = nullptr;
+            break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+void TTrayIcon::ShowIcon(bool show) {
+    if (show)
+        Notify(shown_ ? NIM_MODIFY : NIM_ADD);
+    else if (shown_)
+        Notify(NIM_DELETE);
+}
+
+void TTrayIcon::MinimizeToTray() {
+    if (inTray_ || !owner_) return;
+    inTray_ = true;
+    ShowWindow(owner_, SW_HIDE);
+    ShowIcon(true);
+    if (onMinimizeToTray) onMinimizeToTray();
+}
+
+void TTrayIcon::RestoreFromTray() {
+    if (!inTray_) return;
+    inTray_ = false;
+    if (owner_) {
+        ShowWindow(owner_, IsIconic(owner_) ? SW_RESTORE : SW_SHOW);
+        SetForegroundWindow(owner_);
+    }
+    ShowIcon(iconVisible_);
+    if (onRestoreFromTray) onRestoreFromTray();
 }
 
 HICON TTrayIcon::CurrentIcon() const {
@@ -89,11 +144,7 @@ void TTrayIcon::Notify(DWORD operation) {
 }
 
 void TTrayIcon::Update() {
-    if (!iconVisible_) {
-        if (shown_) Notify(NIM_DELETE);
-        return;
-    }
-    Notify(shown_ ? NIM_MODIFY : NIM_ADD);
+    ShowIcon(iconVisible_ || inTray_);
 }
 
 void TTrayIcon::SetIcon(HICON icon) {
@@ -177,9 +228,11 @@ void TTrayIcon::Callback(UINT mouseMessage) {
             releasedDuringTimer_ = false;
             releaseEndsDoubleClick_ = true;
             if (onDblClick) onDblClick();
-            if (popupMenu && !popupByLeftButton)
-                if (const TMenuItem* item = DefaultItem(popupMenu->items))
-                    if (item->onClick) item->onClick();
+            if (const TMenuItem* item = popupMenu && !popupByLeftButton ? DefaultItem(popupMenu->items) : nullptr) {
+                if (item->onClick) item->onClick();
+            } else if (inTray_) {
+                RestoreFromTray();
+            }
             break;
         case WM_RBUTTONDOWN:
             if (onMouseDown) onMouseDown(TrayButton::Right, keys, at);
@@ -202,9 +255,20 @@ LRESULT TTrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Callback(static_cast<UINT>(lParam));
         return 0;
     }
+    if (message == kOwnerMinimized) {
+        if (minimizeToTray) MinimizeToTray();
+        return 0;
+    }
+    if (message == kOwnerFirstShown) {
+        if (minimizeToTray)
+            MinimizeToTray();
+        else if (owner_)
+            ShowWindow(owner_, SW_MINIMIZE);
+        return 0;
+    }
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {
         // A new task bar knows no icons: this one goes in again (or, where the icon survived, is renewed).
-        if (iconVisible_) {
+        if (iconVisible_ || inTray_) {
             Notify(NIM_ADD);
             if (!shown_) {
                 shown_ = true;

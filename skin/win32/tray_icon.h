@@ -49,6 +49,16 @@ class TTrayIcon : private gui::Window {
     void SetCycleIcons(bool cycle);
     void SetAnimateTimerInterval(UINT ms);
 
+    // Tray mode: the owner form is hidden (its task bar button with it) and the icon alone stands for it,
+    // shown for as long as the form is there even when IconVisible is false. A double click on the icon
+    // without a default menu item, or RestoreFromTray, brings the form back.
+    bool minimizeToTray = false;    // the owner's own minimize (caption button, system menu) goes to the tray
+    bool minimizedOnStart = false;  // the owner goes to the tray (or minimizes) when it is first shown
+    void MinimizeToTray();
+    void RestoreFromTray();
+    bool InTray() const { return inTray_; }
+    std::function<void()> onMinimizeToTray, onRestoreFromTray;
+
     // True while the shell holds the icon (the last add or modify succeeded).
     bool Shown() const { return shown_; }
     HWND MessageWindow() const { return Handle(); }
@@ -60,6 +70,9 @@ class TTrayIcon : private gui::Window {
   private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void TimerTick(UINT_PTR id) override;
+    static LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR self);
+    void ShowIcon(bool show);
     void Notify(DWORD operation);
     void Update();
     HICON CurrentIcon() const;
@@ -77,6 +90,8 @@ class TTrayIcon : private gui::Window {
     bool cycleIcons_ = false;
     UINT animateInterval_ = 1000;
     bool shown_ = false;
+    bool inTray_ = false;
+    bool ownerShownOnce_ = false;
     // The single click waits for the double-click time: a second press within it makes a double click.
     bool clickTimerRunning_ = false;
     bool releasedDuringTimer_ = false;

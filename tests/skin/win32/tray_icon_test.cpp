@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/win32/form_skin.h"
+#include "skin/win32/skin_frame.h"
 #include "skin/win32/skin_menu.h"
 #include "skin/win32/tray_icon.h"
 
@@ -121,6 +122,80 @@ TEST_F(Tray, IconsOfTheListCycleWithTheAnimationTimer) {
     ASSERT_GE(seen.size(), 4u);
     for (std::size_t i = 1; i < seen.size(); ++i)
         EXPECT_EQ(seen[i], (seen[i - 1] + 1) % 3);  // the next one, wrapping to the first
+}
+
+TEST_F(Tray, TheFrameMinimizesToTheTrayAndADoubleClickOnTheIconBringsTheFormBack) {
+    tray_->SetIconVisible(false);
+    TSkinFrame frame(owner_);
+    frame.borderIcons.minimizeToTray = true;
+    frame.trayIcon = tray_.get();
+    frame.SetSkinData(&skin_.Data());
+    int toTray = 0, back = 0;
+    frame.onMinimizeToTray = [&] { ++toTray; };
+    tray_->onRestoreFromTray = [&] { ++back; };
+
+    frame.MinimizeToTray();  // the system menu's 最小化到系统托盘区
+    EXPECT_FALSE(IsWindowVisible(owner_)) << "the form (and its task bar button) stays visible";
+    EXPECT_TRUE(tray_->Shown()) << "no icon stands for the hidden form";
+    EXPECT_EQ(toTray, 1);
+
+    // The shell's report of a double click: down, up, double click, up.
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+        Shell(message);
+    EXPECT_TRUE(IsWindowVisible(owner_));
+    EXPECT_FALSE(IsIconic(owner_));
+    EXPECT_FALSE(tray_->Shown()) << "IconVisible is off: the icon leaves with the tray mode";
+    EXPECT_EQ(back, 1);
+    EXPECT_EQ(doubleClicks_, 1);
+
+    // With alwaysMinimizeToTray the minimize command goes to the tray as well.
+    frame.alwaysMinimizeToTray = true;
+    frame.MinimizeOrRestore();
+    EXPECT_FALSE(IsWindowVisible(owner_));
+    EXPECT_TRUE(tray_->InTray());
+    tray_->RestoreFromTray();
+    EXPECT_TRUE(IsWindowVisible(owner_));
+}
+
+TEST_F(Tray, WithMinimizeToTrayTheFormsOwnMinimizeGoesToTheTray) {
+    tray_->minimizeToTray = true;
+    ShowWindow(owner_, SW_MINIMIZE);  // as the system's caption button does
+    Pump(100);
+    EXPECT_FALSE(IsWindowVisible(owner_));
+    EXPECT_TRUE(tray_->InTray());
+    tray_->RestoreFromTray();
+    EXPECT_TRUE(IsWindowVisible(owner_));
+    EXPECT_FALSE(IsIconic(owner_));
+    EXPECT_TRUE(tray_->Shown()) << "IconVisible is on: the icon stays";
+}
+
+TEST(TrayStart, MinimizedOnStartSendsTheFormToTheTrayOrMinimizesIt) {
+    for (const bool toTray : {true, false}) {
+        HWND form = CreateWindowExA(0, "STATIC", "form", WS_OVERLAPPEDWINDOW, 100, 100, 300, 200, nullptr,
+                                    nullptr, GetModuleHandleA(nullptr), nullptr);
+        {
+            TTrayIcon tray(form);
+            tray.SetIcon(LoadIconA(nullptr, IDI_APPLICATION));
+            tray.SetIconVisible(false);
+            tray.minimizedOnStart = true;
+            tray.minimizeToTray = toTray;
+            ShowWindow(form, SW_SHOW);
+            Pump(100);
+            EXPECT_EQ(IsWindowVisible(form) != FALSE, !toTray) << toTray;
+            EXPECT_EQ(tray.InTray(), toTray);
+            EXPECT_EQ(tray.Shown(), toTray);
+            EXPECT_EQ(IsIconic(form) != FALSE, !toTray) << "minimized in place without the tray";
+            // Only the first show: shown again later, the form stays.
+            tray.RestoreFromTray();
+            ShowWindow(form, SW_RESTORE);
+            ShowWindow(form, SW_HIDE);
+            ShowWindow(form, SW_SHOW);
+            Pump(100);
+            EXPECT_TRUE(IsWindowVisible(form));
+            EXPECT_FALSE(IsIconic(form));
+        }
+        DestroyWindow(form);
+    }
 }
 
 }  // namespace
