@@ -46,6 +46,11 @@ Rect PlaceDropDown(const Rect& combo, int listHeight, const Rect& workArea) {
     return {combo.left, combo.top - listHeight, combo.right, combo.top};
 }
 
+int DropDownTopIndex(int index, int count, int rows) {
+    if (index < rows || count <= rows) return 0;
+    return std::clamp(index, 0, count - rows);
+}
+
 int ClampComboIndex(int index, int count) {
     return std::clamp(index, -1, std::max(-1, count - 1));
 }
@@ -67,6 +72,12 @@ std::optional<int> ComboIndexAfterKey(int index, int count, ComboKey key, int dr
             break;
         case ComboKey::PageDown:
             to = std::clamp(from + page, 0, count - 1);
+            break;
+        case ComboKey::First:
+            to = 0;
+            break;
+        case ComboKey::Last:
+            to = count - 1;
             break;
     }
     if (to == from) return std::nullopt;

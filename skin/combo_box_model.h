@@ -32,10 +32,14 @@ ComboItemLook ComboItemLookFor(const TDataSkinComboBox* element, bool focused, i
 int DropDownRows(int dropDownCount, int itemCount);
 Rect PlaceDropDown(const Rect& comboOnScreen, int listHeight, const Rect& workArea);
 
+// The first row an opening list shows so that `index` is in view: the top while it fits in the first
+// `rows`, otherwise the chosen item heads the list, which stays full.
+int DropDownTopIndex(int index, int count, int rows);
+
 // An index clamped to -1..count-1.
 int ClampComboIndex(int index, int count);
 
-enum class ComboKey { Previous, Next, PageUp, PageDown };
+enum class ComboKey { Previous, Next, PageUp, PageDown, First, Last };
 
 // The index a key moves to from `index`, or nothing when it stays where it is.
 std::optional<int> ComboIndexAfterKey(int index, int count, ComboKey key, int dropDownCount);

@@ -37,6 +37,15 @@ TEST(ComboDropDown, OpensBelowOrAboveWithinTheWorkArea) {
     EXPECT_EQ(PlaceDropDown({100, 500, 229, 520}, 164, work), (Rect{100, 336, 229, 500}));
 }
 
+TEST(ComboDropDown, ShowsTheChosenItemWithTheListFull) {
+    EXPECT_EQ(DropDownTopIndex(-1, 26, 8), 0);
+    EXPECT_EQ(DropDownTopIndex(7, 26, 8), 0);
+    EXPECT_EQ(DropDownTopIndex(8, 26, 8), 8);
+    EXPECT_EQ(DropDownTopIndex(20, 26, 8), 18);  // no empty rows below the last item
+    EXPECT_EQ(DropDownTopIndex(25, 26, 8), 18);
+    EXPECT_EQ(DropDownTopIndex(1, 2, 8), 0);
+}
+
 TEST(ComboNavigation, ClampsAndRaisesNothingAtTheEnds) {
     EXPECT_EQ(ClampComboIndex(30, 26), 25);
     EXPECT_EQ(ClampComboIndex(-7, 26), -1);
@@ -63,6 +72,13 @@ TEST(ComboNavigation, ClampsAndRaisesNothingAtTheEnds) {
         {25, 26, K::PageDown, std::nullopt},
         {0, 0, K::Next, std::nullopt},
         {40, 26, K::Next, std::nullopt},
+        {10, 26, K::First, 0},
+        {-1, 26, K::First, 0},
+        {0, 26, K::First, std::nullopt},
+        {10, 26, K::Last, 25},
+        {-1, 26, K::Last, 25},
+        {25, 26, K::Last, std::nullopt},
+        {0, 0, K::Last, std::nullopt},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ComboIndexAfterKey(c.index, c.count, c.key, 8), c.to)
