@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "skin/combo_box_model.h"
+#include "skin/list_box_layout.h"
 
 namespace huecast::skin {
 
@@ -54,8 +55,9 @@ TPopupListBox::TPopupListBox(const Args& args) {
             .classStyle = 0,  // every press is a press: no double clicks in a list that closes on release
             .background = nullptr});
     list_ = MakeList(Handle(), args.skinData, args.skinDataName, args.defaultItemHeight);
-    defaultItemHeight_ = args.defaultItemHeight;
+    skinData_ = args.skinData;
     skinDataName_ = args.skinDataName;
+    defaultItemHeight_ = args.defaultItemHeight;
 }
 
 TPopupListBox::~TPopupListBox() {
@@ -64,34 +66,35 @@ TPopupListBox::~TPopupListBox() {
 }
 
 void TPopupListBox::SetSkin(TSkinData* skinData, const std::string& skinDataName) {
+    skinData_ = skinData;
     if (skinDataName == skinDataName_) {
         list_->SetSkinData(skinDataName.empty() ? nullptr : skinData);
         return;
     }
     // The list binds its element when it is made: another element means another list, with the same items.
     std::vector<std::string> items;
-    for (int i = 0, n = list_->Count(); i < n; ++i) items.push_back(list_->Item(i));
+    for (int i = 0, n = list_->Count(); i < n; ++i)
+        items.push_back(list_->Item(i));
     const int selected = list_->ItemIndex();
     list_ = MakeList(Handle(), skinData, skinDataName, defaultItemHeight_);
     list_->SetItems(items);
     list_->SetItemIndex(selected);
     skinDataName_ = skinDataName;
-    rows_ = 0;
 }
 
 Rect TPopupListBox::Show(const Rect& anchor, int rows) {
+    // Sized here rather than through the list's row count, which remakes its scroll bar without placing
+    // it: a plain resize lays the list and its bar out.
+    const TDataSkinListBox* element = skinData_ && !skinData_->Empty() && !skinDataName_.empty()
+                                          ? skinData_->SkinControlAs<TDataSkinListBox>(skinDataName_)
+                                          : nullptr;
+    const int height = ListBoxHeightForRows(element, rows, list_->ItemHeight());
     HWND list = list_->Handle();
     RECT now{};
     GetWindowRect(list, &now);
-    if (now.right - now.left != anchor.Width())
-        SetWindowPos(list, nullptr, 0, 0, anchor.Width(), now.bottom - now.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
-    if (rows != rows_) {
-        rows_ = rows;
-        list_->SetRowCount(rows);  // the list takes the height of exactly these rows
-    }
-    GetWindowRect(list, &now);
-    const Rect at = PlaceDropDown(anchor, now.bottom - now.top, WorkAreaAround(anchor));
+    if (now.right - now.left != anchor.Width() || now.bottom - now.top != height)
+        SetWindowPos(list, nullptr, 0, 0, anchor.Width(), height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    const Rect at = PlaceDropDown(anchor, height, WorkAreaAround(anchor));
     SetWindowPos(Handle(), HWND_TOPMOST, at.left, at.top, at.Width(), at.Height(),
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
     shown_ = true;
@@ -199,7 +202,8 @@ LRESULT TPopupListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return MA_NOACTIVATE;
         case WM_MOUSEMOVE:
             if (shown_ && !lent_) {
-                if (const int item = ItemAt(PointOf(lParam)); item >= 0 && item != Highlight()) SetHighlight(item);
+                if (const int item = ItemAt(PointOf(lParam)); item >= 0 && item != Highlight())
+                    SetHighlight(item);
             }
             return 0;
         case WM_LBUTTONDOWN:

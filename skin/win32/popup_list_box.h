@@ -48,8 +48,8 @@ class TPopupListBox : public gui::Window {
     void SetHighlight(int index);
     void SetTopIndex(int index);
 
-    std::function<void()> OnAccept;  // a release over an item: the highlight is what was chosen
-    std::function<void()> OnCancel;  // a press outside the list, or the capture taken by another window
+    std::function<void()> OnAccept;       // a release over an item: the highlight is what was chosen
+    std::function<void()> OnCancel;       // a press outside the list, or the capture taken by another window
     std::function<void(WPARAM)> OnWheel;  // a WM_MOUSEWHEEL that the capture brought here
 
   protected:
@@ -68,9 +68,9 @@ class TPopupListBox : public gui::Window {
     bool shown_ = false;
     bool hiding_ = false;  // our own release of the capture is no loss of it
     bool lent_ = false;    // the list's scroll bar holds the capture for its own press
+    TSkinData* skinData_ = nullptr;
     std::string skinDataName_;
     int defaultItemHeight_;
-    int rows_ = 0;  // the row count the list was last sized for
 };
 
 }  // namespace huecast::skin

@@ -215,15 +215,20 @@ void TSkinComboBox::PressAt(POINT client) {
 
 bool TSkinComboBox::KeyDown(WPARAM key, bool alt) {
     if (alt) {
-        if (key == VK_DOWN) DropDown();
-        else if (key == VK_UP) CloseUp(false);
-        else return false;
+        if (key == VK_DOWN)
+            DropDown();
+        else if (key == VK_UP)
+            CloseUp(false);
+        else
+            return false;
         return true;
     }
     switch (key) {
         case VK_F4:
-            if (DroppedDown()) CloseUp(true);
-            else DropDown();
+            if (DroppedDown())
+                CloseUp(true);
+            else
+                DropDown();
             return true;
         case VK_RETURN:
         case VK_ESCAPE:
@@ -237,14 +242,16 @@ bool TSkinComboBox::KeyDown(WPARAM key, bool alt) {
     if (!move) return false;
     // From what the user sees: the highlight while the list is open.
     const int from = DroppedDown() ? popup_->Highlight() : itemIndex_;
-    if (const std::optional<int> to = ComboIndexAfterKey(from, Count(), *move, dropDownCount_)) ChooseByUser(*to);
+    if (const std::optional<int> to = ComboIndexAfterKey(from, Count(), *move, dropDownCount_))
+        ChooseByUser(*to);
     return true;
 }
 
 void TSkinComboBox::Wheel(int notches) {
     if (DroppedDown()) {
         // While open the wheel only moves the highlight; the choice waits for the list to close.
-        if (const auto to = ComboIndexAfterWheel(popup_->Highlight(), Count(), notches)) popup_->SetHighlight(*to);
+        if (const auto to = ComboIndexAfterWheel(popup_->Highlight(), Count(), notches))
+            popup_->SetHighlight(*to);
         return;
     }
     if (const auto to = ComboIndexAfterWheel(itemIndex_, Count(), notches)) ChooseByUser(*to);
@@ -339,8 +346,10 @@ LRESULT TSkinComboBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case CB_FINDSTRINGEXACT:
             return FindExact(static_cast<int>(wParam), reinterpret_cast<const char*>(lParam));
         case CB_SHOWDROPDOWN:
-            if (wParam) DropDown();
-            else CloseUp(false);
+            if (wParam)
+                DropDown();
+            else
+                CloseUp(false);
             return TRUE;
         case CB_GETDROPPEDSTATE:
             return DroppedDown() ? TRUE : FALSE;
@@ -371,7 +380,8 @@ void TSkinComboBox::DrawCurrentItem(LookCanvas& canvas, const Rect& area) {
     text.left += 2;
     const gui::FontHandle font = CreateTextFont(element ? &element->font : nullptr);
     const gui::SelectedObject selected(canvas.Dc(), font.get());
-    gui::DrawTransparentText(canvas.Dc(), Text(), text, color, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    gui::DrawTransparentText(canvas.Dc(), Text(), text, color,
+                             DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 void TSkinComboBox::DrawSkinLook(LookCanvas& canvas) {
@@ -389,7 +399,8 @@ void TSkinComboBox::DrawSkinLook(LookCanvas& canvas) {
         button = element->downButtonRect;
     else if (buttonHot_)
         button = element->activeButtonRect;
-    if (!button.IsEmpty()) CopyPiece(*Picture(), button, canvas.Pixels(), {layout.button.left, layout.button.top});
+    if (!button.IsEmpty())
+        CopyPiece(*Picture(), button, canvas.Pixels(), {layout.button.left, layout.button.top});
     DrawCurrentItem(canvas, layout.text);
 }
 
@@ -402,7 +413,8 @@ void TSkinComboBox::DrawPlainLook(LookCanvas& canvas) {
                                  : buttonHot_  ? PlainPartState::Hot
                                                : PlainPartState::Normal;
     DrawPlainPart(dc, layout.button, state);
-    DrawArrow(dc, layout.button, ArrowDirection::Down, Enabled() ? RGB(0, 0, 0) : GetSysColor(COLOR_BTNSHADOW));
+    DrawArrow(dc, layout.button, ArrowDirection::Down,
+              Enabled() ? RGB(0, 0, 0) : GetSysColor(COLOR_BTNSHADOW));
     DrawCurrentItem(canvas, layout.text);
 }
 

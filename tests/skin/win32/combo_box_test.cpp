@@ -34,10 +34,16 @@ void SendMouse(DWORD flags, DWORD data = 0) {
     SendInput(1, &in, sizeof in);
     PumpFor(60);
 }
-void PressLeft() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
-void ReleaseLeft() { SendMouse(MOUSEEVENTF_LEFTUP); }
+void PressLeft() {
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+}
+void ReleaseLeft() {
+    SendMouse(MOUSEEVENTF_LEFTUP);
+}
 // Positive notches turn towards the user.
-void Wheel(int notches) { SendMouse(MOUSEEVENTF_WHEEL, static_cast<DWORD>(-notches * WHEEL_DELTA)); }
+void Wheel(int notches) {
+    SendMouse(MOUSEEVENTF_WHEEL, static_cast<DWORD>(-notches * WHEEL_DELTA));
+}
 void Keys(std::initializer_list<WORD> keys) {
     input::PressKeys(keys);
     PumpFor(60);
@@ -74,15 +80,17 @@ class ComboBox : public ::testing::Test {
     // The font list of the main window: 129 wide, 26 entries, 8 shown when dropped down.
     void Make(int hostY = 30, bool skinned = true) {
         host = std::make_unique<RecordingHost>(420, 300, skinned, 30, hostY);
-        combo = std::make_unique<TSkinComboBox>(TSkinComboBox::Args{.parent = host->Handle(),
-                                                                     .id = kComboId,
-                                                                     .x = 20,
-                                                                     .y = 20,
-                                                                     .width = 129,
-                                                                     .height = 24,
-                                                                     .text = "start",
-                                                                     .skinData = skinned ? &host->Skin() : nullptr});
-        for (int i = 0; i < kItems; ++i) combo->Add("item " + std::to_string(i));
+        combo = std::make_unique<TSkinComboBox>(
+            TSkinComboBox::Args{.parent = host->Handle(),
+                                .id = kComboId,
+                                .x = 20,
+                                .y = 20,
+                                .width = 129,
+                                .height = 24,
+                                .text = "start",
+                                .skinData = skinned ? &host->Skin() : nullptr});
+        for (int i = 0; i < kItems; ++i)
+            combo->Add("item " + std::to_string(i));
         combo->OnClick = [this] { clicks.push_back(combo->ItemIndex()); };
         combo->OnCloseUp = [this] { ++closeUps; };
         ASSERT_TRUE(input::BringToFront(host->Handle()));
@@ -136,23 +144,29 @@ TEST_F(ComboBox, IsCutFromTheSkinWithTheCurrentItemInTheSkinsColours) {
     // Blurred: the frame and the button exactly as cut, the text area on the item piece.
     SetFocus(host->Handle());
     Bitmap shown = CapturePrintClient(combo->Handle());
-    EXPECT_EQ(CountDifferentPixels(shown, ExpectedLook(host->Skin(), "combobox", {129, 20}), {layout.text}), 0);
+    EXPECT_EQ(CountDifferentPixels(shown, ExpectedLook(host->Skin(), "combobox", {129, 20}), {layout.text}),
+              0);
     const Bitmap& picture = PictureOf(Element().pictureIndex);
     const Rect& item = Element().itemRect;
-    const auto itemEnd = [&](const Rect& source, int y) { return picture.PixelColor(source.right - 1, source.top + y); };
+    const auto itemEnd = [&](const Rect& source, int y) {
+        return picture.PixelColor(source.right - 1, source.top + y);
+    };
     EXPECT_EQ(shown.PixelColor(layout.text.right - 1, layout.text.top + 3), itemEnd(item, 3));
     Bitmap textArea(layout.text.Width(), layout.text.Height(), 24);
     CopyPiece(shown, layout.text, textArea, {0, 0});
     const int area = textArea.Width() * textArea.Height();
-    EXPECT_GT(area - CountPixelsNot(textArea, Element().font.color), 0) << "the text in the element's font colour";
+    EXPECT_GT(area - CountPixelsNot(textArea, Element().font.color), 0)
+        << "the text in the element's font colour";
     EXPECT_EQ(area - CountPixelsNot(textArea, Element().focusFontColor), 0);
 
     // Focused: the focused item piece and its colour.
     combo->SetFocus();
     shown = CapturePrintClient(combo->Handle());
-    EXPECT_EQ(shown.PixelColor(layout.text.right - 1, layout.text.top + 3), itemEnd(Element().focusItemRect, 3));
+    EXPECT_EQ(shown.PixelColor(layout.text.right - 1, layout.text.top + 3),
+              itemEnd(Element().focusItemRect, 3));
     CopyPiece(shown, layout.text, textArea, {0, 0});
-    EXPECT_GT(area - CountPixelsNot(textArea, Element().focusFontColor), 0) << "focused: the focus font colour";
+    EXPECT_GT(area - CountPixelsNot(textArea, Element().focusFontColor), 0)
+        << "focused: the focus font colour";
 
     // Hot button: the active button picture over the cut.
     input::MoveTo(ButtonPoint());
@@ -182,6 +196,16 @@ TEST_F(ComboBox, OpensEightRowsAtItsWidthBelowItselfAndTheFormKeepsTheActivation
     RECT inner{};
     GetClientRect(List(), &inner);
     EXPECT_EQ(inner.bottom, 8 * kRowHeight) << "exactly 8 whole rows";
+    const TSkinScrollBar* bar = combo->Popup().List().VScrollBar();
+    ASSERT_NE(bar, nullptr) << "26 items in 8 rows need the list's bar";
+    EXPECT_TRUE(IsWindowVisible(bar->Handle()));
+    // The bar stands at the right of the rows, as tall as they are, and shows what it paints.
+    const Rect barAt = ScreenRect(bar->Handle());
+    EXPECT_EQ(barAt.right, ScreenRect(List()).right + barAt.Width());
+    EXPECT_EQ(barAt.Height(), 8 * kRowHeight);
+    EXPECT_GT(barAt.Width(), 10);
+    const Bitmap barShown = CaptureScreen(bar->Handle());
+    EXPECT_EQ(CountDifferentPixels(barShown, CapturePrintClient(bar->Handle())), 0);
     EXPECT_EQ(GetCapture(), Popup());
     ExpectFormKeepsActivationAndFocus();
     EXPECT_EQ(host->Count(CBN_DROPDOWN), 1);
@@ -360,17 +384,21 @@ TEST_F(ComboBox, AnswersTheSystemComboBoxMessages) {
     EXPECT_EQ(SendMessageA(h, CB_GETLBTEXT, kItems, reinterpret_cast<LPARAM>(text)), 8);
     EXPECT_STREQ(text, "Webdings");
     EXPECT_EQ(SendMessageA(h, CB_GETLBTEXTLEN, kItems + 1, 0), CB_ERR);
-    EXPECT_EQ(SendMessageA(h, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("WEBDINGS")),
-              kItems);
-    EXPECT_EQ(SendMessageA(h, CB_FINDSTRINGEXACT, 10, reinterpret_cast<LPARAM>("item 3")), 3) << "wraps around";
-    EXPECT_EQ(SendMessageA(h, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("item")), CB_ERR);
+    EXPECT_EQ(
+        SendMessageA(h, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("WEBDINGS")),
+        kItems);
+    EXPECT_EQ(SendMessageA(h, CB_FINDSTRINGEXACT, 10, reinterpret_cast<LPARAM>("item 3")), 3)
+        << "wraps around";
+    EXPECT_EQ(SendMessageA(h, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("item")),
+              CB_ERR);
     EXPECT_EQ(SendMessageA(h, CB_SETCURSEL, 99, 0), CB_ERR);
     EXPECT_EQ(combo->ItemIndex(), -1);
     EXPECT_EQ(combo->Text(), "");
 
     // Another program chooses as with the system's combo: CB_SETCURSEL, then CBN_SELCHANGE to the parent.
     SendMessageA(h, CB_SETCURSEL, 7, 0);
-    SendMessageA(host->Handle(), WM_COMMAND, MAKEWPARAM(kComboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(h));
+    SendMessageA(host->Handle(), WM_COMMAND, MAKEWPARAM(kComboId, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(h));
     EXPECT_EQ(clicks, (std::vector<int>{7}));
 
     SendMessageA(h, CB_SHOWDROPDOWN, TRUE, 0);
