@@ -28,6 +28,7 @@
 #include "skin/win32/form_skin.h"
 #include "skin/win32/skin_hint.h"
 #include "skin/win32/skin_message.h"
+#include "skin/win32/skin_combo_box.h"
 #include "skin/win32/skin_list_box.h"
 #include "skin/win32/skin_rich_edit.h"
 #include "skin/win32/skin_scroll_bar.h"
@@ -190,10 +191,10 @@ class TForm1 : public gui::Window {
     std::vector<std::unique_ptr<gui::StaticText>> swatches_;  // StaticText1 to StaticText7
     std::unique_ptr<skin::TSkinRadioGroup> SkinRadioGroup1;
     std::unique_ptr<skin::TSkinGroupBox> SkinGroupBox1;
-    std::unique_ptr<gui::ComboBox> SkinComboBox1;
+    std::unique_ptr<skin::TSkinComboBox> SkinComboBox1;
     std::unique_ptr<skin::TSkinCheckGroup> SkinCheckGroup1;
     std::unique_ptr<skin::TSkinGroupBox> SkinGroupBox5;
-    std::unique_ptr<gui::ComboBox> SkinComboBox2;
+    std::unique_ptr<skin::TSkinComboBox> SkinComboBox2;
     std::unique_ptr<gui::ComboBox> ComboBox1;
     std::unique_ptr<skin::TSkinGroupBox> SkinGroupBox2;
     std::unique_ptr<skin::TSkinTrackBar> SkinTrackBar1;

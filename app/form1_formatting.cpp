@@ -28,7 +28,7 @@ constexpr int kStyleItems = 4;  // bold, italic, underline, strike-out: style bi
 }  // namespace
 
 void TForm1::WireFormatting() {
-    SkinComboBox1->onClick = [this] { SkinComboBox1Click(); };
+    SkinComboBox1->OnClick = [this] { SkinComboBox1Click(); };
     SkinCheckGroup1->onClick = [this] { SkinCheckGroup1Click(); };
     SkinTrackBar1->OnChange = [this] { SkinTrackBar1Change(); };
     Edit1->onKeyDown = [this](WPARAM key) { Edit1KeyDown(key); };
@@ -39,7 +39,7 @@ void TForm1::WireFormatting() {
     }
     SkinRadioGroup1->onClick = [this] { SkinRadioGroup1Click(); };
     RichEdit1->onKeyDown = [this](WPARAM key) { RichEdit1KeyDown(key); };
-    SkinComboBox2->onClick = [this] { SkinComboBox2Click(); };
+    SkinComboBox2->OnClick = [this] { SkinComboBox2Click(); };
     ComboBox1->onClick = [this] { ComboBox1Click(); };
     RichEdit1->onSelectionChange = [this] { RichEdit1SelectionChange(); };
 }

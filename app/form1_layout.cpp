@@ -182,11 +182,16 @@ void TForm1::CreateControls() {
 
     SkinGroupBox1 = groupBox(w, ids::kSkinGroupBox1, 6, 203, 251, 176, "字体设置");
     HWND g1 = SkinGroupBox1->Handle();
-    SkinComboBox1 = std::make_unique<gui::ComboBox>(At(g1, ids::kSkinComboBox1, 8, 23, 129, 24 * 9),
-                                                    gui::ComboBox::Kind::Editable, 8);
+    SkinComboBox1 = std::make_unique<skin::TSkinComboBox>(skin::TSkinComboBox::Args{.parent = g1,
+                                                                                    .id = ids::kSkinComboBox1,
+                                                                                    .x = 8,
+                                                                                    .y = 23,
+                                                                                    .width = 129,
+                                                                                    .height = 24,
+                                                                                    .text = "宋体",
+                                                                                    .skinData = skinData});
     for (const char* name : kFontNames)
         SkinComboBox1->Add(name);
-    SkinComboBox1->SetText("宋体");
     SkinCheckGroup1 = std::make_unique<skin::TSkinCheckGroup>(
         skin::TSkinCheckGroup::Args{.group = group(g1, ids::kSkinCheckGroup1, 6, 49, 130, 65, "字体样式"),
                                     .items = {"粗  体", "斜  体", "下划线", "中划线"},
@@ -194,11 +199,10 @@ void TForm1::CreateControls() {
                                     .buttonUseSkinFont = false});
     SkinGroupBox5 = groupBox(g1, ids::kSkinGroupBox5, 140, 22, 106, 94, "特殊符号");
     HWND g5 = SkinGroupBox5->Handle();
-    SkinComboBox2 = std::make_unique<gui::ComboBox>(At(g5, ids::kSkinComboBox2, 6, 24, 94, 21 * 4),
-                                                    gui::ComboBox::Kind::List);
+    SkinComboBox2 = std::make_unique<skin::TSkinComboBox>(skin::TSkinComboBox::Args{
+        .parent = g5, .id = ids::kSkinComboBox2, .x = 6, .y = 24, .width = 94, .height = 21, .skinData = skinData});
     ComboBox1 = std::make_unique<gui::ComboBox>(
-        At(g5, ids::kComboBox1, 6, 47, 94, 41 + kSymbolItemHeight * kSymbolsDropped),
-        gui::ComboBox::Kind::OwnerDrawnList, kSymbolsDropped);
+        At(g5, ids::kComboBox1, 6, 47, 94, 41 + kSymbolItemHeight * kSymbolsDropped), kSymbolsDropped);
     SetSymbolFont("Webdings");
     for (const char* c = kSymbols; *c; ++c)
         ComboBox1->Add(std::string(1, *c));

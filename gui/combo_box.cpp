@@ -4,30 +4,15 @@
 
 namespace huecast::gui {
 
-ComboBox::ComboBox(const ControlArgs& args, Kind kind, int visibleItems) : kind_(kind) {
+ComboBox::ComboBox(const ControlArgs& args, int visibleItems) {
     ControlArgs a = args;
-    a.style |= WS_VSCROLL | WS_TABSTOP;
-    switch (kind) {
-        case Kind::Editable:
-            a.style |= CBS_DROPDOWN | CBS_AUTOHSCROLL;
-            break;
-        case Kind::List:
-            a.style |= CBS_DROPDOWNLIST;
-            break;
-        case Kind::OwnerDrawnList:
-            a.style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
-            break;
-    }
+    a.style |= WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
     CreateChild("COMBOBOX", a);
     SendMessageA(Handle(), CB_SETMINVISIBLE, static_cast<WPARAM>(visibleItems), 0);
 }
 
 void ComboBox::Add(const std::string& item) {
     SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-}
-
-int ComboBox::Count() const {
-    return static_cast<int>(SendMessageA(Handle(), CB_GETCOUNT, 0, 0));
 }
 
 std::string ComboBox::Item(int index) const {
@@ -66,7 +51,7 @@ bool ComboBox::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resu
         result = 0;
         return true;
     }
-    if (message == WM_DRAWITEM && kind_ == Kind::OwnerDrawnList) {
+    if (message == WM_DRAWITEM) {
         DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         result = TRUE;
         return true;

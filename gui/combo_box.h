@@ -1,5 +1,4 @@
-// A combo box: an editable drop-down (font list), a drop-down list, or an owner-drawn list whose items are
-// drawn in a font of the program's choice (the symbol list).
+// A system drop-down list whose items are drawn in a font of the program's choice (the symbol list).
 #pragma once
 
 #include <string>
@@ -12,16 +11,14 @@ namespace huecast::gui {
 
 class ComboBox : public Control {
   public:
-    enum class Kind { Editable, List, OwnerDrawnList };
-    ComboBox(const ControlArgs& args, Kind kind, int visibleItems = 8);
+    explicit ComboBox(const ControlArgs& args, int visibleItems = 8);
 
     void Add(const std::string& item);
-    int Count() const;
     std::string Item(int index) const;
     int ItemIndex() const;
-    void SetItemIndex(int index);  // -1 selects nothing and keeps an editable box's text empty
+    void SetItemIndex(int index);  // -1 selects nothing
 
-    // For the owner-drawn kind: the font the items are drawn in, by face and pixel height.
+    // The font the items are drawn in, by face and pixel height.
     void SetItemFont(const std::string& face, int height, int itemHeight);
     const std::string& ItemFontName() const { return itemFontName_; }
 
@@ -31,7 +28,6 @@ class ComboBox : public Control {
   private:
     void DrawItem(const DRAWITEMSTRUCT& item);
 
-    Kind kind_;
     std::string itemFontName_;
     int itemFontHeight_ = 0;
     FontHandle itemFont_;
