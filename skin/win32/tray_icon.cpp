@@ -186,7 +186,8 @@ void TTrayIcon::SetAnimateTimerInterval(UINT ms) {
 
 void TTrayIcon::RestartAnimation() {
     StopTimer(kAnimateTimer);
-    if (cycleIcons_ && !iconList_.empty() && animateInterval_ > 0) StartTimer(kAnimateTimer, animateInterval_);
+    if (cycleIcons_ && !iconList_.empty() && animateInterval_ > 0)
+        StartTimer(kAnimateTimer, animateInterval_);
 }
 
 void TTrayIcon::PopUp() {
@@ -228,7 +229,8 @@ void TTrayIcon::Callback(UINT mouseMessage) {
             releasedDuringTimer_ = false;
             releaseEndsDoubleClick_ = true;
             if (onDblClick) onDblClick();
-            if (const TMenuItem* item = popupMenu && !popupByLeftButton ? DefaultItem(popupMenu->items) : nullptr) {
+            if (const TMenuItem* item =
+                    popupMenu && !popupByLeftButton ? DefaultItem(popupMenu->items) : nullptr) {
                 if (item->onClick) item->onClick();
             } else if (inTray_) {
                 RestoreFromTray();

@@ -118,34 +118,38 @@ TEST_F(SkinMessageTest, ButtonsAreSkinnedButtonsOfTheSkinsHeightWithTheirResults
 
 TEST_F(SkinMessageTest, EnterPressesTheFocusedButtonAndEscapeTheCancelButtonWhereverTheFocusIs) {
     // The default button (yes) starts with the focus.
-    EXPECT_EQ(Ask({MsgDlgBtn::Yes, MsgDlgBtn::No}, [](HWND) {
-                  PressKeys({VK_RETURN});
-                  return true;
-              }),
+    EXPECT_EQ(Ask({MsgDlgBtn::Yes, MsgDlgBtn::No},
+                  [](HWND) {
+                      PressKeys({VK_RETURN});
+                      return true;
+                  }),
               IDYES);
     // Tab moves the focus to no (the box handles the key between two ticks): Enter presses no.
     int step = 0;
-    EXPECT_EQ(Ask({MsgDlgBtn::Yes, MsgDlgBtn::No}, [&](HWND) {
-                  if (step++ == 0) {
-                      PressKeys({VK_TAB});
-                      return false;
-                  }
-                  EXPECT_EQ(GetDlgCtrlID(GetFocus()), IDNO) << "Tab did not move the focus to no";
-                  PressKeys({VK_RETURN});
-                  return true;
-              }),
+    EXPECT_EQ(Ask({MsgDlgBtn::Yes, MsgDlgBtn::No},
+                  [&](HWND) {
+                      if (step++ == 0) {
+                          PressKeys({VK_TAB});
+                          return false;
+                      }
+                      EXPECT_EQ(GetDlgCtrlID(GetFocus()), IDNO) << "Tab did not move the focus to no";
+                      PressKeys({VK_RETURN});
+                      return true;
+                  }),
               IDNO);
     // With the focus on yes or on retry, Escape answers the cancel button's result.
-    EXPECT_EQ(Ask({MsgDlgBtn::Yes, MsgDlgBtn::No}, [](HWND) {
-                  PressKeys({VK_ESCAPE});
-                  return true;
-              }),
+    EXPECT_EQ(Ask({MsgDlgBtn::Yes, MsgDlgBtn::No},
+                  [](HWND) {
+                      PressKeys({VK_ESCAPE});
+                      return true;
+                  }),
               IDNO);
-    EXPECT_EQ(Ask({MsgDlgBtn::OK, MsgDlgBtn::Retry}, [](HWND) {
-                  PressKeys({VK_TAB});
-                  PressKeys({VK_ESCAPE});
-                  return true;
-              }),
+    EXPECT_EQ(Ask({MsgDlgBtn::OK, MsgDlgBtn::Retry},
+                  [](HWND) {
+                      PressKeys({VK_TAB});
+                      PressKeys({VK_ESCAPE});
+                      return true;
+                  }),
               IDOK);
 }
 
