@@ -17,7 +17,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "skin/combo_box_model.h"
 #include "skin/win32/popup_list_box.h"

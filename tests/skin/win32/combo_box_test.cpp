@@ -274,6 +274,30 @@ TEST_F(ComboBox, HoveringHighlightsAndAReleaseOverAnItemAcceptsItOnce) {
     EXPECT_EQ(host->Count(CBN_SELCHANGE), 2);
 }
 
+TEST_F(ComboBox, TheListsBarScrollsWhileTheListStaysOpen) {
+    Make();
+    ClickButton();
+    ASSERT_TRUE(combo->DroppedDown());
+    const TSkinScrollBar* bar = combo->Popup().List().VScrollBar();
+    ASSERT_NE(bar, nullptr);
+    const Rect barAt = ScreenRect(bar->Handle());
+    // The increment button at the bottom of the bar, clicked twice.
+    const POINT down{(barAt.left + barAt.right) / 2, barAt.bottom - 5};
+    input::ClickAt(down);
+    PumpFor(100);
+    input::ClickAt(down);
+    PumpFor(100);
+    EXPECT_TRUE(combo->DroppedDown());
+    EXPECT_EQ(combo->Popup().List().TopIndex(), 2);
+    EXPECT_EQ(GetCapture(), Popup()) << "the capture is back with the list after the bar's press";
+    ExpectFormKeepsActivationAndFocus();
+    // The rows moved: the first row shown is item 2, and a click on it chooses it.
+    input::ClickAt(RowPoint(0));
+    PumpFor(60);
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(clicks, (std::vector<int>{2}));
+}
+
 TEST_F(ComboBox, EscapeRestoresTheIndexAndRunsNoClick) {
     Make();
     combo->SetItemIndex(2);
