@@ -16,7 +16,8 @@
 //                           LB_GETTOPINDEX, LB_SETTOPINDEX (answered by its inner system list box, whose id
 //                           is the skinned control's)
 //   TSkinComboBox           CB_GETCOUNT, CB_GETCURSEL, CB_SETCURSEL, CB_GETLBTEXT, CB_GETLBTEXTLEN,
-//                           CB_ADDSTRING, CB_RESETCONTENT, CB_SHOWDROPDOWN, CB_GETDROPPEDSTATE
+//                           CB_ADDSTRING, CB_RESETCONTENT, CB_FINDSTRINGEXACT, CB_SHOWDROPDOWN,
+//                           CB_GETDROPPEDSTATE; tells CBN_SELCHANGE, CBN_DROPDOWN and CBN_CLOSEUP
 //   TSkinTrackBar           TBM_GETPOS, TBM_SETPOS (wParam TRUE redraws), TBM_GETRANGEMIN/MAX, TBM_SETRANGE
 //   TSkinScrollBar          SBM_GETPOS, SBM_SETPOS, SBM_GETRANGE, SBM_SETRANGE, SBM_GETSCROLLINFO,
 //                           SBM_SETSCROLLINFO
