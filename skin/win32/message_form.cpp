@@ -25,65 +25,65 @@ struct alignas(4) EmptyDialogTemplate {
 
 }  // namespace
 
-// The message text, drawn by the shared label's rule straight onto the frame's client background (it has
-// none of its own); its window text is the message, so other programs read it as any message box's text.
-class MessageLabel final : public gui::Window {
-  public:
-    MessageLabel(HWND parent, const TSkinStdLabel& label) : label_(label) {
-        const Rect& r = label.bounds;
-        Create({.className = "HuecastMessageLabel",
-                .caption = label.caption,
+// A part of the box without a background of its own: it draws straight onto the frame's client
+// background, which the box paints under it.
+class MessagePart : public gui::Window {
+  protected:
+    MessagePart(const char* className, HWND parent, const Rect& r, const std::string& text = {}, int id = 0) {
+        Create({.className = className,
+                .caption = text,
                 .style = WS_CHILD | WS_VISIBLE,
                 .x = r.left,
                 .y = r.top,
                 .width = r.Width(),
                 .height = r.Height(),
                 .parent = parent,
-                .id = kMessageLabelId,
+                .id = id,
                 .background = nullptr});
     }
-
-  protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message != WM_PAINT && message != WM_PRINTCLIENT)
-            return Window::HandleMessage(message, wParam, lParam);
-        const gui::PaintScope paint(Handle(), reinterpret_cast<HDC>(wParam));
-        TSkinStdLabel here = label_;
-        here.bounds = label_.bounds.Offset(-label_.bounds.left, -label_.bounds.top);
-        here.Draw(paint.Dc());
-        return 0;
-    }
+    virtual void Draw(HDC dc, Size size) = 0;
 
   private:
-    const TSkinStdLabel& label_;
-};
-
-// The kind's system icon, 32 x 32, drawn over the client background.
-class MessageIcon final : public gui::Window {
-  public:
-    MessageIcon(HWND parent, const Rect& r, HICON icon) : icon_(icon) {
-        Create({.className = "HuecastMessageIcon",
-                .style = WS_CHILD | WS_VISIBLE,
-                .x = r.left,
-                .y = r.top,
-                .width = r.Width(),
-                .height = r.Height(),
-                .parent = parent,
-                .background = nullptr});
-    }
-
-  protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) final {
         if (message != WM_PAINT && message != WM_PRINTCLIENT)
             return Window::HandleMessage(message, wParam, lParam);
         const gui::PaintScope paint(Handle(), reinterpret_cast<HDC>(wParam));
         RECT r{};
         GetClientRect(Handle(), &r);
-        DrawIconEx(paint.Dc(), 0, 0, icon_, r.right, r.bottom, 0, nullptr, DI_NORMAL);
+        Draw(paint.Dc(), {r.right, r.bottom});
         return 0;
     }
+};
+
+// The message text, drawn by the shared label's rule; its window text is the message, so other programs
+// read it as any message box's text.
+class MessageLabel final : public MessagePart {
+  public:
+    MessageLabel(HWND parent, const TSkinStdLabel& label)
+        : MessagePart("HuecastMessageLabel", parent, label.bounds, label.caption, kMessageLabelId),
+          label_(label) {}
 
   private:
+    void Draw(HDC dc, Size size) override {
+        TSkinStdLabel here = label_;
+        here.bounds = {0, 0, size.cx, size.cy};
+        here.Draw(dc);
+    }
+
+    const TSkinStdLabel& label_;
+};
+
+// The kind's system icon, 32 x 32.
+class MessageIcon final : public MessagePart {
+  public:
+    MessageIcon(HWND parent, const Rect& r, HICON icon)
+        : MessagePart("HuecastMessageIcon", parent, r), icon_(icon) {}
+
+  private:
+    void Draw(HDC dc, Size size) override {
+        DrawIconEx(dc, 0, 0, icon_, size.cx, size.cy, 0, nullptr, DI_NORMAL);
+    }
+
     HICON icon_;  // a shared system icon: never destroyed
 };
 
