@@ -34,6 +34,12 @@ std::vector<BoxButton> ButtonsOf(HWND box) {
     return buttons;
 }
 
+// Gives the box two seconds to go.
+void WaitUntilClosed(HWND box) {
+    for (int i = 0; i < 100 && IsWindow(box); ++i)
+        Sleep(20);
+}
+
 // How a box is answered.
 enum class Answer { ClickOk, Enter, Escape };
 
@@ -50,8 +56,7 @@ void AnswerBox(HWND box, Answer answer) {
             PressKeys({VK_ESCAPE});
             break;
     }
-    for (int i = 0; i < 100 && IsWindow(box); ++i)
-        Sleep(20);
+    WaitUntilClosed(box);
 }
 
 // The error box `trigger` opens: caption 错误, `text`, one 确定 button; closed by `answer`.
@@ -150,8 +155,7 @@ TEST(SkinnedMessages, TheDeleteQuestionKeepsTheFavouriteUnlessAnsweredYes) {
         ASSERT_NE(box, nullptr) << name;
         ASSERT_TRUE(BringToFront(box)) << name;
         close(box);
-        for (int i = 0; i < 100 && IsWindow(box); ++i)
-            Sleep(20);
+        WaitUntilClosed(box);
         EXPECT_FALSE(IsWindow(box)) << name;
         p.Sync();
         EXPECT_EQ(FavouriteCount(p), 2) << name << " deleted the favourite";
@@ -164,8 +168,7 @@ TEST(SkinnedMessages, TheDeleteQuestionKeepsTheFavouriteUnlessAnsweredYes) {
     ASSERT_NE(box, nullptr);
     ASSERT_TRUE(BringToFront(box));
     PressKeys({VK_RETURN});
-    for (int i = 0; i < 100 && IsWindow(box); ++i)
-        Sleep(20);
+    WaitUntilClosed(box);
     p.Sync();
     EXPECT_EQ(FavouriteCount(p), 1) << "Enter did not answer Yes";
 
@@ -173,8 +176,7 @@ TEST(SkinnedMessages, TheDeleteQuestionKeepsTheFavouriteUnlessAnsweredYes) {
     ASSERT_NE(box, nullptr);
     ASSERT_TRUE(BringToFront(box));
     ClickAt(CentreOf(GetDlgItem(box, IDYES)));
-    for (int i = 0; i < 100 && IsWindow(box); ++i)
-        Sleep(20);
+    WaitUntilClosed(box);
     p.Sync();
     EXPECT_EQ(FavouriteCount(p), 0);
 }

@@ -137,6 +137,12 @@ TEST_F(SkinMessageTest, EnterPressesTheFocusedButtonAndEscapeTheCancelButtonWher
                       return true;
                   }),
               IDNO);
+    // The underlined letter of a caption presses its button: 否(&N).
+    EXPECT_EQ(Ask({MsgDlgBtn::Yes, MsgDlgBtn::No}, [](HWND) {
+                  PressKeys({'N'});
+                  return true;
+              }),
+              IDNO);
     // With the focus on yes or on retry, Escape answers the cancel button's result.
     EXPECT_EQ(Ask({MsgDlgBtn::Yes, MsgDlgBtn::No},
                   [](HWND) {
