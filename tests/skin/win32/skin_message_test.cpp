@@ -116,6 +116,27 @@ TEST_F(SkinMessageTest, ButtonsAreSkinnedButtonsOfTheSkinsHeightWithTheirResults
     EXPECT_EQ(result, IDCANCEL) << "Escape presses the cancel button when there is one";
 }
 
+TEST_F(SkinMessageTest, WithoutTheButtonElementOrWithoutASkinTheButtonsArePlainAnd25High) {
+    const auto heights = [this] {
+        std::vector<int> seen;
+        EXPECT_EQ(Ask({MsgDlgBtn::OK},
+                      [&](HWND box) {
+                          RECT r{};
+                          GetClientRect(GetDlgItem(box, IDOK), &r);
+                          seen.push_back(r.bottom);
+                          PressKeys({VK_ESCAPE});
+                          return true;
+                      }),
+                  IDOK);
+        return seen;
+    };
+    message_.buttonSkinDataName = "nosuchbutton";
+    EXPECT_EQ(heights(), std::vector<int>{kPlainMessageButtonHeight});
+    message_.buttonSkinDataName = "bigtoolbutton";
+    message_.skinData = message_.ctrlSkinData = nullptr;
+    EXPECT_EQ(heights(), std::vector<int>{kPlainMessageButtonHeight}) << "the plain box";
+}
+
 TEST_F(SkinMessageTest, EnterPressesTheFocusedButtonAndEscapeTheCancelButtonWhereverTheFocusIs) {
     // The default button (yes) starts with the focus.
     EXPECT_EQ(Ask({MsgDlgBtn::Yes, MsgDlgBtn::No},
@@ -138,10 +159,11 @@ TEST_F(SkinMessageTest, EnterPressesTheFocusedButtonAndEscapeTheCancelButtonWher
                   }),
               IDNO);
     // The underlined letter of a caption presses its button: 否(&N).
-    EXPECT_EQ(Ask({MsgDlgBtn::Yes, MsgDlgBtn::No}, [](HWND) {
-                  PressKeys({'N'});
-                  return true;
-              }),
+    EXPECT_EQ(Ask({MsgDlgBtn::Yes, MsgDlgBtn::No},
+                  [](HWND) {
+                      PressKeys({'N'});
+                      return true;
+                  }),
               IDNO);
     // With the focus on yes or on retry, Escape answers the cancel button's result.
     EXPECT_EQ(Ask({MsgDlgBtn::Yes, MsgDlgBtn::No},
