@@ -14,9 +14,12 @@
 #include "skin/picture_cache.h"
 #include "skin/win32/form_skin.h"
 #include "skin/win32/skin_frame.h"
+#include "tests/aatext/win32/message_pump.h"
 
 namespace huecast::skin {
 namespace {
+
+using huecast::testing::PumpFor;
 
 constexpr int kClientWidth = 599, kClientHeight = 419;
 constexpr Size kLargest{700, 520};
@@ -33,18 +36,6 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
-}
-
-void Pump(int ms) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    } while (static_cast<int>(end - GetTickCount()) > 0);
 }
 
 void MouseButtonEvent(DWORD flags) {
@@ -112,12 +103,12 @@ class SkinFrameTest : public ::testing::Test {
         SetWindowPos(form_, nullptr, 100, 80, size.cx, size.cy, SWP_NOZORDER);
         ShowWindow(form_, SW_SHOW);
         SetForegroundWindow(form_);
-        Pump(300);
+        PumpFor(300);
     }
     void TearDown() override {
         frame_.reset();
         DestroyWindow(form_);
-        Pump(50);
+        PumpFor(50);
     }
     RECT Bounds() const {
         RECT r{};
@@ -132,13 +123,13 @@ class SkinFrameTest : public ::testing::Test {
         input.type = INPUT_MOUSE;
         input.mi.dwFlags = MOUSEEVENTF_MOVE;
         SendInput(1, &input, sizeof input);
-        Pump(settleMs);
+        PumpFor(settleMs);
     }
     // Presses the left button at `from` (screen), moves to `to` in steps and releases it there, from
     // another thread, while this one runs the window (and the system's sizing or moving loop).
     void Drag(POINT from, POINT to) {
         SetCursorPos(from.x, from.y);
-        Pump(150);
+        PumpFor(150);
         std::atomic<bool> done{false};
         std::thread user([&] {
             MouseButtonEvent(MOUSEEVENTF_LEFTDOWN);
@@ -153,15 +144,15 @@ class SkinFrameTest : public ::testing::Test {
             done = true;
         });
         while (!done)
-            Pump(20);
+            PumpFor(20);
         user.join();
-        Pump(200);
+        PumpFor(200);
     }
     void Click(int x, int y) {
         MoveTo(x, y);
         MouseButtonEvent(MOUSEEVENTF_LEFTDOWN);
         MouseButtonEvent(MOUSEEVENTF_LEFTUP);
-        Pump(200);
+        PumpFor(200);
     }
     // The look of an active.bmp rect as the screen shows it at (x, y) of the window.
     bool ShowsLook(const Rect& look, int x, int y) {
@@ -223,11 +214,11 @@ TEST_F(SkinFrameTest, ButtonsShowTheirNormalActiveAndDownLooks) {
     MoveTo(580, 10, 500);                              // over maximize: it morphs to its active look
     EXPECT_TRUE(ShowsLook({0, 38, 20, 57}, 570, 3));
     MouseButtonEvent(MOUSEEVENTF_LEFTDOWN);
-    Pump(150);
+    PumpFor(150);
     EXPECT_TRUE(ShowsLook({21, 38, 41, 57}, 570, 3));  // down
     MoveTo(300, 200);                                  // released away from it: nothing happens
     MouseButtonEvent(MOUSEEVENTF_LEFTUP);
-    Pump(500);
+    PumpFor(500);
     EXPECT_TRUE(ShowsLook({21, 19, 41, 38}, 570, 3));
     EXPECT_FALSE(frame_->State().Maximized());
 }
@@ -282,14 +273,14 @@ TEST_F(SkinFrameTest, MaximizeAndRestoreByButtonAndByDoubleClick) {
     MouseButtonEvent(MOUSEEVENTF_LEFTUP);
     MouseButtonEvent(MOUSEEVENTF_LEFTDOWN);
     MouseButtonEvent(MOUSEEVENTF_LEFTUP);
-    Pump(300);
+    PumpFor(300);
     EXPECT_TRUE(frame_->State().Maximized());
     MoveTo(300, 10);  // on the caption where the maximized window has it
     MouseButtonEvent(MOUSEEVENTF_LEFTDOWN);
     MouseButtonEvent(MOUSEEVENTF_LEFTUP);
     MouseButtonEvent(MOUSEEVENTF_LEFTDOWN);
     MouseButtonEvent(MOUSEEVENTF_LEFTUP);
-    Pump(300);
+    PumpFor(300);
     EXPECT_FALSE(frame_->State().Maximized());
     EXPECT_EQ(Bounds().right, before.right);
 }
@@ -301,7 +292,7 @@ TEST_F(SkinFrameTest, MinimizeAndRestoreFromOutside) {
     EXPECT_TRUE(frame_->State().Minimized());
     // The taskbar (or any program) restores it: the frame follows and the bounds come back.
     ShowWindow(form_, SW_RESTORE);
-    Pump(200);
+    PumpFor(200);
     EXPECT_FALSE(IsIconic(form_));
     EXPECT_EQ(frame_->State().Show(), WindowShow::Normal);
     EXPECT_EQ(Bounds().right, before.right);
@@ -332,7 +323,7 @@ TEST_F(SkinFrameTest, RightClickOnTheCaptionShowsTheItemsForTheState) {
     MoveTo(300, 10);
     MouseButtonEvent(MOUSEEVENTF_RIGHTDOWN);
     MouseButtonEvent(MOUSEEVENTF_RIGHTUP);
-    Pump(200);
+    PumpFor(200);
     ASSERT_EQ(shown.size(), 1u);
     std::vector<std::string> names;
     for (const auto& item : shown[0])
@@ -344,7 +335,7 @@ TEST_F(SkinFrameTest, RightClickOnTheCaptionShowsTheItemsForTheState) {
     MoveTo((b.right - b.left) / 2, 10);
     MouseButtonEvent(MOUSEEVENTF_RIGHTDOWN);
     MouseButtonEvent(MOUSEEVENTF_RIGHTUP);
-    Pump(200);
+    PumpFor(200);
     ASSERT_EQ(shown.size(), 2u);
     names.clear();
     for (const auto& item : shown[1])
@@ -370,7 +361,7 @@ TEST_F(SkinFrameTest, TheInactiveCaptionTakesTheSkinsInactiveColours) {
     HWND other = CreateWindowExA(0, "HuecastSkinFrameTest", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 900,
                                  700, 100, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     SetForegroundWindow(other);
-    Pump(300);
+    PumpFor(300);
     EXPECT_FALSE(frame_->Active());
     EXPECT_GT(CountColour(form_, 12903423), 20);  // fontcolor
     EXPECT_EQ(CountColour(form_, 16777215), 0);
@@ -387,7 +378,7 @@ TEST_F(SkinFrameTest, AReloadedSkinRebuildsTheObjectsThroughTheNotices) {
     int changes = 0;
     frame_->onChangeSkinData = [&] { ++changes; };
     skin_.Load(form_, GetModuleHandleA(nullptr));  // before-change, change and after-change notices
-    Pump(200);
+    PumpFor(200);
     EXPECT_EQ(changes, 1);
     ASSERT_EQ(frame_->Objects().size(), 6u);
     MoveTo(300, 200);
@@ -418,7 +409,7 @@ TEST_F(SkinFrameTest, FadingInWithoutTranslucencyEndsOpaqueAndUnlayered) {
         EXPECT_TRUE(GetWindowLongPtrA(form, GWL_EXSTYLE) & WS_EX_LAYERED);
         const DWORD end = GetTickCount() + 5000;
         while ((GetWindowLongPtrA(form, GWL_EXSTYLE) & WS_EX_LAYERED) && GetTickCount() < end)
-            Pump(20);
+            PumpFor(20);
         EXPECT_FALSE(GetWindowLongPtrA(form, GWL_EXSTYLE) & WS_EX_LAYERED);
     }
     DestroyWindow(form);
@@ -430,7 +421,7 @@ TEST_F(SkinFrameTest, WithoutASkinTheFrameIsPlain) {
         TSkinFrame frame(form);
         frame.SetSkinData(nullptr);
         ShowWindow(form, SW_SHOWNOACTIVATE);
-        Pump(200);
+        PumpFor(200);
         RECT client{}, bounds{};
         GetClientRect(form, &client);
         GetWindowRect(form, &bounds);

@@ -10,6 +10,7 @@
 
 #include "skin/win32/form_skin.h"
 #include "skin/win32/skin_menu.h"
+#include "tests/aatext/win32/message_pump.h"
 #include "tests/app/real_input.h"
 
 namespace huecast::skin {
@@ -18,24 +19,13 @@ namespace {
 using testing::ClickAt;
 using testing::MoveTo;
 using testing::PressKeys;
+using testing::PumpFor;
 
 int closedMessages = 0;
 
 LRESULT CALLBACK OpenerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kMenuClosedMessage) ++closedMessages;
     return DefWindowProcA(window, message, wParam, lParam);
-}
-
-void Pump(DWORD ms) {
-    const ULONGLONG end = GetTickCount64() + ms;
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount64() < end);
 }
 
 TMenuItem Item(std::string caption, std::function<void()> onClick = {}, std::string name = {},
@@ -66,7 +56,7 @@ class SkinnedMenu : public ::testing::Test {
         skin_.Load(opener_, GetModuleHandleA(nullptr));
         SetForegroundWindow(opener_);
         SetFocus(opener_);
-        Pump(100);
+        PumpFor(100);
         closedMessages = 0;
         menu_.skinData = &skin_.Data();
     }
@@ -92,7 +82,7 @@ TEST_F(SkinnedMenu, ASystemMenuHighlightsUnderThePointerWithoutTakingTheActivati
             "关闭(&C)", [&] { ++closed; }, "SF_CLOSE", "Alt+F4"),
     };
     menu_.Popup(opener_, items, {300, 300});
-    Pump(100);
+    PumpFor(100);
     ASSERT_EQ(menu_.Levels().size(), 1u);
     HWND level = Level(0).Handle();
     EXPECT_TRUE(IsWindowVisible(level));
@@ -100,10 +90,10 @@ TEST_F(SkinnedMenu, ASystemMenuHighlightsUnderThePointerWithoutTakingTheActivati
     EXPECT_TRUE(GetWindowLongA(level, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
     MoveTo(Centre(Level(0).ItemScreenRect(1)));
-    Pump(150);
+    PumpFor(150);
     EXPECT_EQ(Level(0).ActiveItem(), 1);
     ClickAt(Centre(Level(0).ItemScreenRect(0)));
-    Pump(150);
+    PumpFor(150);
     EXPECT_EQ(GetForegroundWindow(), opener_) << "a click on a level took the activation";
     EXPECT_EQ(GetFocus(), opener_);
     EXPECT_EQ(minimized, 1);
@@ -113,14 +103,14 @@ TEST_F(SkinnedMenu, ASystemMenuHighlightsUnderThePointerWithoutTakingTheActivati
 
     // A divider and a disabled item are not chosen.
     menu_.Popup(opener_, items, {300, 300});
-    Pump(50);
+    PumpFor(50);
     ClickAt(Centre(Level(0).ItemScreenRect(2)));
-    Pump(100);
+    PumpFor(100);
     EXPECT_TRUE(menu_.IsOpen());
     // Keys go to the menu: down to the next item and Enter chooses.
     PressKeys({VK_DOWN});
     PressKeys({VK_RETURN});
-    Pump(100);
+    PumpFor(100);
     EXPECT_EQ(closed, 1);
     EXPECT_FALSE(menu_.IsOpen());
 }
@@ -128,16 +118,16 @@ TEST_F(SkinnedMenu, ASystemMenuHighlightsUnderThePointerWithoutTakingTheActivati
 TEST_F(SkinnedMenu, EscapeOrAClickOutsideCloses) {
     const std::vector<TMenuItem> items = {Item("one"), Item("two")};
     menu_.Popup(opener_, items, {300, 300});
-    Pump(50);
+    PumpFor(50);
     PressKeys({VK_ESCAPE});
-    Pump(100);
+    PumpFor(100);
     EXPECT_FALSE(menu_.IsOpen());
     EXPECT_EQ(closedMessages, 1);
 
     menu_.Popup(opener_, items, {300, 300});
-    Pump(50);
+    PumpFor(50);
     ClickAt({150, 450});  // on the opener, away from the level
-    Pump(100);
+    PumpFor(100);
     EXPECT_FALSE(menu_.IsOpen());
     EXPECT_EQ(closedMessages, 2);
 }
@@ -147,7 +137,7 @@ TEST_F(SkinnedMenu, ALevelTallerThanTheWorkAreaScrollsUnderThePointer) {
     for (int i = 0; i < 60; ++i)
         items[static_cast<std::size_t>(i)].caption = "item " + std::to_string(i);
     menu_.Popup(opener_, items, {300, 10});
-    Pump(50);
+    PumpFor(50);
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     TSkinPopupWindow& level = Level(0);
@@ -157,12 +147,12 @@ TEST_F(SkinnedMenu, ALevelTallerThanTheWorkAreaScrollsUnderThePointer) {
     GetWindowRect(level.Handle(), &window);
     const Rect down = level.Layout().downStrip.Offset(window.left, window.top);
     MoveTo(Centre(down));
-    Pump(600);
+    PumpFor(600);
     EXPECT_GT(level.Scroll(), 0);
     // The item under the pointer after scrolling is a later one.
     const int scrolled = level.Scroll();
     MoveTo({Centre(down).x, Centre(down).y - 30});
-    Pump(150);
+    PumpFor(150);
     EXPECT_GT(level.ActiveItem(), (work.bottom - work.top) / 20 - 3);
     EXPECT_EQ(level.Scroll(), scrolled);
 }
@@ -172,9 +162,9 @@ TEST_F(SkinnedMenu, ASubmenuOpensBesideItsItem) {
     std::vector<TMenuItem> items = {Item("first"), Item("more"), Item("last")};
     items[1].items = {Item("sub one"), Item("sub two", [&] { ++chosen; })};
     menu_.Popup(opener_, items, {300, 300});
-    Pump(50);
+    PumpFor(50);
     MoveTo(Centre(Level(0).ItemScreenRect(1)));
-    Pump(150);
+    PumpFor(150);
     ASSERT_EQ(menu_.Levels().size(), 2u);
     RECT parent{}, child{};
     GetWindowRect(Level(0).Handle(), &parent);
@@ -182,9 +172,9 @@ TEST_F(SkinnedMenu, ASubmenuOpensBesideItsItem) {
     EXPECT_EQ(child.left, parent.right);
     EXPECT_EQ(Level(1).ItemScreenRect(0).top, Level(0).ItemScreenRect(1).top);
     MoveTo(Centre(Level(1).ItemScreenRect(1)));
-    Pump(150);
+    PumpFor(150);
     ClickAt(Centre(Level(1).ItemScreenRect(1)));
-    Pump(150);
+    PumpFor(150);
     EXPECT_EQ(chosen, 1);
     EXPECT_FALSE(menu_.IsOpen());
     EXPECT_EQ(closedMessages, 1);
