@@ -15,6 +15,7 @@
 
 namespace huecast {
 
+// Only the fields its kind names hold a value of this token.
 struct RtfToken {
     enum class Kind {
         kEnd,            // no bytes left
