@@ -42,9 +42,4 @@ class Control : public Window {
     }
 };
 
-// The control that owns a window, or nullptr.
-inline Control* ControlFromHandle(HWND window) {
-    return dynamic_cast<Control*>(Window::FromHandle(window));
-}
-
 }  // namespace huecast::gui

@@ -100,12 +100,6 @@ int RichEdit::SelStart() const {
     return r.cpMin;
 }
 
-int RichEdit::SelLength() const {
-    CHARRANGE r{};
-    SendMessageA(Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&r));
-    return r.cpMax - r.cpMin;
-}
-
 void RichEdit::Select(int start, int length) {
     CHARRANGE r{start, start + length};
     SendMessageA(Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&r));

@@ -37,7 +37,6 @@ class RichEdit : public Control {
     static std::string ToCodePage(const std::wstring& wide);
     void Clear();
     int SelStart() const;
-    int SelLength() const;
     void Select(int start, int length);
     // Deletes the first `count` characters, as typing over them would. A line break and a character beyond
     // U+FFFF count as one character each, however many positions the control gives them.

@@ -15,7 +15,6 @@ class StaticText : public Control {
 
     std::uint32_t Color() const { return color_; }  // 0x00BBGGRR
     void SetColor(std::uint32_t color);
-    std::uint32_t FontColor() const { return fontColor_; }
     void SetFontColor(std::uint32_t color);
 
     int tag = 0;

@@ -486,13 +486,6 @@ bool ReportFailure(const Failure& failure) {
 bool ReportInProgress() {
     return g_reporter && g_reporter->inProgress.load();
 }
-std::string CrashLogPath() {
-    if (g_reporter) return g_reporter->logPath;
-    char exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    return LogPathFor(exe, ProgramCrashOptions().outputPath);
-}
-
 void ReportEventException(std::exception_ptr error) {
     if (!g_reporter || !g_reporter->options.active) return;
     static Failure f;

@@ -22,9 +22,6 @@ void InstallCrashReporter(const TCrashModuleOptions& options = ProgramCrashOptio
 // (unless the user chose Terminate or Restart). The GUI framework's handler calls this.
 void ReportEventException(std::exception_ptr error);
 
-// The log file's full path under the installed options.
-std::string CrashLogPath();
-
 // Receives every line of the reporter's trace (warnings and internal errors) besides the debugger output.
 void SetCrashTraceSink(std::function<void(const std::string&)> sink);
 

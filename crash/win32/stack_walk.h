@@ -56,7 +56,6 @@ class FrameResolver {
   public:
     // Reads the executable's call-stack table, if it carries one, into memory of its own.
     void Load(const char* exePath);
-    bool HasMap() const { return map_.has_value(); }
 
     // Names each address. The first address is where the failure happened; the others are return
     // addresses, looked up one byte earlier so a call at a function's end names that function.
