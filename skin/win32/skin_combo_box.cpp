@@ -137,8 +137,11 @@ void TSkinComboBox::ChooseByUser(int index) {
 }
 
 void TSkinComboBox::RunClick() {
+    const bool outer = !inClick_;
+    inClick_ = true;
     if (OnClick) OnClick();
     if (OnChange) OnChange();
+    if (outer) inClick_ = false;
 }
 
 void TSkinComboBox::Notify(WORD code) {
@@ -192,8 +195,9 @@ void TSkinComboBox::CloseUp(bool accept) {
     if (accept) {
         if (highlight >= 0) ChooseByUser(highlight);
         if (OnCloseUp) OnCloseUp();
-    } else if (itemIndex_ != savedIndex_) {
-        // Keys moved the choice while the list was open, and its handlers followed: they follow back.
+    } else if (itemIndex_ != savedIndex_ && !inClick_) {
+        // Keys moved the choice while the list was open, and its handlers followed: they follow back. A
+        // handler that moves the focus away closes the list on the choice it is handling, which stays.
         ChooseByUser(savedIndex_);
     } else {
         popup_->SetHighlight(itemIndex_);

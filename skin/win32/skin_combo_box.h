@@ -98,6 +98,7 @@ class TSkinComboBox : public TSkinCustomControl {
     int dropDownCount_;
     bool buttonHot_ = false;
     bool notifying_ = false;  // our own notice is on its way to the parent and back
+    bool inClick_ = false;    // OnClick or OnChange is running
 };
 
 }  // namespace huecast::skin

@@ -393,6 +393,22 @@ TEST_F(ComboBox, KeysAndTheWheelMoveTheChoiceWithinTheItems) {
     ExpectFormKeepsActivationAndFocus();
 }
 
+TEST_F(ComboBox, AHandlerMovingTheFocusAwayKeepsTheChoiceItIsHandling) {
+    // As the main window's font handler does: it gives the editor the focus.
+    Make();
+    combo->OnClick = [this] {
+        clicks.push_back(combo->ItemIndex());
+        SetFocus(host->Handle());
+    };
+    Keys({VK_F4});
+    ASSERT_TRUE(combo->DroppedDown());
+    Keys({VK_DOWN});
+    EXPECT_FALSE(combo->DroppedDown()) << "the focus went, and the list with it";
+    EXPECT_EQ(combo->ItemIndex(), 0);
+    EXPECT_EQ(combo->Text(), "item 0");
+    EXPECT_EQ(clicks, (std::vector<int>{0}));
+}
+
 TEST_F(ComboBox, AnswersTheSystemComboBoxMessages) {
     Make();
     HWND h = combo->Handle();
