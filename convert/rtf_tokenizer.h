@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -143,10 +144,11 @@ inline bool RtfTokenizer::ControlSequence() {
     const bool negative = at_ + 1 < rtf_.size() && rtf_[at_] == '-' && rtf_detail::IsDigit(rtf_[at_ + 1]);
     if (negative) ++at_;
     if (at_ < rtf_.size() && rtf_detail::IsDigit(rtf_[at_])) {
-        long value = 0;
+        // 64 bits for the sum: ten times the cap does not fit a long where it has 32 (Windows).
+        std::int64_t value = 0;
         for (; at_ < rtf_.size() && rtf_detail::IsDigit(rtf_[at_]); ++at_)
-            value = std::min(value * 10 + (rtf_[at_] - '0'), rtf_detail::kLargestParameter);
-        token_.parameter = negative ? -value : value;
+            value = std::min<std::int64_t>(value * 10 + (rtf_[at_] - '0'), rtf_detail::kLargestParameter);
+        token_.parameter = static_cast<long>(negative ? -value : value);
     }
     if (at_ < rtf_.size() && rtf_[at_] == ' ') ++at_;  // the delimiter belongs to the word
     return true;
