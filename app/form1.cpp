@@ -58,7 +58,7 @@ bool IsBlank(const std::wstring& text) {
 
 }  // namespace
 
-TForm1::TForm1() {
+TForm1::TForm1(HWND owner) {
     RECT frame{0, 0, kClientWidth, kClientHeight};
     AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_CONTROLPARENT);
     Create({.className = kClassName,
@@ -69,6 +69,7 @@ TForm1::TForm1() {
             .y = kTop,
             .width = frame.right - frame.left,
             .height = frame.bottom - frame.top,
+            .parent = owner,
             .icon = LoadIconA(gui::Application::Instance(), "MAINICON")});
     try {
         skin_.Load(Handle(), gui::Application::Instance());
@@ -129,7 +130,8 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_GETMINMAXINFO: {
             // The skinned frame is wider than the system's: the window may always hold its whole client area.
-            const Size framed = SkinFrame1 ? SkinFrame1->WindowSizeFor({kClientWidth, kClientHeight}) : Size{};
+            const Size framed =
+                SkinFrame1 ? SkinFrame1->WindowSizeFor({kClientWidth, kClientHeight}) : Size{};
             const POINT largest{std::max(kMaxWidth, framed.cx), std::max(kMaxHeight, framed.cy)};
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
             info->ptMaxSize = largest;
@@ -152,7 +154,8 @@ void TForm1::CreateSkinFrame() {
     SkinFrame1->alphaBlendValue = 230;
     SkinFrame1->showIcon = true;
     SkinFrame1->defCaptionFont = {.face = "宋体", .height = 16, .bold = false, .color = RGB(0, 0, 255)};
-    SkinFrame1->defInActiveCaptionFont = {.face = "宋体", .height = 16, .bold = true, .color = RGB(0, 0, 255)};
+    SkinFrame1->defInActiveCaptionFont = {
+        .face = "宋体", .height = 16, .bold = true, .color = RGB(0, 0, 255)};
     // Its system menu in the skinned menus (MenusSkinData is SkinData1).
     SkinFrame1->SetSystemMenuPopup(std::make_unique<skin::SkinnedSystemMenu>(&skin_.Data()));
     SkinFrame1->SetSkinData(&skin_.Data());
@@ -254,8 +257,9 @@ std::string TForm1::LengthCaption(const std::string& converted) {
 
 void TForm1::UpdateLengthDisplay(const std::string& plain) {
     if (!partsTimer_) {
-        partsTimer_ = std::make_unique<gui::Timer>(Handle(), kPartsCountDelayMs, [this] { CountParts(); },
-                                                   /*enabled=*/false);
+        partsTimer_ = std::make_unique<gui::Timer>(
+            Handle(), kPartsCountDelayMs, [this] { CountParts(); },
+            /*enabled=*/false);
     }
     if (MinimumConvertedSize(plain) > kMaxConvertedBytes) {
         // Until the count, the display says the text is over the limit; an earlier count stays meanwhile

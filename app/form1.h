@@ -49,7 +49,9 @@ class TForm1 : public gui::Window {
     static constexpr const char* kClassName = "HUEC2";
     static constexpr const char* kCaption = "Huecast2.4 For 2000/XP";
 
-    TForm1();
+    // `owner`: the application window, which stands for the form in the task bar; without one (a test, a
+    // benchmark) the form is a task-bar window of its own.
+    explicit TForm1(HWND owner = nullptr);
     ~TForm1() override;
 
     void Show(int showCommand);

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include "app/application_window.h"
 #include "app/form1.h"
 #include "crash/win32/crash_reporter.h"
 #include "gui/application.h"
@@ -59,7 +60,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     }
     huecast::gui::Application::SetTitle("Huecast2.4");
     const OleSession ole;
-    huecast::TForm1 form;
+    // The task bar shows the application's title; the form keeps its own caption.
+    huecast::ApplicationWindow application(huecast::gui::Application::Title(),
+                                           LoadIconA(huecast::gui::Application::Instance(), "MAINICON"));
+    huecast::TForm1 form(application.Handle());
+    application.SetMainForm(form.Handle());
+    application.Show();
     form.Show(showCommand);
     return huecast::gui::Application::Run();
 }
