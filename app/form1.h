@@ -144,6 +144,9 @@ class TForm1 : public gui::Window {
     void SkinButton1Click();
     void SkinButton3Click();
     void SkinButton2Click();
+    // The name field's text as rtf.ini stores it, or nothing after telling the user why it cannot be:
+    // `whenMissing` for an empty field, which then takes the work's own text.
+    std::optional<std::string> NameToStore(const std::string& whenMissing);
     // Set when rtf.ini existed but could not be read: saving would overwrite the works it holds.
     bool favouritesUnreadable_ = false;
 

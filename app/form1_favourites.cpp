@@ -56,7 +56,8 @@ int FavouriteCount(const ProfileText& ini) {
 // The name in rtf.ini's code page, or nothing when it holds a character the file cannot keep: such a
 // name would come back altered after the next start.
 std::optional<std::string> StorableName(const CodePageConverter& codePage, const std::wstring& name) {
-    return codePage.FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(name.data()), name.size()));
+    return codePage.FromUtf16(
+        std::u16string_view(reinterpret_cast<const char16_t*>(name.data()), name.size()));
 }
 
 constexpr const char* kUnstorableName =
@@ -126,18 +127,22 @@ void TForm1::SkinListBox2ListBoxClick() {
     Edit2->SetText(SkinListBox2->Item(k));
 }
 
-void TForm1::SkinButton1Click() {
+std::optional<std::string> TForm1::NameToStore(const std::string& whenMissing) {
     const std::wstring wideName = Edit2->WideText();
     if (wideName.empty()) {
-        ShowError("你还没有取名呢，请取一个名字先！");
+        ShowError(whenMissing);
+        // The work's own text is offered as its name.
         Edit2->SetWideText(DefaultName(WideEditorPlainText()));
-        return;
+        return std::nullopt;
     }
-    const std::optional<std::string> name = StorableName(SystemCodePage(), wideName);
-    if (!name) {
-        ShowError(kUnstorableName);
-        return;
-    }
+    std::optional<std::string> name = StorableName(SystemCodePage(), wideName);
+    if (!name) ShowError(kUnstorableName);
+    return name;
+}
+
+void TForm1::SkinButton1Click() {
+    const std::optional<std::string> name = NameToStore("你还没有取名呢，请取一个名字先！");
+    if (!name) return;
     std::string rtf = ReadEditorRtf();
     SkinListBox2->Add(*name);
     FavouriteRtfs->push_back(std::move(rtf));
@@ -151,17 +156,9 @@ void TForm1::SkinButton3Click() {
         ShowError(Lines({"修改之前，你还没有选中要修改的项呢", "请再列表中选择你要修改的项！"}));
         return;
     }
-    const std::wstring wideName = Edit2->WideText();
-    if (wideName.empty()) {
-        ShowError(Lines({"添加之前，你还没有取名呢", "请取一个名字先！"}));
-        Edit2->SetWideText(DefaultName(WideEditorPlainText()));
-        return;
-    }
-    const std::optional<std::string> name = StorableName(SystemCodePage(), wideName);
-    if (!name) {
-        ShowError(kUnstorableName);
-        return;
-    }
+    const std::optional<std::string> name =
+        NameToStore(Lines({"添加之前，你还没有取名呢", "请取一个名字先！"}));
+    if (!name) return;
     std::string rtf = ReadEditorRtf();
     SkinListBox2->SetItem(k, *name);
     (*FavouriteRtfs)[static_cast<std::size_t>(k)] = std::move(rtf);

@@ -21,14 +21,39 @@ BOOL CALLBACK SetFontUnlessKept(HWND child, LPARAM p) {
     return TRUE;
 }
 
-gui::ControlArgs At(HWND parent, int id, int x, int y, int width, int height, std::string text = {}) {
-    return {.parent = parent,
-            .id = id,
-            .x = x,
-            .y = y,
-            .width = width,
-            .height = height,
-            .text = std::move(text)};
+// Where a control stands within its parent (left, top, width, height) and what it says.
+struct Place {
+    HWND parent;
+    int id;
+    int x, y, width, height;
+    const char* caption = "";
+};
+
+gui::ControlArgs At(const Place& place) {
+    return {.parent = place.parent,
+            .id = place.id,
+            .x = place.x,
+            .y = place.y,
+            .width = place.width,
+            .height = place.height,
+            .text = place.caption};
+}
+
+// A skinned control's arguments `args` at `place`: every skinned control names its place alike, and its
+// caption, or the text a combo box shows.
+template <typename Args>
+Args At(const Place& place, Args args) {
+    args.parent = place.parent;
+    args.id = place.id;
+    args.x = place.x;
+    args.y = place.y;
+    args.width = place.width;
+    args.height = place.height;
+    if constexpr (requires { args.caption; })
+        args.caption = place.caption;
+    else
+        args.text = place.caption;
+    return args;
 }
 
 // The font list, spelled and ordered as the users know it.
@@ -85,25 +110,24 @@ void TForm1::CreateControls() {
     editorFont_ = gui::CreateFontFrom({.face = "宋体", .height = 12, .charset = GB2312_CHARSET});
     lengthFont_ = gui::CreateFontFrom({.face = "MS Sans Serif", .height = 13, .bold = true});
 
-    RichEdit1 = std::make_unique<skin::TSkinRichEdit>(At(w, ids::kRichEdit1, 8, 6, 585, 130, "RichEdit1"));
+    RichEdit1 = std::make_unique<skin::TSkinRichEdit>(At({w, ids::kRichEdit1, 8, 6, 585, 130, "RichEdit1"}));
     RichEdit1->SetFont(editorFont_.get());
-    SkinScrollBar1 = std::make_unique<skin::TSkinScrollBar>(
-        skin::ScrollBarArgs{.control = At(w, ids::kSkinScrollBar1, 450, 124, 134, 12),
-                            .kind = skin::ScrollBarKind::Horizontal,
-                            .skinData = &skin_.Data(),
-                            .skinDataName = "hscrollbar",
-                            .enabled = false});
-    SkinScrollBar2 = std::make_unique<skin::TSkinScrollBar>(
-        skin::ScrollBarArgs{.control = At(w, ids::kSkinScrollBar2, 579, 6, 15, 121),
-                            .kind = skin::ScrollBarKind::Vertical,
-                            .skinData = &skin_.Data(),
-                            .skinDataName = "vscrollbar",
-                            .enabled = false});
+    const auto scrollBar = [&](const Place& place, skin::ScrollBarKind kind, const char* skinDataName) {
+        return std::make_unique<skin::TSkinScrollBar>(skin::ScrollBarArgs{.control = At(place),
+                                                                          .kind = kind,
+                                                                          .skinData = &skin_.Data(),
+                                                                          .skinDataName = skinDataName,
+                                                                          .enabled = false});
+    };
+    SkinScrollBar1 = scrollBar({w, ids::kSkinScrollBar1, 450, 124, 134, 12}, skin::ScrollBarKind::Horizontal,
+                               "hscrollbar");
+    SkinScrollBar2 =
+        scrollBar({w, ids::kSkinScrollBar2, 579, 6, 15, 121}, skin::ScrollBarKind::Vertical, "vscrollbar");
     RichEdit1->SetHScrollBar(SkinScrollBar1.get());
     RichEdit1->SetVScrollBar(SkinScrollBar2.get());
 
     // Wider to the left than the 68 pixels of old, so that "超出范围 (3)" fits; the right edge stays.
-    gui::ControlArgs lengthArgs = At(w, ids::kStaticText8, 490, 106, 88, 17, "StaticText8");
+    gui::ControlArgs lengthArgs = At({w, ids::kStaticText8, 490, 106, 88, 17, "StaticText8"});
     lengthArgs.style = SS_CENTER | SS_CENTERIMAGE | WS_BORDER;
     StaticText8 = std::make_unique<gui::StaticText>(lengthArgs);
     StaticText8->SetColor(0x00FFFF);      // yellow
@@ -111,135 +135,101 @@ void TForm1::CreateControls() {
     StaticText8->SetFont(lengthFont_.get());
 
     skin::TSkinData* skinData = &skin_.Data();
-    const auto button = [&](HWND parent, int id, int x, int y, int width, int height, const char* caption) {
-        return std::make_unique<skin::TSkinButton>(skin::TSkinButton::Args{.parent = parent,
-                                                                           .id = id,
-                                                                           .x = x,
-                                                                           .y = y,
-                                                                           .width = width,
-                                                                           .height = height,
-                                                                           .caption = caption,
-                                                                           .skinData = skinData,
-                                                                           .useSkinFont = false});
+    const auto button = [&](const Place& place) {
+        return std::make_unique<skin::TSkinButton>(
+            At(place, skin::TSkinButton::Args{.skinData = skinData, .useSkinFont = false}));
     };
     ImageList1 = MakeImageList1();
-    const auto checkBox = [&](HWND parent, int id, int x, int y, int width, int height, const char* caption,
-                              bool checked, int imageIndex) {
+    const auto checkBox = [&](const Place& place, bool checked, int imageIndex) {
         return std::make_unique<skin::TSkinCheckRadioBox>(
-            skin::TSkinCheckRadioBox::Args{.parent = parent,
-                                           .id = id,
-                                           .x = x,
-                                           .y = y,
-                                           .width = width,
-                                           .height = height,
-                                           .caption = caption,
-                                           .skinData = skinData,
-                                           .checked = checked,
-                                           .images = ImageList1.get(),
-                                           .imageIndex = imageIndex});
+            At(place, skin::TSkinCheckRadioBox::Args{.skinData = skinData,
+                                                     .checked = checked,
+                                                     .images = ImageList1.get(),
+                                                     .imageIndex = imageIndex}));
     };
-    const auto group = [&](HWND parent, int id, int x, int y, int width, int height, const char* caption) {
-        return skin::TSkinPanel::Args{.parent = parent,
-                                      .id = id,
-                                      .x = x,
-                                      .y = y,
-                                      .width = width,
-                                      .height = height,
-                                      .caption = caption,
-                                      .skinData = skinData,
-                                      .skinDataName = "groupbox",
-                                      .captionMode = true};
+    const auto group = [&](const Place& place) {
+        return At(place, skin::TSkinPanel::Args{
+                             .skinData = skinData, .skinDataName = "groupbox", .captionMode = true});
     };
-    const auto groupBox = [&](HWND parent, int id, int x, int y, int width, int height, const char* caption) {
-        return std::make_unique<skin::TSkinGroupBox>(group(parent, id, x, y, width, height, caption));
+    const auto groupBox = [&](const Place& place) {
+        return std::make_unique<skin::TSkinGroupBox>(group(place));
     };
 
-    Button1 = button(w, ids::kButton1, 497, 140, 95, 20, "复制(&C)");
-    SkinButton5 = button(w, ids::kSkinButton5, 497, 160, 95, 20, "发送(&S)");
-    SkinButton4 = button(w, ids::kSkinButton4, 497, 180, 95, 20, "清空(&X)");
-    SkinCheckBox3 = checkBox(w, ids::kSkinCheckBox3, 357, 144, 139, 21, "发送后激活QQ窗口", false, 0);
-    SkinCheckBox4 = checkBox(w, ids::kSkinCheckBox4, 357, 162, 140, 21, "发送后清空", true, 1);
-    SkinCheckBox2 = checkBox(w, ids::kSkinCheckBox2, 357, 181, 139, 20, "同时清空剪贴板", false, 2);
+    Button1 = button({w, ids::kButton1, 497, 140, 95, 20, "复制(&C)"});
+    SkinButton5 = button({w, ids::kSkinButton5, 497, 160, 95, 20, "发送(&S)"});
+    SkinButton4 = button({w, ids::kSkinButton4, 497, 180, 95, 20, "清空(&X)"});
+    SkinCheckBox3 = checkBox({w, ids::kSkinCheckBox3, 357, 144, 139, 21, "发送后激活QQ窗口"}, false, 0);
+    SkinCheckBox4 = checkBox({w, ids::kSkinCheckBox4, 357, 162, 140, 21, "发送后清空"}, true, 1);
+    SkinCheckBox2 = checkBox({w, ids::kSkinCheckBox2, 357, 181, 139, 20, "同时清空剪贴板"}, false, 2);
 
-    SkinGroupBox6 = groupBox(w, ids::kSkinGroupBox6, 6, 145, 182, 54, "基本颜色");
+    SkinGroupBox6 = groupBox({w, ids::kSkinGroupBox6, 6, 145, 182, 54, "基本颜色"});
     static_assert(std::size(kSwatchColors) == ids::kSwatchCount &&
                   std::size(kSwatchLefts) == ids::kSwatchCount);
     for (int i = 0; i < ids::kSwatchCount; ++i) {
         gui::ControlArgs a =
-            At(SkinGroupBox6->Handle(), ids::SwatchId(i), kSwatchLefts[i], 23, i == 1 ? 24 : 23, 23, " ");
+            At({SkinGroupBox6->Handle(), ids::SwatchId(i), kSwatchLefts[i], 23, i == 1 ? 24 : 23, 23, " "});
         a.style = SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN;
         auto swatch = std::make_unique<gui::StaticText>(a);
         swatch->SetColor(kSwatchColors[i]);
         swatches_.push_back(std::move(swatch));
     }
 
-    skin::TSkinPanel::Args randomArgs = group(w, ids::kSkinRadioGroup1, 192, 145, 163, 54, "色彩随机选项");
+    skin::TSkinPanel::Args randomArgs = group({w, ids::kSkinRadioGroup1, 192, 145, 163, 54, "色彩随机选项"});
     randomArgs.checkedMode = true;
     randomArgs.checked = true;
     SkinRadioGroup1 = std::make_unique<skin::TSkinRadioGroup>(
         skin::TSkinRadioGroup::Args{.group = randomArgs, .items = {"单字随机", "单词随机"}, .columns = 2});
     SkinRadioGroup1->SetItemIndex(1);
 
-    SkinGroupBox1 = groupBox(w, ids::kSkinGroupBox1, 6, 203, 251, 176, "字体设置");
+    SkinGroupBox1 = groupBox({w, ids::kSkinGroupBox1, 6, 203, 251, 176, "字体设置"});
     HWND g1 = SkinGroupBox1->Handle();
-    SkinComboBox1 = std::make_unique<skin::TSkinComboBox>(skin::TSkinComboBox::Args{.parent = g1,
-                                                                                    .id = ids::kSkinComboBox1,
-                                                                                    .x = 8,
-                                                                                    .y = 23,
-                                                                                    .width = 129,
-                                                                                    .height = 24,
-                                                                                    .text = "宋体",
-                                                                                    .skinData = skinData});
+    SkinComboBox1 = std::make_unique<skin::TSkinComboBox>(At(
+        {g1, ids::kSkinComboBox1, 8, 23, 129, 24, "宋体"}, skin::TSkinComboBox::Args{.skinData = skinData}));
     for (const char* name : kFontNames)
         SkinComboBox1->Add(name);
     SkinCheckGroup1 = std::make_unique<skin::TSkinCheckGroup>(
-        skin::TSkinCheckGroup::Args{.group = group(g1, ids::kSkinCheckGroup1, 6, 49, 130, 65, "字体样式"),
+        skin::TSkinCheckGroup::Args{.group = group({g1, ids::kSkinCheckGroup1, 6, 49, 130, 65, "字体样式"}),
                                     .items = {"粗  体", "斜  体", "下划线", "中划线"},
                                     .columns = 2,
                                     .buttonUseSkinFont = false});
-    SkinGroupBox5 = groupBox(g1, ids::kSkinGroupBox5, 140, 22, 106, 94, "特殊符号");
+    SkinGroupBox5 = groupBox({g1, ids::kSkinGroupBox5, 140, 22, 106, 94, "特殊符号"});
     HWND g5 = SkinGroupBox5->Handle();
-    SkinComboBox2 = std::make_unique<skin::TSkinComboBox>(skin::TSkinComboBox::Args{
-        .parent = g5, .id = ids::kSkinComboBox2, .x = 6, .y = 24, .width = 94, .height = 21, .skinData = skinData});
+    SkinComboBox2 = std::make_unique<skin::TSkinComboBox>(
+        At({g5, ids::kSkinComboBox2, 6, 24, 94, 21}, skin::TSkinComboBox::Args{.skinData = skinData}));
     ComboBox1 = std::make_unique<gui::ComboBox>(
-        At(g5, ids::kComboBox1, 6, 47, 94, 41 + kSymbolItemHeight * kSymbolsDropped), kSymbolsDropped);
+        At({g5, ids::kComboBox1, 6, 47, 94, 41 + kSymbolItemHeight * kSymbolsDropped}), kSymbolsDropped);
     SetSymbolFont("Webdings");
     for (const char* c = kSymbols; *c; ++c)
         ComboBox1->Add(std::string(1, *c));
     ComboBox1->SetItemIndex(0);  // shows "0"
 
-    SkinGroupBox2 = groupBox(g1, ids::kSkinGroupBox2, 6, 119, 240, 49, "改变文字尺寸");
+    SkinGroupBox2 = groupBox({g1, ids::kSkinGroupBox2, 6, 119, 240, 49, "改变文字尺寸"});
     HWND g2 = SkinGroupBox2->Handle();
     SkinTrackBar1 = std::make_unique<skin::TSkinTrackBar>(
-        skin::TrackBarArgs{.control = At(g2, ids::kSkinTrackBar1, 6, 24, 201, 20),
+        skin::TrackBarArgs{.control = At({g2, ids::kSkinTrackBar1, 6, 24, 201, 20}),
                            .skinData = &skin_.Data(),
                            .skinDataName = "htrackbar",
                            .minValue = 10,
                            .maxValue = 500,
                            .value = 30,
                            .vertical = false});
-    Edit1 = std::make_unique<gui::Edit>(At(g2, ids::kEdit1, 209, 24, 25, 19, "30"), 3);
+    Edit1 = std::make_unique<gui::Edit>(At({g2, ids::kEdit1, 209, 24, 25, 19, "30"}), 3);
 
-    SkinGroupBox3 = groupBox(w, ids::kSkinGroupBox3, 260, 203, 177, 176, "编辑收藏夹");
+    SkinGroupBox3 = groupBox({w, ids::kSkinGroupBox3, 260, 203, 177, 176, "编辑收藏夹"});
     HWND g3 = SkinGroupBox3->Handle();
-    Edit2 = std::make_unique<gui::Edit>(At(g3, ids::kEdit2, 6, 25, 166, 19));
+    Edit2 = std::make_unique<gui::Edit>(At({g3, ids::kEdit2, 6, 25, 166, 19}));
     SkinListBox2 =
-        std::make_unique<skin::TSkinListBox>(ListBoxAt(At(g3, ids::kSkinListBox2, 6, 46, 166, 97)));
-    SkinButton1 = button(g3, ids::kSkinButton1, 6, 147, 54, 23, "添加");
-    SkinButton3 = button(g3, ids::kSkinButton3, 62, 147, 54, 23, "修改");
-    SkinButton2 = button(g3, ids::kSkinButton2, 118, 147, 54, 23, "删除");
+        std::make_unique<skin::TSkinListBox>(ListBoxAt(At({g3, ids::kSkinListBox2, 6, 46, 166, 97})));
+    SkinButton1 = button({g3, ids::kSkinButton1, 6, 147, 54, 23, "添加"});
+    SkinButton3 = button({g3, ids::kSkinButton3, 62, 147, 54, 23, "修改"});
+    SkinButton2 = button({g3, ids::kSkinButton2, 118, 147, 54, 23, "删除"});
 
-    SkinPanel1 = std::make_unique<skin::TSkinPanel>(skin::TSkinPanel::Args{.parent = w,
-                                                                           .id = ids::kSkinPanel1,
-                                                                           .x = 441,
-                                                                           .y = 203,
-                                                                           .width = 152,
-                                                                           .height = 177,
-                                                                           .skinData = skinData});
+    SkinPanel1 = std::make_unique<skin::TSkinPanel>(
+        At({w, ids::kSkinPanel1, 441, 203, 152, 177}, skin::TSkinPanel::Args{.skinData = skinData}));
     HWND p1 = SkinPanel1->Handle();
-    SkinCheckBox1 = checkBox(p1, ids::kSkinCheckBox1, 3, 4, 123, 15, "显示好友昵称", true, 0);
+    SkinCheckBox1 = checkBox({p1, ids::kSkinCheckBox1, 3, 4, 123, 15, "显示好友昵称"}, true, 0);
     SkinListBox4 =
-        std::make_unique<skin::TSkinListBox>(ListBoxAt(At(p1, ids::kSkinListBox4, 5, 19, 140, 152)));
+        std::make_unique<skin::TSkinListBox>(ListBoxAt(At({p1, ids::kSkinListBox4, 5, 19, 140, 152})));
 
     // The bars and the length display stand on the editor's edges: the editor lies below them.
     SetWindowPos(RichEdit1->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
