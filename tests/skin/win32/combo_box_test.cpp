@@ -4,6 +4,7 @@
 #include "skin/win32/skin_combo_box.h"
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <memory>
@@ -457,6 +458,36 @@ TEST_F(ComboBox, AnswersTheSystemComboBoxMessages) {
     EXPECT_EQ(SendMessageA(h, CB_GETCOUNT, 0, 0), 0);
     Keys({VK_F4});
     EXPECT_FALSE(combo->DroppedDown()) << "no items, no list";
+}
+
+TEST_F(ComboBox, AScreenReaderReadsAComboBoxThatOpensAndCloses) {
+    Make();
+    combo->SetItemIndex(3);
+    CoInitialize(nullptr);
+    IAccessible* accessible = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(combo->Handle(), static_cast<DWORD>(OBJID_CLIENT), kIIDAccessible,
+                                         reinterpret_cast<void**>(&accessible)),
+              S_OK);
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    VARIANT role{}, state{};
+    ASSERT_EQ(accessible->get_accRole(self, &role), S_OK);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_COMBOBOX);
+    BSTR text = nullptr;
+    ASSERT_EQ(accessible->get_accValue(self, &text), S_OK);
+    EXPECT_STREQ(text, L"item 3");
+    SysFreeString(text);
+    ASSERT_EQ(accessible->get_accState(self, &state), S_OK);
+    EXPECT_TRUE(state.lVal & STATE_SYSTEM_COLLAPSED);
+    ASSERT_EQ(accessible->accDoDefaultAction(self), S_OK);
+    EXPECT_TRUE(combo->DroppedDown());
+    ASSERT_EQ(accessible->get_accState(self, &state), S_OK);
+    EXPECT_TRUE(state.lVal & STATE_SYSTEM_EXPANDED);
+    ASSERT_EQ(accessible->accDoDefaultAction(self), S_OK);
+    EXPECT_FALSE(combo->DroppedDown());
+    accessible->Release();
+    CoUninitialize();
 }
 
 TEST_F(ComboBox, PlainLookWithoutASkin) {
