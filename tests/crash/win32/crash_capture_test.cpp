@@ -12,16 +12,12 @@
 
 #include "crash/log_file.h"
 #include "crash/win32/report_delivery.h"
+#include "tests/crash/win32/test_folder.h"
 
 namespace huecast::crash {
 namespace {
 
-std::string Directory() {
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s = path;
-    return s.substr(0, s.find_last_of('\\') + 1);
-}
+using testing::TestFolder;
 
 struct ChildResult {
     DWORD exitCode = 0;
@@ -29,7 +25,7 @@ struct ChildResult {
 };
 
 std::string LogPathFor(const std::string& mode, const std::string& thread) {
-    return Directory() + "capture-" + mode + "-" + thread + ".elf";
+    return TestFolder() + "capture-" + mode + "-" + thread + ".elf";
 }
 
 // Runs the child; with a dialog button, the child shows its dialog, `withDialog` looks at it, and the
@@ -40,7 +36,7 @@ ChildResult RunChild(const std::string& mode, const std::string& thread, int but
     const std::string logPath = logPathOverride.empty() ? LogPathFor(mode, thread) : logPathOverride;
     DeleteFileA(logPath.c_str());
     std::string command = "\"";
-    command += Directory() + "crash_child.exe\" " + mode + " " + thread + " \"" + logPath + "\"";
+    command += TestFolder() + "crash_child.exe\" " + mode + " " + thread + " \"" + logPath + "\"";
     if (button) command += " dialog";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -261,7 +257,7 @@ TEST(Capture, AReportNeedsNoMalloc) {
 }
 
 TEST(Capture, ALogThatCannotBeWrittenIsAWarning) {
-    const std::string trace = Directory() + "capture-trace.txt";
+    const std::string trace = TestFolder() + "capture-trace.txt";
     DeleteFileA(trace.c_str());
     SetEnvironmentVariableA("CRASH_CHILD_TRACE", trace.c_str());
     const ChildResult result =

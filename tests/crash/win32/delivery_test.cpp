@@ -12,16 +12,12 @@
 #include "crash/win32/crash_reporter.h"
 #include "crash/win32/crash_trace.h"
 #include "crash/win32/report_delivery.h"
+#include "tests/crash/win32/test_folder.h"
 
 namespace huecast::crash {
 namespace {
 
-std::string Directory() {
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s = path;
-    return s.substr(0, s.find_last_of('\\') + 1);
-}
+using testing::TestFolder;
 
 std::string PercentDecode(std::string_view text) {
     std::string out;
@@ -82,8 +78,8 @@ TEST(Mailto, TheHandlersPercentOneBecomesOneQuotedArgument) {
 }
 
 TEST(Mailto, AReportFullOfQuotesAmpersandsAndPercentSignsArrivesIntact) {
-    const std::string recorder = Directory() + "mailto_recorder.exe";
-    const std::string record = Directory() + "mailto-command.txt";
+    const std::string recorder = TestFolder() + "mailto_recorder.exe";
+    const std::string record = TestFolder() + "mailto-command.txt";
     DeleteFileA(record.c_str());
     // An unquoted placeholder, as some handlers register it.
     RegistryValue handler(HKEY_CLASSES_ROOT, "mailto\\shell\\open\\command", nullptr,
@@ -115,8 +111,8 @@ TEST(Mailto, AReportFullOfQuotesAmpersandsAndPercentSignsArrivesIntact) {
 }
 
 TEST(Mailto, ALogTooLongForACommandLineSendsItsNewestPart) {
-    const std::string recorder = Directory() + "mailto_recorder.exe";
-    const std::string record = Directory() + "mailto-command.txt";
+    const std::string recorder = TestFolder() + "mailto_recorder.exe";
+    const std::string record = TestFolder() + "mailto-command.txt";
     DeleteFileA(record.c_str());
     RegistryValue handler(HKEY_CLASSES_ROOT, "mailto\\shell\\open\\command", nullptr,
                           "\"" + recorder + "\" \"%1\"");

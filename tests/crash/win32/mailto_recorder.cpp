@@ -7,11 +7,10 @@
 #include <cstdio>
 #include <string>
 
+#include "tests/crash/win32/test_folder.h"
+
 int main() {
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string out = path;
-    out = out.substr(0, out.find_last_of('\\') + 1) + "mailto-command.txt";
+    const std::string out = huecast::crash::testing::TestFolder() + "mailto-command.txt";
     int count = 0;
     wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     FILE* file = std::fopen(out.c_str(), "wb");
