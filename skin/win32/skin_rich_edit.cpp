@@ -12,6 +12,34 @@ gui::ControlArgs WithoutFrame(gui::ControlArgs args) {
     return args;
 }
 
+// Messages after which the text may stand elsewhere or have another extent.
+bool MayMoveTheText(UINT message, WPARAM wParam) {
+    switch (message) {
+        case WM_MOUSEWHEEL:
+        case WM_SIZE:
+        case WM_KEYDOWN:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_VSCROLL:
+        case WM_HSCROLL:
+        // Content and scroll changes made by the program rather than the user.
+        case WM_SETTEXT:
+        case WM_SETFONT:
+        case EM_STREAMIN:
+        case EM_REPLACESEL:
+        case EM_SETCHARFORMAT:
+        case EM_SCROLLCARET:
+        case EM_LINESCROLL:
+        // Some editors lay their text out again only when they paint, and learn their ranges there.
+        case WM_PAINT:
+            return true;
+        case WM_MOUSEMOVE:
+            return (wParam & MK_LBUTTON) != 0;  // selecting with the mouse past an edge scrolls the text
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 TSkinRichEdit::TSkinRichEdit(const gui::ControlArgs& args) : gui::RichEdit(WithoutFrame(args)) {
@@ -72,11 +100,26 @@ void TSkinRichEdit::Synchronize(int bar, TSkinScrollBar* skinned, int extent) {
     }
 }
 
+void TSkinRichEdit::RequestSynchronize() {
+    // One keystroke makes the editor tell of a change, a new selection and a scroll from inside its own
+    // handling of the key; the bars are brought in step once, when the outermost message is done.
+    if (synchronizing_) return;  // the synchronizing under way reads the state this request is about
+    if (depth_ > 0) {
+        pending_ = true;
+        return;
+    }
+    pending_ = false;
+    SynchronizeScrollBars();
+}
+
 void TSkinRichEdit::SynchronizeScrollBars() {
+    if (!hScrollBar_ && !vScrollBar_) return;
+    synchronizing_ = true;
     RECT rc{};
     GetClientRect(Handle(), &rc);
     Synchronize(SB_VERT, vScrollBar_, rc.bottom - rc.top);
     Synchronize(SB_HORZ, hScrollBar_, rc.right - rc.left);
+    synchronizing_ = false;
 }
 
 bool TSkinRichEdit::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -86,7 +129,7 @@ bool TSkinRichEdit::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         (HIWORD(wParam) == EN_CHANGE || HIWORD(wParam) == EN_VSCROLL || HIWORD(wParam) == EN_HSCROLL);
     const bool selected =
         message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == EN_SELCHANGE;
-    if (changed || selected) SynchronizeScrollBars();
+    if (changed || selected) RequestSynchronize();
     return handled;
 }
 
@@ -99,34 +142,10 @@ LRESULT TSkinRichEdit::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lPar
         default:
             break;
     }
+    ++depth_;
     const LRESULT result = gui::RichEdit::HandleOwnMessage(message, wParam, lParam);
-    switch (message) {
-        case WM_MOUSEWHEEL:
-        case WM_SIZE:
-        case WM_KEYDOWN:
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONUP:
-        case WM_VSCROLL:
-        case WM_HSCROLL:
-        // Content and scroll changes made by the program rather than the user.
-        case WM_SETTEXT:
-        case WM_SETFONT:
-        case EM_STREAMIN:
-        case EM_REPLACESEL:
-        case EM_SETCHARFORMAT:
-        case EM_SCROLLCARET:
-        case EM_LINESCROLL:
-        // Some editors lay their text out again only when they paint, and learn their ranges there.
-        case WM_PAINT:
-            SynchronizeScrollBars();
-            break;
-        case WM_MOUSEMOVE:
-            // Selecting with the mouse past an edge scrolls the text.
-            if (wParam & MK_LBUTTON) SynchronizeScrollBars();
-            break;
-        default:
-            break;
-    }
+    --depth_;
+    if (pending_ || MayMoveTheText(message, wParam)) RequestSynchronize();
     return result;
 }
 

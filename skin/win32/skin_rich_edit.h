@@ -26,9 +26,14 @@ class TSkinRichEdit : public gui::RichEdit {
 
   private:
     void Synchronize(int bar, TSkinScrollBar* skinned, int extent);
+    // Synchronizes now, or once the message being handled is done.
+    void RequestSynchronize();
 
     TSkinScrollBar* hScrollBar_ = nullptr;
     TSkinScrollBar* vScrollBar_ = nullptr;
+    int depth_ = 0;  // messages of this editor being handled, one inside another
+    bool pending_ = false;
+    bool synchronizing_ = false;
 };
 
 }  // namespace huecast::skin
