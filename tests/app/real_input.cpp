@@ -56,6 +56,25 @@ void ClickAt(POINT at) {
     Send(inputs);
 }
 
+void PressLeft() {
+    std::vector<INPUT> inputs{Button(MOUSEEVENTF_LEFTDOWN)};
+    Send(inputs);
+}
+
+void ReleaseLeft() {
+    std::vector<INPUT> inputs{Button(MOUSEEVENTF_LEFTUP)};
+    Send(inputs);
+}
+
+void Wheel(int notches) {
+    // One input per notch, as a wheel's clicks come one by one.
+    for (int i = 0; i < (notches < 0 ? -notches : notches); ++i) {
+        std::vector<INPUT> inputs{Button(MOUSEEVENTF_WHEEL)};
+        inputs[0].mi.mouseData = static_cast<DWORD>(notches < 0 ? -WHEEL_DELTA : WHEEL_DELTA);
+        Send(inputs);
+    }
+}
+
 void RightClickAt(POINT at) {
     MoveTo(at);
     std::vector<INPUT> inputs{Button(MOUSEEVENTF_RIGHTDOWN), Button(MOUSEEVENTF_RIGHTUP)};

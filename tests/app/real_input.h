@@ -15,6 +15,11 @@ void PressKeys(std::initializer_list<WORD> keys);
 void ClickAt(POINT at);
 void RightClickAt(POINT at);
 void MoveTo(POINT at);
+// The left button alone, at the pointer's place: for holding, dragging and releasing.
+void PressLeft();
+void ReleaseLeft();
+// Turns the wheel by `notches` at the pointer's place (positive: away from the user, as scrolling up).
+void Wheel(int notches);
 // The centre of a window on the screen.
 POINT CentreOf(HWND window);
 // A screen point of `window` where it answers WM_NCHITTEST with `hitTest` (HTCLOSE, HTCAPTION...).
