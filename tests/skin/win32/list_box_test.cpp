@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "skin/win32/skin_list_box.h"
-#include "tests/skin/win32/value_controls_window.h"
+#include "tests/app/real_input.h"
+#include "tests/skin/win32/skin_test_support.h"
 
 namespace huecast::skin {
 namespace {
 
 using namespace testing;
+using namespace ::huecast::testing;
 
 std::vector<std::string> Names(int count) {
     std::vector<std::string> names;
@@ -27,6 +29,7 @@ class ListBox : public ::testing::Test {
   protected:
     // The favourites list of the main window: 166 x 97, 20-pixel items.
     void Make(int width = 166, int height = 97) {
+        BringToFront(host.Handle());  // keys and the focus go to the active window
         ListBoxArgs args;
         args.control.parent = host.Handle();
         args.control.id = 132;
@@ -37,7 +40,7 @@ class ListBox : public ::testing::Test {
         args.skinData = &host.Skin();
         list = std::make_unique<TSkinListBox>(args);
         list->OnListBoxClick = [this] { ++clicks; };
-        Pump(30);
+        PumpFor(30);
     }
     Rect ListRect() {
         RECT rc{};
@@ -47,7 +50,7 @@ class ListBox : public ::testing::Test {
     }
     const TDataSkinListBox& Element() { return *host.Skin().SkinControlAs<TDataSkinListBox>("listbox"); }
 
-    HostWindow host;
+    SkinTestHost host{640, 480, true, 40, 40};
     std::unique_ptr<TSkinListBox> list;
     int clicks = 0;
 };
@@ -75,18 +78,19 @@ TEST_F(ListBox, ItemsShowTheNormalActiveAndFocusedLooksInTheSkinsColours) {
     Make();
     list->SetItems(Names(3));
     list->SetItemIndex(1);
+    PumpFor(30);
     const TDataSkinListBox& e = Element();
     const Bitmap& picture = *host.Skin().ActivePicture24(e.pictureIndex);
     // A column inside the item's left end piece, left of the text, shows the item picture unchanged.
-    const auto look = [&](int row) { return Capture(list->ListHandle()).PixelColor(1, row * 20 + 10); };
+    const auto look = [&](int row) { return CaptureScreen(list->ListHandle()).PixelColor(1, row * 20 + 10); };
     EXPECT_EQ(look(0), picture.PixelColor(e.itemRect.left + 1, e.itemRect.top + 10));
     EXPECT_EQ(look(1), picture.PixelColor(e.activeItemRect.left + 1, e.activeItemRect.top + 10));
     SetFocus(list->ListHandle());
-    Pump(30);
+    PumpFor(30);
     EXPECT_EQ(look(1), picture.PixelColor(e.focusItemRect.left + 1, e.focusItemRect.top + 10));
     // The text is drawn in the colour of each state.
     const auto hasColour = [&](int row, Color colour) {
-        const Bitmap shot = Capture(list->ListHandle());
+        const Bitmap shot = CaptureScreen(list->ListHandle());
         for (int y = row * 20; y < row * 20 + 20; ++y)
             for (int x = 0; x < shot.Width(); ++x)
                 if (shot.PixelColor(x, y) == colour) return true;
@@ -100,9 +104,12 @@ TEST_F(ListBox, AClickSelectsOnceAndTellsTheParentUnderTheControlsId) {
     Make();
     list->SetItems(Names(3));
     const Rect inner = ListRect();
-    MoveMouse(list->Handle(), {inner.left + 30, inner.top + 30});  // the second item
+    HoverOver(list->Handle(), Point{inner.left + 30, inner.top + 30});  // the second item
+    PumpFor(20);
     PressLeft();
+    PumpFor(10);
     ReleaseLeft();
+    PumpFor(20);
     EXPECT_EQ(list->ItemIndex(), 1);
     EXPECT_EQ(clicks, 1);
     // Cross-process readers ask the control itself, as they ask a system list box.
@@ -118,15 +125,21 @@ TEST_F(ListBox, TheWheelScrollsOneLinePerNotchAndTheBarFollows) {
     list->SetItems(Names(10));
     ASSERT_NE(list->VScrollBar(), nullptr);
     const Rect inner = ListRect();
-    MoveMouse(list->Handle(), {inner.left + 20, inner.top + 10});
+    HoverOver(list->Handle(), Point{inner.left + 20, inner.top + 10});
+    PumpFor(20);
     PressLeft();
+    PumpFor(10);
     ReleaseLeft();
+    PumpFor(20);
     Wheel(-1);  // towards the user
+    PumpFor(20);
     EXPECT_EQ(list->TopIndex(), 1);
     EXPECT_EQ(list->VScrollBar()->Position(), 1);
     Wheel(-5);
+    PumpFor(20);
     EXPECT_EQ(list->TopIndex(), 3);
     Wheel(2);
+    PumpFor(20);
     EXPECT_EQ(list->TopIndex(), 1);
 }
 
@@ -140,14 +153,14 @@ TEST_F(ListBox, RefreshesKeepTheSelectionAndLeakNoHandles) {
     };
     list->SetItems(Names(3));
     list->SetItems(Names(10));
-    Pump(20);
+    PumpFor(20);
     const auto before = objects();
     for (int i = 0; i < 100; ++i) {
         list->SetItems(Names(i % 2 ? 3 : 10));
         UpdateWindow(list->Handle());
         UpdateWindow(list->ListHandle());
     }
-    Pump(20);
+    PumpFor(20);
     EXPECT_EQ(objects(), before);
     EXPECT_EQ(list->ItemIndex(), 2);
 }

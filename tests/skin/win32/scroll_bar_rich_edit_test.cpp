@@ -11,12 +11,14 @@
 #include "skin/piece_geometry.h"
 #include "skin/win32/skin_rich_edit.h"
 #include "skin/win32/skin_scroll_bar.h"
-#include "tests/skin/win32/value_controls_window.h"
+#include "tests/app/real_input.h"
+#include "tests/skin/win32/skin_test_support.h"
 
 namespace huecast::skin {
 namespace {
 
 using namespace testing;
+using namespace ::huecast::testing;
 
 gui::ControlArgs At(HWND parent, int id, int x, int y, int width, int height) {
     gui::ControlArgs args;
@@ -42,6 +44,7 @@ ScrollBarArgs Bar(const gui::ControlArgs& control, ScrollBarKind kind, TSkinData
 class EditorWithBars : public ::testing::Test {
   protected:
     void SetUp() override {
+        BringToFront(host.Handle());  // keys and the focus go to the active window
         editor = std::make_unique<TSkinRichEdit>(At(host.Handle(), 101, 8, 6, 585, 130));
         hbar = std::make_unique<TSkinScrollBar>(
             Bar(At(host.Handle(), 102, 450, 124, 134, 12), ScrollBarKind::Horizontal, &host.Skin(), false));
@@ -50,7 +53,7 @@ class EditorWithBars : public ::testing::Test {
         editor->SetHScrollBar(hbar.get());
         editor->SetVScrollBar(vbar.get());
         SetWindowPos(editor->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        Pump(50);
+        PumpFor(50);
     }
 
     const TDataSkinScrollBarControl& Element(const char* name) {
@@ -74,10 +77,10 @@ class EditorWithBars : public ::testing::Test {
         for (int i = 1; i <= 20; ++i)
             text += "line " + std::to_string(i) + (i < 20 ? "\r\n" : "");
         editor->SetText(text);
-        Pump(50);
+        PumpFor(50);
     }
 
-    HostWindow host;
+    SkinTestHost host{640, 480, true, 40, 40};
     std::unique_ptr<TSkinRichEdit> editor;
     std::unique_ptr<TSkinScrollBar> hbar, vbar;
 };
@@ -101,9 +104,9 @@ TEST_F(EditorWithBars, BothBarsStartDisabledDrawnFromTheSkinWithoutAThumb) {
     EXPECT_EQ(rc.right, 134);
     EXPECT_EQ(rc.bottom, 19);
     // The horizontal bar covers the vertical one's bottom-left corner, as on the main window.
-    EXPECT_EQ(Mismatches(Capture(vbar->Handle()), CutLook("vscrollbar", {19, 121}), {0, 0, 19, 118}), 0);
-    EXPECT_EQ(Mismatches(Capture(vbar->Handle()), CutLook("vscrollbar", {19, 121}), {5, 118, 19, 121}), 0);
-    EXPECT_EQ(Mismatches(Capture(hbar->Handle()), CutLook("hscrollbar", {134, 19}), {0, 0, 134, 19}), 0);
+    EXPECT_EQ(Mismatches(CaptureScreen(vbar->Handle()), CutLook("vscrollbar", {19, 121}), {0, 0, 19, 118}), 0);
+    EXPECT_EQ(Mismatches(CaptureScreen(vbar->Handle()), CutLook("vscrollbar", {19, 121}), {5, 118, 19, 121}), 0);
+    EXPECT_EQ(Mismatches(CaptureScreen(hbar->Handle()), CutLook("hscrollbar", {134, 19}), {0, 0, 134, 19}), 0);
 }
 
 TEST_F(EditorWithBars, TheEditorHasNoBorderNorSystemBars) {
@@ -129,7 +132,7 @@ TEST_F(EditorWithBars, TwentyLinesEnableTheVerticalBarWithItsThumbWhereTheRangeS
         {.kind = ScrollBarKind::Vertical, .width = 19, .height = 121, .element = &Element("vscrollbar")},
         vbar->Range());
     // The thumb's fixed top rows come from the thumb picture; the track below it shows the bar's own cut.
-    const Bitmap screen = Capture(vbar->Handle());
+    const Bitmap screen = CaptureScreen(vbar->Handle());
     const TDataSkinScrollBarControl& e = Element("vscrollbar");
     Bitmap thumb(g.thumb.Width(), g.thumb.Height(), 24);
     CutVerticalEnds(Picture(e), e.thumbRect, e.thumbOffset1, e.thumbOffset2, thumb,
@@ -149,11 +152,16 @@ TEST_F(EditorWithBars, DraggingTheThumbToTheEndShowsTheLastLine) {
         {.kind = ScrollBarKind::Vertical, .width = 19, .height = 121, .element = &Element("vscrollbar")},
         vbar->Range());
     const Point start{g.thumb.left + 9, g.thumb.top + g.thumb.Height() / 2};
-    MoveMouse(vbar->Handle(), start);
+    HoverOver(vbar->Handle(), start);
+    PumpFor(20);
     PressLeft();
-    MoveMouse(vbar->Handle(), {start.x, start.y + 40});
-    MoveMouse(vbar->Handle(), {start.x, 200});
+    PumpFor(10);
+    HoverOver(vbar->Handle(), Point{start.x, start.y + 40});
+    PumpFor(20);
+    HoverOver(vbar->Handle(), Point{start.x, 200});
+    PumpFor(20);
     ReleaseLeft();
+    PumpFor(20);
     EXPECT_EQ(vbar->Position(), vbar->Range().MaxPosition());
     const int lastLine = static_cast<int>(SendMessageA(editor->Handle(), EM_LINEINDEX, 19, 0));
     POINTL at{};
@@ -169,12 +177,12 @@ TEST_F(EditorWithBars, WheelAndKeysKeepTheBarInStep) {
     EXPECT_EQ(vbar->Position(), vbar->Range().MaxPosition());
     SendMessageA(editor->Handle(), WM_KEYDOWN, VK_HOME, 0);
     SendMessageA(editor->Handle(), WM_KEYDOWN, VK_PRIOR, 0);
-    Pump(20);
+    PumpFor(20);
     SCROLLINFO info{sizeof info, SIF_POS, 0, 0, 0, 0, 0};
     GetScrollInfo(editor->Handle(), SB_VERT, &info);
     EXPECT_EQ(vbar->Position(), info.nPos);
     editor->SetText("short");
-    Pump(20);
+    PumpFor(20);
     SCROLLINFO after{sizeof after, SIF_ALL, 0, 0, 0, 0, 0};
     GetScrollInfo(editor->Handle(), SB_VERT, &after);
     EXPECT_FALSE(IsWindowEnabled(vbar->Handle()))
@@ -186,13 +194,14 @@ TEST_F(EditorWithBars, WheelAndKeysKeepTheBarInStep) {
 class HeldButton : public ::testing::Test {
   protected:
     void SetUp() override {
+        BringToFront(host.Handle());  // keys and the focus go to the active window
         bar = std::make_unique<TSkinScrollBar>(
             Bar(At(host.Handle(), 7, 20, 20, 134, 19), ScrollBarKind::Horizontal, &host.Skin(), true));
         bar->OnChange = [this] { changes.push_back(GetTickCount()); };
         bar->OnLastChange = [this] { ++lastChanges; };
-        Pump(30);
+        PumpFor(30);
     }
-    HostWindow host;
+    SkinTestHost host{640, 480, true, 40, 40};
     std::unique_ptr<TSkinScrollBar> bar;
     std::vector<DWORD> changes;
     int lastChanges = 0;
@@ -200,30 +209,35 @@ class HeldButton : public ::testing::Test {
 
 TEST_F(HeldButton, StepsAtOnceAfterTheDelayThenEveryFiftyMsAndPausesOffTheButton) {
     const Point button{125, 9};  // the increment button at the right end
-    MoveMouse(bar->Handle(), button);
+    HoverOver(bar->Handle(), button);
+    PumpFor(20);
     const DWORD pressed = GetTickCount();
     PressLeft();
+    PumpFor(10);
     EXPECT_EQ(bar->Position(), 1);
-    Pump(400);
+    PumpFor(400);
     EXPECT_EQ(bar->Position(), 1) << "no step before 500 ms";
-    Pump(400);  // about 800 ms held: steps near 550, 600, ... 800
+    PumpFor(400);  // about 800 ms held: steps near 550, 600, ... 800
     const int held = bar->Position();
     EXPECT_GE(held, 4);
     EXPECT_LE(held, 8);
     ASSERT_GE(changes.size(), 2u);
     EXPECT_GE(changes[1] - pressed, 500u);
 
-    MoveMouse(bar->Handle(), {60, 9});  // the track: the repeat pauses
+    HoverOver(bar->Handle(), Point{60, 9});  // the track: the repeat pauses
+    PumpFor(20);
     const int paused = bar->Position();
-    Pump(300);
+    PumpFor(300);
     EXPECT_EQ(bar->Position(), paused);
-    MoveMouse(bar->Handle(), button);  // back: resumes at the fast pace
-    Pump(200);
+    HoverOver(bar->Handle(), button);  // back: resumes at the fast pace
+    PumpFor(20);
+    PumpFor(200);
     EXPECT_GT(bar->Position(), paused);
     EXPECT_EQ(lastChanges, 0);
     ReleaseLeft();
+    PumpFor(20);
     const int released = bar->Position();
-    Pump(200);
+    PumpFor(200);
     EXPECT_EQ(bar->Position(), released);
     EXPECT_EQ(lastChanges, 1);
 }

@@ -8,17 +8,20 @@
 
 #include "skin/piece_geometry.h"
 #include "skin/win32/skin_track_bar.h"
-#include "tests/skin/win32/value_controls_window.h"
+#include "tests/app/real_input.h"
+#include "tests/skin/win32/skin_test_support.h"
 
 namespace huecast::skin {
 namespace {
 
 using namespace testing;
+using namespace ::huecast::testing;
 
 // The main window's size bar: 10..500 at 30, 201 pixels wide.
 class SizeBar : public ::testing::Test {
   protected:
     void SetUp() override {
+        BringToFront(host.Handle());  // keys and the focus go to the active window
         TrackBarArgs args;
         args.control.parent = host.Handle();
         args.control.id = 128;
@@ -32,7 +35,7 @@ class SizeBar : public ::testing::Test {
         args.value = 30;
         bar = std::make_unique<TSkinTrackBar>(args);
         bar->OnChange = [this] { ++changes; };
-        Pump(30);
+        PumpFor(30);
     }
     TrackBarGeometry Geometry() {
         return LayOutTrackBar({.width = 201,
@@ -40,7 +43,7 @@ class SizeBar : public ::testing::Test {
                                .element = host.Skin().SkinControlAs<TDataSkinTrackBarControl>("htrackbar")},
                               {10, 500, bar->Value()});
     }
-    HostWindow host;
+    SkinTestHost host{640, 480, true, 40, 40};
     std::unique_ptr<TSkinTrackBar> bar;
     int changes = 0;
 };
@@ -52,7 +55,7 @@ TEST_F(SizeBar, FitsTheSkinAndDrawsItsThumbFromThePicture) {
     EXPECT_EQ(rc.bottom, 22);
     const auto& e = *host.Skin().SkinControlAs<TDataSkinTrackBarControl>("htrackbar");
     const Bitmap& picture = *host.Skin().ActivePicture24(e.pictureIndex);
-    const Bitmap screen = Capture(bar->Handle());
+    const Bitmap screen = CaptureScreen(bar->Handle());
     const TrackBarGeometry g = Geometry();
     ASSERT_EQ(g.thumb, (Rect{11, 1, 22, 21}));
     int wrong = 0;
@@ -66,21 +69,29 @@ TEST_F(SizeBar, FitsTheSkinAndDrawsItsThumbFromThePicture) {
 TEST_F(SizeBar, DraggingTheThumbToTheRightEndGivesTheMaximum) {
     const TrackBarGeometry g = Geometry();
     const Point thumb{g.thumb.left + 5, g.thumb.top + 10};
-    MoveMouse(bar->Handle(), thumb);
+    HoverOver(bar->Handle(), thumb);
+    PumpFor(20);
     PressLeft();
-    MoveMouse(bar->Handle(), {thumb.x + 60, thumb.y});
+    PumpFor(10);
+    HoverOver(bar->Handle(), Point{thumb.x + 60, thumb.y});
+    PumpFor(20);
     const int midway = bar->Value();
     EXPECT_GT(midway, 30);
     EXPECT_LT(midway, 500);
-    MoveMouse(bar->Handle(), {thumb.x + 400, thumb.y + 30});
+    HoverOver(bar->Handle(), Point{thumb.x + 400, thumb.y + 30});
+    PumpFor(20);
     ReleaseLeft();
+    PumpFor(20);
     EXPECT_EQ(bar->Value(), 500);
     EXPECT_GE(changes, 2);
     // A press beside the thumb does nothing without JumpWhenClick.
     const int before = changes;
-    MoveMouse(bar->Handle(), {40, 10});
+    HoverOver(bar->Handle(), Point{40, 10});
+    PumpFor(20);
     PressLeft();
+    PumpFor(10);
     ReleaseLeft();
+    PumpFor(20);
     EXPECT_EQ(bar->Value(), 500);
     EXPECT_EQ(changes, before);
 }
