@@ -218,7 +218,9 @@ LRESULT RichEdit::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     if (message == WM_GETDLGCODE) {
         // Tab and Shift+Tab move on to the next control, as in every dialog; Ctrl+Tab types a tab.
-        const LRESULT code = Control::HandleOwnMessage(message, wParam, lParam);
+        // The control is asked without the key's message: asked with one, it takes itself for a dialog's
+        // editor and closes its parent window on Escape.
+        const LRESULT code = Control::HandleOwnMessage(message, wParam, 0);
         const auto* key = reinterpret_cast<const MSG*>(lParam);
         if (!key || key->wParam != VK_TAB || (key->message != WM_KEYDOWN && key->message != WM_CHAR))
             return code;

@@ -35,6 +35,26 @@ HWND NotifyingChild(UINT message, LPARAM lParam) {
     }
 }
 
+// The dialog manager's IDOK / IDCANCEL for an Enter / Escape being pressed (a menu command of the same
+// number comes with no such key down): the key, or 0.
+UINT DialogKeyOf(HWND window, WPARAM wParam) {
+    if (HIWORD(wParam) != 0 || (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD)) return 0;
+    const UINT key = LOWORD(wParam) == IDOK ? VK_RETURN : LOWORD(wParam) == IDCANCEL ? VK_ESCAPE : 0;
+    return key && GetKeyState(static_cast<int>(key)) < 0 ? key : 0;
+}
+
+struct DialogKeyOffer {
+    UINT key;
+    bool taken = false;
+};
+
+BOOL CALLBACK OfferDialogKey(HWND child, LPARAM data) {
+    auto& offer = *reinterpret_cast<DialogKeyOffer*>(data);
+    Window* control = Window::FromHandle(child);
+    offer.taken = control && control->DialogKey(offer.key);
+    return !offer.taken;  // FALSE ends the walk
+}
+
 HMENU ChildId(const WindowArgs& args) {
     return (args.style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)) : nullptr;
 }
@@ -181,6 +201,13 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             TimerTick(wParam);
             // A system control runs timers of its own: they go on to it.
             if (!subclassed_) return 0;
+            break;
+        case WM_COMMAND:
+            if (LRESULT result = 0; ReflectToControl(message, wParam, lParam, result)) return result;
+            if (DialogKeyOffer offer{DialogKeyOf(Handle(), wParam)}; offer.key) {
+                EnumChildWindows(Handle(), OfferDialogKey, reinterpret_cast<LPARAM>(&offer));
+                if (offer.taken) return 0;
+            }
             break;
         default:
             if (LRESULT result = 0; ReflectToControl(message, wParam, lParam, result)) return result;

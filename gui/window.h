@@ -21,6 +21,10 @@
 // control that sent them (Reflect), so a control, not its parent, owns its events. Window::HandleMessage
 // does it for every window; a control that holds children gets it too.
 //
+// Dialog keys: the message loop runs the dialog manager for the active top-level window, which turns an
+// Enter or Escape that the focused control does not want into that window's IDOK or IDCANCEL command;
+// Window::HandleMessage of a top-level window then offers the key to its controls (DialogKey).
+//
 // Hooks called from Window::HandleMessage (override and keep calling the base HandleMessage): mouse
 // enter/leave (tracked with TrackMouseEvent), capture lost, focus gained/lost, and window timers by id.
 //
@@ -87,6 +91,11 @@ class Window {
     // A notification (WM_COMMAND, WM_NOTIFY, scrolls, colours, owner drawing) that the system sent to the
     // parent about this window. Returns true when handled, with the reply in `result`.
     virtual bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    // Enter (VK_RETURN) or Escape (VK_ESCAPE) that the focused control left to the dialog manager: the
+    // top-level window offers it to each of its controls in turn; true takes it (a default or cancel
+    // button clicks).
+    virtual bool DialogKey(UINT /*key*/) { return false; }
 
   protected:
     // A window of our own class (registered on first use with args' class style, icon and background).

@@ -57,6 +57,7 @@ ButtonState::ButtonState(const Options& options)
       allowAllUp_(options.allowAllUp),
       canFocused_(options.canFocused),
       isDefault_(options.isDefault),
+      isCancel_(options.isCancel),
       actingDefault_(options.isDefault) {
     SetGroupIndex(options.groupIndex);
 }
@@ -217,6 +218,12 @@ ButtonEffects ButtonState::FocusChanged(bool hasFocus) {
 
 ButtonEffects ButtonState::FocusMovedElsewhere(bool toButton) {
     return Relight([&] { actingDefault_ = toButton ? false : isDefault_; });
+}
+
+bool ButtonState::ClicksOnDialogKey(DialogKey key, bool canTakeFocus, bool modifierHeld) const {
+    if (!enabled_ || !canTakeFocus) return false;
+    if (key == DialogKey::Enter) return actingDefault_;
+    return isCancel_ && canFocused_ && !modifierHeld;
 }
 
 ButtonLookInputs ButtonState::LookInputs(bool morphing, double k, bool disabledRectEmpty) const {

@@ -76,7 +76,8 @@ class ButtonState {
         bool allowAllUp = false;
         bool canFocused = true;
         int groupIndex = 0;  // non-zero also makes the button unfocusable
-        bool isDefault = false;
+        bool isDefault = false;  // Enter on the form clicks it
+        bool isCancel = false;   // Escape on the form clicks it
     };
 
     ButtonState() : ButtonState(Options{}) {}
@@ -97,6 +98,7 @@ class ButtonState {
     bool CanFocused() const { return canFocused_; }
     bool RepeatMode() const { return repeatMode_; }
     bool IsDefault() const { return isDefault_; }
+    bool IsCancel() const { return isCancel_; }
 
     ButtonEffects SetDown(bool down);
     void SetGroupIndex(int groupIndex);
@@ -104,6 +106,7 @@ class ButtonState {
     void SetCanFocused(bool canFocused) { canFocused_ = canFocused; }
     void SetRepeatMode(bool repeatMode) { repeatMode_ = repeatMode; }
     void SetDefault(bool isDefault);
+    void SetCancel(bool isCancel) { isCancel_ = isCancel; }
     ButtonEffects SetEnabled(bool enabled);
 
     // True when this sibling must come up because `pressed` went down in its group.
@@ -127,6 +130,12 @@ class ButtonState {
     // The form's focus moved to another control: `toButton` says whether that control is a skinned button.
     ButtonEffects FocusMovedElsewhere(bool toButton);
 
+    // The form's pass of a key that the focused control left to it: Enter clicks the acting-default button,
+    // Escape a focusable Cancel button while no Shift, Ctrl or Alt is held. `canTakeFocus`: the window is
+    // visible and enabled.
+    enum class DialogKey { Enter, Escape };
+    bool ClicksOnDialogKey(DialogKey key, bool canTakeFocus, bool modifierHeld) const;
+
     ButtonLookInputs LookInputs(bool morphing, double k, bool disabledRectEmpty) const;
 
   private:
@@ -141,6 +150,7 @@ class ButtonState {
     bool canFocused_;
     int groupIndex_ = 0;
     bool isDefault_;
+    bool isCancel_;
 
     bool down_ = false;
     bool pointerOver_ = false;

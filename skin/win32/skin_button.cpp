@@ -32,6 +32,19 @@ void CopyRows(const Bitmap& from, Bitmap& to) {
         std::memcpy(to.Row(y), from.Row(y), bytes);
 }
 
+// Visible and enabled, with every window it lies in.
+bool CanTakeFocus(HWND window) {
+    if (!IsWindowVisible(window)) return false;
+    const HWND form = GetAncestor(window, GA_ROOT);
+    for (HWND w = window; w != form; w = GetParent(w))
+        if (!IsWindowEnabled(w)) return false;
+    return IsWindowEnabled(form) != FALSE;
+}
+
+bool ModifierHeld() {
+    return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
+}
+
 void FrameAndFill(HDC dc, const Rect& r, COLORREF frame, COLORREF fill) {
     const gui::BrushHandle frameBrush(CreateSolidBrush(frame));
     const gui::BrushHandle fillBrush(CreateSolidBrush(fill));
@@ -264,6 +277,14 @@ bool TSkinButton::Reflect(UINT message, WPARAM wParam, LPARAM, LRESULT& result) 
     if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED || notifying_) return false;
     if (IsWindowEnabled(Handle())) ButtonClick();
     result = 0;
+    return true;
+}
+
+bool TSkinButton::DialogKey(UINT key) {
+    if (key != VK_RETURN && key != VK_ESCAPE) return false;
+    const auto which = key == VK_RETURN ? ButtonState::DialogKey::Enter : ButtonState::DialogKey::Escape;
+    if (!state_.ClicksOnDialogKey(which, CanTakeFocus(Handle()), ModifierHeld())) return false;
+    ButtonClick();
     return true;
 }
 

@@ -4,7 +4,9 @@
 //
 // It answers the push button's standard messages (BM_CLICK, BM_GETSTATE, BM_SETSTATE, WM_GETTEXT) and
 // tells its parent BN_CLICKED on every click, so a program that drives system buttons drives it too. The
-// dialog manager finds it as a push button (DLGC_BUTTON | DLGC_(UN)DEFPUSHBUTTON).
+// dialog manager finds it as a push button (DLGC_BUTTON | DLGC_(UN)DEFPUSHBUTTON). A Default or Cancel
+// button (Options::isDefault, isCancel) clicks when its form is offered Enter or Escape (gui::Window's
+// DialogKey), that is, while the focus is on a control that leaves the key to the dialog manager.
 #pragma once
 
 #include <functional>
@@ -37,12 +39,15 @@ class TSkinButton : public TSkinCustomControl {
     bool Down() const { return state_.Down(); }
     void SetDown(bool down);
     void SetDefault(bool isDefault);
+    void SetCancel(bool isCancel) { state_.SetCancel(isCancel); }
     const ButtonState& State() const { return state_; }
 
     // As if the user clicked: the parent hears BN_CLICKED, then OnClick runs.
     void ButtonClick();
     int ModalResult() const { return modalResult_; }
     bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // Enter clicks the acting-default button, Escape a Cancel one (see ButtonState::ClicksOnDialogKey).
+    bool DialogKey(UINT key) override;
 
     std::function<void()> onClick;
 

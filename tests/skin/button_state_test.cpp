@@ -326,6 +326,35 @@ TEST(DefaultButtonTest, AnyFocusedButtonActsAsDefault) {
     EXPECT_EQ(ChooseButtonLook(b.LookInputs(false, 0, true)), L::Active);
 }
 
+TEST(DefaultButtonTest, FormKeysClickTheActingDefaultAndAFocusableCancelButton) {
+    using K = ButtonState::DialogKey;
+    ButtonState ok({.isDefault = true});
+    ButtonState cancel({.isCancel = true});
+    ButtonState plain;
+    EXPECT_TRUE(ok.ClicksOnDialogKey(K::Enter, true, false));
+    EXPECT_TRUE(ok.ClicksOnDialogKey(K::Enter, true, true)) << "only Escape asks for no modifier";
+    EXPECT_FALSE(ok.ClicksOnDialogKey(K::Escape, true, false));
+    EXPECT_FALSE(ok.ClicksOnDialogKey(K::Enter, false, false)) << "hidden or disabled";
+    EXPECT_TRUE(cancel.ClicksOnDialogKey(K::Escape, true, false));
+    EXPECT_FALSE(cancel.ClicksOnDialogKey(K::Escape, true, true)) << "Shift, Ctrl or Alt held";
+    EXPECT_FALSE(cancel.ClicksOnDialogKey(K::Escape, false, false));
+    EXPECT_FALSE(cancel.ClicksOnDialogKey(K::Enter, true, false));
+    EXPECT_FALSE(plain.ClicksOnDialogKey(K::Enter, true, false));
+    EXPECT_FALSE(plain.ClicksOnDialogKey(K::Escape, true, false));
+
+    // Focus on another button takes the default role away; focus back on a non-button returns it.
+    ok.FocusMovedElsewhere(true);
+    EXPECT_FALSE(ok.ClicksOnDialogKey(K::Enter, true, false));
+    ok.FocusMovedElsewhere(false);
+    EXPECT_TRUE(ok.ClicksOnDialogKey(K::Enter, true, false));
+    ok.SetEnabled(false);
+    EXPECT_FALSE(ok.ClicksOnDialogKey(K::Enter, true, false));
+
+    // A Cancel button that may not take the focus (a grouped one) is passed over.
+    ButtonState grouped({.groupIndex = 1, .isCancel = true});
+    EXPECT_FALSE(grouped.ClicksOnDialogKey(K::Escape, true, false));
+}
+
 TEST(CaptionAcceleratorTest, LetterAfterASingleAmpersand) {
     EXPECT_EQ(CaptionAccelerator("\xB8\xB4\xD6\xC6(&C)"), 'C');  // 复制(&C)
     EXPECT_EQ(CaptionAccelerator("&send"), 'S');

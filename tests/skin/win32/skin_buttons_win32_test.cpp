@@ -9,6 +9,8 @@
 #include <memory>
 
 #include "gui/drawing.h"
+#include "gui/edit.h"
+#include "gui/rich_edit.h"
 #include "skin/glyph_layout.h"
 #include "skin/morph_looks.h"
 #include "skin/picture_cut.h"
@@ -23,19 +25,33 @@ namespace {
 
 // ---- Host, pumping, capture, input ----
 
-LRESULT CALLBACK HostProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    if (m == WM_COMMAND || m == WM_PRINTCLIENT || m == WM_ERASEBKGND) {
-        if (m == WM_ERASEBKGND) {
-            RECT r;
-            GetClientRect(w, &r);
-            const gui::BrushHandle brush(CreateSolidBrush(RGB(0xE6, 0xF5, 0xFF)));
-            FillRect(reinterpret_cast<HDC>(wp), &r, brush.get());
-            return 1;
-        }
-        if (LRESULT result = 0; gui::ReflectToControl(m, wp, lp, result)) return result;
+// A top-level form of the program's kind (gui::Window: it reflects notifications to its controls and
+// offers them the dialog keys), on a light blue background of its own.
+class HostWindow : public gui::Window {
+  public:
+    HostWindow() {
+        Create({.className = "HuecastButtonsTestHost",
+                .caption = "host",
+                .style = WS_POPUP | WS_VISIBLE,
+                .exStyle = WS_EX_CONTROLPARENT,
+                .x = 100,
+                .y = 100,
+                .width = 400,
+                .height = 300,
+                .background = nullptr});
     }
-    return DefWindowProcA(w, m, wp, lp);
-}
+    ~HostWindow() override { DestroyHandle(); }
+
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != WM_ERASEBKGND) return Window::HandleMessage(message, wParam, lParam);
+        RECT r;
+        GetClientRect(Handle(), &r);
+        const gui::BrushHandle brush(CreateSolidBrush(RGB(0xE6, 0xF5, 0xFF)));
+        FillRect(reinterpret_cast<HDC>(wParam), &r, brush.get());
+        return 1;
+    }
+};
 
 void Pump(int ms) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
@@ -66,23 +82,18 @@ void PumpDialog(HWND dialog, int ms) {
 class Host : public ::testing::Test {
   protected:
     void SetUp() override {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = HostProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.lpszClassName = "HuecastButtonsTestHost";
-        RegisterClassA(&wc);
-        window_ = CreateWindowExA(WS_EX_CONTROLPARENT, wc.lpszClassName, "host", WS_POPUP | WS_VISIBLE, 100,
-                                  100, 400, 300, nullptr, nullptr, wc.hInstance, nullptr);
+        host_ = std::make_unique<HostWindow>();
+        window_ = host_->Handle();
         skin_.Load(window_, GetModuleHandleA(nullptr));
         SetForegroundWindow(window_);
         SetCursorPos(5, 5);  // away from every control
         Pump(50);
     }
-    void TearDown() override { DestroyWindow(window_); }
+    void TearDown() override { host_.reset(); }
 
     TSkinData& Data() { return skin_.Data(); }
 
+    std::unique_ptr<HostWindow> host_;
     HWND window_ = nullptr;
     FormSkin skin_;
 };
@@ -161,7 +172,8 @@ Rect DifferenceBox(const Bitmap& a, const Bitmap& b) {
 
 class ButtonTest : public Host {
   protected:
-    std::unique_ptr<TSkinButton> Make(int x, int y, int w, int h, const char* caption) {
+    std::unique_ptr<TSkinButton> Make(int x, int y, int w, int h, const char* caption,
+                                      ButtonState::Options options = {}) {
         return std::make_unique<TSkinButton>(TSkinButton::Args{.parent = window_,
                                                                .id = 105,
                                                                .x = x,
@@ -170,6 +182,7 @@ class ButtonTest : public Host {
                                                                .height = h,
                                                                .caption = caption,
                                                                .skinData = &Data(),
+                                                               .options = options,
                                                                .useSkinFont = false});
     }
     // The button element's `rect` cut to the button's size.
@@ -289,6 +302,88 @@ TEST_F(ButtonTest, AltAndTheAcceleratorClickTheButtonOnce) {
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(otherClicks, 0);
     EXPECT_EQ(GetFocus(), copy->Handle()) << "the accelerator focuses the button";
+}
+
+// A key pressed and released through the program's message loop (the dialog manager of the host).
+void Tap(HWND host, WORD vk, WORD modifier = 0) {
+    if (modifier) Key(modifier, false);
+    Key(vk, false);
+    PumpDialog(host, 40);
+    Key(vk, true);
+    if (modifier) Key(modifier, true);
+    PumpDialog(host, 40);
+}
+
+TEST_F(ButtonTest, EnterAndEscapeOnTheFormClickTheDefaultAndCancelButtons) {
+    auto ok = Make(20, 20, 95, 20, "OK", {.isDefault = true});
+    auto cancel = Make(20, 50, 95, 20, "Cancel", {.isCancel = true});
+    int okClicks = 0, cancelClicks = 0;
+    ok->onClick = [&] { ++okClicks; };
+    cancel->onClick = [&] { ++cancelClicks; };
+    gui::Edit edit({.parent = window_, .id = 150, .x = 140, .y = 20, .width = 120, .height = 22, .style = WS_TABSTOP});
+    TSkinCheckRadioBox box({.parent = window_, .id = 151, .x = 140, .y = 50, .width = 120, .height = 21,
+                            .caption = "Box", .skinData = &Data()});
+    SetFocus(edit.Handle());
+    PumpDialog(window_, 40);
+
+    // While the focus is on a control of another kind, the default button shows the active look.
+    EXPECT_TRUE(ok->State().Hot());
+    EXPECT_FALSE(cancel->State().Hot());
+    EXPECT_TRUE(PumpUntil([&] { return ok->MorphFactor() == 1.0; }));
+    const Rect caption{25, 3, 70, 17};
+    EXPECT_EQ(Differences(Capture(ok->Handle()), Expected(Element().activeSkinRect, {95, 20}), caption), 0);
+    EXPECT_EQ(Differences(Capture(cancel->Handle()), Expected(Element().skinRect, {95, 20}), caption), 0);
+
+    Tap(window_, VK_RETURN);
+    EXPECT_EQ(okClicks, 1);
+    EXPECT_EQ(cancelClicks, 0);
+    Tap(window_, VK_ESCAPE);
+    EXPECT_EQ(okClicks, 1);
+    EXPECT_EQ(cancelClicks, 1);
+    Tap(window_, VK_ESCAPE, VK_SHIFT);
+    EXPECT_EQ(cancelClicks, 1) << "Shift+Escape is no cancel";
+    EXPECT_EQ(GetFocus(), edit.Handle()) << "the form's keys click without moving the focus";
+
+    // From a check box too, which does not toggle.
+    SetFocus(box.Handle());
+    PumpDialog(window_, 40);
+    Tap(window_, VK_RETURN);
+    EXPECT_EQ(okClicks, 2);
+    EXPECT_FALSE(box.Checked());
+
+    // A focused button is the one Enter clicks; the default button then no longer stands in.
+    SetFocus(cancel->Handle());
+    PumpDialog(window_, 40);
+    EXPECT_FALSE(ok->State().Hot());
+    Tap(window_, VK_RETURN);
+    EXPECT_EQ(cancelClicks, 2);
+    EXPECT_EQ(okClicks, 2);
+    Tap(window_, VK_ESCAPE);
+    EXPECT_EQ(cancelClicks, 3);
+
+    // A disabled default button takes no Enter.
+    SetFocus(edit.Handle());
+    EnableWindow(ok->Handle(), FALSE);
+    Tap(window_, VK_RETURN);
+    EXPECT_EQ(okClicks, 2);
+}
+
+TEST_F(ButtonTest, TheRichEditKeepsEnterForItsLinesBesideADefaultButton) {
+    auto ok = Make(20, 20, 95, 20, "OK", {.isDefault = true});
+    int okClicks = 0;
+    ok->onClick = [&] { ++okClicks; };
+    gui::RichEdit editor({.parent = window_, .id = 152, .x = 140, .y = 20, .width = 200, .height = 80});
+    SetFocus(editor.Handle());
+    PumpDialog(window_, 40);
+    Tap(window_, 'A');
+    Tap(window_, VK_RETURN);
+    Tap(window_, 'B');
+    EXPECT_EQ(okClicks, 0);
+    const std::string text = editor.PlainText();
+    EXPECT_NE(text.find('a'), std::string::npos) << text;
+    EXPECT_NE(text.find('\r'), std::string::npos) << "Enter went to the editor: " << text;
+    Tap(window_, VK_ESCAPE);
+    EXPECT_TRUE(IsWindow(window_)) << "Escape in the editor leaves its window open";
 }
 
 TEST_F(ButtonTest, ClickIsOneAndReleaseOutsideIsNone) {
