@@ -75,7 +75,7 @@ class ButtonState {
         bool repeatMode = false;
         bool allowAllUp = false;
         bool canFocused = true;
-        int groupIndex = 0;  // non-zero also makes the button unfocusable
+        int groupIndex = 0;      // non-zero also makes the button unfocusable
         bool isDefault = false;  // Enter on the form clicks it
         bool isCancel = false;   // Escape on the form clicks it
     };

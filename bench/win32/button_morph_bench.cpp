@@ -94,7 +94,8 @@ int main() {
         Sleep(5);
     }
     const double k = button.MorphFactor();
-    std::printf("95 x 20 button, morph factor held at %.1f (%s)\n", k, k > 0 && k < 1 ? "mid-morph" : "NOT mid-morph");
+    std::printf("95 x 20 button, morph factor held at %.1f (%s)\n", k,
+                k > 0 && k < 1 ? "mid-morph" : "NOT mid-morph");
 
     gui::DibSection ready(95, 20);
     const gui::WindowDC dc(button.Handle());
@@ -112,11 +113,13 @@ int main() {
         "BitBlt of a ready DIB", blit, 31, 200);
     std::printf("goal: at most 4x; %s\n\n", ratio <= 4 ? "met" : "NOT met");
 
-    bench::SideBySide("morph step (RedrawWindow)", [&] { PaintRound(button.Handle()); }, "BitBlt of a ready DIB",
-                      blit, 31, 200);
+    bench::SideBySide(
+        "morph step (RedrawWindow)", [&] { PaintRound(button.Handle()); }, "BitBlt of a ready DIB", blit, 31,
+        200);
     std::printf("\n");
     const ReadyPainter painter(host.Handle(), ready);
-    bench::SideBySide("morph step (RedrawWindow)", [&] { PaintRound(button.Handle()); },
-                      "ready-DIB paint (RedrawWindow)", [&] { PaintRound(painter.Handle()); }, 31, 200);
+    bench::SideBySide(
+        "morph step (RedrawWindow)", [&] { PaintRound(button.Handle()); }, "ready-DIB paint (RedrawWindow)",
+        [&] { PaintRound(painter.Handle()); }, 31, 200);
     return 0;
 }

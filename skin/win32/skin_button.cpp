@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "skin/glyph_layout.h"
 #include "skin/picture_cut.h"
 #include "skin/win32/caption_text.h"
 #include "skin/win32/press_capture.h"
@@ -65,7 +64,13 @@ std::vector<TSkinButton*> SkinButtonsOf(HWND parent) {
 }
 
 TSkinButton::TSkinButton(const Args& args)
-    : state_(args.options), repeatInterval_(args.repeatInterval), modalResult_(args.modalResult) {
+    : state_(args.options),
+      repeatInterval_(args.repeatInterval),
+      modalResult_(args.modalResult),
+      glyph_(args.glyph, args.numGlyphs),
+      layout_(args.layout),
+      margin_(args.margin),
+      spacing_(args.spacing) {
     SetUseSkinFont(args.useSkinFont);
     CreateControl("HuecastSkinButton",
                   {.parent = args.parent,
@@ -90,6 +95,31 @@ void TSkinButton::SetDown(bool down) {
 
 void TSkinButton::SetDefault(bool isDefault) {
     state_.SetDefault(isDefault);
+    Invalidate();
+}
+
+void TSkinButton::SetGlyph(const Bitmap& strip, int numGlyphs) {
+    glyph_ = GlyphStrip(strip, numGlyphs);
+    LooksChanged();
+}
+
+void TSkinButton::SetLayout(ButtonLayout layout) {
+    layout_ = layout;
+    LooksChanged();
+}
+
+void TSkinButton::SetMargin(int margin) {
+    margin_ = margin;
+    LooksChanged();
+}
+
+void TSkinButton::SetSpacing(int spacing) {
+    spacing_ = spacing;
+    LooksChanged();
+}
+
+void TSkinButton::LooksChanged() {
+    looks_.Invalidate();
     Invalidate();
 }
 
@@ -247,8 +277,7 @@ LRESULT TSkinButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_SETTEXT: {
             const LRESULT result = TSkinCustomControl::HandleMessage(message, wParam, lParam);
-            looks_.Invalidate();
-            Invalidate();
+            LooksChanged();
             return result;
         }
         case BM_CLICK:
@@ -288,13 +317,15 @@ bool TSkinButton::DialogKey(UINT key) {
     return true;
 }
 
-void TSkinButton::DrawCaptionIn(HDC dc, const Rect& area, const SkinFont* font, COLORREF color,
-                                bool pressed) {
+void TSkinButton::DrawGlyphAndCaption(LookCanvas& look, const Rect& area, const SkinFont* font,
+                                      COLORREF color, bool pressed, int glyphIndex) {
     const std::string caption = Text();
     const gui::FontHandle handle = CreateTextFont(font);
     const Size text = MeasureCaption(caption, handle.get());
-    const GlyphTextPlacement at = LayoutGlyphAndText(area, -1, pressed, {}, text, ButtonLayout::GlyphLeft, 1);
-    DrawCaption(dc, caption, handle.get(), at.text, color, DT_CENTER | DT_VCENTER);
+    const GlyphTextPlacement at =
+        LayoutGlyphAndText(area, margin_, pressed, glyph_.CellSize(), text, layout_, spacing_);
+    glyph_.Draw(glyphIndex, look.Pixels(), at.glyph);
+    DrawCaption(look.Dc(), caption, handle.get(), at.text, color, DT_CENTER | DT_VCENTER);
 }
 
 void TSkinButton::DrawButtonPicture(LookCanvas& look, const TDataSkinButtonControl& d, Rect source,
@@ -302,7 +333,8 @@ void TSkinButton::DrawButtonPicture(LookCanvas& look, const TDataSkinButtonContr
     CutLook(look, source);
     const ButtonFontColors colors{d.font.color, d.activeFontColor, d.downFontColor, d.disabledFontColor};
     const COLORREF color = ButtonTextColor(colors, state_.Enabled(), active, down);
-    DrawCaptionIn(look.Dc(), Mapping().clientRect, &d.font, color, false);
+    DrawGlyphAndCaption(look, Mapping().clientRect, &d.font, color, false,
+                        ButtonGlyphIndex(glyph_.NumGlyphs(), state_.Enabled(), active, down));
 }
 
 void TSkinButton::DrawSkinLook(LookCanvas& look) {
@@ -338,7 +370,9 @@ void TSkinButton::DecorateLooks(const TDataSkinButtonControl& d) {
     for (bool active : {false, true}) {
         Bitmap& target = (active ? looks_.Active() : looks_.Normal()).Pixels();
         CopyRows(target, scratch.Pixels());
-        DrawCaptionIn(dc, Mapping().clientRect, &d.font, ButtonTextColor(colors, true, active, false), false);
+        DrawGlyphAndCaption(scratch, Mapping().clientRect, &d.font,
+                            ButtonTextColor(colors, true, active, false), false,
+                            ButtonGlyphIndex(glyph_.NumGlyphs(), true, active, false));
         CopyRows(scratch.Pixels(), target);
     }
 }
@@ -354,7 +388,8 @@ void TSkinButton::DrawPlainLook(LookCanvas& look) {
     else
         FrameAndFill(dc, client, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNFACE));
     const COLORREF color = state_.Enabled() ? TextColor(std::nullopt) : GetSysColor(COLOR_BTNSHADOW);
-    DrawCaptionIn(dc, client, nullptr, color, plain == PlainButtonLook::Pressed);
+    DrawGlyphAndCaption(look, client, nullptr, color, plain == PlainButtonLook::Pressed,
+                        ButtonGlyphIndex(glyph_.NumGlyphs(), state_.Enabled(), state_.Hot(), state_.Down()));
 }
 
 }  // namespace huecast::skin

@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "skin/button_state.h"
+#include "skin/glyph_layout.h"
+#include "skin/glyph_strip.h"
 #include "skin/morph_looks.h"
 #include "skin/win32/skin_control.h"
 
@@ -32,6 +34,13 @@ class TSkinButton : public TSkinCustomControl {
         int repeatInterval = 100;  // ms
         bool useSkinFont = true;
         int modalResult = 0;
+        // The glyph: a strip of numGlyphs images (1 normal, 2 disabled, 3 down, 4 hot) placed with the
+        // caption by `layout`; margin -1 centres glyph and caption together.
+        Bitmap glyph{};
+        int numGlyphs = 1;
+        ButtonLayout layout = ButtonLayout::GlyphLeft;
+        int margin = -1;
+        int spacing = 1;  // between glyph and caption
     };
     explicit TSkinButton(const Args& args);
     ~TSkinButton() override;
@@ -40,6 +49,11 @@ class TSkinButton : public TSkinCustomControl {
     void SetDown(bool down);
     void SetDefault(bool isDefault);
     void SetCancel(bool isCancel) { state_.SetCancel(isCancel); }
+    const GlyphStrip& Glyph() const { return glyph_; }
+    void SetGlyph(const Bitmap& strip, int numGlyphs);
+    void SetLayout(ButtonLayout layout);
+    void SetMargin(int margin);
+    void SetSpacing(int spacing);
     const ButtonState& State() const { return state_; }
 
     // As if the user clicked: the parent hears BN_CLICKED, then OnClick runs.
@@ -75,12 +89,20 @@ class TSkinButton : public TSkinCustomControl {
     void TellButtonsOfFocus(HWND to);
     void DrawButtonPicture(LookCanvas& look, const TDataSkinButtonControl& d, Rect source, bool active,
                            bool down);
-    void DrawCaptionIn(HDC dc, const Rect& area, const SkinFont* font, COLORREF color, bool pressed);
+    // Glyph image `glyphIndex` and the caption, placed together in `area`.
+    void DrawGlyphAndCaption(LookCanvas& look, const Rect& area, const SkinFont* font, COLORREF color,
+                             bool pressed, int glyphIndex);
+    // Something the looks show changed: the kept morph looks go and the button repaints.
+    void LooksChanged();
 
     ButtonState state_;
     MorphLooks looks_;  // both looks with their caption, for the morph
     int repeatInterval_;
     int modalResult_;
+    GlyphStrip glyph_;
+    ButtonLayout layout_;
+    int margin_;
+    int spacing_;
     bool pointerOver_ = false;
     bool notifying_ = false;  // our own BN_CLICKED is on its way to the parent
 };

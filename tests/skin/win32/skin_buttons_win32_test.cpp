@@ -7,6 +7,8 @@
 
 #include <chrono>
 #include <memory>
+#include <tuple>
+#include <utility>
 
 #include "gui/drawing.h"
 #include "gui/edit.h"
@@ -320,9 +322,16 @@ TEST_F(ButtonTest, EnterAndEscapeOnTheFormClickTheDefaultAndCancelButtons) {
     int okClicks = 0, cancelClicks = 0;
     ok->onClick = [&] { ++okClicks; };
     cancel->onClick = [&] { ++cancelClicks; };
-    gui::Edit edit({.parent = window_, .id = 150, .x = 140, .y = 20, .width = 120, .height = 22, .style = WS_TABSTOP});
-    TSkinCheckRadioBox box({.parent = window_, .id = 151, .x = 140, .y = 50, .width = 120, .height = 21,
-                            .caption = "Box", .skinData = &Data()});
+    gui::Edit edit(
+        {.parent = window_, .id = 150, .x = 140, .y = 20, .width = 120, .height = 22, .style = WS_TABSTOP});
+    TSkinCheckRadioBox box({.parent = window_,
+                            .id = 151,
+                            .x = 140,
+                            .y = 50,
+                            .width = 120,
+                            .height = 21,
+                            .caption = "Box",
+                            .skinData = &Data()});
     SetFocus(edit.Handle());
     PumpDialog(window_, 40);
 
@@ -405,6 +414,106 @@ TEST_F(ButtonTest, ClickIsOneAndReleaseOutsideIsNone) {
     // BM_CLICK, as a program or an accelerator sends it, and its BN_CLICKED.
     SendMessageA(button->Handle(), BM_CLICK, 0, 0);
     EXPECT_EQ(clicks, 2);
+}
+
+// ---- Glyphs ----
+
+// Four 10 × 10 images, each of one colour; the strip's bottom-left pixel (in image 1) is its key colour.
+constexpr std::uint32_t kGlyphColours[] = {0x0000C0, 0x00C000, 0xC00000, 0x00C0C0};  // 0x00BBGGRR
+Bitmap GlyphStripOf(int images) {
+    Bitmap strip(10 * images, 10, 24);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < strip.Width(); ++x)
+            strip.SetPixelColor(x, y, kGlyphColours[x / 10]);
+    strip.SetPixelColor(0, 9, 0xFF00FF);
+    return strip;
+}
+
+// The box of the pixels of `colour`, and how many there are.
+std::pair<Rect, int> PixelsOf(const Bitmap& b, std::uint32_t colour) {
+    Rect box{b.Width(), b.Height(), 0, 0};
+    int n = 0;
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x)
+            if (b.PixelColor(x, y) == colour) {
+                ++n;
+                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                       std::max(box.bottom, y + 1)};
+            }
+    return {box, n};
+}
+
+TEST_F(ButtonTest, GlyphShowsTheImageOfEachStateBesideTheLook) {
+    auto button = Make(20, 20, 95, 20, "");
+    button->SetGlyph(GlyphStripOf(4), 4);
+    const Rect ncl = button->Mapping().clientRect;
+    // Centred in the client area (margin -1; an empty caption is as wide as nothing, spacing 1).
+    const Point at{ncl.left + ncl.Width() / 2 - 5, ncl.top + ncl.Height() / 2 - 5};
+    const Rect cell{at.x, at.y, at.x + 10, at.y + 10};
+    const auto expectImage = [&](int image, const Rect& look, const char* state) {
+        const Bitmap shot = Capture(button->Handle());
+        const auto [box, n] = PixelsOf(shot, kGlyphColours[image - 1]);
+        EXPECT_EQ(box, cell) << state;
+        EXPECT_EQ(n, image == 1 ? 99 : 100) << state << ": all of image " << image;
+        EXPECT_EQ(Differences(shot, Expected(look, {95, 20}), cell), 0) << state << ": the look around it";
+    };
+    Pump(30);
+    expectImage(1, Element().skinRect, "normal");
+    // The key pixel shows the look beneath.
+    EXPECT_EQ(Capture(button->Handle()).PixelColor(at.x, at.y + 9),
+              Expected(Element().skinRect, {95, 20}).PixelColor(at.x, at.y + 9));
+
+    SetCursorPos(CentreOf(button->Handle()).x, CentreOf(button->Handle()).y);
+    EXPECT_TRUE(PumpUntil([&] { return button->MorphFactor() == 1.0; }));
+    expectImage(4, Element().activeSkinRect, "hot");
+    MouseButton(true);
+    Pump(60);
+    expectImage(3, Element().downSkinRect, "down");
+    MouseButton(false);
+    Pump(60);
+    SetCursorPos(5, 5);
+    EnableWindow(button->Handle(), FALSE);
+    Pump(60);
+    expectImage(2, Element().disabledSkinRect, "disabled");
+
+    // One image: the disabled button shows it too.
+    button->SetGlyph(GlyphStripOf(1), 1);
+    Pump(30);
+    expectImage(1, Element().disabledSkinRect, "disabled, one image");
+
+    // Kept `margin` pixels from the right, the caption to its left.
+    EnableWindow(button->Handle(), TRUE);
+    SetFocus(window_);
+    button->SetLayout(ButtonLayout::GlyphRight);
+    button->SetMargin(3);
+    EXPECT_TRUE(PumpUntil([&] { return button->MorphFactor() == 0.0; }));
+    const auto [right, n] = PixelsOf(Capture(button->Handle()), kGlyphColours[0]);
+    EXPECT_EQ(right, (Rect{ncl.right - 13, at.y, ncl.right - 3, at.y + 10}));
+}
+
+TEST_F(ButtonTest, PlainButtonDrawsItsGlyphPressedWhileDown) {
+    auto button = std::make_unique<TSkinButton>(TSkinButton::Args{.parent = window_,
+                                                                  .x = 20,
+                                                                  .y = 20,
+                                                                  .width = 60,
+                                                                  .height = 30,
+                                                                  .skinData = &Data(),
+                                                                  .skinDataName = "no such element",
+                                                                  .glyph = GlyphStripOf(4),
+                                                                  .numGlyphs = 4,
+                                                                  .layout = ButtonLayout::GlyphTop,
+                                                                  .margin = 4});
+    Pump(30);
+    auto [box, n] = PixelsOf(Capture(button->Handle()), kGlyphColours[0]);
+    EXPECT_EQ(box, (Rect{25, 4, 35, 14})) << "centred across, 4 pixels from the top";
+    SetCursorPos(CentreOf(button->Handle()).x, CentreOf(button->Handle()).y);
+    Pump(60);
+    MouseButton(true);
+    Pump(60);
+    std::tie(box, n) = PixelsOf(Capture(button->Handle()), kGlyphColours[2]);
+    EXPECT_EQ(box, (Rect{26, 5, 36, 15})) << "the down image, one pixel down and right";
+    MouseButton(false);
+    Pump(60);
 }
 
 // ---- Check boxes and groups ----
