@@ -222,6 +222,9 @@ TEST(Formatting, PerWordColoursChangeAtSpacesOnlyWhileRandomColouringIsOn) {
         << "the seventh swatch is never picked: " << on;
 
     ClickButton(p, kRandomOn);
+    EXPECT_FALSE(IsChecked(p, kRandomOn));
+    EXPECT_FALSE(p.Enabled(kPerCharacter)) << "the caption's check takes both items with it";
+    EXPECT_FALSE(p.Enabled(kPerWord));
     const std::vector<std::string> wordsBefore = ColourWords(Copied(p));
     for (int word = 0; word < 6; ++word) {
         p.Key(VK_SPACE);

@@ -21,6 +21,7 @@
 #include "skin/win32/skin_button.h"
 #include "skin/win32/skin_check_radio_box.h"
 #include "skin/win32/skin_item_groups.h"
+#include "skin/win32/skin_panel.h"
 
 namespace huecast::skin {
 namespace {
@@ -569,6 +570,52 @@ TEST_F(CheckTest, FlatBoxShowsItsImageOnTheParentsBackgroundAndAClickTogglesOnce
     EXPECT_EQ(boxPixelsAre(Capture(box.Handle()), d->activeUnCheckImageRect), 0);
 }
 
+// The main window's five group boxes at their designed sizes: each caption is drawn whole in the element's
+// font colour, not clipped to a caption area narrower than the text.
+TEST_F(CheckTest, GroupCaptionsShowWholeInTheSkinsColour) {
+    struct Group {
+        const char* caption;
+        int width, height;
+    };
+    const Group groups[] = {{"\xBB\xF9\xB1\xBE\xD1\xD5\xC9\xAB", 182, 54},                  // 基本颜色
+                            {"\xD7\xD6\xCC\xE5\xC9\xE8\xD6\xC3", 251, 176},                 // 字体设置
+                            {"\xCC\xD8\xCA\xE2\xB7\xFB\xBA\xC5", 106, 94},                  // 特殊符号
+                            {"\xB8\xC4\xB1\xE4\xCE\xC4\xD7\xD6\xB3\xDF\xB4\xE7", 240, 49},  // 改变文字尺寸
+                            {"\xB1\xE0\xBC\xAD\xCA\xD5\xB2\xD8\xBC\xD0", 177, 176}};        // 编辑收藏夹
+    const auto* d = Data().SkinControlAs<TDataSkinPanelControl>("groupbox");
+    ASSERT_NE(d, nullptr);
+    for (const Group& g : groups) {
+        TSkinGroupBox box({.parent = window_,
+                           .x = 10,
+                           .y = 10,
+                           .width = g.width,
+                           .height = g.height,
+                           .caption = g.caption,
+                           .skinData = &Data(),
+                           .skinDataName = "groupbox",
+                           .captionMode = true});
+        const Rect area = box.MapRect(d->captionRect);
+        const gui::FontHandle font = box.CreateTextFont(&d->font);
+        const Size text = MeasureCaption(g.caption, font.get());
+        // Where the element's font colour shows inside the caption area's rows.
+        const Bitmap shot = Capture(box.Handle());
+        int left = shot.Width(), right = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = 0; x < shot.Width(); ++x)
+                if (shot.PixelColor(x, y) == d->font.color) {
+                    left = std::min(left, x);
+                    right = std::max(right, x + 1);
+                }
+        ASSERT_LT(left, right) << g.width << ": the caption is drawn in the element's colour";
+        EXPECT_GE(area.Width(), text.cx) << g.width << ": the caption area holds the text";
+        // The strokes in the exact colour begin and end a few pixels inside the measured text (side
+        // bearings, smoothed edges); a caption clipped to the old 42-pixel area fell short by 10 or more.
+        EXPECT_GE(right - left, text.cx - 6) << g.width << ": the whole caption shows";
+        EXPECT_GE(left, area.left);
+        EXPECT_LE(right, area.right);
+    }
+}
+
 TEST_F(CheckTest, RadioGroupItemsUncheckEachOtherAndClickOnlyWhenChecked) {
     TSkinRadioGroup group({.group = {.parent = window_,
                                      .id = 120,
@@ -599,11 +646,20 @@ TEST_F(CheckTest, RadioGroupItemsUncheckEachOtherAndClickOnlyWhenChecked) {
     EXPECT_EQ(clicks, 2);
     ClickAt(CentreOf(first));
     EXPECT_EQ(clicks, 2) << "an item already checked stays checked without a click";
-    // The caption's check box disables the items.
-    SendMessageA(group.Handle(), BM_CLICK, 0, 0);
+    // A click on the caption's check box disables the items, and a second one enables them again.
+    const Rect caption = group.MapRect(Data().SkinControlAs<TDataSkinPanelControl>("groupbox")->captionRect);
+    POINT onCaption{caption.left + 6, (caption.top + caption.bottom) / 2};
+    ClientToScreen(group.Handle(), &onCaption);
+    ClickAt(onCaption);
     EXPECT_FALSE(group.Checked());
     EXPECT_FALSE(IsWindowEnabled(first));
     EXPECT_FALSE(IsWindowEnabled(second));
+    EXPECT_EQ(SendMessageA(group.Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    ClickAt(onCaption);
+    EXPECT_TRUE(group.Checked());
+    EXPECT_TRUE(IsWindowEnabled(first));
+    EXPECT_TRUE(IsWindowEnabled(second));
+    EXPECT_EQ(clicks, 2) << "the caption is no item";
 }
 
 TEST_F(CheckTest, CheckGroupAnswersByIndexAndArrangesNothingWithoutItems) {
