@@ -1,5 +1,7 @@
 #include "skin/win32/skin_panel.h"
 
+#include <algorithm>
+
 #include "skin/check_box_layout.h"
 #include "skin/picture_cut.h"
 #include "skin/transparent_piece.h"
@@ -41,7 +43,9 @@ TSkinPanel::TSkinPanel(const Args& args)
       rollUpMode_(args.rollUpMode),
       borderStyle_(args.borderStyle),
       defaultCaptionHeight_(args.defaultCaptionHeight),
-      defaultAlignment_(args.defaultAlignment) {
+      defaultAlignment_(args.defaultAlignment),
+      glyph_(args.glyph, std::clamp(args.numGlyphs, 1, 2)),
+      spacing_(args.spacing) {
     SetUseSkinFont(args.useSkinFont);
     // No redraw of the whole window on resizing: the class has no CS_HREDRAW or CS_VREDRAW.
     CreateControl("HuecastSkinPanel", {.parent = args.parent,
@@ -59,6 +63,17 @@ TSkinPanel::TSkinPanel(const Args& args)
 
 TSkinPanel::~TSkinPanel() {
     DestroyHandle();
+}
+
+void TSkinPanel::SetGlyph(const Bitmap& strip, int numGlyphs) {
+    glyph_ = GlyphStrip(strip, std::clamp(numGlyphs, 1, 2));
+    AreaChanged();
+}
+
+void TSkinPanel::DrawGlyph(LookCanvas& look, const CaptionLayout& layout) {
+    if (layout.glyph.IsEmpty()) return;
+    const int image = !Enabled() && glyph_.NumGlyphs() == 2 ? 2 : 1;
+    glyph_.Draw(image, look.Pixels(), {layout.glyph.left, layout.glyph.top});
 }
 
 void TSkinPanel::SetChecked(bool checked) {
@@ -213,8 +228,11 @@ void TSkinPanel::DrawSkinCaption(LookCanvas& look, const TDataSkinPanelControl& 
                        .rollUpMode = rollUpMode_,
                        .checkImage = {d.checkImageRect.Width(), d.checkImageRect.Height()},
                        .alignment = d.alignment,
-                       .text = MeasureCaption(caption, font)};
+                       .text = MeasureCaption(caption, font),
+                       .glyph = glyph_.CellSize(),
+                       .spacing = spacing_};
     const CaptionLayout layout = LayOutSkinCaption(parts);
+    DrawGlyph(look, layout);
     if (checkedMode_)
         CopyTransparentPiece(*Picture(), checked_ ? d.checkImageRect : d.unCheckImageRect, look.Pixels(),
                              {layout.check.left, layout.check.top});
@@ -268,7 +286,10 @@ void TSkinPanel::DrawPlainCaption(LookCanvas& look) {
                                                      .checkedMode = checkedMode_,
                                                      .rollUpMode = rollUpMode_,
                                                      .alignment = defaultAlignment_,
-                                                     .text = MeasureCaption(caption, font)});
+                                                     .text = MeasureCaption(caption, font),
+                                                     .glyph = glyph_.CellSize(),
+                                                     .spacing = spacing_});
+    DrawGlyph(look, layout);
     if (checkedMode_) {
         Frame(dc, layout.check, Sys(COLOR_BTNSHADOW), Sys(COLOR_BTNSHADOW));
         if (checked_) {

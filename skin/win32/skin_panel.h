@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "skin/glyph_strip.h"
 #include "skin/panel_layout.h"
 #include "skin/win32/skin_control.h"
 
@@ -33,6 +34,11 @@ class TSkinPanel : public TSkinCustomControl {
         int defaultCaptionHeight = 22;
         Alignment defaultAlignment = Alignment::LeftJustify;
         bool useSkinFont = true;
+        // The caption's glyph: a strip of one image, or two (the second shown while disabled), leading the
+        // caption's text at `spacing` pixels.
+        Bitmap glyph{};
+        int numGlyphs = 1;
+        int spacing = 2;
     };
     explicit TSkinPanel(const Args& args);
     ~TSkinPanel() override;
@@ -42,6 +48,7 @@ class TSkinPanel : public TSkinCustomControl {
     void SetChecked(bool checked);
     bool RollUpState() const { return rolledUp_; }
     void SetRollUpState(bool rolledUp);
+    void SetGlyph(const Bitmap& strip, int numGlyphs);
     // Where the children go, in the panel's client coordinates.
     Rect ClientArea();
 
@@ -63,6 +70,7 @@ class TSkinPanel : public TSkinCustomControl {
     void DrawSkinCaption(LookCanvas& look, const TDataSkinPanelControl& d);
     void DrawPlainCaption(LookCanvas& look);
     void DrawArrow(HDC dc, const Rect& box, COLORREF color);
+    void DrawGlyph(LookCanvas& look, const CaptionLayout& layout);
 
     bool captionMode_;
     bool checkedMode_;
@@ -73,6 +81,8 @@ class TSkinPanel : public TSkinCustomControl {
     TSkinBorderStyle borderStyle_;
     int defaultCaptionHeight_;
     Alignment defaultAlignment_;
+    GlyphStrip glyph_;
+    int spacing_;
     int unrolledHeight_ = 0;
     std::vector<HWND> hiddenChildren_;
 };

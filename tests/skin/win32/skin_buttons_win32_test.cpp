@@ -616,6 +616,39 @@ TEST_F(CheckTest, GroupCaptionsShowWholeInTheSkinsColour) {
     }
 }
 
+TEST_F(CheckTest, GroupCaptionGlyphLeadsTheTextAndShowsItsSecondImageWhileDisabled) {
+    const auto* d = Data().SkinControlAs<TDataSkinPanelControl>("groupbox");
+    TSkinGroupBox box({.parent = window_,
+                       .x = 10,
+                       .y = 10,
+                       .width = 180,
+                       .height = 60,
+                       .caption = "Group",
+                       .skinData = &Data(),
+                       .skinDataName = "groupbox",
+                       .glyph = GlyphStripOf(2),
+                       .numGlyphs = 2});
+    const Rect area = box.MapRect(d->captionRect);
+    const auto glyphAndText = [&](std::uint32_t image) {
+        const Bitmap shot = Capture(box.Handle());
+        const auto [glyph, n] = PixelsOf(shot, image);
+        EXPECT_EQ(glyph.Width(), 10);
+        EXPECT_EQ(glyph.Height(), 10);
+        EXPECT_EQ(glyph.top, area.top + area.Height() / 2 - 5) << "centred on the caption's middle";
+        int textLeft = shot.Width();
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = 0; x < shot.Width(); ++x)
+                if (shot.PixelColor(x, y) == d->font.color) textLeft = std::min(textLeft, x);
+        EXPECT_GE(textLeft, glyph.right + 2) << "the text follows the glyph at the spacing";
+        EXPECT_LT(textLeft, glyph.right + 8);
+        return glyph;
+    };
+    const Rect enabled = glyphAndText(kGlyphColours[0]);
+    EnableWindow(box.Handle(), FALSE);
+    Pump(30);
+    EXPECT_EQ(glyphAndText(kGlyphColours[1]), enabled);
+}
+
 TEST_F(CheckTest, RadioGroupItemsUncheckEachOtherAndClickOnlyWhenChecked) {
     TSkinRadioGroup group({.group = {.parent = window_,
                                      .id = 120,
