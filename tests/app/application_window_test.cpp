@@ -15,29 +15,17 @@
 namespace huecast::testing {
 namespace {
 
-struct Entries {
-    DWORD process;
-    std::vector<HWND> found;
-};
-
 // What a task bar lists: visible top-level windows that no other window owns and that are no tool windows,
 // and owned ones that ask for an entry of their own.
-BOOL CALLBACK CollectEntry(HWND window, LPARAM lParam) {
-    auto* entries = reinterpret_cast<Entries*>(lParam);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != entries->process || !IsWindowVisible(window)) return TRUE;
-    const LONG_PTR exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
-    const bool owned = GetWindow(window, GW_OWNER) != nullptr;
-    if ((exStyle & WS_EX_APPWINDOW) || (!owned && !(exStyle & WS_EX_TOOLWINDOW)))
-        entries->found.push_back(window);
-    return TRUE;
-}
-
 std::vector<HWND> TaskBarEntries(const HuecastProcess& p) {
-    Entries entries{p.ProcessId(), {}};
-    EnumWindows(CollectEntry, reinterpret_cast<LPARAM>(&entries));
-    return entries.found;
+    std::vector<HWND> entries;
+    for (HWND window : VisibleTopLevels(p.ProcessId())) {
+        const LONG_PTR exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
+        const bool owned = GetWindow(window, GW_OWNER) != nullptr;
+        if ((exStyle & WS_EX_APPWINDOW) || (!owned && !(exStyle & WS_EX_TOOLWINDOW)))
+            entries.push_back(window);
+    }
+    return entries;
 }
 
 std::string Caption(HWND window) {

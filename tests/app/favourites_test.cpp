@@ -448,27 +448,8 @@ TEST(Favourites, ASaveThatCannotFinishLeavesTheOldFileWhole) {
 
 // A window of the process with the class given, once it shows (or nullptr after the time-out).
 HWND WaitForWindow(DWORD process, const char* className, int timeoutMs) {
-    struct Args {
-        DWORD process;
-        const char* className;
-        HWND found;
-    };
     for (int waited = 0; waited < timeoutMs; waited += 50) {
-        Args args{process, className, nullptr};
-        EnumWindows(
-            [](HWND window, LPARAM p) -> BOOL {
-                auto* a = reinterpret_cast<Args*>(p);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                char name[64] = {};
-                GetClassNameA(window, name, sizeof name);
-                if (owner != a->process || std::string(name) != a->className || !IsWindowVisible(window))
-                    return TRUE;
-                a->found = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&args));
-        if (args.found) return args.found;
+        if (HWND found = FindTopLevel(process, className)) return found;
         Sleep(50);
     }
     return nullptr;

@@ -12,26 +12,8 @@
 namespace huecast::testing {
 namespace {
 
-struct Hints {
-    DWORD process;
-    std::vector<HWND> shown;
-};
-
-BOOL CALLBACK CollectHint(HWND window, LPARAM lParam) {
-    auto* hints = reinterpret_cast<Hints*>(lParam);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (process == hints->process && IsWindowVisible(window) && std::string(name) == "HuecastSkinHint")
-        hints->shown.push_back(window);
-    return TRUE;
-}
-
 std::vector<HWND> ShownHints(const HuecastProcess& p) {
-    Hints hints{p.ProcessId(), {}};
-    EnumWindows(CollectHint, reinterpret_cast<LPARAM>(&hints));
-    return hints.shown;
+    return VisibleTopLevels(p.ProcessId(), "HuecastSkinHint");
 }
 
 std::string TextOf(HWND window) {

@@ -31,21 +31,21 @@ bool WaitFor(Predicate done, int timeoutMs) {
     return true;
 }
 
-struct FindArgs {
+struct TopLevelArgs {
     DWORD process;
     const char* className;
-    HWND found;
+    std::vector<HWND> found;
 };
 
-BOOL CALLBACK MatchTopLevel(HWND window, LPARAM p) {
-    auto* a = reinterpret_cast<FindArgs*>(p);
+BOOL CALLBACK CollectTopLevel(HWND window, LPARAM p) {
+    auto* a = reinterpret_cast<TopLevelArgs*>(p);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
+    if (owner != a->process || !IsWindowVisible(window)) return TRUE;
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
-    if (owner != a->process || std::strcmp(name, a->className) != 0 || !IsWindowVisible(window)) return TRUE;
-    a->found = window;
-    return FALSE;
+    if (!a->className || std::strcmp(name, a->className) == 0) a->found.push_back(window);
+    return TRUE;
 }
 
 struct ChildArgs {
@@ -62,10 +62,15 @@ BOOL CALLBACK MatchChildId(HWND child, LPARAM p) {
 
 }  // namespace
 
-HWND FindTopLevel(DWORD process, const char* className) {
-    FindArgs args{process, className, nullptr};
-    EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&args));
+std::vector<HWND> VisibleTopLevels(DWORD process, const char* className) {
+    TopLevelArgs args{process, className, {}};
+    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&args));
     return args.found;
+}
+
+HWND FindTopLevel(DWORD process, const char* className) {
+    const std::vector<HWND> found = VisibleTopLevels(process, className);
+    return found.empty() ? nullptr : found.front();
 }
 
 fs::path BuiltHuecastExe() {

@@ -13,7 +13,9 @@
 
 namespace huecast::testing {
 
-// The visible top-level window of a class that a process owns, or nullptr.
+// The visible top-level windows a process owns (of one class when `className` is given), front to back.
+std::vector<HWND> VisibleTopLevels(DWORD process, const char* className = nullptr);
+// The first of them of the class, or nullptr.
 HWND FindTopLevel(DWORD process, const char* className);
 
 // huecast.exe as built beside the test executables.

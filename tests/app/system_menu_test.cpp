@@ -12,26 +12,8 @@
 namespace huecast::testing {
 namespace {
 
-struct Levels {
-    DWORD process;
-    std::vector<HWND> shown;
-};
-
-BOOL CALLBACK CollectLevel(HWND window, LPARAM lParam) {
-    auto* levels = reinterpret_cast<Levels*>(lParam);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (process == levels->process && IsWindowVisible(window) && std::string(name) == "HuecastSkinPopup")
-        levels->shown.push_back(window);
-    return TRUE;
-}
-
 std::vector<HWND> MenuLevels(const HuecastProcess& p) {
-    Levels levels{p.ProcessId(), {}};
-    EnumWindows(CollectLevel, reinterpret_cast<LPARAM>(&levels));
-    return levels.shown;
+    return VisibleTopLevels(p.ProcessId(), "HuecastSkinPopup");
 }
 
 HWND WaitForLevel(const HuecastProcess& p, bool open) {
