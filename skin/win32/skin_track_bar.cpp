@@ -3,6 +3,8 @@
 #include <windowsx.h>
 #include <commctrl.h>
 
+#include <string>
+
 #include "skin/picture_cut.h"
 #include "skin/piece_geometry.h"
 #include "skin/win32/value_control_paint.h"
@@ -11,29 +13,31 @@ namespace huecast::skin {
 
 namespace {
 
-Size ClientSize(HWND window) {
-    RECT rc{};
-    GetClientRect(window, &rc);
-    return {rc.right - rc.left, rc.bottom - rc.top};
+SkinControlArgs ControlArgsOf(const TrackBarArgs& args) {
+    const gui::ControlArgs& c = args.control;
+    return {.parent = c.parent,
+            .id = c.id,
+            .x = c.x,
+            .y = c.y,
+            .width = c.width,
+            .height = c.height,
+            .caption = c.text,
+            .style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | c.style,
+            .exStyle = c.exStyle,
+            .skinDataName = args.skinDataName,
+            .skinData = args.skinData};
 }
 
 }  // namespace
 
 TSkinTrackBar::TSkinTrackBar(const TrackBarArgs& args)
-    : range_{args.minValue, args.maxValue, args.minValue},
-      skinData_(args.skinData),
-      skinDataName_(args.skinDataName),
-      vertical_(args.vertical) {
+    : range_{args.minValue, args.maxValue, args.minValue}, vertical_(args.vertical) {
     range_.value = range_.Clamp(args.value);
-    gui::ControlArgs a = args.control;
-    a.style |= WS_CLIPSIBLINGS;
-    CreateChild(ValueControlClass(), a);
-    SkinChanged();
+    CreateControl("HuecastSkinTrackBar", ControlArgsOf(args));
 }
 
 const TDataSkinTrackBarControl* TSkinTrackBar::Element() const {
-    if (!skinData_ || skinData_->Empty()) return nullptr;
-    return skinData_->SkinControlAs<TDataSkinTrackBarControl>(skinDataName_);
+    return DescriptorAs<TDataSkinTrackBarControl>();
 }
 
 bool TSkinTrackBar::Vertical() const {
@@ -42,29 +46,29 @@ bool TSkinTrackBar::Vertical() const {
 }
 
 TrackBarLayoutArgs TSkinTrackBar::LayoutArgs() const {
-    const Size size = ClientSize(Handle());
-    const TDataSkinTrackBarControl* element = Element();
+    const Size size = ClientSize();
+    const TDataSkinTrackBarControl* element = Picture() ? Element() : nullptr;
     return {.vertical = Vertical(),
             .width = size.cx,
             .height = size.cy,
             .element = element,
-            .fixedResize = element && PiecesOf(*element).mode == ResizeMode::Fixed};
+            .fixedResize = element && Pieces().mode == ResizeMode::Fixed};
 }
 
 void TSkinTrackBar::SetValue(int value) {
     if (!SetTrackValue(range_, value)) return;
-    InvalidateRect(Handle(), nullptr, FALSE);
+    Invalidate();
     if (OnChange) OnChange();
 }
 
 void TSkinTrackBar::SetMinValue(int minValue) {
     SetTrackMinValue(range_, minValue);
-    InvalidateRect(Handle(), nullptr, FALSE);
+    Invalidate();
 }
 
 void TSkinTrackBar::SetMaxValue(int maxValue) {
     SetTrackMaxValue(range_, maxValue);
-    InvalidateRect(Handle(), nullptr, FALSE);
+    Invalidate();
 }
 
 void TSkinTrackBar::SetCanFocused(bool canFocused) {
@@ -74,53 +78,39 @@ void TSkinTrackBar::SetCanFocused(bool canFocused) {
     SetWindowLongPtrA(Handle(), GWL_STYLE, style);
 }
 
-void TSkinTrackBar::SetSkinData(TSkinData* skinData) {
-    skinData_ = skinData;
-    SkinChanged();
-}
-
-void TSkinTrackBar::SkinChanged() {
-    if (const TDataSkinTrackBarControl* element = Element()) {
-        const Size size = ClientSize(Handle());
-        const Size fitted = FitToSkin(PiecesOf(*element), size).size;
-        if (fitted != size)
-            SetWindowPos(Handle(), nullptr, 0, 0, fitted.cx, fitted.cy,
-                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+void TSkinTrackBar::DrawSkinLook(LookCanvas& canvas) {
+    const TDataSkinTrackBarControl* element = Element();
+    if (!element || !Picture()) {
+        DrawPlainLook(canvas);
+        return;
     }
-    InvalidateRect(Handle(), nullptr, FALSE);
+    TSkinCustomControl::DrawSkinLook(canvas);  // the groove: the skin rect cut to the size
+    const TrackBarGeometry g = LayOutTrackBar(LayoutArgs(), range_);
+    const bool active = dragging_ || GetFocus() == Handle();
+    const Rect thumb = active && !element->activeButtonRect.IsEmpty() ? element->activeButtonRect
+                                                                      : element->buttonRect;
+    CopyPiece(*Picture(), thumb, canvas.Pixels(), {g.thumb.left, g.thumb.top});
 }
 
-void TSkinTrackBar::Paint(HDC dc) {
-    const Size size = ClientSize(Handle());
-    if (size.cx <= 0 || size.cy <= 0) return;
-    OffscreenLook look(dc, size.cx, size.cy);
+void TSkinTrackBar::DrawPlainLook(LookCanvas& canvas) {
+    const Size size{canvas.Width(), canvas.Height()};
     const TrackBarLayoutArgs args = LayoutArgs();
     const TrackBarGeometry g = LayOutTrackBar(args, range_);
-    const TDataSkinTrackBarControl* element = args.element;
-    const Bitmap* picture = element ? ElementPicture(skinData_, element->pictureIndex) : nullptr;
-    const bool focused = GetFocus() == Handle();
-    if (picture) {
-        Bitmap& pixels = look.Pixels();
-        const SkinPieces pieces = PiecesOf(*element);
-        CutPicture(*picture, element->skinRect, pieces, FitToSkin(pieces, size), pixels);
-        const Rect active =
-            element->activeButtonRect.IsEmpty() ? element->buttonRect : element->activeButtonRect;
-        CopyPiece(*picture, dragging_ || focused ? active : element->buttonRect, pixels,
-                  {g.thumb.left, g.thumb.top});
-    } else {
-        HDC d = look.Dc();
-        FillSolid(d, {0, 0, size.cx, size.cy}, GetSysColor(COLOR_BTNFACE));
-        FrameSolid(d, {0, 0, size.cx, size.cy}, GetSysColor(COLOR_BTNSHADOW));
-        const Rect groove = args.vertical ? Rect{size.cx / 2 - 1, 4, size.cx / 2 + 1, size.cy - 4}
-                                          : Rect{4, size.cy / 2 - 1, size.cx - 4, size.cy / 2 + 1};
-        RECT r = ToRECT(groove);
-        DrawEdge(d, &r, BDR_SUNKENOUTER, BF_RECT);
-        DrawPlainPart(d, g.thumb,
-                      dragging_ ? PlainPartState::Pressed
-                      : focused ? PlainPartState::Hot
-                                : PlainPartState::Normal);
-    }
-    look.CopyTo(dc);
+    HDC d = canvas.Dc();
+    FillSolid(d, {0, 0, size.cx, size.cy}, GetSysColor(COLOR_BTNFACE));
+    FrameSolid(d, {0, 0, size.cx, size.cy}, GetSysColor(COLOR_BTNSHADOW));
+    const Rect groove = args.vertical ? Rect{size.cx / 2 - 1, 4, size.cx / 2 + 1, size.cy - 4}
+                                      : Rect{4, size.cy / 2 - 1, size.cx - 4, size.cy / 2 + 1};
+    RECT r = ToRECT(groove);
+    DrawEdge(d, &r, BDR_SUNKENOUTER, BF_RECT);
+    DrawPlainPart(d, g.thumb,
+                  dragging_                    ? PlainPartState::Pressed
+                  : GetFocus() == Handle()     ? PlainPartState::Hot
+                                               : PlainPartState::Normal);
+}
+
+AccessibleInfo TSkinTrackBar::Accessible() const {
+    return {.role = ROLE_SYSTEM_SLIDER, .value = std::to_string(range_.value)};
 }
 
 void TSkinTrackBar::Press(Point p) {
@@ -133,7 +123,7 @@ void TSkinTrackBar::Press(Point p) {
     dragStart_ = Vertical() ? -p.y : p.x;
     dragStartOffset_ = g.offset;
     SetCapture(Handle());
-    InvalidateRect(Handle(), nullptr, FALSE);
+    Invalidate();
 }
 
 void TSkinTrackBar::Move(Point p) {
@@ -147,7 +137,7 @@ void TSkinTrackBar::Release(Point p) {
     if (dragging_) {
         dragging_ = false;
         if (GetCapture() == Handle()) ReleaseCapture();
-        InvalidateRect(Handle(), nullptr, FALSE);
+        Invalidate();
         return;
     }
     if (!mouseSupport || !jumpWhenClick) return;
@@ -156,35 +146,43 @@ void TSkinTrackBar::Release(Point p) {
     SetValue(TrackValueForOffset(range_, TrackClickOffset(args, g, p), g.travel));
 }
 
-LRESULT TSkinTrackBar::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (const auto answer = AnswerPaintMessages(Handle(), message, wParam, [this](HDC dc) { Paint(dc); }))
-        return *answer;
-    const Point pointer{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+bool TSkinTrackBar::TrackBarMessage(UINT message, LPARAM lParam, LRESULT& result) {
+    result = 0;
     switch (message) {
         case TBM_GETPOS:
-            return range_.value;
+            result = range_.value;
+            return true;
         case TBM_SETPOS:
             SetValue(static_cast<int>(lParam));
-            return 0;
+            return true;
         case TBM_GETRANGEMIN:
-            return range_.minValue;
+            result = range_.minValue;
+            return true;
         case TBM_GETRANGEMAX:
-            return range_.maxValue;
+            result = range_.maxValue;
+            return true;
         case TBM_SETRANGEMIN:
             SetMinValue(static_cast<int>(lParam));
-            return 0;
+            return true;
         case TBM_SETRANGEMAX:
             SetMaxValue(static_cast<int>(lParam));
-            return 0;
+            return true;
         case TBM_SETRANGE:
             SetMinValue(static_cast<short>(LOWORD(lParam)));
             SetMaxValue(static_cast<short>(HIWORD(lParam)));
-            return 0;
-        case WM_SIZE:
+            return true;
+        default:
+            return false;
+    }
+}
+
+LRESULT TSkinTrackBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result = 0; TrackBarMessage(message, lParam, result)) return result;
+    const Point pointer{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (message) {
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-        case WM_ENABLE:
-            InvalidateRect(Handle(), nullptr, FALSE);
+            Invalidate();
             break;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
@@ -192,16 +190,16 @@ LRESULT TSkinTrackBar::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lPar
             return 0;
         case WM_MOUSEMOVE:
             Move(pointer);
-            return 0;
+            break;  // the base follows the pointer in and out
         case WM_LBUTTONUP:
             Release(pointer);
             return 0;
         case WM_CAPTURECHANGED:
             if (dragging_ && reinterpret_cast<HWND>(lParam) != Handle()) {
                 dragging_ = false;
-                InvalidateRect(Handle(), nullptr, FALSE);
+                Invalidate();
             }
-            return 0;
+            break;
         case WM_GETDLGCODE:
             return canFocused_ ? DLGC_WANTARROWS : 0;
         case WM_KEYDOWN:
@@ -227,7 +225,7 @@ LRESULT TSkinTrackBar::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lPar
         default:
             break;
     }
-    return gui::Control::HandleOwnMessage(message, wParam, lParam);
+    return TSkinCustomControl::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace huecast::skin

@@ -9,6 +9,7 @@
 #include "gui/control.h"
 #include "skin/skin_data.h"
 #include "skin/track_bar_model.h"
+#include "skin/win32/skin_control.h"
 
 namespace huecast::skin {
 
@@ -22,7 +23,7 @@ struct TrackBarArgs {
     bool vertical = false;  // an element's own `vertical` overrides it
 };
 
-class TSkinTrackBar : public gui::Control {
+class TSkinTrackBar : public TSkinCustomControl {
   public:
     explicit TSkinTrackBar(const TrackBarArgs& args);
 
@@ -38,26 +39,26 @@ class TSkinTrackBar : public gui::Control {
     bool jumpWhenClick = false;
     void SetCanFocused(bool canFocused);
 
-    void SetSkinData(TSkinData* skinData);
-    void SkinChanged();
-
     gui::Event OnChange;
 
+    void DrawSkinLook(LookCanvas& canvas) override;
+    void DrawPlainLook(LookCanvas& canvas) override;
+
   protected:
-    LRESULT HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    AccessibleInfo Accessible() const override;
 
   private:
     const TDataSkinTrackBarControl* Element() const;
     TrackBarLayoutArgs LayoutArgs() const;
-    void Paint(HDC dc);
+    // Answers the system track bar's TBM_* messages; false for every other message.
+    bool TrackBarMessage(UINT message, LPARAM lParam, LRESULT& result);
     void Press(Point p);
     void Move(Point p);
     void Release(Point p);
     bool Vertical() const;
 
     TrackBarRange range_;
-    TSkinData* skinData_ = nullptr;
-    std::string skinDataName_;
     bool vertical_ = false;
     bool canFocused_ = false;
     bool dragging_ = false;

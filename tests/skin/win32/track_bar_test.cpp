@@ -1,6 +1,7 @@
 // The skinned track bar under real input.
 #include <windows.h>
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -105,6 +106,51 @@ TEST_F(SizeBar, AnswersTheSystemTrackBarsMessagesAndSettingRunsTheChangeOnce) {
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(SendMessageA(bar->Handle(), TBM_GETRANGEMIN, 0, 0), 10);
     EXPECT_EQ(SendMessageA(bar->Handle(), TBM_GETRANGEMAX, 0, 0), 500);
+}
+
+// What the control base gives the track bar: the plain look where the skin has no element, a size that
+// follows the element once the skin comes, and what a screen reader reads.
+TEST(TrackBarOnTheBase, PlainWithoutTheSkinFittedWithItAndReadAsASlider) {
+    SkinTestHost host{640, 480, true, 40, 40};
+    TrackBarArgs args;
+    args.control = {.parent = host.Handle(), .id = 9, .x = 20, .y = 20, .width = 150, .height = 40};
+    args.skinDataName = "no such element";
+    args.skinData = &host.Skin();
+    args.minValue = 10;
+    args.maxValue = 500;
+    args.value = 30;
+    TSkinTrackBar bar(args);
+    PumpFor(30);
+    const Bitmap plain = CaptureScreen(bar.Handle());
+    ASSERT_EQ(plain.Width(), 150);
+    EXPECT_EQ(plain.PixelColor(0, 0), GetSysColor(COLOR_BTNSHADOW)) << "the plain frame";
+    EXPECT_EQ(plain.PixelColor(100, 5), GetSysColor(COLOR_BTNFACE)) << "the plain face";
+
+    bar.SetSkinDataName("htrackbar");
+    bar.SkinChanged();
+    RECT rc{};
+    GetClientRect(bar.Handle(), &rc);
+    EXPECT_EQ(rc.bottom, 22) << "fitted to the element's height";
+    EXPECT_EQ(rc.right, 150);
+
+    CoInitialize(nullptr);
+    IAccessible* accessible = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(bar.Handle(), static_cast<DWORD>(OBJID_CLIENT), kIIDAccessible,
+                                         reinterpret_cast<void**>(&accessible)),
+              S_OK);
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    VARIANT role{};
+    ASSERT_EQ(accessible->get_accRole(self, &role), S_OK);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_SLIDER);
+    bar.SetValue(250);
+    BSTR value = nullptr;
+    ASSERT_EQ(accessible->get_accValue(self, &value), S_OK);
+    EXPECT_STREQ(value, L"250");
+    SysFreeString(value);
+    accessible->Release();
+    CoUninitialize();
 }
 
 }  // namespace
