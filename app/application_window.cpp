@@ -18,7 +18,7 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | W
 
 }  // namespace
 
-ApplicationWindow::ApplicationWindow(const std::string& title, HICON icon) {
+ApplicationWindow::ApplicationWindow(const std::string& title, const ProgramIcons& icons) {
     Create({.className = kClassName,
             .caption = title,
             .style = kStyle,
@@ -26,12 +26,10 @@ ApplicationWindow::ApplicationWindow(const std::string& title, HICON icon) {
             .y = 0,
             .width = 0,
             .height = 0,
-            .icon = icon});
-    if (icon) {
-        // The task bar and the task switcher ask the window before they look at its class.
-        SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-        SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    }
+            .icon = icons.largeIcon});
+    // The task bar and the task switcher ask the window before they look at its class.
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons.largeIcon));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons.smallIcon));
 }
 
 ApplicationWindow::~ApplicationWindow() {

@@ -2,7 +2,7 @@
 // is never seen itself; it carries the application's title and icon and owns the main form, which keeps
 // its own caption and, being owned, stays out of the task bar.
 //
-//     ApplicationWindow application("Huecast2.4", icon);
+//     ApplicationWindow application("Huecast2.4", LoadProgramIcons());
 //     TForm1 form(application.Handle());      // the form is created owned by the application window
 //     application.SetMainForm(form.Handle());
 //     application.Show();
@@ -17,6 +17,7 @@
 
 #include <string>
 
+#include "app/program_icons.h"
 #include "gui/window.h"
 
 namespace huecast {
@@ -25,7 +26,7 @@ class ApplicationWindow final : public gui::Window {
   public:
     static constexpr const char* kClassName = "HuecastApplication";
 
-    ApplicationWindow(const std::string& title, HICON icon);
+    ApplicationWindow(const std::string& title, const ProgramIcons& icons);
     ~ApplicationWindow() override;
 
     // The form the entry stands for. It must be owned by this window.

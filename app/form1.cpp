@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "app/control_ids.h"
+#include "app/program_icons.h"
 #include "app/read_editor_rtf.h"
 #include "convert/urtf.h"
 #include "convert/urtf_reader.h"
@@ -59,6 +60,7 @@ bool IsBlank(const std::wstring& text) {
 }  // namespace
 
 TForm1::TForm1(HWND owner) {
+    const ProgramIcons icons = LoadProgramIcons();
     RECT frame{0, 0, kClientWidth, kClientHeight};
     AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_CONTROLPARENT);
     Create({.className = kClassName,
@@ -70,7 +72,9 @@ TForm1::TForm1(HWND owner) {
             .width = frame.right - frame.left,
             .height = frame.bottom - frame.top,
             .parent = owner,
-            .icon = LoadIconA(gui::Application::Instance(), "MAINICON")});
+            .icon = icons.largeIcon});
+    // The frame draws the caption's small icon: the icon's own 16-pixel image.
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons.smallIcon));
     try {
         skin_.Load(Handle(), gui::Application::Instance());
     } catch (const skin::SkinError&) {

@@ -61,8 +61,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     huecast::gui::Application::SetTitle("Huecast2.4");
     const OleSession ole;
     // The task bar shows the application's title; the form keeps its own caption.
-    huecast::ApplicationWindow application(huecast::gui::Application::Title(),
-                                           LoadIconA(huecast::gui::Application::Instance(), "MAINICON"));
+    huecast::ApplicationWindow application(huecast::gui::Application::Title(), huecast::LoadProgramIcons());
     huecast::TForm1 form(application.Handle());
     application.SetMainForm(form.Handle());
     application.Show();
