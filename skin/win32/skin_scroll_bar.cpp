@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <string>
 
 #include "skin/picture_cut.h"
 #include "skin/piece_geometry.h"
@@ -25,25 +26,30 @@ Rect Or(const Rect& r, const Rect& fallback) {
     return r.IsEmpty() ? fallback : r;
 }
 
-Size ClientSize(HWND window) {
-    RECT rc{};
-    GetClientRect(window, &rc);
-    return {rc.right - rc.left, rc.bottom - rc.top};
-}
-
 }  // namespace
 
-TSkinScrollBar::TSkinScrollBar(const ScrollBarArgs& args)
-    : kind_(args.kind),
-      skinData_(args.skinData),
-      skinDataName_(!args.skinDataName.empty()             ? args.skinDataName
-                    : args.kind == ScrollBarKind::Vertical ? "vscrollbar"
-                                                           : "hscrollbar") {
-    gui::ControlArgs a = args.control;
-    a.style |= WS_CLIPSIBLINGS;
-    CreateChild(ValueControlClass(), a);
-    if (!args.enabled) EnableWindow(Handle(), FALSE);
-    SkinChanged();
+TSkinScrollBar::TSkinScrollBar(const ScrollBarArgs& args) : kind_(args.kind) {
+    const gui::ControlArgs& c = args.control;
+    const std::string name = !args.skinDataName.empty()             ? args.skinDataName
+                             : args.kind == ScrollBarKind::Vertical ? "vscrollbar"
+                                                                    : "hscrollbar";
+    CreateControl("HuecastSkinScrollBar", {.parent = c.parent,
+                                           .id = c.id,
+                                           .x = c.x,
+                                           .y = c.y,
+                                           .width = c.width,
+                                           .height = c.height,
+                                           .caption = c.text,
+                                           .style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | c.style |
+                                                    (args.enabled ? 0 : WS_DISABLED),
+                                           .exStyle = c.exStyle,
+                                           .skinDataName = name,
+                                           .skinData = args.skinData});
+    // Without an element the bar keeps its length and takes the plain look's thickness.
+    if (kind_ == ScrollBarKind::Horizontal)
+        SetDefaultHeight(kPlainThickness);
+    else
+        SetDefaultWidth(kPlainThickness);
 }
 
 TSkinScrollBar::~TSkinScrollBar() {
@@ -51,12 +57,11 @@ TSkinScrollBar::~TSkinScrollBar() {
 }
 
 const TDataSkinScrollBarControl* TSkinScrollBar::Element() const {
-    if (!skinData_ || skinData_->Empty()) return nullptr;
-    return skinData_->SkinControlAs<TDataSkinScrollBarControl>(skinDataName_);
+    return DescriptorAs<TDataSkinScrollBarControl>();
 }
 
 ScrollBarGeometry TSkinScrollBar::Geometry() const {
-    const Size size = ClientSize(Handle());
+    const Size size = ClientSize();
     const TDataSkinScrollBarControl* element = Element();
     return LayOutScrollBar({.kind = kind_,
                             .width = size.cx,
@@ -68,31 +73,31 @@ ScrollBarGeometry TSkinScrollBar::Geometry() const {
 
 void TSkinScrollBar::SetPosition(int position) {
     if (!SetScrollPosition(range_, position)) return;
-    Repaint();
+    Invalidate();
     if (OnChange) OnChange();
 }
 
 void TSkinScrollBar::SetMin(int min) {
     const bool moved = SetScrollMin(range_, min);
-    Repaint();
+    Invalidate();
     if (moved && OnChange) OnChange();
 }
 
 void TSkinScrollBar::SetMax(int max) {
     const bool moved = SetScrollMax(range_, max);
-    Repaint();
+    Invalidate();
     if (moved && OnChange) OnChange();
 }
 
 void TSkinScrollBar::SetPageSize(int pageSize) {
-    if (SetScrollPageSize(range_, pageSize)) Repaint();
+    if (SetScrollPageSize(range_, pageSize)) Invalidate();
 }
 
 void TSkinScrollBar::SetRange(int min, int max, int pageSize, int position) {
     const ScrollRange before = range_;
     SetScrollRange(range_, min, max, pageSize, position);
     // Kept in step after every key typed in an editor: only a real change costs a paint.
-    if (range_ != before) Repaint();
+    if (range_ != before) Invalidate();
 }
 
 void TSkinScrollBar::SetCanFocused(bool canFocused) {
@@ -106,66 +111,29 @@ void TSkinScrollBar::SetBoth(bool both) {
     if (both == both_) return;
     both_ = both;
     if (both) {
-        nameBeforeBoth_ = skinDataName_;
-        skinDataName_ = bothSkinDataName;
+        nameBeforeBoth_ = SkinDataName();
+        SetSkinDataName(bothSkinDataName);
     } else {
-        skinDataName_ = nameBeforeBoth_;
+        SetSkinDataName(nameBeforeBoth_);
     }
     SkinChanged();
 }
 
-void TSkinScrollBar::SetSkinData(TSkinData* skinData) {
-    skinData_ = skinData;
-    SkinChanged();
+AccessibleInfo TSkinScrollBar::Accessible() const {
+    return {.role = ROLE_SYSTEM_SCROLLBAR, .value = std::to_string(range_.position)};
 }
 
-void TSkinScrollBar::SetSkinDataName(const std::string& name) {
-    skinDataName_ = name;
-}
-
-void TSkinScrollBar::SkinChanged() {
-    FitToSkin();
-    Repaint();
-}
-
-void TSkinScrollBar::FitToSkin() {
-    const Size size = ClientSize(Handle());
-    Size fitted = size;
-    if (const TDataSkinScrollBarControl* element = Element())
-        fitted = skin::FitToSkin(PiecesOf(*element), size).size;
-    else if (kind_ == ScrollBarKind::Horizontal)
-        fitted.cy = kPlainThickness;
-    else
-        fitted.cx = kPlainThickness;
-    if (fitted != size)
-        SetWindowPos(Handle(), nullptr, 0, 0, fitted.cx, fitted.cy,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void TSkinScrollBar::Repaint() {
-    InvalidateRect(Handle(), nullptr, FALSE);
-}
-
-void TSkinScrollBar::Paint(HDC dc) {
-    const Size size = ClientSize(Handle());
-    if (size.cx <= 0 || size.cy <= 0) return;
-    OffscreenLook look(dc, size.cx, size.cy);
-    const ScrollBarGeometry g = Geometry();
+void TSkinScrollBar::DrawSkinLook(LookCanvas& canvas) {
     const TDataSkinScrollBarControl* element = Element();
-    const Bitmap* picture = element ? ElementPicture(skinData_, element->pictureIndex) : nullptr;
-    if (picture)
-        PaintSkinned(look, *element, *picture, g);
-    else
-        PaintPlain(look.Dc(), g);
-    look.CopyTo(dc);
-}
-
-void TSkinScrollBar::PaintSkinned(OffscreenLook& look, const TDataSkinScrollBarControl& e,
-                                  const Bitmap& picture, const ScrollBarGeometry& g) {
-    Bitmap& pixels = look.Pixels();
-    const SkinPieces pieces = PiecesOf(e);
-    CutPicture(picture, e.skinRect, pieces, skin::FitToSkin(pieces, {pixels.Width(), pixels.Height()}),
-               pixels);
+    if (!element || !Picture()) {
+        DrawPlainLook(canvas);
+        return;
+    }
+    const TDataSkinScrollBarControl& e = *element;
+    const Bitmap& picture = *Picture();
+    const ScrollBarGeometry g = Geometry();
+    TSkinCustomControl::DrawSkinLook(canvas);  // the bar at rest: the skin rect cut to the size
+    Bitmap& pixels = canvas.Pixels();
 
     // The cut picture already shows both buttons at rest; only a hot button is drawn over it.
     const auto button = [&](ScrollBarPart part, const Rect& at, const Rect& active, const Rect& down) {
@@ -202,8 +170,10 @@ void TSkinScrollBar::PaintSkinned(OffscreenLook& look, const TDataSkinScrollBarC
                    g.thumb.top + (g.thumb.Height() - glyph.Height()) / 2});
 }
 
-void TSkinScrollBar::PaintPlain(HDC dc, const ScrollBarGeometry& g) {
-    const Size size = ClientSize(Handle());
+void TSkinScrollBar::DrawPlainLook(LookCanvas& canvas) {
+    HDC dc = canvas.Dc();
+    const ScrollBarGeometry g = Geometry();
+    const Size size{canvas.Width(), canvas.Height()};
     FillSolid(dc, {0, 0, size.cx, size.cy}, GetSysColor(COLOR_BTNFACE));
     const auto state = [&](ScrollBarPart part) {
         if (hot_ != part) return PlainPartState::Normal;
@@ -299,7 +269,7 @@ void TSkinScrollBar::Press(Point p) {
             break;
     }
     if (part == ScrollBarPart::Increment || part == ScrollBarPart::Decrement) hot_ = part;
-    Repaint();
+    Invalidate();
     if (mode == ScrollRepeat::Mode::None) return;
     repeat_.Press(mode);
     SetTimer(Handle(), kRepeatTimer, static_cast<UINT>(repeat_.TimerInterval()), nullptr);
@@ -308,10 +278,6 @@ void TSkinScrollBar::Press(Point p) {
 
 void TSkinScrollBar::Move(Point p) {
     lastPointer_ = p;
-    if (!tracking_) {
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
-        tracking_ = TrackMouseEvent(&track) != FALSE;
-    }
     const ScrollBarGeometry g = Geometry();
     if (dragging_) {
         const int offset = Offset(dragStartOffset_, static_cast<long long>(Along(kind_, p)) - dragStart_);
@@ -329,7 +295,7 @@ void TSkinScrollBar::Move(Point p) {
     }
     if (part != hot_) {
         hot_ = part;
-        Repaint();
+        Invalidate();
     }
 }
 
@@ -341,7 +307,7 @@ void TSkinScrollBar::Release(bool notify) {
     captured_ = ScrollBarPart::None;
     dragging_ = false;
     if (GetCapture() == Handle()) ReleaseCapture();
-    Repaint();
+    Invalidate();
     if (held && notify && OnLastChange) OnLastChange();
 }
 
@@ -407,25 +373,31 @@ LRESULT TSkinScrollBar::ScrollBarMessage(UINT message, WPARAM wParam, LPARAM lPa
     }
 }
 
-LRESULT TSkinScrollBar::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (const auto answer = AnswerPaintMessages(Handle(), message, wParam, [this](HDC dc) { Paint(dc); }))
-        return *answer;
+void TSkinScrollBar::MouseLeave() {
+    const int old = repeat_.TimerInterval();
+    repeat_.PointerLeft();
+    SyncTimer(old);
+    if (captured_ == ScrollBarPart::None && !dragging_ && hot_ != ScrollBarPart::None) {
+        hot_ = ScrollBarPart::None;
+        Invalidate();
+    }
+    TSkinCustomControl::MouseLeave();
+}
+
+LRESULT TSkinScrollBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     bool handled = false;
     const LRESULT result = ScrollBarMessage(message, wParam, lParam, handled);
     if (handled) return result;
     const Point pointer{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     const long long small = smallChange;
     switch (message) {
-        case WM_SIZE:
-            Repaint();
-            break;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             Press(pointer);
             return 0;
         case WM_MOUSEMOVE:
             Move(pointer);
-            return 0;
+            break;  // the base follows the pointer in and out
         case WM_LBUTTONUP:
             Release(true);
             return 0;
@@ -433,17 +405,6 @@ LRESULT TSkinScrollBar::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lPa
             if (reinterpret_cast<HWND>(lParam) != Handle() && (captured_ != ScrollBarPart::None || dragging_))
                 Release(false);
             return 0;
-        case WM_MOUSELEAVE: {
-            tracking_ = false;
-            const int old = repeat_.TimerInterval();
-            repeat_.PointerLeft();
-            SyncTimer(old);
-            if (captured_ == ScrollBarPart::None && !dragging_ && hot_ != ScrollBarPart::None) {
-                hot_ = ScrollBarPart::None;
-                Repaint();
-            }
-            return 0;
-        }
         case WM_TIMER:
             if (wParam == kRepeatTimer) {
                 Tick();
@@ -455,11 +416,10 @@ LRESULT TSkinScrollBar::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lPa
                 Release(false);
                 hot_ = ScrollBarPart::None;
             }
-            Repaint();
-            break;
+            break;  // the base repaints
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-            Repaint();
+            Invalidate();
             break;
         case WM_GETDLGCODE:
             return canFocused_ ? DLGC_WANTARROWS : 0;
@@ -485,7 +445,7 @@ LRESULT TSkinScrollBar::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lPa
         default:
             break;
     }
-    return gui::Control::HandleOwnMessage(message, wParam, lParam);
+    return TSkinCustomControl::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace huecast::skin

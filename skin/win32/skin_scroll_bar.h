@@ -11,10 +11,9 @@
 #include "skin/scroll_bar_model.h"
 #include "skin/scroll_repeat.h"
 #include "skin/skin_data.h"
+#include "skin/win32/skin_control.h"
 
 namespace huecast::skin {
-
-class OffscreenLook;
 
 struct ScrollBarArgs {
     gui::ControlArgs control;
@@ -24,7 +23,7 @@ struct ScrollBarArgs {
     bool enabled = true;
 };
 
-class TSkinScrollBar : public gui::Control {
+class TSkinScrollBar : public TSkinCustomControl {
   public:
     explicit TSkinScrollBar(const ScrollBarArgs& args);
     ~TSkinScrollBar() override;
@@ -52,28 +51,22 @@ class TSkinScrollBar : public gui::Control {
     int bothMarkerWidth = 19;
     std::string bothSkinDataName = "bothhscrollbar";
 
-    void SetSkinData(TSkinData* skinData);
-    void SetSkinDataName(const std::string& name);
-    // Re-reads the element and fits the size to it.
-    void SkinChanged();
-
     gui::Event OnChange;
     gui::Event OnLastChange;
     gui::Event OnUpButtonClick;    // replaces the increment button's own step when set
     gui::Event OnDownButtonClick;  // replaces the decrement button's own step when set
 
+    void DrawSkinLook(LookCanvas& canvas) override;
+    void DrawPlainLook(LookCanvas& canvas) override;
+
   protected:
-    LRESULT HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void MouseLeave() override;
+    AccessibleInfo Accessible() const override;
 
   private:
     const TDataSkinScrollBarControl* Element() const;
     ScrollBarGeometry Geometry() const;
-    void Paint(HDC dc);
-    void PaintSkinned(OffscreenLook& look, const TDataSkinScrollBarControl& element, const Bitmap& picture,
-                      const ScrollBarGeometry& g);
-    void PaintPlain(HDC dc, const ScrollBarGeometry& g);
-    void Repaint();
-    void FitToSkin();
     bool Focused() const { return GetFocus() == Handle(); }
 
     void Press(Point p);
@@ -87,15 +80,12 @@ class TSkinScrollBar : public gui::Control {
 
     ScrollBarKind kind_;
     ScrollRange range_;
-    TSkinData* skinData_ = nullptr;
-    std::string skinDataName_;
     std::string nameBeforeBoth_;
     bool both_ = false;
     bool canFocused_ = false;
 
     ScrollBarPart hot_ = ScrollBarPart::None;
     ScrollBarPart captured_ = ScrollBarPart::None;
-    bool tracking_ = false;  // TrackMouseEvent asked for the leave notice
     bool dragging_ = false;
     int dragStart_ = 0;  // pointer coordinate along the bar at the press
     int dragStartOffset_ = 0;

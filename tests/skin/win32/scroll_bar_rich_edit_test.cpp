@@ -1,5 +1,6 @@
 // The skinned scroll bar and the skinned rich edit under real input, checked by what the screen shows.
 #include <windows.h>
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -104,9 +105,12 @@ TEST_F(EditorWithBars, BothBarsStartDisabledDrawnFromTheSkinWithoutAThumb) {
     EXPECT_EQ(rc.right, 134);
     EXPECT_EQ(rc.bottom, 19);
     // The horizontal bar covers the vertical one's bottom-left corner, as on the main window.
-    EXPECT_EQ(Mismatches(CaptureScreen(vbar->Handle()), CutLook("vscrollbar", {19, 121}), {0, 0, 19, 118}), 0);
-    EXPECT_EQ(Mismatches(CaptureScreen(vbar->Handle()), CutLook("vscrollbar", {19, 121}), {5, 118, 19, 121}), 0);
-    EXPECT_EQ(Mismatches(CaptureScreen(hbar->Handle()), CutLook("hscrollbar", {134, 19}), {0, 0, 134, 19}), 0);
+    EXPECT_EQ(Mismatches(CaptureScreen(vbar->Handle()), CutLook("vscrollbar", {19, 121}), {0, 0, 19, 118}),
+              0);
+    EXPECT_EQ(Mismatches(CaptureScreen(vbar->Handle()), CutLook("vscrollbar", {19, 121}), {5, 118, 19, 121}),
+              0);
+    EXPECT_EQ(Mismatches(CaptureScreen(hbar->Handle()), CutLook("hscrollbar", {134, 19}), {0, 0, 134, 19}),
+              0);
 }
 
 TEST_F(EditorWithBars, TheEditorHasNoBorderNorSystemBars) {
@@ -256,6 +260,50 @@ TEST_F(HeldButton, AnswersTheSystemScrollBarsMessages) {
     EXPECT_EQ(got.nMax, 100);
     EXPECT_EQ(got.nPage, 10u);
     EXPECT_EQ(got.nPos, 91);
+}
+
+// What the control base gives the bar: the plain look's thickness without skin data, the element's size
+// once the skin comes, and what a screen reader reads.
+TEST(ScrollBarOnTheBase, PlainWithoutTheSkinFittedWithItAndReadAsAScrollBar) {
+    SkinTestHost host{640, 480, true, 40, 40};
+    TSkinScrollBar bar(Bar(At(host.Handle(), 9, 20, 20, 134, 40), ScrollBarKind::Horizontal, nullptr, true));
+    RECT rc{};
+    GetClientRect(bar.Handle(), &rc);
+    EXPECT_EQ(rc.right, 134);
+    EXPECT_EQ(rc.bottom, 19) << "the plain thickness";
+    bar.SetRange(0, 100, 10, 40);
+    PumpFor(30);
+    const Bitmap plain = CaptureScreen(bar.Handle());
+    EXPECT_EQ(plain.PixelColor(22, 9), GetSysColor(COLOR_BTNFACE)) << "the plain track, before the thumb";
+
+    SetWindowPos(bar.Handle(), nullptr, 0, 0, 134, 40, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    bar.SetSkinData(&host.Skin());
+    GetClientRect(bar.Handle(), &rc);
+    EXPECT_EQ(rc.bottom, 19) << "fitted to the element";
+    PumpFor(30);
+    const Bitmap skinned = CaptureScreen(bar.Handle());
+    const TDataSkinScrollBarControl& e = *host.Skin().SkinControlAs<TDataSkinScrollBarControl>("hscrollbar");
+    EXPECT_EQ(
+        skinned.PixelColor(1, 1),
+        host.Skin().ActivePicture24(e.pictureIndex)->PixelColor(e.skinRect.left + 1, e.skinRect.top + 1));
+
+    CoInitialize(nullptr);
+    IAccessible* accessible = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(bar.Handle(), static_cast<DWORD>(OBJID_CLIENT), kIIDAccessible,
+                                         reinterpret_cast<void**>(&accessible)),
+              S_OK);
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    VARIANT role{};
+    ASSERT_EQ(accessible->get_accRole(self, &role), S_OK);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_SCROLLBAR);
+    BSTR value = nullptr;
+    ASSERT_EQ(accessible->get_accValue(self, &value), S_OK);
+    EXPECT_STREQ(value, L"40");
+    SysFreeString(value);
+    accessible->Release();
+    CoUninitialize();
 }
 
 }  // namespace
