@@ -36,9 +36,9 @@ void DrainQueue() {
 }
 
 HFONT ItemFont() {
-    static const HFONT font = CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                          DEFAULT_PITCH, "\xCB\xCE\xCC\xE5");
+    static const HFONT font =
+        CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "\xCB\xCE\xCC\xE5");
     return font;
 }
 
@@ -135,8 +135,10 @@ struct Editor {
     void Type() const {
         HWND window = edit->Handle();
         for (int i = 0; i < 200; ++i) {
-            const wchar_t c = i % 50 == 49 ? L'\r' : (i % 6 == 5 ? L' ' : static_cast<wchar_t>(L'a' + i % 26));
-            const WPARAM key = c == L'\r' ? VK_RETURN : (c == L' ' ? VK_SPACE : static_cast<WPARAM>(c - L'a' + 'A'));
+            const wchar_t c =
+                i % 50 == 49 ? L'\r' : (i % 6 == 5 ? L' ' : static_cast<wchar_t>(L'a' + i % 26));
+            const WPARAM key =
+                c == L'\r' ? VK_RETURN : (c == L' ' ? VK_SPACE : static_cast<WPARAM>(c - L'a' + 'A'));
             PostMessageW(window, WM_KEYDOWN, key, 1);
             PostMessageW(window, WM_CHAR, c, 1);
             PostMessageW(window, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
@@ -168,7 +170,8 @@ void Wheel(HWND list, int notches) {
 int main() {
     Host host;
 
-    std::printf("typing 200 characters (posted WM_KEYDOWN/WM_CHAR/WM_KEYUP, handled and painted one by one)\n");
+    std::printf(
+        "typing 200 characters (posted WM_KEYDOWN/WM_CHAR/WM_KEYUP, handled and painted one by one)\n");
     Editor withBars(host, 0, true);
     Editor without(host, 440, false);
     const double typing = bench::SideBySide(
@@ -195,8 +198,8 @@ int main() {
     skinned.SetItems(Items(1000));
     HWND system = CreateWindowExA(
         WS_EX_CLIENTEDGE, "LISTBOX", "",
-        WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT, 200, 150,
-        166, 197, host.Handle(), reinterpret_cast<HMENU>(133), GetModuleHandleA(nullptr), nullptr);
+        WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT, 200,
+        150, 166, 197, host.Handle(), reinterpret_cast<HMENU>(133), GetModuleHandleA(nullptr), nullptr);
     for (const std::string& item : Items(1000))
         SendMessageA(system, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     DrainQueue();

@@ -87,8 +87,8 @@ void TSkinTrackBar::DrawSkinLook(LookCanvas& canvas) {
     TSkinCustomControl::DrawSkinLook(canvas);  // the groove: the skin rect cut to the size
     const TrackBarGeometry g = LayOutTrackBar(LayoutArgs(), range_);
     const bool active = dragging_ || GetFocus() == Handle();
-    const Rect thumb = active && !element->activeButtonRect.IsEmpty() ? element->activeButtonRect
-                                                                      : element->buttonRect;
+    const Rect thumb =
+        active && !element->activeButtonRect.IsEmpty() ? element->activeButtonRect : element->buttonRect;
     CopyPiece(*Picture(), thumb, canvas.Pixels(), {g.thumb.left, g.thumb.top});
 }
 
@@ -104,9 +104,9 @@ void TSkinTrackBar::DrawPlainLook(LookCanvas& canvas) {
     RECT r = ToRECT(groove);
     DrawEdge(d, &r, BDR_SUNKENOUTER, BF_RECT);
     DrawPlainPart(d, g.thumb,
-                  dragging_                    ? PlainPartState::Pressed
-                  : GetFocus() == Handle()     ? PlainPartState::Hot
-                                               : PlainPartState::Normal);
+                  dragging_                ? PlainPartState::Pressed
+                  : GetFocus() == Handle() ? PlainPartState::Hot
+                                           : PlainPartState::Normal);
 }
 
 AccessibleInfo TSkinTrackBar::Accessible() const {

@@ -30,8 +30,7 @@ constexpr std::size_t kGdiTableEntries = 16384;
 
 int GdiTableCount(HANDLE process) {
     using Query = NTSTATUS(NTAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
-    const auto query =
-        reinterpret_cast<Query>(
+    const auto query = reinterpret_cast<Query>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
     PROCESS_BASIC_INFORMATION basic{};
     ULONG length = 0;
@@ -39,8 +38,9 @@ int GdiTableCount(HANDLE process) {
         throw std::runtime_error("CountObjects: the process's basic information cannot be read");
     std::uint64_t table = 0;
     SIZE_T read = 0;
-    if (!ReadProcessMemory(process, reinterpret_cast<const char*>(basic.PebBaseAddress) + kGdiTableOffsetInPeb,
-                           &table, sizeof table, &read) ||
+    if (!ReadProcessMemory(process,
+                           reinterpret_cast<const char*>(basic.PebBaseAddress) + kGdiTableOffsetInPeb, &table,
+                           sizeof table, &read) ||
         table == 0)
         throw std::runtime_error("CountObjects: the process has no GDI handle table to read");
     std::vector<GdiTableEntry> entries(kGdiTableEntries);
@@ -77,7 +77,8 @@ BOOL CALLBACK CountTopLevel(HWND window, LPARAM data) {
 ObjectCounts CountObjects(DWORD processId) {
     const gui::KernelHandle process(
         OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
-    if (!process) throw std::runtime_error("CountObjects: process " + std::to_string(processId) + " cannot be opened");
+    if (!process)
+        throw std::runtime_error("CountObjects: process " + std::to_string(processId) + " cannot be opened");
     ObjectCounts counts;
     counts.gdi = static_cast<int>(GetGuiResources(process.get(), GR_GDIOBJECTS));
     counts.user = static_cast<int>(GetGuiResources(process.get(), GR_USEROBJECTS));
