@@ -7,7 +7,7 @@
 
 #include "app/control_ids.h"
 #include "tests/app/huecast_driver.h"
-#include "tests/app/process_objects.h"
+#include "tests/gui/object_counts.h"
 #include "tests/app/real_input.h"
 #include "tests/bridge/fake_messenger_process.h"
 

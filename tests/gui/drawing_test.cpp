@@ -8,6 +8,7 @@
 
 #include "gui/window.h"
 #include "tests/aatext/win32/message_pump.h"
+#include "tests/gui/object_counts.h"
 
 namespace huecast::gui {
 namespace {
@@ -74,9 +75,9 @@ TEST(SetWindowShape, AThousandReplacementsLeaveTheGdiObjectCountAlone) {
     Host host;
     const std::vector<Rect> runs{{0, 0, 50, 10}, {10, 10, 40, 60}};
     ASSERT_TRUE(SetWindowShape(host.Handle(), RegionFromRuns(runs)));
-    const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const int before = huecast::testing::CountOwnObjects().gdi;
     for (int i = 0; i < 1000; ++i) ASSERT_TRUE(SetWindowShape(host.Handle(), RegionFromRuns(runs), false));
-    const DWORD after = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const int after = huecast::testing::CountOwnObjects().gdi;
     EXPECT_LE(after, before + 2);
     EXPECT_GE(after + 2, before);
     RECT box{};
@@ -85,7 +86,7 @@ TEST(SetWindowShape, AThousandReplacementsLeaveTheGdiObjectCountAlone) {
     EXPECT_EQ(GetWindowRgnBox(host.Handle(), &box), ERROR);
     // A failed hand-over deletes the region here instead.
     EXPECT_FALSE(SetWindowShape(nullptr, RegionFromRuns(runs)));
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), after + 2);
+    EXPECT_LE(huecast::testing::CountOwnObjects().gdi, after + 2);
 }
 
 TEST(DrawTransparentText, LeavesTheBackgroundAsItWas) {

@@ -10,6 +10,7 @@
 
 #include "skin/win32/skin_accessible.h"
 #include "skin/win32/skin_std_label.h"
+#include "tests/gui/object_counts.h"
 #include "tests/skin/win32/skin_test_support.h"
 
 namespace huecast::skin {
@@ -249,9 +250,9 @@ TEST(SkinControl, AThousandShapeReplacementsLeaveTheGdiObjectCountAlone) {
     RECT box{};
     ASSERT_EQ(GetWindowRgnBox(shaped.Handle(), &box), COMPLEXREGION);
     EXPECT_EQ(box.right, 30);
-    const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const int before = huecast::testing::CountOwnObjects().gdi;
     for (int i = 0; i < 1000; ++i) shaped.SetSize({20 + i % 50, 3});
-    const DWORD after = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const int after = huecast::testing::CountOwnObjects().gdi;
     EXPECT_LE(after, before + 2);
     EXPECT_GE(after + 2, before);
     // The corners stay cut at the last width, and the region follows it.

@@ -1,4 +1,4 @@
-#include "tests/app/process_objects.h"
+#include "tests/gui/object_counts.h"
 
 #include <winternl.h>
 
@@ -25,7 +25,8 @@ struct GdiTableEntry {
 };
 static_assert(sizeof(GdiTableEntry) == 24);
 
-constexpr std::size_t kGdiTableOffsetInPeb = 0xF8;
+// Where the process environment block keeps the table's address, by the build's pointer size.
+constexpr std::size_t kGdiTableOffsetInPeb = sizeof(void*) == 8 ? 0xF8 : 0x94;
 constexpr std::size_t kGdiTableEntries = 16384;
 
 int GdiTableCount(HANDLE process) {
@@ -36,7 +37,7 @@ int GdiTableCount(HANDLE process) {
     ULONG length = 0;
     if (!query || query(process, ProcessBasicInformation, &basic, sizeof basic, &length) != 0)
         throw std::runtime_error("CountObjects: the process's basic information cannot be read");
-    std::uint64_t table = 0;
+    std::uintptr_t table = 0;
     SIZE_T read = 0;
     if (!ReadProcessMemory(process,
                            reinterpret_cast<const char*>(basic.PebBaseAddress) + kGdiTableOffsetInPeb, &table,
@@ -90,5 +91,7 @@ ObjectCounts CountObjects(DWORD processId) {
     }
     return counts;
 }
+
+ObjectCounts CountOwnObjects() { return CountObjects(GetCurrentProcessId()); }
 
 }  // namespace huecast::testing
