@@ -11,59 +11,13 @@
 
 #include <cstdio>
 
+#include "bench/win32/bench_windows.h"
 #include "bench/win32/side_by_side.h"
-#include "gui/drawing.h"
-#include "gui/window.h"
-#include "skin/win32/form_skin.h"
 #include "skin/win32/skin_button.h"
 
 namespace {
 
 using namespace huecast;
-
-class Host : public gui::Window {
-  public:
-    Host() {
-        Create({.className = "HuecastMorphBenchHost",
-                .caption = "morph bench",
-                .style = WS_POPUP | WS_VISIBLE,
-                .x = 50,
-                .y = 50,
-                .width = 240,
-                .height = 100});
-        skin.Load(Handle(), GetModuleHandleA(nullptr));
-    }
-    ~Host() override { DestroyHandle(); }
-    skin::FormSkin skin;
-};
-
-// The same window path with nothing to compose: its WM_PAINT copies a ready DIB.
-class ReadyPainter : public gui::Window {
-  public:
-    ReadyPainter(HWND parent, const gui::DibSection& ready) : ready_(ready) {
-        Create({.className = "HuecastMorphBenchReady",
-                .style = WS_CHILD | WS_VISIBLE,
-                .x = 120,
-                .y = 10,
-                .width = ready.Width(),
-                .height = ready.Height(),
-                .parent = parent,
-                .background = nullptr});
-    }
-    ~ReadyPainter() override { DestroyHandle(); }
-
-  protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_ERASEBKGND) return 1;
-        if (message != WM_PAINT) return Window::HandleMessage(message, wParam, lParam);
-        const gui::PaintScope paint(Handle());
-        ready_.Draw(paint.Dc(), 0, 0);
-        return 0;
-    }
-
-  private:
-    const gui::DibSection& ready_;
-};
 
 void PaintRound(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -73,7 +27,7 @@ void PaintRound(HWND window) {
 }  // namespace
 
 int main() {
-    Host host;
+    bench::SkinnedHost host("HuecastMorphBenchHost", 240, 100);
     skin::TSkinButton button({.parent = host.Handle(),
                               .id = 1,
                               .x = 10,
@@ -117,7 +71,7 @@ int main() {
         "morph step (RedrawWindow)", [&] { PaintRound(button.Handle()); }, "BitBlt of a ready DIB", blit, 31,
         200);
     std::printf("\n");
-    const ReadyPainter painter(host.Handle(), ready);
+    const bench::ReadyPainter painter(host.Handle(), ready, 120, 10);
     bench::SideBySide(
         "morph step (RedrawWindow)", [&] { PaintRound(button.Handle()); }, "ready-DIB paint (RedrawWindow)",
         [&] { PaintRound(painter.Handle()); }, 31, 200);

@@ -6,29 +6,13 @@
 #include <cstdio>
 #include <string>
 
+#include "bench/win32/bench_windows.h"
 #include "bench/win32/side_by_side.h"
-#include "skin/win32/form_skin.h"
 #include "skin/win32/skin_combo_box.h"
 
 namespace {
 
 using namespace huecast;
-
-class Host : public gui::Window {
-  public:
-    Host() {
-        Create({.className = "HuecastComboBenchHost",
-                .caption = "combo bench",
-                .style = WS_POPUP | WS_VISIBLE,
-                .x = 20,
-                .y = 20,
-                .width = 300,
-                .height = 300});
-        skin.Load(Handle(), GetModuleHandleA(nullptr));
-    }
-    ~Host() override { DestroyHandle(); }
-    skin::FormSkin skin;
-};
 
 // Paints a window and its children now, as the screen would show them.
 void PaintNow(HWND window) {
@@ -39,7 +23,7 @@ void PaintNow(HWND window) {
 }  // namespace
 
 int main() {
-    Host host;
+    bench::SkinnedHost host("HuecastComboBenchHost", 300, 300);
     skin::TSkinComboBox combo(
         {.parent = host.Handle(), .id = 1, .x = 10, .y = 10, .width = 129, .skinData = &host.skin.Data()});
     // The plain counterpart: a system list box in a caption-less pop-up of the same size.

@@ -4,30 +4,13 @@
 
 #include <cstdio>
 
+#include "bench/win32/bench_windows.h"
 #include "bench/win32/side_by_side.h"
-#include "gui/drawing.h"
-#include "skin/win32/form_skin.h"
 #include "skin/win32/skin_control.h"
 
 namespace {
 
 using namespace huecast;
-
-class Host : public gui::Window {
-  public:
-    Host() {
-        Create({.className = "HuecastPaintBenchHost",
-                .caption = "paint bench",
-                .style = WS_POPUP | WS_VISIBLE,
-                .x = 20,
-                .y = 20,
-                .width = 460,
-                .height = 180});
-        skin.Load(Handle(), GetModuleHandleA(nullptr));
-    }
-    ~Host() override { DestroyHandle(); }
-    skin::FormSkin skin;
-};
 
 class GroupBox : public skin::TSkinCustomControl {
   public:
@@ -35,38 +18,10 @@ class GroupBox : public skin::TSkinCustomControl {
     ~GroupBox() override { DestroyHandle(); }
 };
 
-// The same window path with nothing to compose: its WM_PAINT copies a ready DIB.
-class ReadyPainter : public gui::Window {
-  public:
-    ReadyPainter(HWND parent, const gui::DibSection& ready) : ready_(ready) {
-        Create({.className = "HuecastPaintBenchReady",
-                .style = WS_CHILD | WS_VISIBLE,
-                .x = 230,
-                .y = 10,
-                .width = 200,
-                .height = 120,
-                .parent = parent,
-                .background = nullptr});
-    }
-    ~ReadyPainter() override { DestroyHandle(); }
-
-  protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_ERASEBKGND) return 1;
-        if (message != WM_PAINT) return Window::HandleMessage(message, wParam, lParam);
-        const gui::PaintScope paint(Handle());
-        ready_.Draw(paint.Dc(), 0, 0);
-        return 0;
-    }
-
-  private:
-    const gui::DibSection& ready_;
-};
-
 }  // namespace
 
 int main() {
-    Host host;
+    bench::SkinnedHost host("HuecastPaintBenchHost", 460, 180);
     GroupBox box({.parent = host.Handle(),
                   .x = 10,
                   .y = 10,
@@ -104,7 +59,7 @@ int main() {
     std::printf(
         "\nboth through the system's invalidation: the skinned WM_PAINT against a WM_PAINT that copies a "
         "ready DIB\n");
-    ReadyPainter painter(host.Handle(), ready);
+    bench::ReadyPainter painter(host.Handle(), ready, 230, 10);
     bench::SideBySide(
         "skinned control WM_PAINT", [&] { repaint(box.Handle()); }, "ready-DIB WM_PAINT",
         [&] { repaint(painter.Handle()); }, 31, 100);
