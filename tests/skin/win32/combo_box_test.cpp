@@ -14,6 +14,7 @@
 #include "skin/list_box_layout.h"
 #include "skin/picture_cut.h"
 #include "tests/app/real_input.h"
+#include "tests/skin/win32/screen_reader_view.h"
 #include "tests/skin/win32/skin_test_support.h"
 
 namespace huecast::skin {
@@ -463,31 +464,15 @@ TEST_F(ComboBox, AnswersTheSystemComboBoxMessages) {
 TEST_F(ComboBox, AScreenReaderReadsAComboBoxThatOpensAndCloses) {
     Make();
     combo->SetItemIndex(3);
-    CoInitialize(nullptr);
-    IAccessible* accessible = nullptr;
-    ASSERT_EQ(AccessibleObjectFromWindow(combo->Handle(), static_cast<DWORD>(OBJID_CLIENT), kIIDAccessible,
-                                         reinterpret_cast<void**>(&accessible)),
-              S_OK);
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    VARIANT role{}, state{};
-    ASSERT_EQ(accessible->get_accRole(self, &role), S_OK);
-    EXPECT_EQ(role.lVal, ROLE_SYSTEM_COMBOBOX);
-    BSTR text = nullptr;
-    ASSERT_EQ(accessible->get_accValue(self, &text), S_OK);
-    EXPECT_STREQ(text, L"item 3");
-    SysFreeString(text);
-    ASSERT_EQ(accessible->get_accState(self, &state), S_OK);
-    EXPECT_TRUE(state.lVal & STATE_SYSTEM_COLLAPSED);
-    ASSERT_EQ(accessible->accDoDefaultAction(self), S_OK);
+    const ScreenReaderView reader(combo->Handle());
+    EXPECT_EQ(reader.Role(), ROLE_SYSTEM_COMBOBOX);
+    EXPECT_EQ(reader.Value(), L"item 3");
+    EXPECT_TRUE(reader.State() & STATE_SYSTEM_COLLAPSED);
+    reader.DoDefaultAction();
     EXPECT_TRUE(combo->DroppedDown());
-    ASSERT_EQ(accessible->get_accState(self, &state), S_OK);
-    EXPECT_TRUE(state.lVal & STATE_SYSTEM_EXPANDED);
-    ASSERT_EQ(accessible->accDoDefaultAction(self), S_OK);
+    EXPECT_TRUE(reader.State() & STATE_SYSTEM_EXPANDED);
+    reader.DoDefaultAction();
     EXPECT_FALSE(combo->DroppedDown());
-    accessible->Release();
-    CoUninitialize();
 }
 
 TEST_F(ComboBox, PlainLookWithoutASkin) {

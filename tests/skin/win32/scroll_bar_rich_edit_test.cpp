@@ -13,6 +13,7 @@
 #include "skin/win32/skin_rich_edit.h"
 #include "skin/win32/skin_scroll_bar.h"
 #include "tests/app/real_input.h"
+#include "tests/skin/win32/screen_reader_view.h"
 #include "tests/skin/win32/skin_test_support.h"
 
 namespace huecast::skin {
@@ -287,23 +288,9 @@ TEST(ScrollBarOnTheBase, PlainWithoutTheSkinFittedWithItAndReadAsAScrollBar) {
         skinned.PixelColor(1, 1),
         host.Skin().ActivePicture24(e.pictureIndex)->PixelColor(e.skinRect.left + 1, e.skinRect.top + 1));
 
-    CoInitialize(nullptr);
-    IAccessible* accessible = nullptr;
-    ASSERT_EQ(AccessibleObjectFromWindow(bar.Handle(), static_cast<DWORD>(OBJID_CLIENT), kIIDAccessible,
-                                         reinterpret_cast<void**>(&accessible)),
-              S_OK);
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    VARIANT role{};
-    ASSERT_EQ(accessible->get_accRole(self, &role), S_OK);
-    EXPECT_EQ(role.lVal, ROLE_SYSTEM_SCROLLBAR);
-    BSTR value = nullptr;
-    ASSERT_EQ(accessible->get_accValue(self, &value), S_OK);
-    EXPECT_STREQ(value, L"40");
-    SysFreeString(value);
-    accessible->Release();
-    CoUninitialize();
+    const ScreenReaderView reader(bar.Handle());
+    EXPECT_EQ(reader.Role(), ROLE_SYSTEM_SCROLLBAR);
+    EXPECT_EQ(reader.Value(), L"40");
 }
 
 }  // namespace

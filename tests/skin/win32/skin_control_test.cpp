@@ -8,9 +8,9 @@
 
 #include <vector>
 
-#include "skin/win32/skin_accessible.h"
 #include "skin/win32/skin_std_label.h"
 #include "tests/gui/object_counts.h"
+#include "tests/skin/win32/screen_reader_view.h"
 #include "tests/skin/win32/skin_test_support.h"
 
 namespace huecast::skin {
@@ -148,46 +148,24 @@ TEST(SkinControl, AScreenReaderReadsRoleNameStateValueAndActionAndSeesTheFocus) 
     SkinTestHost host;
     Probe probe({.parent = host.Handle(), .width = 95, .height = 25, .caption = "&Send",
                  .style = WS_CHILD | WS_VISIBLE | WS_TABSTOP, .skinDataName = "button", .skinData = &host.Skin()});
-    CoInitialize(nullptr);
-    IAccessible* accessible = nullptr;
-    ASSERT_EQ(AccessibleObjectFromWindow(probe.Handle(), static_cast<DWORD>(OBJID_CLIENT), kIIDAccessible,
-                                         reinterpret_cast<void**>(&accessible)),
-              S_OK);
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    VARIANT role{};
-    ASSERT_EQ(accessible->get_accRole(self, &role), S_OK);
-    EXPECT_EQ(role.lVal, ROLE_SYSTEM_PUSHBUTTON);
-    BSTR text = nullptr;
-    ASSERT_EQ(accessible->get_accName(self, &text), S_OK);
-    EXPECT_STREQ(text, L"Send");
-    SysFreeString(text);
-    ASSERT_EQ(accessible->get_accValue(self, &text), S_OK);
-    EXPECT_STREQ(text, L"42");
-    SysFreeString(text);
-    ASSERT_EQ(accessible->get_accDefaultAction(self, &text), S_OK);
-    EXPECT_STREQ(text, L"Press");
-    SysFreeString(text);
+    const ScreenReaderView reader(probe.Handle());
+    EXPECT_EQ(reader.Role(), ROLE_SYSTEM_PUSHBUTTON);
+    EXPECT_EQ(reader.Name(), L"Send");
+    EXPECT_EQ(reader.Value(), L"42");
+    EXPECT_EQ(reader.DefaultAction(), L"Press");
 
-    VARIANT state{};
-    ASSERT_EQ(accessible->get_accState(self, &state), S_OK);
-    EXPECT_TRUE(state.lVal & STATE_SYSTEM_FOCUSABLE);
-    EXPECT_FALSE(state.lVal & (STATE_SYSTEM_FOCUSED | STATE_SYSTEM_PRESSED | STATE_SYSTEM_UNAVAILABLE));
+    EXPECT_TRUE(reader.State() & STATE_SYSTEM_FOCUSABLE);
+    EXPECT_FALSE(reader.State() & (STATE_SYSTEM_FOCUSED | STATE_SYSTEM_PRESSED | STATE_SYSTEM_UNAVAILABLE));
     SetForegroundWindow(host.Handle());
     probe.SetFocus();
-    EXPECT_EQ(accessible->accDoDefaultAction(self), S_OK);
+    reader.DoDefaultAction();
     EXPECT_EQ(probe.clicks, 1);
     EnableWindow(probe.Handle(), FALSE);
-    ASSERT_EQ(accessible->get_accState(self, &state), S_OK);
-    EXPECT_TRUE(state.lVal & STATE_SYSTEM_PRESSED);
-    EXPECT_TRUE(state.lVal & STATE_SYSTEM_UNAVAILABLE);
+    EXPECT_TRUE(reader.State() & STATE_SYSTEM_PRESSED);
+    EXPECT_TRUE(reader.State() & STATE_SYSTEM_UNAVAILABLE);
     EnableWindow(probe.Handle(), TRUE);
     probe.SetFocus();
-    ASSERT_EQ(accessible->get_accState(self, &state), S_OK);
-    EXPECT_TRUE(state.lVal & STATE_SYSTEM_FOCUSED);
-    accessible->Release();
-    CoUninitialize();
+    EXPECT_TRUE(reader.State() & STATE_SYSTEM_FOCUSED);
 }
 
 TEST(SkinStdLabel, TakesTheElementsFontWithTheDefaultCharsetAndTheElementsColour) {

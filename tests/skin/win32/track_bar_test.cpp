@@ -10,6 +10,7 @@
 #include "skin/piece_geometry.h"
 #include "skin/win32/skin_track_bar.h"
 #include "tests/app/real_input.h"
+#include "tests/skin/win32/screen_reader_view.h"
 #include "tests/skin/win32/skin_test_support.h"
 
 namespace huecast::skin {
@@ -133,24 +134,10 @@ TEST(TrackBarOnTheBase, PlainWithoutTheSkinFittedWithItAndReadAsASlider) {
     EXPECT_EQ(rc.bottom, 22) << "fitted to the element's height";
     EXPECT_EQ(rc.right, 150);
 
-    CoInitialize(nullptr);
-    IAccessible* accessible = nullptr;
-    ASSERT_EQ(AccessibleObjectFromWindow(bar.Handle(), static_cast<DWORD>(OBJID_CLIENT), kIIDAccessible,
-                                         reinterpret_cast<void**>(&accessible)),
-              S_OK);
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    VARIANT role{};
-    ASSERT_EQ(accessible->get_accRole(self, &role), S_OK);
-    EXPECT_EQ(role.lVal, ROLE_SYSTEM_SLIDER);
+    const ScreenReaderView reader(bar.Handle());
+    EXPECT_EQ(reader.Role(), ROLE_SYSTEM_SLIDER);
     bar.SetValue(250);
-    BSTR value = nullptr;
-    ASSERT_EQ(accessible->get_accValue(self, &value), S_OK);
-    EXPECT_STREQ(value, L"250");
-    SysFreeString(value);
-    accessible->Release();
-    CoUninitialize();
+    EXPECT_EQ(reader.Value(), L"250");
 }
 
 }  // namespace
