@@ -13,12 +13,6 @@ namespace {
 constexpr int kInnerId = 1;
 constexpr int kVScrollBarId = 2;
 
-Size ClientSize(HWND window) {
-    RECT rc{};
-    GetClientRect(window, &rc);
-    return {rc.right - rc.left, rc.bottom - rc.top};
-}
-
 // Messages after which the items may stand elsewhere, so the bar must follow.
 bool MovesItems(UINT message, WPARAM wParam) {
     switch (message) {
@@ -89,16 +83,22 @@ LRESULT TInnerListBox::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lPar
 // ---- TSkinListBox ----
 
 TSkinListBox::TSkinListBox(const ListBoxArgs& args)
-    : skinData_(args.skinData),
-      skinDataName_(args.skinDataName),
-      defaultItemHeight_(args.defaultItemHeight),
+    : defaultItemHeight_(args.defaultItemHeight),
       itemHeight_(args.defaultItemHeight),
       rowCount_(args.rowCount) {
-    gui::ControlArgs a = args.control;
-    a.style |= WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-    CreateChild(ValueControlClass(), a);
-    if (const TDataSkinListBox* element = Element(); element && element->itemRect.Height() > 0)
-        itemHeight_ = element->itemRect.Height();
+    const gui::ControlArgs& c = args.control;
+    CreateControl("HuecastSkinListBox",
+                  {.parent = c.parent,
+                   .id = c.id,
+                   .x = c.x,
+                   .y = c.y,
+                   .width = c.width,
+                   .height = c.height,
+                   .caption = c.text,
+                   .style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | c.style,
+                   .exStyle = c.exStyle,
+                   .skinDataName = args.skinDataName,
+                   .skinData = args.skinData});
     inner_ = std::make_unique<TInnerListBox>(*this, InnerArgs(Handle()));
     SkinChanged();
 }
@@ -110,8 +110,7 @@ TSkinListBox::~TSkinListBox() {
 }
 
 const TDataSkinListBox* TSkinListBox::Element() const {
-    if (!skinData_ || skinData_->Empty()) return nullptr;
-    return skinData_->SkinControlAs<TDataSkinListBox>(skinDataName_);
+    return DescriptorAs<TDataSkinListBox>();
 }
 
 int TSkinListBox::Count() const {
@@ -180,8 +179,8 @@ int TSkinListBox::TopIndex() const {
 }
 
 void TSkinListBox::SetSkinData(TSkinData* skinData) {
-    skinData_ = skinData;
-    SkinChanged();
+    TSkinCustomControl::SetSkinData(skinData);
+    if (!skinData || skinData->Empty()) SkinChanged();
 }
 
 void TSkinListBox::SetRowCount(int rows) {
@@ -190,11 +189,13 @@ void TSkinListBox::SetRowCount(int rows) {
 }
 
 void TSkinListBox::SkinChanged() {
+    TSkinCustomControl::SkinChanged();
+    if (!inner_) return;  // the list inside is made next, and asks again
     const TDataSkinListBox* element = Element();
     itemHeight_ = element && element->itemRect.Height() > 0 ? element->itemRect.Height() : defaultItemHeight_;
     SendMessageA(ListHandle(), LB_SETITEMHEIGHT, 0, itemHeight_);
     if (rowCount_ > 0) {
-        const Size size = ClientSize(Handle());
+        const Size size = ClientSize();
         const int height = ListBoxHeightForRows(element, rowCount_, itemHeight_);
         if (height != size.cy)
             SetWindowPos(Handle(), nullptr, 0, 0, size.cx, height,
@@ -208,7 +209,7 @@ void TSkinListBox::SkinChanged() {
 }
 
 void TSkinListBox::Layout() {
-    const Size size = ClientSize(Handle());
+    const Size size = ClientSize();
     const TDataSkinListBox* element = Element();
     int barWidth = ListBoxLayoutArgs::kPlainListBarThickness;
     if (element && vScrollBar_) {
@@ -249,7 +250,7 @@ void TSkinListBox::UpdateScrollBars() {
             args.control.width = ListBoxLayoutArgs::kPlainListBarThickness;
             args.control.height = rc.bottom;
             args.kind = ScrollBarKind::Vertical;
-            args.skinData = element ? skinData_ : nullptr;
+            args.skinData = element ? SkinData() : nullptr;
             args.skinDataName = element ? element->vScrollBarName : "vscrollbar";
             vScrollBar_ = std::make_unique<TSkinScrollBar>(args);
             vScrollBar_->OnChange = [this] {
@@ -276,13 +277,7 @@ void TSkinListBox::WheelInList(int notches) {
 HFONT TSkinListBox::ItemFont() {
     const TDataSkinListBox* element = Element();
     if (fontMade_ && fontOf_ == element) return itemFont_.get();
-    SkinFont plain;
-    plain.name = "\xCB\xCE\xCC\xE5";  // 宋体 in the system code page
-    plain.height = 12;
-    const SkinFont& f = element ? element->font : plain;
-    itemFont_.reset(CreateFontA(-f.height, 0, 0, 0, f.style.bold ? FW_BOLD : FW_NORMAL, f.style.italic,
-                                f.style.underline, f.style.strikeout, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, f.name.c_str()));
+    itemFont_ = CreateTextFont(element ? &element->font : nullptr);
     fontOf_ = element;
     fontMade_ = true;
     return itemFont_.get();
@@ -297,7 +292,7 @@ void TSkinListBox::DrawItem(const DRAWITEMSTRUCT& item) {
                                 : (item.itemState & ODS_SELECTED) ? ListItemState::Selected
                                                                   : ListItemState::Normal;
     const TDataSkinListBox* element = Element();
-    const Bitmap* picture = element ? ElementPicture(skinData_, element->pictureIndex) : nullptr;
+    const Bitmap* picture = element ? Picture() : nullptr;
     const ListItemLook look = ListItemLookFor(picture ? element : nullptr, state, width, height);
     OffscreenLook off(item.hDC, width, height);
     COLORREF color;
@@ -326,20 +321,23 @@ void TSkinListBox::DrawItem(const DRAWITEMSTRUCT& item) {
     off.CopyTo(item.hDC, item.rcItem.left, item.rcItem.top);
 }
 
-void TSkinListBox::Paint(HDC dc) {
-    const Size size = ClientSize(Handle());
-    if (size.cx <= 0 || size.cy <= 0) return;
-    OffscreenLook look(dc, size.cx, size.cy);
-    const TDataSkinListBox* element = Element();
-    const Bitmap* picture = element ? ElementPicture(skinData_, element->pictureIndex) : nullptr;
-    if (picture) {
-        const SkinPieces pieces = PiecesOf(*element);
-        CutPicture(*picture, element->skinRect, pieces, FitToSkin(pieces, size), look.Pixels());
-    } else {
-        FillSolid(look.Dc(), {0, 0, size.cx, size.cy}, GetSysColor(COLOR_WINDOW));
-        FrameSolid(look.Dc(), {0, 0, size.cx, size.cy}, GetSysColor(COLOR_BTNSHADOW));
+void TSkinListBox::DrawSkinLook(LookCanvas& canvas) {
+    if (!Picture()) {
+        DrawPlainLook(canvas);
+        return;
     }
-    look.CopyTo(dc);
+    TSkinCustomControl::DrawSkinLook(canvas);  // the frame: the skin rect cut to the size
+}
+
+void TSkinListBox::DrawPlainLook(LookCanvas& canvas) {
+    FillSolid(canvas.Dc(), canvas.Bounds(), GetSysColor(COLOR_WINDOW));
+    FrameSolid(canvas.Dc(), canvas.Bounds(), GetSysColor(COLOR_BTNSHADOW));
+}
+
+AccessibleInfo TSkinListBox::Accessible() const {
+    const int selected = ItemIndex();
+    if (selected < 0) return {.role = ROLE_SYSTEM_LIST};
+    return {.role = ROLE_SYSTEM_LIST, .value = Item(selected)};
 }
 
 bool TSkinListBox::Reflect(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
@@ -358,9 +356,7 @@ bool TSkinListBox::Reflect(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
     return true;
 }
 
-LRESULT TSkinListBox::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (const auto answer = AnswerPaintMessages(Handle(), message, wParam, [this](HDC dc) { Paint(dc); }))
-        return *answer;
+LRESULT TSkinListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // The system list box's own messages go to the list inside.
     if (message >= LB_ADDSTRING && message <= LB_MSGMAX && inner_)
         return SendMessageA(ListHandle(), message, wParam, lParam);
@@ -389,15 +385,14 @@ LRESULT TSkinListBox::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lPara
                 Layout();
                 UpdateScrollBars();
             }
-            InvalidateRect(Handle(), nullptr, FALSE);
-            break;
+            break;  // the base repaints
         case WM_SETFOCUS:
             if (inner_) ::SetFocus(ListHandle());
             return 0;
         default:
             break;
     }
-    return gui::Control::HandleOwnMessage(message, wParam, lParam);
+    return TSkinCustomControl::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace huecast::skin

@@ -12,6 +12,7 @@
 #include "gui/handles.h"
 #include "skin/list_box_layout.h"
 #include "skin/skin_data.h"
+#include "skin/win32/skin_control.h"
 #include "skin/win32/skin_scroll_bar.h"
 
 namespace huecast::skin {
@@ -39,7 +40,7 @@ struct ListBoxArgs {
     int rowCount = 0;  // > 0: the height shows exactly this many rows
 };
 
-class TSkinListBox : public gui::Control {
+class TSkinListBox : public TSkinCustomControl {
   public:
     explicit TSkinListBox(const ListBoxArgs& args);
     ~TSkinListBox() override;
@@ -60,9 +61,13 @@ class TSkinListBox : public gui::Control {
     HWND ListHandle() const { return inner_ ? inner_->Handle() : nullptr; }
     TSkinScrollBar* VScrollBar() const { return vScrollBar_.get(); }
 
-    void SetSkinData(TSkinData* skinData);
+    // Without skin data the list takes its plain look at once.
+    void SetSkinData(TSkinData* skinData) override;
     void SetRowCount(int rows);
-    void SkinChanged();
+    // Re-reads the element: item height, the height for the row count, the bar, the layout.
+    void SkinChanged() override;
+    void DrawSkinLook(LookCanvas& canvas) override;
+    void DrawPlainLook(LookCanvas& canvas) override;
     // Creates, sets or removes the bar as the items require.
     void UpdateScrollBars();
 
@@ -72,19 +77,17 @@ class TSkinListBox : public gui::Control {
     bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   protected:
-    LRESULT HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    AccessibleInfo Accessible() const override;
 
   private:
     friend class TInnerListBox;
     const TDataSkinListBox* Element() const;
     void Layout();
-    void Paint(HDC dc);
     void DrawItem(const DRAWITEMSTRUCT& item);
     HFONT ItemFont();
     void WheelInList(int notches);
 
-    TSkinData* skinData_ = nullptr;
-    std::string skinDataName_;
     int defaultItemHeight_;
     int itemHeight_;
     int rowCount_;

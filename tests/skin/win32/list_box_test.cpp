@@ -1,6 +1,7 @@
 // The skinned list box under real input: its bar as items come and go, its item looks in the skin's
 // colours, clicks and the wheel, and no handle leaks across refreshes.
 #include <windows.h>
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -142,6 +143,35 @@ TEST_F(ListBox, TheWheelScrollsOneLinePerNotchAndTheBarFollows) {
     Wheel(2);
     PumpFor(20);
     EXPECT_EQ(list->TopIndex(), 1);
+}
+
+// What the control base gives the list: the plain look without skin data, and what a screen reader reads.
+TEST_F(ListBox, WithoutTheSkinItIsPlainAndAScreenReaderReadsTheSelectedItem) {
+    Make();
+    list->SetItems(Names(3));
+    list->SetItemIndex(2);
+    list->SetSkinData(nullptr);
+    PumpFor(30);
+    const Bitmap frame = CaptureScreen(list->Handle());
+    EXPECT_EQ(frame.PixelColor(0, 40), GetSysColor(COLOR_BTNSHADOW)) << "the plain frame";
+
+    CoInitialize(nullptr);
+    IAccessible* accessible = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(list->Handle(), static_cast<DWORD>(OBJID_CLIENT), kIIDAccessible,
+                                         reinterpret_cast<void**>(&accessible)),
+              S_OK);
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    VARIANT role{};
+    ASSERT_EQ(accessible->get_accRole(self, &role), S_OK);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_LIST);
+    BSTR value = nullptr;
+    ASSERT_EQ(accessible->get_accValue(self, &value), S_OK);
+    EXPECT_STREQ(value, L"item 2");
+    SysFreeString(value);
+    accessible->Release();
+    CoUninitialize();
 }
 
 TEST_F(ListBox, RefreshesKeepTheSelectionAndLeakNoHandles) {
