@@ -12,9 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/win32/bench_windows.h"
 #include "bench/win32/side_by_side.h"
-#include "gui/window.h"
-#include "skin/win32/form_skin.h"
 #include "skin/win32/skin_list_box.h"
 #include "skin/win32/skin_rich_edit.h"
 #include "skin/win32/skin_scroll_bar.h"
@@ -44,20 +43,9 @@ HFONT ItemFont() {
 
 // A top-level window wearing the built-in skin; it also owner-draws the system list box of the second
 // comparison, plainly, with the text the skinned list draws.
-class Host : public gui::Window {
+class Host : public bench::SkinnedHost {
   public:
-    Host() {
-        Create({.className = "HuecastValueBenchHost",
-                .caption = "value controls bench",
-                .style = WS_POPUP | WS_VISIBLE,
-                .x = 20,
-                .y = 20,
-                .width = 900,
-                .height = 360});
-        skin.Load(Handle(), GetModuleHandleA(nullptr));
-    }
-    ~Host() override { DestroyHandle(); }
-    skin::FormSkin skin;
+    Host() : SkinnedHost("HuecastValueBenchHost", 900, 360) {}
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
@@ -85,17 +73,6 @@ class Host : public gui::Window {
     }
 };
 
-gui::ControlArgs At(HWND parent, int id, int x, int y, int width, int height) {
-    gui::ControlArgs args;
-    args.parent = parent;
-    args.id = id;
-    args.x = x;
-    args.y = y;
-    args.width = width;
-    args.height = height;
-    return args;
-}
-
 // ---- typing ----
 
 struct Editor {
@@ -104,13 +81,13 @@ struct Editor {
 
     // The main window's editor and its bars, at their places relative to each other, `dx` to the right.
     Editor(Host& host, int dx, bool withBars) {
-        edit = std::make_unique<skin::TSkinRichEdit>(At(host.Handle(), 101 + dx, 8 + dx, 6, 420, 130));
+        edit = std::make_unique<skin::TSkinRichEdit>(gui::ControlArgs{host.Handle(), 101 + dx, 8 + dx, 6, 420, 130});
         if (!withBars) return;
-        skin::ScrollBarArgs h{.control = At(host.Handle(), 102 + dx, 294 + dx, 124, 134, 12),
+        skin::ScrollBarArgs h{.control = gui::ControlArgs{host.Handle(), 102 + dx, 294 + dx, 124, 134, 12},
                               .kind = skin::ScrollBarKind::Horizontal,
                               .skinData = &host.skin.Data(),
                               .enabled = false};
-        skin::ScrollBarArgs v{.control = At(host.Handle(), 103 + dx, 414 + dx, 6, 15, 121),
+        skin::ScrollBarArgs v{.control = gui::ControlArgs{host.Handle(), 103 + dx, 414 + dx, 6, 15, 121},
                               .kind = skin::ScrollBarKind::Vertical,
                               .skinData = &host.skin.Data(),
                               .enabled = false};
@@ -192,7 +169,7 @@ int main() {
 
     std::printf("100 wheel notches over 1,000 items (posted WM_MOUSEWHEEL, each handled and painted)\n");
     skin::ListBoxArgs args;
-    args.control = At(host.Handle(), 132, 10, 150, 166, 197);
+    args.control = gui::ControlArgs{host.Handle(), 132, 10, 150, 166, 197};
     args.skinData = &host.skin.Data();
     skin::TSkinListBox skinned(args);
     skinned.SetItems(Items(1000));

@@ -22,17 +22,6 @@ namespace {
 using namespace testing;
 using namespace ::huecast::testing;
 
-gui::ControlArgs At(HWND parent, int id, int x, int y, int width, int height) {
-    gui::ControlArgs args;
-    args.parent = parent;
-    args.id = id;
-    args.x = x;
-    args.y = y;
-    args.width = width;
-    args.height = height;
-    return args;
-}
-
 ScrollBarArgs Bar(const gui::ControlArgs& control, ScrollBarKind kind, TSkinData* skinData, bool enabled) {
     ScrollBarArgs args;
     args.control = control;
@@ -47,11 +36,11 @@ class EditorWithBars : public ::testing::Test {
   protected:
     void SetUp() override {
         BringToFront(host.Handle());  // keys and the focus go to the active window
-        editor = std::make_unique<TSkinRichEdit>(At(host.Handle(), 101, 8, 6, 585, 130));
+        editor = std::make_unique<TSkinRichEdit>(gui::ControlArgs{host.Handle(), 101, 8, 6, 585, 130});
         hbar = std::make_unique<TSkinScrollBar>(
-            Bar(At(host.Handle(), 102, 450, 124, 134, 12), ScrollBarKind::Horizontal, &host.Skin(), false));
+            Bar(gui::ControlArgs{host.Handle(), 102, 450, 124, 134, 12}, ScrollBarKind::Horizontal, &host.Skin(), false));
         vbar = std::make_unique<TSkinScrollBar>(
-            Bar(At(host.Handle(), 103, 579, 6, 15, 121), ScrollBarKind::Vertical, &host.Skin(), false));
+            Bar(gui::ControlArgs{host.Handle(), 103, 579, 6, 15, 121}, ScrollBarKind::Vertical, &host.Skin(), false));
         editor->SetHScrollBar(hbar.get());
         editor->SetVScrollBar(vbar.get());
         SetWindowPos(editor->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -201,7 +190,7 @@ class HeldButton : public ::testing::Test {
     void SetUp() override {
         BringToFront(host.Handle());  // keys and the focus go to the active window
         bar = std::make_unique<TSkinScrollBar>(
-            Bar(At(host.Handle(), 7, 20, 20, 134, 19), ScrollBarKind::Horizontal, &host.Skin(), true));
+            Bar(gui::ControlArgs{host.Handle(), 7, 20, 20, 134, 19}, ScrollBarKind::Horizontal, &host.Skin(), true));
         bar->OnChange = [this] { changes.push_back(GetTickCount()); };
         bar->OnLastChange = [this] { ++lastChanges; };
         PumpFor(30);
@@ -267,7 +256,7 @@ TEST_F(HeldButton, AnswersTheSystemScrollBarsMessages) {
 // once the skin comes, and what a screen reader reads.
 TEST(ScrollBarOnTheBase, PlainWithoutTheSkinFittedWithItAndReadAsAScrollBar) {
     SkinTestHost host{640, 480, true, 40, 40};
-    TSkinScrollBar bar(Bar(At(host.Handle(), 9, 20, 20, 134, 40), ScrollBarKind::Horizontal, nullptr, true));
+    TSkinScrollBar bar(Bar(gui::ControlArgs{host.Handle(), 9, 20, 20, 134, 40}, ScrollBarKind::Horizontal, nullptr, true));
     RECT rc{};
     GetClientRect(bar.Handle(), &rc);
     EXPECT_EQ(rc.right, 134);
