@@ -8,20 +8,6 @@ constexpr COLORREF kNavy = RGB(0, 0, 128);
 
 }  // namespace
 
-const char* ValueControlClass() {
-    static const char* const name = [] {
-        WNDCLASSA c{};
-        c.style = CS_DBLCLKS;
-        c.lpfnWndProc = DefWindowProcA;
-        c.hInstance = GetModuleHandleA(nullptr);
-        c.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        c.lpszClassName = "HuecastSkinValueControl";
-        RegisterClassA(&c);
-        return c.lpszClassName;
-    }();
-    return name;
-}
-
 const Bitmap* ElementPicture(const TSkinData* skinData, int pictureIndex) {
     if (!skinData || skinData->Empty()) return nullptr;
     const Bitmap* picture = skinData->ActivePicture24(pictureIndex);

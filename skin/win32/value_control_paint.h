@@ -1,36 +1,15 @@
-// What the skinned value and list controls share on the Win32 side: their window class, the off-screen
-// look every paint composes (GDI and the core's picture cutter draw into the same 24-bit section, which
-// one block copy puts on the screen), and the parts of the plain look.
+// What the skinned value and list controls share on the Win32 side beyond their base: the off-screen look
+// of one list item (GDI and the core's picture cutter draw into the same 24-bit section, which one block
+// copy puts on the screen), and the parts of the plain look.
 #pragma once
 
 #include <windows.h>
 
-#include <optional>
-
 #include "base/geometry.h"
-#include "gui/drawing.h"
 #include "skin/skin_data.h"
 #include "skin/win32/effect_bmp_dib.h"
 
 namespace huecast::skin {
-
-// A window class without a background brush (the controls never erase) that takes double clicks; the
-// controls subclass their windows, so the class's own procedure is the default one.
-const char* ValueControlClass();
-
-// Answers WM_PAINT and WM_PRINTCLIENT by `paint(dc)` (through the drawing kit's paint scope) and
-// WM_ERASEBKGND by doing nothing, as a control that composes its whole look in one copy does; nullopt
-// for every other message.
-template <typename Paint>
-std::optional<LRESULT> AnswerPaintMessages(HWND window, UINT message, WPARAM wParam, Paint&& paint) {
-    if (message == WM_PAINT || message == WM_PRINTCLIENT) {
-        const gui::PaintScope scope(window, message == WM_PRINTCLIENT ? reinterpret_cast<HDC>(wParam) : nullptr);
-        paint(scope.Dc());
-        return 0;
-    }
-    if (message == WM_ERASEBKGND) return 1;
-    return std::nullopt;
-}
 
 // The element's picture in 24 bits, or nullptr when the skin data or the picture is missing.
 const Bitmap* ElementPicture(const TSkinData* skinData, int pictureIndex);
