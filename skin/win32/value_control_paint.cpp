@@ -8,12 +8,6 @@ constexpr COLORREF kNavy = RGB(0, 0, 128);
 
 }  // namespace
 
-const Bitmap* ElementPicture(const TSkinData* skinData, int pictureIndex) {
-    if (!skinData || skinData->Empty()) return nullptr;
-    const Bitmap* picture = skinData->ActivePicture24(pictureIndex);
-    return picture && !picture->Empty() ? picture : nullptr;
-}
-
 OffscreenLook::OffscreenLook(HDC like, int width, int height)
     : dib_(width, height), dc_(CreateCompatibleDC(like)) {
     if (dib_.Handle()) old_ = SelectObject(dc_, dib_.Handle());

@@ -11,9 +11,6 @@
 
 namespace huecast::skin {
 
-// The element's picture in 24 bits, or nullptr when the skin data or the picture is missing.
-const Bitmap* ElementPicture(const TSkinData* skinData, int pictureIndex);
-
 // One paint's off-screen bitmap: a DIB section selected into a memory DC.
 class OffscreenLook {
   public:
