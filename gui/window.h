@@ -81,7 +81,11 @@ class Window {
     void SetWideText(const std::wstring& text);
     void SetFocus() { ::SetFocus(Handle()); }
     void SetFont(HFONT font) { SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
-    void Invalidate() { InvalidateRect(Handle(), nullptr, FALSE); }
+    // Nothing to repaint before the window exists: the system reads a null window as "every window on
+    // the desktop", and would wait on each of them, a hung program's too.
+    void Invalidate() {
+        if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+    }
     bool MouseInside() const { return mouseInside_; }
 
     // Window timers, delivered to TimerTick(id). Starting a running timer restarts it.

@@ -92,6 +92,18 @@ TEST(Window, BindsAtCreationAndFindsEveryKindOfWindowFromItsHandle) {
     EXPECT_EQ(GetClassLongPtrA(probe.Handle(), GCLP_HBRBACKGROUND), 0u);
 }
 
+// A control's setter may ask for a repaint before its window exists. That must touch no other window: the
+// system reads a null window as the whole desktop, and repainting it waits on every program, a hung one too.
+TEST(Window, AnInvalidateBeforeCreationLeavesOtherWindowsAlone) {
+    Host host;
+    UpdateWindow(host.Handle());
+    RECT pending{};
+    ASSERT_FALSE(GetUpdateRect(host.Handle(), &pending, FALSE));
+    Window unborn;
+    unborn.Invalidate();
+    EXPECT_FALSE(GetUpdateRect(host.Handle(), &pending, FALSE));
+}
+
 TEST(Window, ParentsReflectNotificationsToTheControlThatSentThem) {
     Host host;
     Button button(host.Handle(), 33);
