@@ -42,7 +42,7 @@ void ComboBox::SetItemFont(const std::string& face, int height, int itemHeight) 
         SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, itemHeight);                        // the list's items
         SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);  // the closed box
     }
-    InvalidateRect(Handle(), nullptr, TRUE);
+    Invalidate(true);
 }
 
 bool ComboBox::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

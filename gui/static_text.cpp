@@ -12,12 +12,12 @@ StaticText::StaticText(const ControlArgs& args) {
 void StaticText::SetColor(std::uint32_t color) {
     color_ = color;
     brush_.reset(CreateSolidBrush(color));
-    InvalidateRect(Handle(), nullptr, TRUE);
+    Invalidate(true);
 }
 
 void StaticText::SetFontColor(std::uint32_t color) {
     fontColor_ = color;
-    InvalidateRect(Handle(), nullptr, TRUE);
+    Invalidate(true);
 }
 
 bool StaticText::Reflect(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {

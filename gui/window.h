@@ -83,8 +83,8 @@ class Window {
     void SetFont(HFONT font) { SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
     // Nothing to repaint before the window exists: the system reads a null window as "every window on
     // the desktop", and would wait on each of them, a hung program's too.
-    void Invalidate() {
-        if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+    void Invalidate(bool erase = false) {
+        if (Handle()) InvalidateRect(Handle(), nullptr, erase);
     }
     bool MouseInside() const { return mouseInside_; }
 

@@ -81,6 +81,7 @@ void TSkinControl::SetSize(Size size) {
 }
 
 void TSkinControl::Repaint() {
+    if (!Handle()) return;  // no window yet: a null one would mean the whole desktop
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOERASE);
 }
 

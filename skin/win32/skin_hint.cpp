@@ -91,7 +91,7 @@ void TSkinHintWindow::ActivateHint(Point suggested, const std::string& text) {
                  SWP_NOACTIVATE | SWP_NOREDRAW);
     UpdateShape(skin);
     ShowWindow(Handle(), SW_SHOWNOACTIVATE);
-    InvalidateRect(Handle(), nullptr, FALSE);
+    Invalidate();
     UpdateWindow(Handle());
 }
 

@@ -204,7 +204,7 @@ void TSkinListBox::SkinChanged() {
     vScrollBar_.reset();  // made again for the new element by the update below
     Layout();
     UpdateScrollBars();
-    InvalidateRect(Handle(), nullptr, FALSE);
+    Invalidate();
     InvalidateRect(ListHandle(), nullptr, TRUE);
 }
 

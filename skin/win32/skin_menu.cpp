@@ -221,7 +221,7 @@ void TSkinPopupWindow::SetActiveItem(int index) {
         morphing_ = true;
         StartTimer(kMorphTimer, kMorphMs);
     }
-    InvalidateRect(Handle(), nullptr, FALSE);
+    Invalidate();
 }
 
 void TSkinPopupWindow::StepActiveItem(int direction) {
@@ -248,7 +248,7 @@ bool TSkinPopupWindow::ScrollAt(Point p) {
         scroll = ClampScroll(layout_, scroll_ + step);
     if (scroll == scroll_) return false;
     scroll_ = scroll;
-    InvalidateRect(Handle(), nullptr, FALSE);
+    Invalidate();
     return true;
 }
 
@@ -260,7 +260,7 @@ void TSkinPopupWindow::MorphTick() {
         StopTimer(kMorphTimer);
         morphing_ = false;
     }
-    InvalidateRect(Handle(), nullptr, FALSE);
+    Invalidate();
 }
 
 void TSkinPopupWindow::Paint(HDC target) {
