@@ -4,6 +4,7 @@
 #   huecast_win32_library(NAME SOURCES ... [DEPS ...])    Win32 layer library, MinGW build only
 #   huecast_test(NAME SOURCES ... [DEPS ...])             native GoogleTest executable, run by ctest
 #   huecast_win32_test(NAME SOURCES ... [DEPS ...] [TIMEOUT s])  Windows GoogleTest executable, run under Wine
+#                                                         in a test slot of its own (scripts/wine-slots.sh)
 #   huecast_benchmark(NAME SOURCES ... [DEPS ...])        Google Benchmark executable (native)
 #   huecast_fuzz(NAME SOURCES ... [DEPS ...])             libFuzzer target (native clang)
 
@@ -103,9 +104,12 @@ function(huecast_win32_test name)
         endif()
         add_executable(${name} ${ARG_SOURCES})
         target_link_libraries(${name} PRIVATE huecast_options ${ARG_DEPS} gtest gtest_main)
-        # The emulator (scripts/wine-run) runs it inside the project's Wine prefix and display.
+        # The emulator (scripts/wine-run) runs it on the display and Wine prefix of the slot CTest gives it
+        # (scripts/wine-slots.sh), so tests in other slots share no window, focus, pointer or clipboard.
         add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
-        set_tests_properties(${name} PROPERTIES LABELS wine TIMEOUT ${ARG_TIMEOUT} RUN_SERIAL TRUE)
+        # The longest allowed start first (COST), so that no long test is left to run alone at the end.
+        set_tests_properties(${name} PROPERTIES LABELS wine TIMEOUT ${ARG_TIMEOUT} COST ${ARG_TIMEOUT}
+                                                RESOURCE_GROUPS wineslot:1)
     endif()
 endfunction()
 

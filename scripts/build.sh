@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds one of the project's builds into build/NAME:
 #   native  the portable core and its tests, under AddressSanitizer and UndefinedBehaviorSanitizer
+#           (every build fails on a warning)
 #   bench   the portable core's benchmarks, optimised
 #   fuzz    the libFuzzer targets, with clang
 #   win64   huecast.exe, the tools and the Windows tests (MinGW-w64 x86_64)
@@ -14,8 +15,8 @@ export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
 
 case "$name" in
     native) args=(-DCMAKE_BUILD_TYPE=Debug -DHUECAST_SANITIZE=ON -DHUECAST_WERROR=ON) ;;
-    bench) args=(-DCMAKE_BUILD_TYPE=Release -DHUECAST_TESTS=OFF -DHUECAST_BENCHMARKS=ON) ;;
-    fuzz) args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DHUECAST_TESTS=OFF -DHUECAST_FUZZ=ON
+    bench) args=(-DCMAKE_BUILD_TYPE=Release -DHUECAST_TESTS=OFF -DHUECAST_BENCHMARKS=ON -DHUECAST_WERROR=ON) ;;
+    fuzz) args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DHUECAST_TESTS=OFF -DHUECAST_FUZZ=ON -DHUECAST_WERROR=ON
                 -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++) ;;
     win64) args=(-DCMAKE_BUILD_TYPE=Release -DHUECAST_WERROR=ON -DHUECAST_CHECKS=ON
                  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake") ;;

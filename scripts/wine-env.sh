@@ -11,7 +11,7 @@ export LANG=zh_CN.UTF-8
 
 # The prefix's settings below carry this number in the stamp; change it with them, and existing prefixes
 # take the new settings on their next use instead of keeping the old ones.
-huecast_wine_settings_version=2
+huecast_wine_settings_version=3
 
 huecast_wine_prefix() {
     local stamp="$WINEPREFIX/.huecast-ready"
@@ -21,6 +21,11 @@ huecast_wine_prefix() {
     exec {lock}>"$WINEPREFIX/.huecast-lock"
     flock "$lock"
     if [ "$(cat "$stamp" 2>/dev/null)" != "$huecast_wine_settings_version" ]; then
+        # A prefix made before the 32-bit Wine was installed cannot start any program afterwards: make it anew.
+        if [ -f "$WINEPREFIX/system.reg" ] && [ ! -d "$WINEPREFIX/drive_c/windows/syswow64" ]; then
+            wineserver -k 2>/dev/null || true
+            find "$WINEPREFIX" -mindepth 1 -maxdepth 1 ! -name .huecast-lock -exec rm -rf {} +
+        fi
         [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1 || true
         huecast_wine_settings
         echo "$huecast_wine_settings_version" >"$stamp"
@@ -31,6 +36,14 @@ huecast_wine_prefix() {
 
 huecast_wine_settings() {
     local reg
+    # Debian keeps Wine's own TrueType faces in /usr/share/wine/fonts, where its multiarch Wine does not look
+    # (its data folder is computed relative to the library folder and misses it): the system's caption
+    # buttons then draw Marlett's letters "0 1 r" in another face. Windows keeps these faces in its Fonts
+    # folder, and so does the prefix. The bitmap system faces stay Wine's built-in ones.
+    local face
+    for face in marlett tahoma tahomabd ms_sans_serif symbol webdings wingding; do
+        cp -f "/usr/share/wine/fonts/$face.ttf" "$WINEPREFIX/drive_c/windows/Fonts/"
+    done
     reg="$(mktemp --suffix=.reg)"
     # Every Chinese face the program names, and the faces Wine's dialogs, tooltips and message boxes draw
     # Chinese in, resolve to WenQuanYi Micro Hei: it draws every stroke at 12 pixels.

@@ -45,9 +45,9 @@ class PrebakedRasterizer : public GlyphRasterizer {
 
   private:
     struct ViewSurface : GlyphSurface {
-        explicit ViewSurface(Bitmap view) : view(std::move(view)) {}
-        const Bitmap& Pixels() const override { return view; }
-        Bitmap view;
+        explicit ViewSurface(Bitmap pixels) : view_(std::move(pixels)) {}
+        const Bitmap& Pixels() const override { return view_; }
+        Bitmap view_;
     };
     SyntheticRasterizer synthetic_;
     std::map<std::string, std::unique_ptr<GlyphSurface>> cache_;

@@ -74,6 +74,13 @@ HWND FindTopLevel(DWORD process, const char* className) {
 }
 
 fs::path BuiltHuecastExe() {
+    char named[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableA("HUECAST_EXE", named, sizeof named);
+    if (length > 0 && length < sizeof named) {
+        // A missing program must fail the test, not fall back to another one and pass.
+        if (!fs::exists(named)) throw std::runtime_error(std::string("HUECAST_EXE names no file: ") + named);
+        return named;
+    }
     return ModuleDirectory().parent_path().parent_path() / "app" / "huecast.exe";
 }
 

@@ -18,7 +18,8 @@ std::vector<HWND> VisibleTopLevels(DWORD process, const char* className = nullpt
 // The first of them of the class, or nullptr.
 HWND FindTopLevel(DWORD process, const char* className);
 
-// huecast.exe as built beside the test executables.
+// The huecast.exe under test: the one HUECAST_EXE names (the 32-bit program, for the same tests run
+// against it), else the one built beside the test executables.
 std::filesystem::path BuiltHuecastExe();
 
 class HuecastProcess {

