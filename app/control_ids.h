@@ -2,7 +2,7 @@
 // another process find the controls by these numbers.
 #pragma once
 
-#include "skin/item_group_layout.h"
+#include "skin/controls/item_group_layout.h"
 
 namespace huecast::ids {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "gui/handles.h"
-#include "skin/skin_values.h"
+#include "skin/format/skin_values.h"
 
 namespace huecast::gui {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "bench/aatext/bench_ratio.h"
-#include "skin/effect_bmp.h"
+#include "skin/picture/effect_bmp.h"
 
 namespace huecast::skin {
 namespace {

@@ -3,10 +3,10 @@
 // one into the other), and the first step, which also cuts both looks.
 
 #include "bench/aatext/bench_ratio.h"
-#include "skin/effect_bmp.h"
-#include "skin/morph_looks.h"
-#include "skin/picture_cut.h"
-#include "skin/skin_data.h"
+#include "skin/picture/effect_bmp.h"
+#include "skin/controls/morph_looks.h"
+#include "skin/picture/picture_cut.h"
+#include "skin/format/skin_data.h"
 #include "tests/skin/orange_elements.h"
 
 namespace huecast {

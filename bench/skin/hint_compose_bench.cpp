@@ -2,8 +2,8 @@
 // of its pixels, side by side in one run (the goal: at most 6x).
 
 #include "bench/aatext/bench_ratio.h"
-#include "skin/hint_layout.h"
-#include "skin/skin_data.h"
+#include "skin/popups/hint_layout.h"
+#include "skin/format/skin_data.h"
 #include "tests/skin/orange_elements.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "skin/picture_cut.h"
-#include "skin/skin_data.h"
+#include "skin/picture/picture_cut.h"
+#include "skin/format/skin_data.h"
 #include "tests/skin/orange_elements.h"
 
 namespace {

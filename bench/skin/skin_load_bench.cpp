@@ -5,7 +5,7 @@
 #include <cstring>
 #include <map>
 
-#include "skin/skin_data.h"
+#include "skin/format/skin_data.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "gui/drawing.h"
 #include "gui/window.h"
-#include "skin/win32/form_skin.h"
+#include "skin/format/win32/form_skin.h"
 
 namespace huecast::bench {
 

@@ -13,7 +13,7 @@
 
 #include "bench/win32/bench_windows.h"
 #include "bench/win32/side_by_side.h"
-#include "skin/win32/skin_button.h"
+#include "skin/controls/win32/button.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "bench/win32/bench_windows.h"
 #include "bench/win32/side_by_side.h"
-#include "skin/win32/skin_combo_box.h"
+#include "skin/lists/win32/combo_box.h"
 
 namespace {
 

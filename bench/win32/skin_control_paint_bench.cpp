@@ -6,7 +6,7 @@
 
 #include "bench/win32/bench_windows.h"
 #include "bench/win32/side_by_side.h"
-#include "skin/win32/skin_control.h"
+#include "skin/controls/win32/control.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "bench/win32/side_by_side.h"
-#include "skin/win32/form_skin.h"
-#include "skin/win32/skin_frame.h"
+#include "skin/format/win32/form_skin.h"
+#include "skin/frame/win32/frame.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "bench/win32/side_by_side.h"
-#include "skin/win32/form_skin.h"
-#include "skin/win32/skin_menu.h"
-#include "skin/win32/skin_message.h"
+#include "skin/format/win32/form_skin.h"
+#include "skin/popups/win32/menu.h"
+#include "skin/message_box/win32/message_box.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 
 #include "bench/win32/bench_windows.h"
 #include "bench/win32/side_by_side.h"
-#include "skin/win32/skin_list_box.h"
-#include "skin/win32/skin_rich_edit.h"
-#include "skin/win32/skin_scroll_bar.h"
+#include "skin/lists/win32/list_box.h"
+#include "skin/lists/win32/rich_edit.h"
+#include "skin/lists/win32/scroll_bar.h"
 
 namespace {
 

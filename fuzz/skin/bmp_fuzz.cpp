@@ -2,8 +2,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "skin/bmp.h"
-#include "skin/skin_ini.h"
+#include "skin/format/bmp.h"
+#include "skin/format/skin_ini.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace huecast::skin;

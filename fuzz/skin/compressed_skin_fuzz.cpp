@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "skin/skin_data.h"
+#include "skin/format/skin_data.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace huecast::skin;

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "skin/mask_runs.h"
-#include "skin/picture_cut.h"
+#include "skin/picture/mask_runs.h"
+#include "skin/picture/picture_cut.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "skin/skin_ini.h"
-#include "skin/stored_skin.h"
+#include "skin/format/skin_ini.h"
+#include "skin/format/stored_skin.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace huecast::skin;

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include "skin/scroll_bar_model.h"
-#include "skin/scroll_repeat.h"
-#include "skin/track_bar_model.h"
+#include "skin/lists/scroll_bar_model.h"
+#include "skin/lists/scroll_repeat.h"
+#include "skin/lists/track_bar_model.h"
 
 namespace {
 

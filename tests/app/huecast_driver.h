@@ -53,7 +53,7 @@ class HuecastProcess {
     bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
 
     // What a user sees and does with each kind of control, through the standard messages every control
-    // answers whether it is a stand-in or a skinned control (skin/win32/skin_control_messages.h).
+    // answers whether it is a stand-in or a skinned control (skin/controls/win32/control_messages.h).
     bool IsChecked(int id) const;                   // a check box, radio item or check caption
     void SetChecked(int id, bool checked);          // sets the mark without a click's notification
     int ListCount(int id) const;

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/skin_data.h"
-#include "skin/win32/stored_skin_resource.h"
+#include "skin/format/skin_data.h"
+#include "skin/format/win32/stored_skin_resource.h"
 #include "tests/app/huecast_driver.h"
 
 namespace huecast::testing {

@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "skin/skin_data.h"
-#include "skin/stored_skin.h"
+#include "skin/format/skin_data.h"
+#include "skin/format/stored_skin.h"
 
 namespace huecast::skin::testing {
 

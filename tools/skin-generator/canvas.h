@@ -10,7 +10,7 @@
 
 #include "base/bitmap.h"
 #include "base/geometry.h"
-#include "skin/skin_values.h"
+#include "skin/format/skin_values.h"
 
 namespace huecast::skingen {
 

@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <string>
 
-#include "skin/bmp.h"
-#include "skin/skin_ini.h"
-#include "skin/stored_skin.h"
+#include "skin/format/bmp.h"
+#include "skin/format/skin_ini.h"
+#include "skin/format/stored_skin.h"
 #include "tools/skin-generator/orange_skin.h"
 #include "tools/skin-generator/preview.h"
 

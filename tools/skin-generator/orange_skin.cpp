@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/skin_descriptors.h"
-#include "skin/skin_ini.h"
+#include "skin/format/skin_descriptors.h"
+#include "skin/format/skin_ini.h"
 #include "tools/skin-generator/orange_art.h"
 #include "tools/skin-generator/palette.h"
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "skin/picture_cache.h"
-#include "skin/picture_cut.h"
+#include "skin/format/picture_cache.h"
+#include "skin/picture/picture_cut.h"
 #include "tools/skin-generator/canvas.h"
 #include "tools/skin-generator/orange_art.h"
 

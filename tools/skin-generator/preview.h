@@ -4,7 +4,7 @@
 #pragma once
 
 #include "base/bitmap.h"
-#include "skin/skin_data.h"
+#include "skin/format/skin_data.h"
 
 namespace huecast::skingen {
 

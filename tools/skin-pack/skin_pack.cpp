@@ -1,9 +1,9 @@
 #include "tools/skin-pack/skin_pack.h"
 
-#include "skin/bmp.h"
-#include "skin/skin_data.h"
-#include "skin/skin_ini.h"
-#include "skin/stored_skin.h"
+#include "skin/format/bmp.h"
+#include "skin/format/skin_data.h"
+#include "skin/format/skin_ini.h"
+#include "skin/format/stored_skin.h"
 
 namespace huecast::skinpack {
 

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "skin/win32/skin_accessible.h"
+#include "skin/controls/win32/accessible.h"
 
 namespace huecast::skin::testing {
 

@@ -3,10 +3,10 @@
 #include <cstring>
 
 #include "gui/drawing.h"
-#include "skin/picture_cut.h"
-#include "skin/piece_geometry.h"
-#include "skin/win32/skin_control_walk.h"
-#include "skin/win32/skin_notices.h"
+#include "skin/picture/picture_cut.h"
+#include "skin/picture/piece_geometry.h"
+#include "skin/controls/win32/control_walk.h"
+#include "skin/format/win32/notices.h"
 #include "tests/aatext/win32/message_pump.h"
 #include "tests/app/real_input.h"
 

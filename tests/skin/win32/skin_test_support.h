@@ -22,7 +22,7 @@
 #include "base/bitmap.h"
 #include "base/geometry.h"
 #include "gui/window.h"
-#include "skin/win32/form_skin.h"
+#include "skin/format/win32/form_skin.h"
 
 namespace huecast::skin::testing {
 

@@ -1,0 +1,297 @@
+#include "skin/format/stored_skin.h"
+
+#include <zlib.h>
+
+#include <array>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "skin/format/bmp.h"
+#include "skin/format/skin_ini.h"
+
+namespace huecast::skin {
+
+namespace {
+
+constexpr std::array<const char*, 5> kRequiredSections = {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS",
+                                                          "SKINCONTROLS"};
+constexpr std::size_t kInflateChunk = 4096;
+
+void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+}
+
+std::uint32_t GetU32(std::span<const std::uint8_t> data, std::size_t offset) {
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = v << 8 | data[offset + static_cast<std::size_t>(i)];
+    return v;
+}
+
+std::string At(std::string_view what, std::size_t offset) {
+    return std::string(what) + " at offset " + std::to_string(offset);
+}
+
+}  // namespace
+
+std::vector<std::string> ReadActivePictureNames(const SkinIni& ini) {
+    int count = 0;
+    if (const std::string* value = ini.Find("PICTURES", "activepicturescount")) ParseInteger(*value, count);
+    if (count > kMaxActivePictures)
+        throw SkinError("[PICTURES] activepicturescount: " + std::to_string(count) +
+                        " pictures is more than the " + std::to_string(kMaxActivePictures) +
+                        " a skin may have");
+    std::vector<std::string> names;
+    for (int i = 0; i < count; ++i)
+        names.push_back(ini.ReadString("PICTURES", std::to_string(i), ""));
+    return names;
+}
+
+namespace {
+
+Bitmap LoadPicture(const SkinFileSource& source, const std::string& name, const std::string& key) {
+    if (name.empty()) return {};
+    std::optional<std::vector<std::uint8_t>> bytes = source(name);
+    if (!bytes) throw SkinError("[PICTURES] " + key + ": the picture \"" + name + "\" was not found");
+    return ReadBmp(*bytes, "picture \"" + name + "\"").bitmap;
+}
+
+SkinPictures LoadPictures(const SkinIni& ini, const SkinFileSource& source) {
+    SkinPictures pictures;
+    pictures.main = LoadPicture(source, ini.ReadString("PICTURES", "picture", ""), "picture");
+    pictures.inactive =
+        LoadPicture(source, ini.ReadString("PICTURES", "inactivepicture", ""), "inactivepicture");
+    pictures.mask = LoadPicture(source, ini.ReadString("PICTURES", "mask", ""), "mask");
+    const std::vector<std::string> names = ReadActivePictureNames(ini);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string key = std::to_string(i);
+        if (names[i].empty()) throw SkinError("[PICTURES] " + key + ": active picture without a file name");
+        pictures.active.push_back(LoadPicture(source, names[i], key));
+    }
+    return pictures;
+}
+
+}  // namespace
+
+bool HasRequiredSections(const SkinIni& ini) {
+    for (const char* section : kRequiredSections)
+        if (!ini.HasSection(section)) return false;
+    return true;
+}
+
+std::vector<std::uint8_t> WritePicturesStream(const SkinPictures& pictures) {
+    std::vector<std::uint8_t> out;
+    for (const Bitmap* bitmap : {&pictures.main, &pictures.inactive, &pictures.mask}) {
+        out.push_back(bitmap->Empty() ? 1 : 0);
+        if (bitmap->Empty()) continue;
+        const std::vector<std::uint8_t> bmp = WriteBmp(*bitmap);
+        out.insert(out.end(), bmp.begin(), bmp.end());
+    }
+    PutU32(out, static_cast<std::uint32_t>(pictures.active.size()));
+    for (std::size_t i = 0; i < pictures.active.size(); ++i) {
+        // Active pictures carry no empty flag, so an empty one has no stored form.
+        if (pictures.active[i].Empty())
+            throw SkinError("active picture " + std::to_string(i) + " is empty and cannot be stored");
+        const std::vector<std::uint8_t> bmp = WriteBmp(pictures.active[i]);
+        out.insert(out.end(), bmp.begin(), bmp.end());
+    }
+    return out;
+}
+
+std::size_t ReadPicturesStream(std::span<const std::uint8_t> data, SkinPictures& pictures,
+                               std::string_view what) {
+    SkinPictures read;
+    std::size_t offset = 0;
+    std::size_t pixelBytes = 0;
+    const auto budget = [&](const Bitmap& bitmap, std::size_t at) {
+        pixelBytes += bitmap.Bytes().size();
+        if (pixelBytes > kMaxSkinPictureBytes)
+            throw SkinError(At(what, at) + ": the pictures take more than the " +
+                            std::to_string(kMaxSkinPictureBytes) + " bytes of pixels a skin may have");
+    };
+    const char* names[] = {"main picture", "inactive picture", "mask"};
+    Bitmap* targets[] = {&read.main, &read.inactive, &read.mask};
+    for (int i = 0; i < 3; ++i) {
+        if (offset >= data.size())
+            throw SkinError(At(what, offset) + ": the stream ends before the " + names[i] + "'s flag");
+        const bool empty = data[offset++] != 0;
+        if (empty) continue;
+        BmpRead bmp = ReadBmp(data.subspan(offset), At(std::string(what) + ": " + names[i], offset));
+        budget(bmp.bitmap, offset);
+        *targets[i] = std::move(bmp.bitmap);
+        offset += bmp.size;
+    }
+    if (data.size() - offset < 4)
+        throw SkinError(At(what, offset) + ": the stream ends before the picture count");
+    const auto count = static_cast<std::int32_t>(GetU32(data, offset));
+    if (count > kMaxActivePictures)
+        throw SkinError(At(what, offset) + ": " + std::to_string(count) +
+                        " active pictures is more than the " + std::to_string(kMaxActivePictures) +
+                        " a skin may have");
+    offset += 4;
+    for (std::int32_t i = 0; i < count; ++i) {
+        BmpRead bmp = ReadBmp(data.subspan(offset),
+                              At(std::string(what) + ": active picture " + std::to_string(i), offset));
+        budget(bmp.bitmap, offset);
+        read.active.push_back(std::move(bmp.bitmap));
+        offset += bmp.size;
+    }
+    pictures = std::move(read);
+    return offset;
+}
+
+SkinFileSource FolderSource(const std::filesystem::path& folder) {
+    return [folder](const std::string& name) -> std::optional<std::vector<std::uint8_t>> {
+        const std::filesystem::path path = folder / name;
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+        return ReadWholeFile(path);
+    };
+}
+
+void TStoredSkin::LoadFromSource(const std::string& iniName, const SkinFileSource& source) {
+    std::optional<std::vector<std::uint8_t>> text = source(iniName);
+    if (!text) throw SkinError("the skin text \"" + iniName + "\" was not found");
+    std::vector<std::string> lines = SplitLines({reinterpret_cast<const char*>(text->data()), text->size()});
+    SkinPictures loaded = LoadPictures(SkinIni(lines), source);
+    fileName = iniName;
+    iniStrings = std::move(lines);
+    pictures = std::move(loaded);
+}
+
+void TStoredSkin::LoadFromFile(const std::filesystem::path& iniPath) {
+    LoadFromSource(iniPath.filename().string(), FolderSource(iniPath.parent_path()));
+}
+
+void TStoredSkin::SetPictures(std::span<const std::uint8_t> stream) {
+    ReadPicturesStream(stream, pictures, "Pictures stream");
+}
+
+std::vector<std::uint8_t> TCompressedStoredSkin::Compress(const SkinContent& content) {
+    const std::vector<std::uint8_t> stream = WritePicturesStream(content.pictures);
+    const std::string text = JoinLines(content.iniLines);
+    std::vector<std::uint8_t> raw;
+    raw.reserve(4 + stream.size() + text.size());
+    PutU32(raw, content.version);
+    raw.insert(raw.end(), stream.begin(), stream.end());
+    raw.insert(raw.end(), text.begin(), text.end());
+
+    uLongf size = compressBound(static_cast<uLong>(raw.size()));
+    std::vector<std::uint8_t> block(size);
+    if (compress2(block.data(), &size, raw.data(), static_cast<uLong>(raw.size()), 9) != Z_OK)
+        throw SkinError("compressed skin: zlib could not compress the skin");
+    block.resize(size);
+    return block;
+}
+
+SkinContent TCompressedStoredSkin::Decompress() const {
+    z_stream zs{};
+    if (inflateInit(&zs) != Z_OK) throw SkinError("compressed skin: zlib could not start");
+    std::vector<std::uint8_t> raw;
+    zs.next_in = const_cast<Bytef*>(compressedData.data());
+    zs.avail_in = static_cast<uInt>(compressedData.size());
+    int status = Z_OK;
+    while (status != Z_STREAM_END) {
+        if (raw.size() > kMaxSkinContent) {
+            inflateEnd(&zs);
+            throw SkinError("compressed skin: the content inflates past " + std::to_string(kMaxSkinContent) +
+                            " bytes, the most a skin may have");
+        }
+        const std::size_t before = raw.size();
+        raw.resize(before + kInflateChunk);
+        zs.next_out = raw.data() + before;
+        zs.avail_out = kInflateChunk;
+        status = inflate(&zs, Z_NO_FLUSH);
+        raw.resize(before + (kInflateChunk - zs.avail_out));
+        if (status == Z_STREAM_END) break;
+        // Z_BUF_ERROR means no progress was possible: all input is used and the stream has not ended.
+        if (status != Z_OK) {
+            const std::string message = status == Z_BUF_ERROR
+                                            ? "the block ends in the middle of the zlib stream"
+                                            : std::string("zlib: ") + (zs.msg ? zs.msg : "error");
+            const std::size_t at = compressedData.size() - zs.avail_in;
+            inflateEnd(&zs);
+            throw SkinError("compressed skin: " + message + " (block offset " + std::to_string(at) + ")");
+        }
+    }
+    inflateEnd(&zs);
+    if (raw.size() > kMaxSkinContent)
+        throw SkinError("compressed skin: the content inflates past " + std::to_string(kMaxSkinContent) +
+                        " bytes, the most a skin may have");
+
+    SkinContent content;
+    if (raw.size() < 4) throw SkinError("compressed skin: the content is too short for its version field");
+    content.version = GetU32(raw, 0);
+    if (content.version != 1) return content;
+    const std::span<const std::uint8_t> rest = std::span<const std::uint8_t>(raw).subspan(4);
+    const std::size_t used = ReadPicturesStream(rest, content.pictures, "compressed skin content");
+    const std::span<const std::uint8_t> text = rest.subspan(used);
+    content.iniLines = SplitLines({reinterpret_cast<const char*>(text.data()), text.size()});
+    return content;
+}
+
+bool TCompressedStoredSkin::LoadFromSource(const std::string& iniName, const SkinFileSource& source) {
+    std::optional<std::vector<std::uint8_t>> text = source(iniName);
+    if (!text) throw SkinError("the skin text \"" + iniName + "\" was not found");
+    SkinContent content;
+    content.iniLines = SplitLines({reinterpret_cast<const char*>(text->data()), text->size()});
+    const SkinIni ini(content.iniLines);
+    if (!HasRequiredSections(ini)) return false;
+    content.pictures = LoadPictures(ini, source);
+    compressedData = Compress(content);
+    fileName = iniName;
+    return true;
+}
+
+bool TCompressedStoredSkin::LoadFromSkinFolder(const std::filesystem::path& iniPath) {
+    return LoadFromSource(iniPath.filename().string(), FolderSource(iniPath.parent_path()));
+}
+
+void TCompressedStoredSkin::LoadFromSkinFileBytes(std::span<const std::uint8_t> bytes) {
+    compressedData.clear();
+    if (bytes.size() < 8)
+        throw SkinError("compressed skin file: " + std::to_string(bytes.size()) +
+                        " bytes, too short for its version and length");
+    if (GetU32(bytes, 0) != 1) return;
+    const auto length = static_cast<std::int32_t>(GetU32(bytes, 4));
+    if (length < 0 || static_cast<std::size_t>(length) > bytes.size() - 8)
+        throw SkinError("compressed skin file: the block length " + std::to_string(length) +
+                        " does not fit the " + std::to_string(bytes.size() - 8) + " bytes after the header");
+    compressedData.assign(bytes.begin() + 8, bytes.begin() + 8 + length);
+}
+
+void TCompressedStoredSkin::LoadFromSkinFile(const std::filesystem::path& path) {
+    compressedData.clear();
+    LoadFromSkinFileBytes(ReadWholeFile(path));
+    compressedFileName = path.string();
+}
+
+std::vector<std::uint8_t> TCompressedStoredSkin::SkinFileBytes() const {
+    std::vector<std::uint8_t> out;
+    PutU32(out, 1);
+    PutU32(out, static_cast<std::uint32_t>(compressedData.size()));
+    out.insert(out.end(), compressedData.begin(), compressedData.end());
+    return out;
+}
+
+void TCompressedStoredSkin::SaveToSkinFile(const std::filesystem::path& path) const {
+    WriteWholeFile(path, SkinFileBytes());
+}
+
+std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) throw SkinError("cannot open \"" + path.string() + "\"");
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad()) throw SkinError("cannot read \"" + path.string() + "\"");
+    return bytes;
+}
+
+void WriteWholeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!file) throw SkinError("cannot write \"" + path.string() + "\"");
+}
+
+}  // namespace huecast::skin
