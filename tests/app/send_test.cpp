@@ -428,7 +428,9 @@ TEST(SendInParts, DeliversTheMessagesInOrderAndGivesBackTheClipboard) {
     EXPECT_EQ(formats.front().sizeHalfPoints, 60);
     // The user's text and picture are back, as they were.
     EXPECT_EQ(ClipboardText(), std::string("old"));
-    if (PicturesCrossProcessesWhole()) EXPECT_EQ(ClipboardBitmapPixels(), bitmap);
+    if (PicturesCrossProcessesWhole()) {
+        EXPECT_EQ(ClipboardBitmapPixels(), bitmap);
+    }
     EXPECT_EQ(p.FindMessageBox(0), nullptr);
 }
 
