@@ -120,7 +120,16 @@ HuecastProcess::~HuecastProcess() {
 HWND HuecastProcess::Control(int id) const {
     ChildArgs args{id, nullptr};
     EnumChildWindows(window_, MatchChildId, reinterpret_cast<LPARAM>(&args));
-    if (!args.found) throw std::runtime_error("no control with item number " + std::to_string(id));
+    if (!args.found) {
+        // Say why: a control missing from a living window is another fault than a program that ended.
+        std::string why;
+        DWORD exitCode = 0;
+        if (GetExitCodeProcess(process_, &exitCode) && exitCode != STILL_ACTIVE)
+            why = " (huecast.exe ended with " + std::to_string(exitCode) + ")";
+        else if (!IsWindow(window_))
+            why = " (its main window is gone, huecast.exe still runs)";
+        throw std::runtime_error("no control with item number " + std::to_string(id) + why);
+    }
     return args.found;
 }
 
