@@ -1,4 +1,4 @@
-// What huecast.exe carries in its resources: the built-in skin, complete, and the version information.
+// What huecast.exe carries in its resources: the built-in skins, complete, and the version information.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -14,14 +14,17 @@ struct ModuleDeleter {
     void operator()(HMODULE module) const { FreeLibrary(module); }
 };
 
-TEST(Resources, TheProgramCarriesTheOrangeSkinWithEveryControl) {
+TEST(Resources, TheProgramCarriesBothBuiltInSkinsWithEveryControl) {
     std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleDeleter> exe(
         LoadLibraryExA(BuiltHuecastExe().string().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
     ASSERT_TRUE(exe);
-    skin::TSkinData data;
-    data.LoadFromStoredSkin(skin::LoadStoredSkinResource(exe.get()));
-    EXPECT_FALSE(data.Empty());
-    EXPECT_EQ(data.Controls().size(), 59u);
+    for (const auto& [folder, name] : {std::pair{"", "Orange"}, std::pair{"basalt", "Basalt"}}) {
+        skin::TSkinData data;
+        data.LoadFromStoredSkin(skin::LoadStoredSkinResource(exe.get(), "skin.ini", folder));
+        EXPECT_FALSE(data.Empty());
+        EXPECT_EQ(data.SkinName(), name);
+        EXPECT_EQ(data.Controls().size(), 59u);
+    }
 }
 
 TEST(Resources, TheIconComesInSixteenThirtyTwoAndFortyEightPixels) {

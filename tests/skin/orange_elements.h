@@ -1,8 +1,10 @@
-// The built-in skin as committed under app/resources/orange, loaded once for every native test that draws
-// or lays out with it, and its elements for the tests of the controls.
+// The built-in skins as committed under app/resources, each loaded once for every native test that draws or
+// lays out with it, and the elements of "Orange" for the tests of the controls.
 #pragma once
 
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -11,21 +13,27 @@
 
 namespace huecast::skin::testing {
 
-inline const std::filesystem::path kOrangeSkinFolder =
-    std::filesystem::path(HUECAST_SOURCE_DIR) / "app/resources/orange";
+inline const std::filesystem::path kBuiltInSkinsFolder = std::filesystem::path(HUECAST_SOURCE_DIR) / "app/resources";
+inline const std::filesystem::path kOrangeSkinFolder = kBuiltInSkinsFolder / "orange";
+
+// The built-in skin in app/resources/`folder`, loaded from its skin.ini once per test program.
+inline const TSkinData& BuiltInSkinData(const std::string& folder) {
+    struct Loaded {
+        TStoredSkin stored;
+        TSkinData data;
+    };
+    static std::map<std::string, std::unique_ptr<Loaded>> loaded;
+    std::unique_ptr<Loaded>& skin = loaded[folder];
+    if (!skin) {
+        skin = std::make_unique<Loaded>();
+        skin->stored.LoadFromFile(kBuiltInSkinsFolder / folder / "skin.ini");
+        skin->data.SetStoredSkin(&skin->stored);
+    }
+    return skin->data;
+}
 
 inline const TSkinData& OrangeSkinData() {
-    static const TStoredSkin* stored = [] {
-        auto* s = new TStoredSkin;
-        s->LoadFromFile(kOrangeSkinFolder / "skin.ini");
-        return s;
-    }();
-    static const TSkinData* data = [] {
-        auto* d = new TSkinData;
-        d->SetStoredSkin(stored);
-        return d;
-    }();
-    return *data;
+    return BuiltInSkinData("orange");
 }
 
 // The element `name` of the built-in skin as class T; throws when it is missing or of another class.

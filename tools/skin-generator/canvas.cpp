@@ -1,6 +1,7 @@
 #include "tools/skin-generator/canvas.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace huecast::skingen {
 
@@ -78,6 +79,45 @@ void Canvas::Box(Rect r, const BoxStyle& s) {
         const int iy = i < 2 ? ys[i] + 1 : ys[i] - 1;
         Set(ix, iy, Mix(Get(ix, iy), s.border, 1, 2));
     }
+}
+
+namespace {
+
+// Walks the pixels of the disc inscribed in `r`: `paint(x, y, d, radius)` with d the distance of the
+// pixel's centre from the disc's centre.
+template <class Paint>
+void ForDisc(Rect r, Paint paint) {
+    const double diameter = std::min(r.Width(), r.Height());
+    const double radius = diameter / 2, cx = r.left + r.Width() / 2.0, cy = r.top + r.Height() / 2.0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            paint(x, y, std::hypot(x + 0.5 - cx, y + 0.5 - cy), radius);
+}
+
+// How much of a pixel at distance d lies inside the circle of `radius`, in 1/16.
+int Coverage(double d, double radius) {
+    return std::clamp(static_cast<int>(std::lround((radius - d + 0.5) * 16)), 0, 16);
+}
+
+}  // namespace
+
+void Canvas::Disc(Rect r, const BoxStyle& s) {
+    const int span = std::max(1, r.Height() - 1);
+    ForDisc(r, [&](int x, int y, double d, double radius) {
+        const int cover = Coverage(d, radius);
+        if (cover == 0) return;
+        Color inside = Mix(s.top, s.bottom, y - r.top, span);
+        if (d > radius - 2.2 && y < r.top + r.Height() / 2) inside = Mix(inside, s.innerTop, 1, 2);
+        const Color c = d > radius - 1.2 ? s.border : inside;
+        Set(x, y, cover == 16 ? c : Mix(Get(x, y), c, cover, 16));
+    });
+}
+
+void Canvas::Ring(Rect r, Color c) {
+    ForDisc(r, [&](int x, int y, double d, double radius) {
+        const int cover = std::min(Coverage(d, radius), 16 - Coverage(d, radius - 1));
+        if (cover > 0) Set(x, y, Mix(Get(x, y), c, cover, 16));
+    });
 }
 
 void Canvas::Glyph(int x, int y, std::span<const std::string_view> rows, Color c) {

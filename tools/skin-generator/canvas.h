@@ -51,6 +51,11 @@ class Canvas {
     // A box with a one-pixel border and a vertical gradient; rounded corners blend the border into the
     // pixels already there, which is what the box will sit on.
     void Box(Rect r, const BoxStyle& style);
+    // A disc inscribed in `r` (centred, its diameter the smaller side) in the style's border, gradient and
+    // highlight, its rim blended into what is there by how much of each pixel it covers.
+    void Disc(Rect r, const BoxStyle& style);
+    // Only the rim of that disc, one pixel wide.
+    void Ring(Rect r, Color c);
     // A glyph picture: each 'X' is painted `c`, each 'o' a half blend of `c` with what is there; other
     // characters leave the pixel alone. Rows are the strings, placed with their top-left at (x, y).
     void Glyph(int x, int y, std::span<const std::string_view> rows, Color c);

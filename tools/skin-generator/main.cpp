@@ -1,6 +1,7 @@
-// Draws the built-in skin "Orange" into a folder: skin.ini and its six 8-bit palette bitmaps.
+// Draws the built-in skins, each into a folder of its own under the given one: skin.ini and its six 8-bit
+// palette bitmaps.
 //
-//     skin-generator app/resources/orange
+//     skin-generator app/resources                        writes app/resources/orange, app/resources/basalt
 //     skin-generator --preview FOLDER/skin.ini OUT.bmp    a sample window drawn from a skin folder
 //
 // The output depends on nothing but this program, so running it again gives the same bytes.
@@ -12,7 +13,7 @@
 #include "skin/format/bmp.h"
 #include "skin/format/skin_ini.h"
 #include "skin/format/stored_skin.h"
-#include "tools/skin-generator/orange_skin.h"
+#include "tools/skin-generator/skin_builder.h"
 #include "tools/skin-generator/preview.h"
 
 int main(int argc, char** argv) {
@@ -20,7 +21,7 @@ int main(int argc, char** argv) {
     if (argc != 2 && !preview) {
         std::fprintf(
             stderr,
-            "usage: skin-generator OUTPUT_FOLDER\n       skin-generator --preview SKIN_INI OUT_BMP\n");
+            "usage: skin-generator RESOURCES_FOLDER\n       skin-generator --preview SKIN_INI OUT_BMP\n");
         return 2;
     }
     try {
@@ -33,16 +34,19 @@ int main(int argc, char** argv) {
                                           huecast::skin::WriteBmp(huecast::skingen::DrawPreview(data)));
             return 0;
         }
-        const std::filesystem::path folder = argv[1];
-        std::filesystem::create_directories(folder);
-        const huecast::skingen::GeneratedSkin skin = huecast::skingen::BuildOrangeSkin();
-        const std::string text = huecast::JoinLines(skin.iniLines);
-        huecast::skin::WriteWholeFile(folder / "skin.ini",
-                                      {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
-        for (const auto& [name, bitmap] : skin.pictures)
-            huecast::skin::WriteWholeFile(folder / name, huecast::skin::WriteBmp(bitmap));
-        std::printf("wrote skin.ini (%zu lines) and %zu pictures to %s\n", skin.iniLines.size(),
-                    skin.pictures.size(), folder.string().c_str());
+        for (const huecast::skingen::SkinArt* art : huecast::skingen::BuiltInSkinArts()) {
+            const std::filesystem::path folder =
+                std::filesystem::path(argv[1]) / huecast::skingen::SkinFolderName(*art);
+            std::filesystem::create_directories(folder);
+            const huecast::skingen::GeneratedSkin skin = huecast::skingen::BuildSkin(*art);
+            const std::string text = huecast::JoinLines(skin.iniLines);
+            huecast::skin::WriteWholeFile(folder / "skin.ini",
+                                          {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+            for (const auto& [name, bitmap] : skin.pictures)
+                huecast::skin::WriteWholeFile(folder / name, huecast::skin::WriteBmp(bitmap));
+            std::printf("wrote skin.ini (%zu lines) and %zu pictures to %s\n", skin.iniLines.size(),
+                        skin.pictures.size(), folder.string().c_str());
+        }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "skin-generator: %s\n", error.what());
         return 1;

@@ -5,7 +5,6 @@
 #include "skin/format/picture_cache.h"
 #include "skin/picture/picture_cut.h"
 #include "tools/skin-generator/canvas.h"
-#include "tools/skin-generator/orange_art.h"
 
 namespace huecast::skingen {
 
@@ -62,9 +61,10 @@ void Control(Canvas& c, const TSkinData& d, const char* name, Rect target, int l
 
 Bitmap DrawPreview(const TSkinData& d) {
     constexpr int kW = 340, kH = 240;
-    Canvas c(kW, kH, orange::kClient);
     const TDataSkinFormInfo& f = d.FormInfo();
     const Bitmap main = To24Bits(d.MainPicture());
+    // The client area of the main picture shows the form's own background.
+    Canvas c(kW, kH, main.PixelColor(f.clientRect.left + 1, f.clientRect.top + 1));
     const Rect mainRect{0, 0, main.Width(), main.Height()};
     NinePiece(c, main, mainRect, f.leftTopPoint, f.rightBottomPoint, {0, 0, kW, kH});
 

@@ -13,9 +13,10 @@ std::string SkinResourceName(const std::string& fileName) {
     return name;
 }
 
-SkinFileSource ResourceSource(HMODULE module) {
-    return [module](const std::string& name) -> std::optional<std::vector<std::uint8_t>> {
-        HRSRC info = FindResourceA(module, SkinResourceName(name).c_str(), kSkinResourceType);
+SkinFileSource ResourceSource(HMODULE module, const std::string& folder) {
+    return [module, folder](const std::string& name) -> std::optional<std::vector<std::uint8_t>> {
+        const std::string path = folder.empty() ? name : folder + "/" + name;
+        HRSRC info = FindResourceA(module, SkinResourceName(path).c_str(), kSkinResourceType);
         if (!info) return std::nullopt;
         HGLOBAL handle = LoadResource(module, info);
         const void* bytes = handle ? LockResource(handle) : nullptr;
@@ -25,9 +26,9 @@ SkinFileSource ResourceSource(HMODULE module) {
     };
 }
 
-TStoredSkin LoadStoredSkinResource(HMODULE module, const std::string& iniName) {
+TStoredSkin LoadStoredSkinResource(HMODULE module, const std::string& iniName, const std::string& folder) {
     TStoredSkin stored;
-    stored.LoadFromSource(iniName, ResourceSource(module));
+    stored.LoadFromSource(iniName, ResourceSource(module, folder));
     return stored;
 }
 

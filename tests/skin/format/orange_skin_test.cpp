@@ -1,5 +1,5 @@
-// The built-in skin "Orange" as committed under app/resources/orange: what the program relies on, that
-// every element can be drawn from its picture, and that the generator still makes exactly these files.
+// The built-in skin "Orange" as committed under app/resources/orange: the values the program relies on
+// (builtin_skins_test.cpp checks what every built-in skin must hold).
 #include <gtest/gtest.h>
 
 #include <set>
@@ -8,12 +8,9 @@
 #include "skin/picture/piece_geometry.h"
 #include "skin/format/skin_data.h"
 #include "tests/skin/orange_elements.h"
-#include "tools/skin-generator/orange_skin.h"
 
 namespace huecast::skin {
 namespace {
-
-const std::filesystem::path& kOrange = testing::kOrangeSkinFolder;
 
 class OrangeSkin : public ::testing::Test {
   protected:
@@ -124,108 +121,6 @@ TEST_F(OrangeSkin, HasItsTellingEntries) {
         EXPECT_NE(b->activeSkinRect, b->downRect);
         EXPECT_NE(b->skinRect, b->downRect);
     }
-}
-
-// Collects the rect keys of a descriptor.
-class Rects final : public SkinKeys {
-  public:
-    std::vector<std::pair<std::string, Rect>> rects;
-    void Key(std::string_view, int&) override {}
-    void Key(std::string_view, Color&) override {}
-    void Key(std::string_view, bool&) override {}
-    void Key(std::string_view key, Rect& r) override { rects.emplace_back(key, r); }
-    void Key(std::string_view, Point&) override {}
-    void Key(std::string_view, FontStyle&) override {}
-    void Key(std::string_view, Alignment&) override {}
-    void Key(std::string_view, MorphKind&) override {}
-    void Key(std::string_view, InactiveEffect&) override {}
-    void Key(std::string_view, SkinCommand&) override {}
-    void Key(std::string_view, std::string&) override {}
-};
-
-bool Inside(Rect r, int w, int h) {
-    return r.left >= 0 && r.top >= 0 && r.right <= w && r.bottom <= h;
-}
-
-// Areas and button places are in the element's own coordinates; items' text areas in the item's.
-const std::set<std::string> kAreas = {
-    "clientrect",      "textarea",         "checkimagearea",  "trackarea",    "progressarea",
-    "captionrect",     "textrect",         "itemsrect",       "upbuttonrect", "downbuttonrect",
-    "trackbuttonrect", "rollvcaptionrect", "rollhcaptionrect"};
-const std::set<std::string> kItemAreas = {"itemtextrect", "itemcheckrect", "celltextrect",
-                                          "fixedcelltextrect"};
-
-void ExpectDrawable(SkinDescriptor& d, const Bitmap* picture, Rect skin, Rect item) {
-    Rects collected;
-    d.Keys(collected);
-    for (const auto& [key, r] : collected.rects) {
-        if (r.IsEmpty()) continue;
-        bool area = kAreas.count(key) > 0;
-        // A combo box's or edit's button is a place in the control and its "down" rect the pressed look;
-        // a track bar's button is the thumb's look.
-        const bool hasButton =
-            dynamic_cast<TDataSkinComboBox*>(&d) || dynamic_cast<TDataSkinEditControl*>(&d);
-        if (key == "buttonrect") area = hasButton;
-        if (key == "downbuttonrect" && hasButton) area = false;
-        if (kItemAreas.count(key)) {
-            EXPECT_TRUE(Inside(r, item.Width(), item.Height())) << d.Name() << " " << key;
-        } else if (area) {
-            EXPECT_TRUE(Inside(r, skin.Width(), skin.Height())) << d.Name() << " " << key;
-        } else {
-            EXPECT_TRUE(picture && Inside(r, picture->Width(), picture->Height())) << d.Name() << " " << key;
-        }
-    }
-}
-
-TEST_F(OrangeSkin, EveryElementCanBeDrawnFromItsPicture) {
-    const TSkinData& d = data_;
-    for (const auto& control : d.Controls()) {
-        const Bitmap* picture = d.ActivePicture(control->pictureIndex);
-        EXPECT_TRUE(picture || control->pictureIndex == -1) << control->Name();
-        Rect item = control->skinRect;
-        if (auto* list = dynamic_cast<TDataSkinListBox*>(control.get())) item = list->itemRect;
-        if (auto* combo = dynamic_cast<TDataSkinComboBox*>(control.get())) item = combo->itemRect;
-        if (auto* grid = dynamic_cast<TDataSkinGridControl*>(control.get())) item = grid->selectCellRect;
-        ExpectDrawable(*control, picture, control->skinRect, item);
-        if (auto* custom = dynamic_cast<TDataSkinCustomControl*>(control.get()); custom && picture) {
-            // The corner points cut the skin rect into pieces that exist.
-            const int w = custom->skinRect.Width(), h = custom->skinRect.Height();
-            EXPECT_LE(custom->leftTopPoint.x, w) << control->Name();
-            EXPECT_LE(custom->rightTopPoint.x, w) << control->Name();
-            EXPECT_LE(custom->leftBottomPoint.y, h) << control->Name();
-            if (custom->rightBottomPoint.x != 0 && custom->rightBottomPoint.y != 0) {
-                EXPECT_LT(custom->leftTopPoint.x, custom->rightTopPoint.x) << control->Name();
-                EXPECT_LT(custom->leftTopPoint.y, custom->leftBottomPoint.y) << control->Name();
-                EXPECT_LE(custom->rightBottomPoint.y, h) << control->Name();
-            }
-        }
-    }
-    for (const auto& object : d.Objects()) {
-        const Bitmap* active = d.ActivePicture(object->activePictureIndex);
-        const Bitmap* skinPicture = object->skinRectInAPicture ? active : &d.MainPicture();
-        ASSERT_NE(skinPicture, nullptr) << object->Name();
-        EXPECT_TRUE(Inside(object->skinRect, skinPicture->Width(), skinPicture->Height())) << object->Name();
-        Rect skin = object->skinRect;
-        object->skinRect = {};  // the rest of its looks are in the active picture
-        ExpectDrawable(*object, active, skin, skin);
-        object->skinRect = skin;
-    }
-    ExpectDrawable(const_cast<TDataSkinPopupWindow&>(d.PopupWindow()), d.ActivePicture(0), {0, 0, 77, 70},
-                   {});
-    ExpectDrawable(const_cast<TDataSkinHintWindow&>(d.HintWindow()), d.ActivePicture(4), {0, 0, 29, 15}, {});
-}
-
-TEST(OrangeSkinGenerator, MakesExactlyTheCommittedFiles) {
-    const skingen::GeneratedSkin skin = skingen::BuildOrangeSkin();
-    const std::string text = JoinLines(skin.iniLines);
-    const std::vector<std::uint8_t> committedText = ReadWholeFile(kOrange / "skin.ini");
-    EXPECT_EQ(text, std::string(committedText.begin(), committedText.end()))
-        << "skin.ini is out of date: run skin-generator app/resources/orange";
-    ASSERT_EQ(skin.pictures.size(), 6u);
-    for (const auto& [name, bitmap] : skin.pictures)
-        EXPECT_EQ(WriteBmp(bitmap), ReadWholeFile(kOrange / name)) << name << " is out of date";
-    const skingen::GeneratedSkin again = skingen::BuildOrangeSkin();
-    EXPECT_EQ(again.iniLines, skin.iniLines);
 }
 
 }  // namespace

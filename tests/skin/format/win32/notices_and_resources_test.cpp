@@ -116,10 +116,11 @@ TEST_F(Windows, WithoutAnOwnerNothingIsSentAndOtherThreadsAreLeftAlone) {
     EXPECT_EQ(received.size(), 6u);  // the owner and the other window of this thread, three notices each
 }
 
-TEST(SkinResources, ResourceNamesAreTheFileNamesUpperCased) {
+TEST(SkinResources, ResourceNamesAreThePathsUpperCased) {
     EXPECT_EQ(SkinResourceName("skin.ini"), "SKIN_INI");
     EXPECT_EQ(SkinResourceName("menuitems.bmp"), "MENUITEMS_BMP");
     EXPECT_EQ(SkinResourceName("a-b 1.bmp"), "A_B_1_BMP");
+    EXPECT_EQ(SkinResourceName("basalt/main.bmp"), "BASALT_MAIN_BMP");
 }
 
 TEST(SkinResources, TheBuiltInSkinLoadsFromTheModule) {
