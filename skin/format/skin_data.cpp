@@ -90,10 +90,33 @@ void TSkinData::BeginLoad() {
     Clear();
 }
 
-void TSkinData::FinishLoad() {
-    pictures24_.Build(pictures_.active);
+void TSkinData::FinishLoad(bool buildPictures) {
+    if (buildPictures) pictures24_.Build(pictures_.active);
     Notify(SkinNotice::Change);
     Notify(SkinNotice::AfterChange);
+}
+
+void TSkinData::TakeSkinFrom(TSkinData& loaded) {
+    BeginLoad();
+    skinName_ = std::move(loaded.skinName_);
+    skinAuthor_ = std::move(loaded.skinAuthor_);
+    authorEmail_ = std::move(loaded.authorEmail_);
+    authorUrl_ = std::move(loaded.authorUrl_);
+    skinComments_ = std::move(loaded.skinComments_);
+    pictureName_ = std::move(loaded.pictureName_);
+    inactivePictureName_ = std::move(loaded.inactivePictureName_);
+    maskName_ = std::move(loaded.maskName_);
+    activePictureNames_ = std::move(loaded.activePictureNames_);
+    pictures_ = std::move(loaded.pictures_);
+    pictures24_ = std::move(loaded.pictures24_);
+    objects_ = std::move(loaded.objects_);
+    controls_ = std::move(loaded.controls_);
+    popupWindow_ = std::move(loaded.popupWindow_);
+    hintWindow_ = std::move(loaded.hintWindow_);
+    formInfo_ = std::move(loaded.formInfo_);
+    empty_ = loaded.empty_;
+    loaded.Clear();
+    FinishLoad(false);
 }
 
 template <class Body>

@@ -54,6 +54,11 @@ class TSkinData {
     // before-change notice, without further notices.
     void LoadFromCompressedStoredSkin(const TCompressedStoredSkin& compressedStoredSkin);
 
+    // Replaces this skin by the one `loaded` holds, with the three notices, as one load would: receivers
+    // see the old skin until the before-change notice and the whole new one from the change notice on.
+    // `loaded` (a skin data that nothing draws from, its owner and stored skins aside) is left empty.
+    void TakeSkinFrom(TSkinData& loaded);
+
     void Clear();
     bool Empty() const { return empty_; }
 
@@ -108,7 +113,7 @@ class TSkinData {
     void ReadNames(const SkinIni& ini);
     // [FORMINFO] normalised, [POPUPWINDOW], [HINTWINDOW], then the objects and last the controls.
     void ReadDescriptors(const SkinIni& ini);
-    void FinishLoad();
+    void FinishLoad(bool buildPictures = true);
     // Runs a load body; on an exception the skin is cleared, receivers learn it is empty, and it rethrows.
     template <class Body>
     void Guarded(Body&& body);

@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <fstream>
@@ -34,7 +35,48 @@ std::string At(std::string_view what, std::size_t offset) {
     return std::string(what) + " at offset " + std::to_string(offset);
 }
 
+// The pixel memory the pictures of one skin take so far, refused past kMaxSkinPictureBytes.
+class PixelBudget {
+  public:
+    void Take(const Bitmap& bitmap, const std::string& where) {
+        bytes_ += bitmap.Bytes().size();
+        if (bytes_ > kMaxSkinPictureBytes)
+            throw SkinError(where + ": the pictures take more than the " + std::to_string(kMaxSkinPictureBytes) +
+                            " bytes of pixels a skin may have");
+    }
+
+  private:
+    std::size_t bytes_ = 0;
+};
+
+// The skin text as lines; a text longer than any real skin's is refused before it is split, since every
+// line costs far more memory than its bytes.
+std::vector<std::string> SkinTextLines(std::span<const std::uint8_t> text, const std::string& what) {
+    if (text.size() > kMaxSkinText)
+        throw SkinError(what + ": " + std::to_string(text.size()) + " bytes of skin text, more than the " +
+                        std::to_string(kMaxSkinText) + " a skin may have");
+    return SplitLines({reinterpret_cast<const char*>(text.data()), text.size()});
+}
+
 }  // namespace
+
+void CheckSkinFileName(const std::string& name, const std::string& key) {
+    bool inside = !name.empty() && name.front() != '/' && name.front() != '\\' &&
+                  name.find_first_of(std::string(":\0", 2)) == std::string::npos;
+    // No component may climb out: "..", however it is reached.
+    for (std::size_t start = 0; inside && start <= name.size();) {
+        const std::size_t end = std::min(name.find_first_of("/\\", start), name.size());
+        if (name.compare(start, end - start, "..") == 0) inside = false;
+        start = end + 1;
+    }
+    if (!inside) throw SkinError(key + ": \"" + name + "\" is not a file inside the skin's folder");
+}
+
+std::filesystem::path SkinFilePath(const std::filesystem::path& folder, const std::string& name) {
+    std::string portable = name;
+    std::replace(portable.begin(), portable.end(), '\\', '/');
+    return folder / portable;
+}
 
 std::vector<std::string> ReadActivePictureNames(const SkinIni& ini) {
     int count = 0;
@@ -51,24 +93,30 @@ std::vector<std::string> ReadActivePictureNames(const SkinIni& ini) {
 
 namespace {
 
-Bitmap LoadPicture(const SkinFileSource& source, const std::string& name, const std::string& key) {
+Bitmap LoadPicture(const SkinFileSource& source, const std::string& name, const std::string& key,
+                   PixelBudget& budget) {
     if (name.empty()) return {};
+    CheckSkinFileName(name, "[PICTURES] " + key);
     std::optional<std::vector<std::uint8_t>> bytes = source(name);
     if (!bytes) throw SkinError("[PICTURES] " + key + ": the picture \"" + name + "\" was not found");
-    return ReadBmp(*bytes, "picture \"" + name + "\"").bitmap;
+    const std::string what = "picture \"" + name + "\"";
+    Bitmap bitmap = ReadBmp(*bytes, what).bitmap;
+    budget.Take(bitmap, what);
+    return bitmap;
 }
 
 SkinPictures LoadPictures(const SkinIni& ini, const SkinFileSource& source) {
     SkinPictures pictures;
-    pictures.main = LoadPicture(source, ini.ReadString("PICTURES", "picture", ""), "picture");
+    PixelBudget budget;
+    pictures.main = LoadPicture(source, ini.ReadString("PICTURES", "picture", ""), "picture", budget);
     pictures.inactive =
-        LoadPicture(source, ini.ReadString("PICTURES", "inactivepicture", ""), "inactivepicture");
-    pictures.mask = LoadPicture(source, ini.ReadString("PICTURES", "mask", ""), "mask");
+        LoadPicture(source, ini.ReadString("PICTURES", "inactivepicture", ""), "inactivepicture", budget);
+    pictures.mask = LoadPicture(source, ini.ReadString("PICTURES", "mask", ""), "mask", budget);
     const std::vector<std::string> names = ReadActivePictureNames(ini);
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::string key = std::to_string(i);
         if (names[i].empty()) throw SkinError("[PICTURES] " + key + ": active picture without a file name");
-        pictures.active.push_back(LoadPicture(source, names[i], key));
+        pictures.active.push_back(LoadPicture(source, names[i], key, budget));
     }
     return pictures;
 }
@@ -104,13 +152,7 @@ std::size_t ReadPicturesStream(std::span<const std::uint8_t> data, SkinPictures&
                                std::string_view what) {
     SkinPictures read;
     std::size_t offset = 0;
-    std::size_t pixelBytes = 0;
-    const auto budget = [&](const Bitmap& bitmap, std::size_t at) {
-        pixelBytes += bitmap.Bytes().size();
-        if (pixelBytes > kMaxSkinPictureBytes)
-            throw SkinError(At(what, at) + ": the pictures take more than the " +
-                            std::to_string(kMaxSkinPictureBytes) + " bytes of pixels a skin may have");
-    };
+    PixelBudget budget;
     const char* names[] = {"main picture", "inactive picture", "mask"};
     Bitmap* targets[] = {&read.main, &read.inactive, &read.mask};
     for (int i = 0; i < 3; ++i) {
@@ -119,7 +161,7 @@ std::size_t ReadPicturesStream(std::span<const std::uint8_t> data, SkinPictures&
         const bool empty = data[offset++] != 0;
         if (empty) continue;
         BmpRead bmp = ReadBmp(data.subspan(offset), At(std::string(what) + ": " + names[i], offset));
-        budget(bmp.bitmap, offset);
+        budget.Take(bmp.bitmap, At(what, offset));
         *targets[i] = std::move(bmp.bitmap);
         offset += bmp.size;
     }
@@ -134,7 +176,7 @@ std::size_t ReadPicturesStream(std::span<const std::uint8_t> data, SkinPictures&
     for (std::int32_t i = 0; i < count; ++i) {
         BmpRead bmp = ReadBmp(data.subspan(offset),
                               At(std::string(what) + ": active picture " + std::to_string(i), offset));
-        budget(bmp.bitmap, offset);
+        budget.Take(bmp.bitmap, At(what, offset));
         read.active.push_back(std::move(bmp.bitmap));
         offset += bmp.size;
     }
@@ -144,17 +186,22 @@ std::size_t ReadPicturesStream(std::span<const std::uint8_t> data, SkinPictures&
 
 SkinFileSource FolderSource(const std::filesystem::path& folder) {
     return [folder](const std::string& name) -> std::optional<std::vector<std::uint8_t>> {
-        const std::filesystem::path path = folder / name;
+        const std::filesystem::path path = SkinFilePath(folder, name);
         std::error_code error;
         if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
-        return ReadWholeFile(path);
+        // A link inside the folder may still lead out of it.
+        const std::filesystem::path base = std::filesystem::weakly_canonical(folder, error);
+        const std::filesystem::path real = std::filesystem::weakly_canonical(path, error);
+        if (error || std::mismatch(base.begin(), base.end(), real.begin(), real.end()).first != base.end())
+            throw SkinError("\"" + name + "\" leads outside the skin's folder");
+        return ReadWholeFile(path, kMaxSkinContent);
     };
 }
 
 void TStoredSkin::LoadFromSource(const std::string& iniName, const SkinFileSource& source) {
     std::optional<std::vector<std::uint8_t>> text = source(iniName);
     if (!text) throw SkinError("the skin text \"" + iniName + "\" was not found");
-    std::vector<std::string> lines = SplitLines({reinterpret_cast<const char*>(text->data()), text->size()});
+    std::vector<std::string> lines = SkinTextLines(*text, "the skin text \"" + iniName + "\"");
     SkinPictures loaded = LoadPictures(SkinIni(lines), source);
     fileName = iniName;
     iniStrings = std::move(lines);
@@ -228,7 +275,7 @@ SkinContent TCompressedStoredSkin::Decompress() const {
     const std::span<const std::uint8_t> rest = std::span<const std::uint8_t>(raw).subspan(4);
     const std::size_t used = ReadPicturesStream(rest, content.pictures, "compressed skin content");
     const std::span<const std::uint8_t> text = rest.subspan(used);
-    content.iniLines = SplitLines({reinterpret_cast<const char*>(text.data()), text.size()});
+    content.iniLines = SkinTextLines(text, "compressed skin content");
     return content;
 }
 
@@ -236,7 +283,7 @@ bool TCompressedStoredSkin::LoadFromSource(const std::string& iniName, const Ski
     std::optional<std::vector<std::uint8_t>> text = source(iniName);
     if (!text) throw SkinError("the skin text \"" + iniName + "\" was not found");
     SkinContent content;
-    content.iniLines = SplitLines({reinterpret_cast<const char*>(text->data()), text->size()});
+    content.iniLines = SkinTextLines(*text, "the skin text \"" + iniName + "\"");
     const SkinIni ini(content.iniLines);
     if (!HasRequiredSections(ini)) return false;
     content.pictures = LoadPictures(ini, source);
@@ -256,15 +303,16 @@ void TCompressedStoredSkin::LoadFromSkinFileBytes(std::span<const std::uint8_t> 
                         " bytes, too short for its version and length");
     if (GetU32(bytes, 0) != 1) return;
     const auto length = static_cast<std::int32_t>(GetU32(bytes, 4));
-    if (length < 0 || static_cast<std::size_t>(length) > bytes.size() - 8)
-        throw SkinError("compressed skin file: the block length " + std::to_string(length) +
-                        " does not fit the " + std::to_string(bytes.size() - 8) + " bytes after the header");
+    if (length < 0) throw SkinError("compressed skin file: the block length " + std::to_string(length) + " is negative");
+    if (static_cast<std::size_t>(length) > bytes.size() - 8)
+        throw SkinError("compressed skin file: cut short, its header announces " + std::to_string(length) +
+                        " bytes of skin and " + std::to_string(bytes.size() - 8) + " follow");
     compressedData.assign(bytes.begin() + 8, bytes.begin() + 8 + length);
 }
 
 void TCompressedStoredSkin::LoadFromSkinFile(const std::filesystem::path& path) {
     compressedData.clear();
-    LoadFromSkinFileBytes(ReadWholeFile(path));
+    LoadFromSkinFileBytes(ReadWholeFile(path, kMaxSkinContent + 8));
     compressedFileName = path.string();
 }
 
@@ -280,9 +328,14 @@ void TCompressedStoredSkin::SaveToSkinFile(const std::filesystem::path& path) co
     WriteWholeFile(path, SkinFileBytes());
 }
 
-std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& path) {
+std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& path, std::size_t limit) {
     std::ifstream file(path, std::ios::binary);
     if (!file) throw SkinError("cannot open \"" + path.string() + "\"");
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && size > limit)
+        throw SkinError("\"" + path.string() + "\" is " + std::to_string(size) + " bytes, more than the " +
+                        std::to_string(limit) + " a skin file may have");
     std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     if (file.bad()) throw SkinError("cannot read \"" + path.string() + "\"");
     return bytes;

@@ -26,6 +26,8 @@ inline constexpr std::size_t kMaxSkinContent = 64u * 1024 * 1024;
 // The most pixel memory the pictures of one skin may take once decoded (1- and 4-bit files grow eightfold
 // and twofold as 8-bit pictures, so the stream's size alone does not bound it).
 inline constexpr std::size_t kMaxSkinPictureBytes = 128u * 1024 * 1024;
+// The longest skin text accepted; real ones take tens of kilobytes.
+inline constexpr std::size_t kMaxSkinText = 4u * 1024 * 1024;
 
 // The sections without which a text is not a skin.
 bool HasRequiredSections(const SkinIni& ini);
@@ -47,9 +49,16 @@ std::vector<std::uint8_t> WritePicturesStream(const SkinPictures& pictures);
 std::size_t ReadPicturesStream(std::span<const std::uint8_t> data, SkinPictures& pictures,
                                std::string_view what);
 
+// A file name of skin.ini must name a file inside the skin's folder: relative, without a ".." part, a
+// drive or stream (":") or a NUL; sub-folders are fine, with "\\" or "/". Throws SkinError naming `key`.
+void CheckSkinFileName(const std::string& name, const std::string& key);
+// Where such a name lies in `folder`, with either separator read as one.
+std::filesystem::path SkinFilePath(const std::filesystem::path& folder, const std::string& name);
+
 // Reads a file of a skin folder by its name as written in skin.ini; nullopt when it does not exist.
 using SkinFileSource = std::function<std::optional<std::vector<std::uint8_t>>(const std::string& name)>;
-// Files beside `iniPath`, or inside `folder`.
+// Files inside `folder`: a name whose file lies outside it (through a link) or that is larger than
+// kMaxSkinContent throws SkinError.
 SkinFileSource FolderSource(const std::filesystem::path& folder);
 
 // The skin text and bitmaps kept inside the program.
@@ -101,7 +110,9 @@ class TCompressedStoredSkin {
     void SaveToSkinFile(const std::filesystem::path& path) const;
 };
 
-std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& path);
+// Throws SkinError when the file cannot be read or is larger than `limit` bytes.
+std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& path,
+                                        std::size_t limit = static_cast<std::size_t>(-1));
 void WriteWholeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
 }  // namespace huecast::skin

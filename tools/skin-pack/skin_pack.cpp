@@ -11,13 +11,6 @@ using namespace skin;
 
 namespace {
 
-// A picture name from an untrusted skin text: a bare file name, nothing that reaches another folder.
-void CheckFileName(const std::string& name, const std::string& key) {
-    const bool bad = name.empty() || name == "." || name == ".." ||
-                     name.find_first_of("/\\:") != std::string::npos || name.find('\0') != std::string::npos;
-    if (bad) throw SkinError("[PICTURES] " + key + ": \"" + name + "\" is not a plain file name");
-}
-
 void WritePicture(const std::filesystem::path& folder, const Bitmap& bitmap, const std::string& name,
                   const std::string& key) {
     if (bitmap.Empty()) {
@@ -25,8 +18,10 @@ void WritePicture(const std::filesystem::path& folder, const Bitmap& bitmap, con
             throw SkinError("[PICTURES] " + key + ": \"" + name + "\" has no picture in the file");
         return;
     }
-    CheckFileName(name, key);
-    WriteWholeFile(folder / name, WriteBmp(bitmap));
+    CheckSkinFileName(name, "[PICTURES] " + key);
+    const std::filesystem::path path = SkinFilePath(folder, name);
+    std::filesystem::create_directories(path.parent_path());
+    WriteWholeFile(path, WriteBmp(bitmap));
 }
 
 }  // namespace

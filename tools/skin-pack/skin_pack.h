@@ -12,7 +12,7 @@ namespace huecast::skinpack {
 void Pack(const std::filesystem::path& iniPath, const std::filesystem::path& skinFile);
 
 // Writes the skin text as skin.ini and every picture under the name the text gives it. Names that would
-// leave the folder are refused, and so is a file of another version. Returns the skin.ini path.
+// leave the folder are refused (skin::CheckSkinFileName), and so is a file of another version. Returns the skin.ini path.
 std::filesystem::path Unpack(const std::filesystem::path& skinFile, const std::filesystem::path& folder);
 
 // Loads a skin folder or a compressed skin file the way the program does and describes what it holds.

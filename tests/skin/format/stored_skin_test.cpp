@@ -201,7 +201,7 @@ TEST(CompressedSkinFile, AnotherVersionLeavesTheBlockEmptyAndABadLengthIsAnError
     skin.compressedData = {5};
     EXPECT_NE(ErrorOf([&] {
                   skin.LoadFromSkinFileBytes(std::vector<std::uint8_t>{1, 0, 0, 0, 2, 0, 0, 0, 9});
-              }).find("block length 2 does not fit the 1 bytes"),
+              }).find("cut short, its header announces 2 bytes of skin and 1 follow"),
               std::string::npos);
     EXPECT_TRUE(skin.Empty());
     EXPECT_NE(ErrorOf([&] {
@@ -271,6 +271,52 @@ TEST_F(SkinFolder, ATextWithoutTheRequiredSectionsChangesNothing) {
     skin.compressedData = {1, 2, 3};
     EXPECT_FALSE(skin.LoadFromSkinFolder(folder_ / "skin.ini"));
     EXPECT_EQ(skin.compressedData, (std::vector<std::uint8_t>{1, 2, 3}));
+}
+
+TEST_F(SkinFolder, PicturesComeOnlyFromInsideTheFolder) {
+    WriteBytes("../evil.bmp", WriteBmp(Paletted(3, 3)));
+    for (const char* name : {"..\\evil.bmp", "../evil.bmp", "sub/../../evil.bmp", "/tmp/evil.bmp", "\\evil.bmp",
+                             "c:evil.bmp", "C:\\evil.bmp", "main.bmp:stream", ".."}) {
+        std::vector<std::string> lines = MinimalSkinText();
+        lines[5] = std::string("0=") + name;
+        Write("skin.ini", JoinLines(lines));
+        TStoredSkin stored;
+        EXPECT_EQ(ErrorOf([&] { stored.LoadFromFile(folder_ / "skin.ini"); }),
+                  "[PICTURES] 0: \"" + std::string(name) + "\" is not a file inside the skin's folder");
+    }
+    std::filesystem::remove(folder_ / "../evil.bmp");
+    // A sub-folder is inside, written with either separator.
+    std::filesystem::create_directories(folder_ / "pics");
+    WriteBytes("pics/controls.bmp", WriteBmp(TrueColour(2, 2)));
+    std::vector<std::string> lines = MinimalSkinText();
+    lines[5] = "0=pics\\controls.bmp";
+    Write("skin.ini", JoinLines(lines));
+    TStoredSkin stored;
+    stored.LoadFromFile(folder_ / "skin.ini");
+    EXPECT_TRUE(SamePixels(stored.pictures.active.at(0), TrueColour(2, 2)));
+}
+
+TEST_F(SkinFolder, ALinkLeadingOutOfTheFolderIsRefused) {
+    const std::filesystem::path outside = folder_.string() + "-outside.bmp";
+    WriteWholeFile(outside, WriteBmp(TrueColour(4, 4)));
+    std::filesystem::remove(folder_ / "controls.bmp");
+    std::filesystem::create_symlink(outside, folder_ / "controls.bmp");
+    TStoredSkin stored;
+    EXPECT_EQ(ErrorOf([&] { stored.LoadFromFile(folder_ / "skin.ini"); }),
+              "\"controls.bmp\" leads outside the skin's folder");
+    std::filesystem::remove(outside);
+}
+
+// Files far larger than any skin's are refused before they are read, so a hostile folder cannot make the
+// program take its size in memory.
+TEST_F(SkinFolder, OversizedFilesAreRefusedBeforeTheyAreRead) {
+    std::filesystem::resize_file(folder_ / "controls.bmp", kMaxSkinContent + 1);  // sparse: no disk taken
+    TStoredSkin stored;
+    EXPECT_NE(ErrorOf([&] { stored.LoadFromFile(folder_ / "skin.ini"); }).find("a skin file may have"),
+              std::string::npos);
+    Write("skin.ini", JoinLines(MinimalSkinText()) + std::string(kMaxSkinText, ';'));
+    EXPECT_NE(ErrorOf([&] { stored.LoadFromFile(folder_ / "skin.ini"); }).find("bytes of skin text, more than"),
+              std::string::npos);
 }
 
 }  // namespace
