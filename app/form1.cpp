@@ -75,11 +75,7 @@ TForm1::TForm1(HWND owner) {
             .icon = icons.largeIcon});
     // The frame draws the caption's small icon: the icon's own 16-pixel image.
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons.smallIcon));
-    try {
-        skin_.Load(Handle(), gui::Application::Instance());
-    } catch (const skin::SkinError&) {
-        // Without its stored skin (a program built without the resources) the window draws plain.
-    }
+    LoadStartSkin();
     CreateSkinFrame();
     CreateControls();
     SetUpSkinMessage();
@@ -160,8 +156,9 @@ void TForm1::CreateSkinFrame() {
     SkinFrame1->defCaptionFont = {.face = "宋体", .height = 16, .bold = false, .color = RGB(0, 0, 255)};
     SkinFrame1->defInActiveCaptionFont = {
         .face = "宋体", .height = 16, .bold = true, .color = RGB(0, 0, 255)};
-    // Its system menu in the skinned menus (MenusSkinData is SkinData1).
+    // Its system menu in the skinned menus (MenusSkinData is SkinData1), with the skins to choose from.
     SkinFrame1->SetSystemMenuPopup(std::make_unique<skin::SkinnedSystemMenu>(&skin_.Data()));
+    SkinFrame1->applicationMenuItems = [this] { return SkinMenuItems(); };
     SkinFrame1->SetSkinData(&skin_.Data());
     // The client area keeps its designed size inside whichever frame the skin gives.
     const Size size = SkinFrame1->WindowSizeFor({kClientWidth, kClientHeight});

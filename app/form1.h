@@ -25,6 +25,7 @@
 #include "gui/static_text.h"
 #include "gui/timer.h"
 #include "gui/window.h"
+#include "skin/format/skin_choices.h"
 #include "skin/format/win32/form_skin.h"
 #include "skin/popups/win32/hint.h"
 #include "skin/message_box/win32/message_box.h"
@@ -168,9 +169,15 @@ class TForm1 : public gui::Window {
     };
     std::unique_ptr<TAAScrollTextWindow, BannerDeleter> AAScrollText1;
 
-    // The built-in skin: the stored skin (StoredSkin1) and the skin data object (SkinData1) that every
-    // skinned part of the window draws from.
+    // The skin in use: the built-in skin's stored skin (StoredSkin1) and the skin data object (SkinData1)
+    // that every skinned part of the window draws from.
     skin::FormSkin skin_;
+
+    // form1_skins.cpp: the skins to choose from in the system menu, the remembered choice.
+    void LoadStartSkin();
+    std::vector<skin::TMenuItem> SkinMenuItems();
+    void ChooseSkin(const skin::SkinChoice& choice);
+    std::string currentSkin_;  // the name the skin menu shows for the skin in use
     // The skinned frame: caption, caption buttons and border drawn from the skin.
     std::unique_ptr<skin::TSkinFrame> SkinFrame1;
     void CreateSkinFrame();

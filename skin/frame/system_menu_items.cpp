@@ -55,6 +55,11 @@ std::vector<SystemMenuItem> BuildSystemMenu(const SystemMenuState& state) {
     return menu;
 }
 
+ApplicationItemsPlace PlaceApplicationItems(const std::vector<SystemMenuItem>& items) {
+    if (items.size() >= 2 && items[items.size() - 2].Separator()) return {items.size() - 2, false};
+    return {items.empty() ? 0 : items.size() - 1, true};
+}
+
 bool IsSystemMenuItemName(const std::string& name) {
     for (const char* own :
          {"SF_MINITEM", "SF_MAXITEM", "SF_CLOSE", "SF_MINTOTRAY", "SF_ROLLUP", "SF_RESTORE"})

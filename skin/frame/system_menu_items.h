@@ -32,6 +32,14 @@ struct SystemMenuState {
 // roll up, minimize to tray, a separator when anything precedes, and close.
 std::vector<SystemMenuItem> BuildSystemMenu(const SystemMenuState& state);
 
+// Where a menu's application items go among the frame's own: after the frame's commands, before the
+// divider and close that end the menu. `addDivider` when no divider separates them from close yet.
+struct ApplicationItemsPlace {
+    std::size_t index = 0;
+    bool addDivider = false;
+};
+ApplicationItemsPlace PlaceApplicationItems(const std::vector<SystemMenuItem>& items);
+
 // The item names the frame owns in a menu of the application's (SystemMenu with UseDefaultSysMenu): they
 // are removed before the frame's own items are put in again.
 bool IsSystemMenuItemName(const std::string& name);

@@ -92,7 +92,17 @@ HuecastProcess::HuecastProcess(std::optional<std::string> rtfIni) {
     fs::create_directories(folder_);
     fs::copy_file(BuiltHuecastExe(), ExePath());
     if (rtfIni) std::ofstream(folder_ / "rtf.ini", std::ios::binary) << *rtfIni;
+    Start();
+}
 
+void HuecastProcess::Restart() {
+    if (!Close()) TerminateProcess(process_, 1);
+    WaitForSingleObject(process_, 5000);
+    CloseHandle(std::exchange(process_, nullptr));
+    Start();
+}
+
+void HuecastProcess::Start() {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};

@@ -31,6 +31,9 @@ class HuecastProcess {
     HuecastProcess(const HuecastProcess&) = delete;
     HuecastProcess& operator=(const HuecastProcess&) = delete;
 
+    // Closes the program as the user would and starts it again in the same folder.
+    void Restart();
+
     HWND Window() const { return window_; }
     HWND Control(int id) const;  // anywhere below the main window
     DWORD ProcessId() const { return processId_; }
@@ -81,6 +84,8 @@ class HuecastProcess {
     bool Close(int timeoutMs = 10000);
 
   private:
+    void Start();  // starts the copy in the folder and waits for its main window
+
     std::filesystem::path folder_;
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "gui/application.h"
@@ -26,6 +27,7 @@ constexpr const char* kFrameProperty = "HuecastSkinFrame";
 // wParam of the frame's command message: what lParam holds.
 constexpr WPARAM kCaptionCommand = 0;
 constexpr WPARAM kMenuCommand = 1;
+constexpr WPARAM kApplicationCommand = 2;
 
 constexpr UINT kTrackInterval = 50, kMorphInterval = 20, kAnimateInterval = 25;
 
@@ -249,6 +251,8 @@ LRESULT TSkinFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == commandMessage_) {
         if (wParam == kCaptionCommand) RunCommand(static_cast<SkinCommand>(lParam));
         if (wParam == kMenuCommand) RunMenuCommand(static_cast<SystemMenuCommand>(lParam));
+        if (wParam == kApplicationCommand)
+            if (const std::function<void()> command = std::exchange(pendingApplicationCommand_, nullptr)) command();
         return 0;
     }
     switch (message) {
@@ -669,10 +673,16 @@ std::vector<SystemMenuItem> TSkinFrame::SystemMenuFor() const {
 }
 
 void TSkinFrame::ShowSystemMenu(POINT at, const RECT* exclude) {
-    const SystemMenuCommand command = systemMenu_->Popup(form_, SystemMenuFor(), at, exclude);
-    // Carried out once the handler that showed the menu has returned.
-    if (command != SystemMenuCommand::None)
-        PostMessageA(form_, commandMessage_, kMenuCommand, static_cast<LPARAM>(command));
+    const std::vector<TMenuItem> application = applicationMenuItems ? applicationMenuItems() : std::vector<TMenuItem>{};
+    SystemMenuChoice choice = systemMenu_->Popup(form_, SystemMenuFor(), application, at, exclude);
+    // Carried out once the handler that showed the menu has returned: an application's command may change
+    // the skin, and with it the frame object whose click showed the menu.
+    if (choice.application) {
+        pendingApplicationCommand_ = std::move(choice.application);
+        PostMessageA(form_, commandMessage_, kApplicationCommand, 0);
+    } else if (choice.command != SystemMenuCommand::None) {
+        PostMessageA(form_, commandMessage_, kMenuCommand, static_cast<LPARAM>(choice.command));
+    }
 }
 
 // ---- FrameObjectHost ----

@@ -61,6 +61,9 @@ class TSkinFrame final : private FrameObjectHost {
     bool Skinned() const { return skinData_ && !skinData_->Empty(); }
     // The skinned menus plug in here; until then the system's pop-up menu shows the same items.
     void SetSystemMenuPopup(std::unique_ptr<SystemMenuPopup> popup);
+    // The application's own items of the system menu, asked for afresh each time the menu opens; an item
+    // picked there runs after the menu has closed and the handler that showed it has returned.
+    std::function<std::vector<TMenuItem>()> applicationMenuItems;
 
     // Properties (set them before SetSkinData, or call Refresh after).
     BorderIcons borderIcons;
@@ -185,6 +188,7 @@ class TSkinFrame final : private FrameObjectHost {
     // System states last seen, to tell the system's own minimize, maximize and restore from ours.
     bool wasIconic_ = false, wasZoomed_ = false;
     std::unique_ptr<SystemMenuPopup> systemMenu_;
+    std::function<void()> pendingApplicationCommand_;
     std::unique_ptr<FrameCanvas> strips_[4];
     std::unique_ptr<FrameCanvas> background_;
     bool shaped_ = false;

@@ -1,19 +1,44 @@
 #include "skin/frame/win32/system_menu.h"
 
+#include <functional>
+
 namespace huecast::skin {
 
-SystemMenuCommand SkinnedSystemMenu::Popup(HWND owner, const std::vector<SystemMenuItem>& items, POINT at,
-                                           const RECT* exclude) {
-    SystemMenuCommand picked = SystemMenuCommand::None;
+namespace {
+
+// The application's item as the menu shows it, its action (and those of its sub-items) only recorded: the
+// frame carries it out once the menu is gone.
+TMenuItem Recording(const TMenuItem& item, std::function<void()>& picked) {
+    TMenuItem shown = item;
+    shown.items.clear();
+    if (item.onClick) shown.onClick = [&picked, action = item.onClick] { picked = action; };
+    for (const TMenuItem& sub : item.items)
+        shown.items.push_back(Recording(sub, picked));
+    return shown;
+}
+
+}  // namespace
+
+SystemMenuChoice SkinnedSystemMenu::Popup(HWND owner, const std::vector<SystemMenuItem>& items,
+                                          const std::vector<TMenuItem>& applicationItems, POINT at,
+                                          const RECT* exclude) {
+    SystemMenuChoice picked;
     std::vector<TMenuItem> menuItems;
-    menuItems.reserve(items.size());
-    for (const SystemMenuItem& item : items) {
+    menuItems.reserve(items.size() + applicationItems.size() + 1);
+    const ApplicationItemsPlace slot = PlaceApplicationItems(items);
+    for (std::size_t i = 0; i <= items.size(); ++i) {
+        if (i == slot.index && !applicationItems.empty()) {
+            for (const TMenuItem& item : applicationItems)
+                menuItems.push_back(Recording(item, picked.application));
+            if (slot.addDivider) menuItems.push_back({.caption = "-"});
+        }
+        if (i == items.size()) break;
+        const SystemMenuItem& item = items[i];
         TMenuItem menuItem;
         menuItem.name = item.name;
         menuItem.caption = item.caption;
         menuItem.shortCut = item.shortCut;
-        const SystemMenuCommand command = item.command;
-        menuItem.onClick = [&picked, command] { picked = command; };
+        menuItem.onClick = [&picked, command = item.command] { picked.command = command; };
         menuItems.push_back(std::move(menuItem));
     }
     // Dropped from a caption button, the menu opens below it rather than over it.

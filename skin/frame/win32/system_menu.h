@@ -20,8 +20,8 @@ class SkinnedSystemMenu final : public SystemMenuPopup {
     explicit SkinnedSystemMenu(TSkinData* skinData) : menu_(skinData) {}
 
     // Shows the items and waits, running the thread's messages, until the menu has closed.
-    SystemMenuCommand Popup(HWND owner, const std::vector<SystemMenuItem>& items, POINT at,
-                            const RECT* exclude) override;
+    SystemMenuChoice Popup(HWND owner, const std::vector<SystemMenuItem>& items,
+                           const std::vector<TMenuItem>& applicationItems, POINT at, const RECT* exclude) override;
 
     TSkinMenu& Menu() { return menu_; }
 

@@ -504,6 +504,12 @@ void TSkinMenu::OpenSubmenu(int depth, int index) {
     levels_.back()->Show(place);
 }
 
+void TSkinMenu::OpenSubmenuFromKeyboard(int depth, int index) {
+    OpenSubmenu(depth, index);
+    // Opened from the keyboard, a submenu lights its first item, so that Enter or an arrow acts at once.
+    if (static_cast<int>(levels_.size()) == depth + 2) levels_.back()->StepActiveItem(1);
+}
+
 int TSkinMenu::LevelAt(POINT p) const {
     HWND w = WindowFromPoint(p);
     for (std::size_t i = 0; i < levels_.size(); ++i)
@@ -554,8 +560,7 @@ bool TSkinMenu::HandleKey(WPARAM key) {
             if (index < 0) return true;
             const TMenuItem& item = level.Item(index).Item();
             if (!item.items.empty()) {
-                OpenSubmenu(depth, index);
-                levels_.back()->StepActiveItem(1);
+                OpenSubmenuFromKeyboard(depth, index);
             } else if (key == VK_RETURN) {
                 Choose(item);
             }
@@ -571,7 +576,7 @@ bool TSkinMenu::HandleKey(WPARAM key) {
         if (Selectable(item) && CaptionAccelerator(item.caption) == static_cast<char>(key)) {
             level.SetActiveItem(i);
             if (!item.items.empty())
-                OpenSubmenu(depth, i);
+                OpenSubmenuFromKeyboard(depth, i);
             else
                 Choose(item);
             return true;

@@ -128,6 +128,7 @@ class TSkinMenu {
     HFONT ItemFont();
     void Choose(const TMenuItem& item);
     void OpenSubmenu(int depth, int index);
+    void OpenSubmenuFromKeyboard(int depth, int index);
     const std::vector<std::unique_ptr<TSkinPopupWindow>>& Levels() const { return levels_; }
     // A pointer move or a poll: the item under the pointer becomes active, strips scroll, submenus open.
     void TrackPointer(bool moved);

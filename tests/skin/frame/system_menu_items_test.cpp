@@ -59,6 +59,17 @@ TEST(SystemMenu, OnlyCloseNeedsNoSeparator) {
     EXPECT_EQ(Names(BuildSystemMenu(s)), (Names_{"SF_CLOSE"}));
 }
 
+TEST(SystemMenu, ApplicationItemsGoBeforeTheDividerAndClose) {
+    SystemMenuState s{.icons = {.systemMenu = true, .minimize = true, .maximize = true, .rollUp = false}};
+    const ApplicationItemsPlace place = PlaceApplicationItems(BuildSystemMenu(s));  // min, max, -, close
+    EXPECT_EQ(place.index, 2u);
+    EXPECT_FALSE(place.addDivider);
+    s.icons.minimize = s.icons.maximize = false;
+    const ApplicationItemsPlace alone = PlaceApplicationItems(BuildSystemMenu(s));  // close only
+    EXPECT_EQ(alone.index, 0u);
+    EXPECT_TRUE(alone.addDivider);
+}
+
 TEST(SystemMenu, AnApplicationsMenuGetsTheFramesItemsAroundItsOwn) {
     SystemMenuState s{.show = WindowShow::Maximized, .icons = {.rollUp = true, .minimizeToTray = true}};
     const SystemMenuMerge m = MergeSystemMenu(s);

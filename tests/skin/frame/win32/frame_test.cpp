@@ -308,9 +308,10 @@ TEST_F(SkinFrameTest, CloseAsksTheFormToClose) {
 class RecordingMenu : public SystemMenuPopup {
   public:
     explicit RecordingMenu(std::vector<std::vector<SystemMenuItem>>* shown) : shown_(shown) {}
-    SystemMenuCommand Popup(HWND, const std::vector<SystemMenuItem>& items, POINT, const RECT*) override {
+    SystemMenuChoice Popup(HWND, const std::vector<SystemMenuItem>& items, const std::vector<TMenuItem>&, POINT,
+                           const RECT*) override {
         shown_->push_back(items);
-        return SystemMenuCommand::None;
+        return {};
     }
 
   private:
