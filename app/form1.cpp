@@ -159,6 +159,7 @@ void TForm1::CreateSkinFrame() {
     // Its system menu in the skinned menus (MenusSkinData is SkinData1), with the skins to choose from.
     SkinFrame1->SetSystemMenuPopup(std::make_unique<skin::SkinnedSystemMenu>(&skin_.Data()));
     SkinFrame1->applicationMenuItems = [this] { return SkinMenuItems(); };
+    SkinFrame1->onChangeSkinData = [this] { SkinChangedBanner(); };
     SkinFrame1->SetSkinData(&skin_.Data());
     // The client area keeps its designed size inside whichever frame the skin gives.
     const Size size = SkinFrame1->WindowSizeFor({kClientWidth, kClientHeight});

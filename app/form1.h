@@ -162,6 +162,8 @@ class TForm1 : public gui::Window {
 
     // form1_banner.cpp
     void CreateBanner();
+    std::uint32_t BannerBackColor();
+    void SkinChangedBanner();  // the banner's background follows the skin
     // The credits banner, docked to the bottom. Its header stays out of this one: the form's files are
     // compiled for the GBK execution character set, which some standard headers it includes do not fit.
     struct BannerDeleter {

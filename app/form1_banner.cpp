@@ -2,6 +2,7 @@
 // to write to, scrolling in an endless loop.
 #include "aatext/win32/scroll_text_window.h"
 #include "app/form1.h"
+#include "skin/format/client_color.h"
 
 namespace huecast {
 
@@ -85,6 +86,21 @@ void AddText4(TFontLabels& fonts) {
 
 }  // namespace
 
+// Sky blue; under a dark skin toned half-way to the form's colour, so that the window does not end in a
+// bright band. Orange, like every light skin, keeps the sky blue itself.
+std::uint32_t TForm1::BannerBackColor() {
+    const std::optional<std::uint32_t> client = skin::FormClientColor(skin_.Data());
+    if (!client || !skin::IsDark(*client)) return kSkyBlue;
+    std::uint32_t mixed = 0;
+    for (int shift = 0; shift <= 16; shift += 8)
+        mixed |= (((kSkyBlue >> shift & 0xFF) + (*client >> shift & 0xFF)) / 2) << shift;
+    return mixed;
+}
+
+void TForm1::SkinChangedBanner() {
+    if (AAScrollText1) AAScrollText1->Text().SetBackColor(BannerBackColor());
+}
+
 void TForm1::BannerDeleter::operator()(TAAScrollTextWindow* banner) const {
     delete banner;
 }
@@ -110,7 +126,7 @@ void TForm1::CreateBanner() {
     text.SetAlignment(TAlignment::taRightJustify);
     text.SetQuality(TAAQuality::aqHigh);
     text.SetFont(BannerFont("MS Sans Serif", -11, false, kWindowText, DEFAULT_CHARSET));
-    text.SetBackColor(kSkyBlue);
+    text.SetBackColor(BannerBackColor());
     text.SetBackGroundMode(TBackGroundMode::bmCenter);
 
     // "Left", "Center", "Right", "Owner", "Organization", "AppTitle", "Date", "Time".

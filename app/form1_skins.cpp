@@ -82,8 +82,8 @@ void TForm1::ChooseSkin(const skin::SkinChoice& choice) {
     skin::TSkinData candidate;
     try {
         skin::LoadSkinChoice(choice, BuiltInSkin, candidate);
-    } catch (const skin::SkinError& error) {
-        ShowError("无法使用皮肤“" + choice.name + "”。\r" + error.what());
+    } catch (const skin::SkinRefused& error) {
+        ShowError("无法使用皮肤“" + choice.name + "”：\r" + error.Reason());
         return;
     }
     // Every window hears the change in one round and draws the new skin whole.

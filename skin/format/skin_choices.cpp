@@ -61,7 +61,7 @@ void LoadSkinChoice(const SkinChoice& choice,
             throw SkinError("it lacks one of the sections VERSION, PICTURES, FORMINFO, SKINOBJECTS and SKINCONTROLS");
         into.LoadFromStoredSkin(stored);
     } catch (const SkinError& error) {
-        throw SkinError("skin \"" + choice.name + "\": " + error.what());
+        throw SkinRefused(choice.name, error.what());
     }
 }
 

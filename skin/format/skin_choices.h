@@ -36,13 +36,24 @@ std::vector<SkinChoice> BuiltInChoices();
 // A folder without skin.ini and a file of another extension are not skins.
 std::vector<SkinChoice> FindSkinFiles(const std::filesystem::path& skinsFolder);
 
+// A chosen skin that cannot be used: its what() is "skin \"NAME\": REASON".
+class SkinRefused : public SkinError {
+  public:
+    SkinRefused(std::string skin, std::string reason)
+        : SkinError("skin \"" + skin + "\": " + reason), skin_(std::move(skin)), reason_(std::move(reason)) {}
+    const std::string& Skin() const { return skin_; }
+    const std::string& Reason() const { return reason_; }
+
+  private:
+    std::string skin_, reason_;
+};
+
 // The choice named exactly `name`, or nullptr.
 const SkinChoice* FindChoice(const std::vector<SkinChoice>& choices, std::string_view name);
 
 // Loads the chosen skin into `into`, a skin data that nothing draws from, so that a skin that fails leaves
 // the one in use untouched. `builtIn(folder)` reads the files of a built-in skin. Every failure (a text
-// without the required sections, a missing or corrupt picture, a file cut short) throws SkinError
-// "skin \"NAME\": what is wrong".
+// without the required sections, a missing or corrupt picture, a file cut short) throws SkinRefused.
 void LoadSkinChoice(const SkinChoice& choice,
                     const std::function<SkinFileSource(const std::filesystem::path&)>& builtIn, TSkinData& into);
 

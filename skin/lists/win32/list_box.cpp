@@ -68,8 +68,7 @@ LRESULT TInnerListBox::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lPar
             GetClientRect(Handle(), &rc);
             const int shown = owner_.Count() - owner_.TopIndex();
             rc.top = std::max(0, shown) * owner_.ItemHeight();
-            if (rc.top < rc.bottom)
-                FillRect(reinterpret_cast<HDC>(wParam), &rc, GetSysColorBrush(COLOR_WINDOW));
+            if (rc.top < rc.bottom) owner_.PaintBelowItems(reinterpret_cast<HDC>(wParam), rc);
             return 1;
         }
         default:
@@ -319,6 +318,24 @@ void TSkinListBox::DrawItem(const DRAWITEMSTRUCT& item) {
         DrawFocusRect(dc, &all);
     }
     off.CopyTo(item.hDC, item.rcItem.left, item.rcItem.top);
+}
+
+void TSkinListBox::PaintBelowItems(HDC dc, const RECT& area) {
+    const TDataSkinListBox* element = Element();
+    const Bitmap* picture = element ? Picture() : nullptr;
+    const int width = area.right - area.left, height = ItemHeight();
+    if (!picture || width <= 0 || height <= 0) {
+        FillRect(dc, &area, GetSysColorBrush(COLOR_WINDOW));
+        return;
+    }
+    // The skin's field, not the system's window colour: under a dark skin a list would otherwise end in a
+    // white block below its last item.
+    const ListItemLook look = ListItemLookFor(element, ListItemState::Normal, width, height);
+    OffscreenLook row(dc, width, height);
+    CutHorizontalEnds(*picture, look.source, element->itemLeftOffset, element->itemRightOffset, row.Pixels(),
+                      {0, 0, width, height});
+    for (int y = area.top; y < area.bottom; y += height)
+        row.CopyTo(dc, area.left, y);
 }
 
 void TSkinListBox::DrawSkinLook(LookCanvas& canvas) {

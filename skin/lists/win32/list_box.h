@@ -85,6 +85,8 @@ class TSkinListBox : public TSkinCustomControl {
     const TDataSkinListBox* Element() const;
     void Layout();
     void DrawItem(const DRAWITEMSTRUCT& item);
+    // The space below the last item, in the look of an empty row.
+    void PaintBelowItems(HDC dc, const RECT& area);
     HFONT ItemFont();
     void WheelInList(int notches);
 

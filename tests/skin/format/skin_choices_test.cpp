@@ -2,6 +2,7 @@
 // switch of the live skin data, and the setting that remembers the choice.
 #include <gtest/gtest.h>
 
+#include "skin/format/client_color.h"
 #include "skin/format/skin_choices.h"
 #include "skin/format/skin_setting.h"
 #include "tests/skin/orange_elements.h"
@@ -140,6 +141,15 @@ TEST_F(SkinChoices, TakingALoadedSkinAnnouncesOneChangeAndLeavesTheCandidateEmpt
     EXPECT_NE(live.SkinControlAs<TDataSkinButtonControl>("button"), nullptr);
     EXPECT_TRUE(candidate.Empty());
     EXPECT_TRUE(candidate.Controls().empty());
+}
+
+// What sits on the form without an element of its own (the banner) takes its tone from the client area.
+TEST(FormClientColor, IsTheMiddleOfTheClientAreasPicture) {
+    EXPECT_EQ(FormClientColor(testing::OrangeSkinData()), 0xE6F5FFu);  // cream, 0x00BBGGRR
+    EXPECT_FALSE(IsDark(*FormClientColor(testing::OrangeSkinData())));
+    EXPECT_EQ(FormClientColor(testing::BuiltInSkinData("basalt")), 0x352E2Au);  // slate
+    EXPECT_TRUE(IsDark(*FormClientColor(testing::BuiltInSkinData("basalt"))));
+    EXPECT_EQ(FormClientColor(TSkinData()), std::nullopt);
 }
 
 TEST_F(SkinChoices, TheChoiceIsRememberedAndSurvivesACutOffWrite) {
