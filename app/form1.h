@@ -59,6 +59,9 @@ class TForm1 : public gui::Window {
 
     // The editor's rich text (favourites store it; the conversion reads it).
     std::string ReadEditorRtf();
+    // The command of a skin in the system menu's 皮肤(&K): switches every window to it, or refuses it with
+    // a message and keeps the skin in use (form1_skins.cpp).
+    void ChooseSkin(const skin::SkinChoice& choice);
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -178,7 +181,6 @@ class TForm1 : public gui::Window {
     // form1_skins.cpp: the skins to choose from in the system menu, the remembered choice.
     void LoadStartSkin();
     std::vector<skin::TMenuItem> SkinMenuItems();
-    void ChooseSkin(const skin::SkinChoice& choice);
     std::string currentSkin_;  // the name the skin menu shows for the skin in use
     // The skinned frame: caption, caption buttons and border drawn from the skin.
     std::unique_ptr<skin::TSkinFrame> SkinFrame1;

@@ -1,5 +1,6 @@
 // Loading the built-in skin, measured against reading the same bytes (a memcpy of the skin text and the
-// Pictures stream), side by side in one run.
+// Pictures stream), side by side in one run; and loading the second built-in skin from its compressed skin
+// file, as a skin chosen from the skins folder is loaded, against reading that file's bytes.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -92,6 +93,49 @@ void BM_LoadCompressedSkin(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * OrangeFiles().total));
 }
 BENCHMARK(BM_LoadCompressedSkin);
+
+// Basalt as one compressed skin file, the form a user installs in the skins folder.
+const std::filesystem::path& BasaltFile() {
+    static const std::filesystem::path file = [] {
+        TCompressedStoredSkin compressed;
+        compressed.LoadFromSkinFolder(std::filesystem::path(HUECAST_SOURCE_DIR) / "app/resources/basalt/skin.ini");
+        const std::filesystem::path path = std::filesystem::temp_directory_path() / "huecast-bench-basalt.skn";
+        compressed.SaveToSkinFile(path);
+        return path;
+    }();
+    return file;
+}
+
+void BM_ReadBasaltFile(benchmark::State& state) {
+    for (auto _ : state) {
+        const std::vector<std::uint8_t> bytes = ReadWholeFile(BasaltFile());
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+BENCHMARK(BM_ReadBasaltFile);
+
+void BM_CopyBasaltFileBytes(benchmark::State& state) {
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(BasaltFile());
+    std::vector<std::uint8_t> target(bytes.size());
+    for (auto _ : state) {
+        std::memcpy(target.data(), bytes.data(), bytes.size());
+        benchmark::DoNotOptimize(target.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_CopyBasaltFileBytes);
+
+// Reading the file, inflating it, and building the skin data with its 24-bit pictures.
+void BM_LoadBasaltFile(benchmark::State& state) {
+    for (auto _ : state) {
+        TCompressedStoredSkin compressed;
+        compressed.LoadFromSkinFile(BasaltFile());
+        TSkinData data;
+        data.SetCompressedStoredSkin(&compressed);
+        benchmark::DoNotOptimize(data.Controls().size());
+    }
+}
+BENCHMARK(BM_LoadBasaltFile);
 
 }  // namespace
 
