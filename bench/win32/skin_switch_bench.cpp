@@ -8,7 +8,7 @@
 
 #include "app/form1.h"
 #include "bench/win32/side_by_side.h"
-#include "skin/skin_setting.h"
+#include "skin/format/skin_setting.h"
 
 namespace {
 
