@@ -189,6 +189,8 @@ void TSkinListBox::SetRowCount(int rows) {
 
 void TSkinListBox::SkinChanged() {
     TSkinCustomControl::SkinChanged();
+    // The font is made again for the new element: the old one's address may come back for another skin's.
+    fontMade_ = false;
     if (!inner_) return;  // the list inside is made next, and asks again
     const TDataSkinListBox* element = Element();
     itemHeight_ = element && element->itemRect.Height() > 0 ? element->itemRect.Height() : defaultItemHeight_;
