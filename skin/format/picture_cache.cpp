@@ -20,10 +20,16 @@ Bitmap To24Bits(const Bitmap& picture) {
         for (std::size_t i = 0; i < palette.size() && i < bgr.size(); ++i)
             bgr[i] = {static_cast<std::uint8_t>(palette[i] >> 16), static_cast<std::uint8_t>(palette[i] >> 8),
                       static_cast<std::uint8_t>(palette[i])};
+        // Four bytes stored per pixel, the fourth overwritten by the next pixel: one store instead of three.
+        // The last pixel of a row gets its three bytes alone, as the row may end right after it.
+        std::array<std::array<std::uint8_t, 4>, 256> quad{};
+        for (std::size_t i = 0; i < quad.size(); ++i)
+            quad[i] = {bgr[i][0], bgr[i][1], bgr[i][2], 0};
         for (int y = 0; y < picture.Height(); ++y) {
             const std::uint8_t* src = picture.Row(y);
             std::uint8_t* dst = out.Row(y);
-            for (int x = 0; x < w; ++x, dst += 3) std::memcpy(dst, bgr[src[x]].data(), 3);
+            for (int x = 0; x + 1 < w; ++x, dst += 3) std::memcpy(dst, quad[src[x]].data(), 4);
+            std::memcpy(dst, bgr[src[w - 1]].data(), 3);
         }
         return out;
     }

@@ -237,6 +237,8 @@ SkinContent TCompressedStoredSkin::Decompress() const {
     z_stream zs{};
     if (inflateInit(&zs) != Z_OK) throw SkinError("compressed skin: zlib could not start");
     std::vector<std::uint8_t> raw;
+    // Skins compress about tenfold: room for that at once spares most of the regrowing and copying.
+    raw.reserve(std::min(kMaxSkinContent, compressedData.size() * 12 + kInflateChunk));
     zs.next_in = const_cast<Bytef*>(compressedData.data());
     zs.avail_in = static_cast<uInt>(compressedData.size());
     int status = Z_OK;
