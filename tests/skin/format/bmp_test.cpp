@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "skin/format/picture_cache.h"
 #include "skin/format/skin_ini.h"
 #include "tests/skin/format/skin_test_pictures.h"
 
@@ -38,6 +39,17 @@ TEST(Bmp, PalettePicturesRoundTripInBothRowOrders) {
         EXPECT_EQ(read.bitmap.Palette(), original.Palette());
         EXPECT_TRUE(SamePixels(read.bitmap, original));
     }
+}
+
+// The cutting works on 24-bit copies; widening writes four bytes per pixel, so the ends of rows matter.
+TEST(Bmp, PalettePicturesWidenToTwentyFourBitsPixelForPixel) {
+    for (const int width : {1, 2, 3, 4, 5, 8})
+        for (const auto order : {Bitmap::Order::BottomUp, Bitmap::Order::TopDown}) {
+            const Bitmap paletted = Paletted(width, 3, order);
+            const Bitmap wide = To24Bits(paletted);
+            EXPECT_EQ(wide.BitsPerPixel(), 24);
+            EXPECT_TRUE(SamePixels(wide, paletted)) << width;
+        }
 }
 
 TEST(Bmp, TrueColourPicturesRoundTripAndTheTopRowIsRowZero) {
