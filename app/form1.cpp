@@ -87,6 +87,7 @@ TForm1::TForm1(HWND owner) {
     WireFavourites();
     WireSend();
     CreateBanner();
+    SkinChangedPlainParts();  // made after the skin was attached, they take its tone now
 
     FormCreate();
 }
@@ -159,7 +160,7 @@ void TForm1::CreateSkinFrame() {
     // Its system menu in the skinned menus (MenusSkinData is SkinData1), with the skins to choose from.
     SkinFrame1->SetSystemMenuPopup(std::make_unique<skin::SkinnedSystemMenu>(&skin_.Data()));
     SkinFrame1->applicationMenuItems = [this] { return SkinMenuItems(); };
-    SkinFrame1->onChangeSkinData = [this] { SkinChangedBanner(); };
+    SkinFrame1->onChangeSkinData = [this] { SkinChangedPlainParts(); };
     SkinFrame1->SetSkinData(&skin_.Data());
     // The client area keeps its designed size inside whichever frame the skin gives.
     const Size size = SkinFrame1->WindowSizeFor({kClientWidth, kClientHeight});

@@ -181,6 +181,9 @@ class TForm1 : public gui::Window {
     // form1_skins.cpp: the skins to choose from in the system menu, the remembered choice.
     void LoadStartSkin();
     std::vector<skin::TMenuItem> SkinMenuItems();
+    // On every skin change: what has no skin element of its own (the banner, the edit fields) takes the skin's
+    // tone.
+    void SkinChangedPlainParts();
     std::string currentSkin_;  // the name the skin menu shows for the skin in use
     // The skinned frame: caption, caption buttons and border drawn from the skin.
     std::unique_ptr<skin::TSkinFrame> SkinFrame1;

@@ -2,6 +2,7 @@
 // beside the program, switched at once for every window, and the choice remembered in settings.ini.
 #include "app/form1.h"
 #include "gui/application.h"
+#include "skin/format/client_color.h"
 #include "skin/format/skin_setting.h"
 #include "skin/format/win32/stored_skin_resource.h"
 
@@ -74,6 +75,21 @@ std::vector<skin::TMenuItem> TForm1::SkinMenuItems() {
                                .checked = choice.name == currentSkin_,
                                .onClick = [this, choice] { ChooseSkin(choice); }});
     return {std::move(skins)};
+}
+
+void TForm1::SkinChangedPlainParts() {
+    SkinChangedBanner();
+    // The system's edit fields stay white under a light skin, as they always were, and take the skin's
+    // field and text colours under a dark one, where white fields would glare.
+    const std::optional<std::uint32_t> field = skin::ControlFieldColor(skin_.Data(), "edit");
+    const auto* edit = skin_.Data().SkinControlAs<skin::TDataSkinEditControl>("edit");
+    for (gui::Edit* control : {Edit1.get(), Edit2.get()}) {
+        if (!control) continue;
+        if (field && edit && skin::IsDark(*field))
+            control->SetColors(*field, edit->font.color);
+        else
+            control->UseSystemColors();
+    }
 }
 
 void TForm1::ChooseSkin(const skin::SkinChoice& choice) {

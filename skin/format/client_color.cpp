@@ -14,6 +14,14 @@ std::optional<Color> FormClientColor(const TSkinData& skinData) {
     return main.PixelColor((client.left + client.right) / 2, (client.top + client.bottom) / 2);
 }
 
+std::optional<Color> ControlFieldColor(const TSkinData& skinData, std::string_view name) {
+    const TDataSkinControl* element = skinData.Empty() ? nullptr : skinData.SkinControlAs<TDataSkinControl>(name);
+    const Bitmap* picture = element ? skinData.ActivePicture(element->pictureIndex) : nullptr;
+    const Rect r = element ? element->skinRect : Rect{};
+    if (!picture || r.IsEmpty() || r.right > picture->Width() || r.bottom > picture->Height()) return std::nullopt;
+    return picture->PixelColor((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
 bool IsDark(Color color) {
     const int r = static_cast<int>(color & 0xFF), g = static_cast<int>(color >> 8 & 0xFF),
               b = static_cast<int>(color >> 16 & 0xFF);

@@ -10,6 +10,7 @@
 
 #include "app/control_ids.h"
 #include "skin/format/bmp.h"
+#include "skin/format/client_color.h"
 #include "skin/format/skin_data.h"
 #include "skin/format/skin_setting.h"
 #include "skin/format/stored_skin.h"
@@ -36,10 +37,12 @@ skin::TStoredSkin BuiltInSkin(const char* folder) {
 }
 
 // What the window must show in a skin, where the skin's pieces are copied unchanged: a caption pixel left
-// of the icon, and a pixel in the top-left corner piece of the 复制 button (enabled: the editor holds text).
+// of the icon, and a pixel in the top-left corner piece of the 复制 button (enabled: the editor holds text);
+// and the name field's colour, which follows the skin's edit field under a dark skin.
 struct Looks {
     COLORREF caption;
     COLORREF button;
+    COLORREF nameField;  // the system's edit of the favourite's name: white, or a dark skin's edit field
 };
 constexpr POINT kCaptionPixel{3, 12};  // in the window
 constexpr POINT kButtonPixel{2, 2};    // in the button
@@ -50,22 +53,27 @@ Looks LooksOf(const char* folder) {
     data.SetStoredSkin(&stored);
     const auto* button = data.SkinControlAs<skin::TDataSkinButtonControl>("button");
     const Bitmap* controls = data.ActivePicture(button->pictureIndex);
+    const skin::Color field = skin::ControlFieldColor(data, "edit").value_or(0);
     return {data.MainPicture().PixelColor(kCaptionPixel.x, kCaptionPixel.y),
-            controls->PixelColor(button->skinRect.left + kButtonPixel.x, button->skinRect.top + kButtonPixel.y)};
+            controls->PixelColor(button->skinRect.left + kButtonPixel.x, button->skinRect.top + kButtonPixel.y),
+            skin::IsDark(field) ? field : GetSysColor(COLOR_WINDOW)};
 }
 
 Looks Shown(const HuecastProcess& p) {
-    RECT window{}, button{};
+    RECT window{}, button{}, name{};
     GetWindowRect(p.Window(), &window);
     GetWindowRect(p.Control(ids::kButton1), &button);
+    GetWindowRect(p.Control(ids::kEdit2), &name);
     return {ScreenPixel({window.left + kCaptionPixel.x, window.top + kCaptionPixel.y}),
-            ScreenPixel({button.left + kButtonPixel.x, button.top + kButtonPixel.y})};
+            ScreenPixel({button.left + kButtonPixel.x, button.top + kButtonPixel.y}),
+            ScreenPixel({name.right - 8, (name.top + name.bottom) / 2})};
 }
 
 bool ShowsSoon(const HuecastProcess& p, const Looks& looks) {
     for (int i = 0; i < 100; ++i) {
         const Looks shown = Shown(p);
-        if (shown.caption == looks.caption && shown.button == looks.button) return true;
+        if (shown.caption == looks.caption && shown.button == looks.button && shown.nameField == looks.nameField)
+            return true;
         Sleep(30);
     }
     return false;
@@ -114,7 +122,7 @@ TEST(SkinChoice, SwitchesTheWholeWindowKeepsItsContentAndComesBackAtTheNextStart
     PressKeys({VK_DOWN});
     PressKeys({VK_RETURN});
     EXPECT_EQ(WaitForLevels(p, 0), nullptr);
-    EXPECT_TRUE(ShowsSoon(p, basalt)) << "the caption and the button do not show Basalt's pieces";
+    EXPECT_TRUE(ShowsSoon(p, basalt)) << "the caption, the button or the name field do not show Basalt";
     EXPECT_EQ(p.FindMessageBox(300), nullptr);
     EXPECT_EQ(p.Text(ids::kRichEdit1), editor);
     EXPECT_EQ(p.Text(ids::kStaticText8), counter);

@@ -144,12 +144,15 @@ TEST_F(SkinChoices, TakingALoadedSkinAnnouncesOneChangeAndLeavesTheCandidateEmpt
 }
 
 // What sits on the form without an element of its own (the banner) takes its tone from the client area.
-TEST(FormClientColor, IsTheMiddleOfTheClientAreasPicture) {
+TEST(PlainPartColors, AreTheMiddleOfTheClientAreaOrTheElement) {
     EXPECT_EQ(FormClientColor(testing::OrangeSkinData()), 0xE6F5FFu);  // cream, 0x00BBGGRR
     EXPECT_FALSE(IsDark(*FormClientColor(testing::OrangeSkinData())));
     EXPECT_EQ(FormClientColor(testing::BuiltInSkinData("basalt")), 0x352E2Au);  // slate
     EXPECT_TRUE(IsDark(*FormClientColor(testing::BuiltInSkinData("basalt"))));
     EXPECT_EQ(FormClientColor(TSkinData()), std::nullopt);
+    EXPECT_EQ(ControlFieldColor(testing::OrangeSkinData(), "edit"), 0xFFFFFFu);
+    EXPECT_EQ(ControlFieldColor(testing::BuiltInSkinData("basalt"), "edit"), 0x28221Fu);
+    EXPECT_EQ(ControlFieldColor(testing::OrangeSkinData(), "stdlabel"), std::nullopt);  // no picture
 }
 
 TEST_F(SkinChoices, TheChoiceIsRememberedAndSurvivesACutOffWrite) {
