@@ -1,5 +1,5 @@
-// Dialog item identifiers of the main window's controls. Tests and tools that drive huecast.exe from
-// another process find the controls by these numbers.
+// Dialog item identifiers of the main window's controls, named by the design's components. Tests and tools
+// that drive huecast.exe from another process find the controls by these numbers.
 #pragma once
 
 #include "skin/controls/item_group_layout.h"
@@ -10,37 +10,37 @@ namespace huecast::ids {
 inline constexpr int kSwatchCount = 7;
 
 enum : int {
-    kRichEdit1 = 101,
-    kSkinScrollBar1 = 102,
-    kSkinScrollBar2 = 103,
-    kStaticText8 = 104,
-    kButton1 = 105,
-    kSkinButton5 = 106,
-    kSkinButton4 = 107,
-    kSkinCheckBox3 = 108,
-    kSkinCheckBox4 = 109,
-    kSkinCheckBox2 = 110,
-    kSkinGroupBox6 = 111,
-    kStaticText1 = 112,  // the first of the swatches (SwatchId)
-    kSkinRadioGroup1 = 120,
-    kSkinGroupBox1 = 121,
-    kSkinComboBox1 = 122,
-    kSkinCheckGroup1 = 123,
-    kSkinGroupBox5 = 124,
-    kSkinComboBox2 = 125,
-    kComboBox1 = 126,
-    kSkinGroupBox2 = 127,
-    kSkinTrackBar1 = 128,
-    kEdit1 = 129,
-    kSkinGroupBox3 = 130,
-    kEdit2 = 131,
-    kSkinListBox2 = 132,
-    kSkinButton1 = 133,
-    kSkinButton3 = 134,
-    kSkinButton2 = 135,
-    kSkinPanel1 = 136,
-    kSkinCheckBox1 = 137,
-    kSkinListBox4 = 138,
+    kRichEdit1 = 101,        // the editor
+    kSkinScrollBar1 = 102,   // the editor's horizontal bar
+    kSkinScrollBar2 = 103,   // the editor's vertical bar
+    kStaticText8 = 104,      // the length display
+    kButton1 = 105,          // Copy
+    kSkinButton5 = 106,      // Send
+    kSkinButton4 = 107,      // Clear
+    kSkinCheckBox3 = 108,    // activate the chat window after Send
+    kSkinCheckBox4 = 109,    // clear the editor after Send
+    kSkinCheckBox2 = 110,    // clear the clipboard too
+    kSkinGroupBox6 = 111,    // the swatches' group
+    kStaticText1 = 112,      // the first of the swatches (SwatchId)
+    kSkinRadioGroup1 = 120,  // random colours
+    kSkinGroupBox1 = 121,    // the font group
+    kSkinComboBox1 = 122,    // font names
+    kSkinCheckGroup1 = 123,  // font styles
+    kSkinGroupBox5 = 124,    // the symbol group
+    kSkinComboBox2 = 125,    // symbol fonts
+    kComboBox1 = 126,        // symbols
+    kSkinGroupBox2 = 127,    // the size group
+    kSkinTrackBar1 = 128,    // the size bar
+    kEdit1 = 129,            // the size field
+    kSkinGroupBox3 = 130,    // the favourites group
+    kEdit2 = 131,            // the work's name
+    kSkinListBox2 = 132,     // the favourites
+    kSkinButton1 = 133,      // Add
+    kSkinButton3 = 134,      // Modify
+    kSkinButton2 = 135,      // Delete
+    kSkinPanel1 = 136,       // the chat list's panel
+    kSkinCheckBox1 = 137,    // show nicknames
+    kSkinListBox4 = 138,     // the chat windows
 };
 
 constexpr int SwatchId(int index) {

@@ -98,7 +98,7 @@ std::uint32_t TForm1::BannerBackColor() {
 }
 
 void TForm1::SkinChangedBanner() {
-    if (AAScrollText1) AAScrollText1->Text().SetBackColor(BannerBackColor());
+    if (banner_) banner_->Text().SetBackColor(BannerBackColor());
 }
 
 void TForm1::BannerDeleter::operator()(TAAScrollTextWindow* banner) const {
@@ -108,13 +108,13 @@ void TForm1::BannerDeleter::operator()(TAAScrollTextWindow* banner) const {
 void TForm1::CreateBanner() {
     RECT client{};
     GetClientRect(Handle(), &client);
-    AAScrollText1.reset(new TAAScrollTextWindow(ScrollTextArgs{.parent = Handle(),
-                                                               .x = 0,
-                                                               .y = client.bottom - kBannerHeight,
-                                                               .width = kBannerWidth,
-                                                               .height = kBannerHeight,
-                                                               .align = TAlign::alBottom}));
-    TAAScrollTextWindow& banner = *AAScrollText1;
+    banner_.reset(new TAAScrollTextWindow(ScrollTextArgs{.parent = Handle(),
+                                                         .x = 0,
+                                                         .y = client.bottom - kBannerHeight,
+                                                         .width = kBannerWidth,
+                                                         .height = kBannerHeight,
+                                                         .align = TAlign::alBottom}));
+    TAAScrollTextWindow& banner = *banner_;
     // Set up as a form resource would: nothing is laid out until Loaded.
     banner.BeginLoading();
     banner.SetScrollDelay(40);

@@ -66,10 +66,10 @@ constexpr const char* kUnstorableName =
 }  // namespace
 
 void TForm1::WireFavourites() {
-    SkinListBox2->OnListBoxClick = [this] { SkinListBox2ListBoxClick(); };
-    SkinButton1->onClick = [this] { SkinButton1Click(); };
-    SkinButton3->onClick = [this] { SkinButton3Click(); };
-    SkinButton2->onClick = [this] { SkinButton2Click(); };
+    favouriteList_->OnListBoxClick = [this] { OpenFavouriteClick(); };
+    addFavouriteButton_->onClick = [this] { AddFavouriteClick(); };
+    modifyFavouriteButton_->onClick = [this] { ModifyFavouriteClick(); };
+    deleteFavouriteButton_->onClick = [this] { DeleteFavouriteClick(); };
 }
 
 void TForm1::LoadFavourites() {
@@ -85,8 +85,8 @@ void TForm1::LoadFavourites() {
     const int count = FavouriteCount(ini);
     for (int i = 1; i <= count; ++i) {
         const std::string section = std::to_string(i);
-        SkinListBox2->Add(ini.Read(section, kNameKey).value_or(""));
-        FavouriteRtfs->push_back(ini.Read(section, kRtfKey).value_or(""));
+        favouriteList_->Add(ini.Read(section, kNameKey).value_or(""));
+        favouriteRtfs_->push_back(ini.Read(section, kRtfKey).value_or(""));
     }
 }
 
@@ -99,12 +99,12 @@ bool TForm1::SaveFavourites() {
     try {
         // The file is read again so that whatever else it holds stays as it is.
         ProfileText ini = gui::ReadProfileFile(favouritesFile_);
-        const int count = SkinListBox2->Count();
+        const int count = favouriteList_->Count();
         ini.Write(kHeadSection, kCountKey, std::to_string(count));
         for (int i = 1; i <= count; ++i) {
             const std::string section = std::to_string(i);
-            ini.Write(section, kNameKey, SkinListBox2->Item(i - 1));
-            ini.Write(section, kRtfKey, (*FavouriteRtfs)[static_cast<std::size_t>(i - 1)]);
+            ini.Write(section, kNameKey, favouriteList_->Item(i - 1));
+            ini.Write(section, kRtfKey, (*favouriteRtfs_)[static_cast<std::size_t>(i - 1)]);
         }
         gui::ReplaceProfileFile(favouritesFile_, ini.Text());
         return true;
@@ -117,22 +117,22 @@ bool TForm1::SaveFavourites() {
     }
 }
 
-void TForm1::SkinListBox2ListBoxClick() {
-    RichEdit1->Clear();
-    const int k = SkinListBox2->ItemIndex();
-    if (k < 0 || static_cast<std::size_t>(k) >= FavouriteRtfs->size()) return;
-    RichEdit1->StreamIn((*FavouriteRtfs)[static_cast<std::size_t>(k)]);
+void TForm1::OpenFavouriteClick() {
+    editor_->Clear();
+    const int k = favouriteList_->ItemIndex();
+    if (k < 0 || static_cast<std::size_t>(k) >= favouriteRtfs_->size()) return;
+    editor_->StreamIn((*favouriteRtfs_)[static_cast<std::size_t>(k)]);
     // The name after the text: loading counts as a change of the editor, whose handler would otherwise
     // name the work after its text.
-    Edit2->SetText(SkinListBox2->Item(k));
+    nameField_->SetText(favouriteList_->Item(k));
 }
 
 std::optional<std::string> TForm1::NameToStore(const std::string& whenMissing) {
-    const std::wstring wideName = Edit2->WideText();
+    const std::wstring wideName = nameField_->WideText();
     if (wideName.empty()) {
         ShowError(whenMissing);
         // The work's own text is offered as its name.
-        Edit2->SetWideText(DefaultName(WideEditorPlainText()));
+        nameField_->SetWideText(DefaultName(WideEditorPlainText()));
         return std::nullopt;
     }
     std::optional<std::string> name = StorableName(SystemCodePage(), wideName);
@@ -140,18 +140,18 @@ std::optional<std::string> TForm1::NameToStore(const std::string& whenMissing) {
     return name;
 }
 
-void TForm1::SkinButton1Click() {
+void TForm1::AddFavouriteClick() {
     const std::optional<std::string> name = NameToStore("你还没有取名呢，请取一个名字先！");
     if (!name) return;
     std::string rtf = ReadEditorRtf();
-    SkinListBox2->Add(*name);
-    FavouriteRtfs->push_back(std::move(rtf));
-    SkinListBox2->SetItemIndex(SkinListBox2->Count() - 1);
+    favouriteList_->Add(*name);
+    favouriteRtfs_->push_back(std::move(rtf));
+    favouriteList_->SetItemIndex(favouriteList_->Count() - 1);
     SaveFavourites();
 }
 
-void TForm1::SkinButton3Click() {
-    const int k = SkinListBox2->ItemIndex();
+void TForm1::ModifyFavouriteClick() {
+    const int k = favouriteList_->ItemIndex();
     if (k < 0) {
         ShowError(Lines({"修改之前，你还没有选中要修改的项呢", "请再列表中选择你要修改的项！"}));
         return;
@@ -160,24 +160,24 @@ void TForm1::SkinButton3Click() {
         NameToStore(Lines({"添加之前，你还没有取名呢", "请取一个名字先！"}));
     if (!name) return;
     std::string rtf = ReadEditorRtf();
-    SkinListBox2->SetItem(k, *name);
-    (*FavouriteRtfs)[static_cast<std::size_t>(k)] = std::move(rtf);
+    favouriteList_->SetItem(k, *name);
+    (*favouriteRtfs_)[static_cast<std::size_t>(k)] = std::move(rtf);
     SaveFavourites();
 }
 
-void TForm1::SkinButton2Click() {
+void TForm1::DeleteFavouriteClick() {
     // The question comes first, even when nothing is selected.
     // Only No keeps the favourite; closing the box answers No too, as Escape does.
     if (AskWarning("你确定要删除你的彩字作品吗？不再改改？") == skin::mrNo) return;
-    const int k = SkinListBox2->ItemIndex();
+    const int k = favouriteList_->ItemIndex();
     if (k < 0) {
         ShowError(Lines({"你没有选中你要删的彩字，", "或 收藏夹中为空", "请选中先！"}));
         return;
     }
-    SkinListBox2->Delete(k);
-    FavouriteRtfs->erase(FavouriteRtfs->begin() + k);
-    Edit2->SetText("");
-    RichEdit1->Clear();
+    favouriteList_->Delete(k);
+    favouriteRtfs_->erase(favouriteRtfs_->begin() + k);
+    nameField_->SetText("");
+    editor_->Clear();
     SaveFavourites();
 }
 

@@ -1,6 +1,6 @@
-// ImageList1: the three 16 × 16 images of the check boxes, drawn here: a window brought to the front
-// (activate the chat window after sending), a page being wiped (empty the editor after sending) and a
-// clipboard (empty the clipboard too).
+// The check boxes' three 16 × 16 images, drawn here: a window brought to the front (activate the chat
+// window after sending), a page being wiped (empty the editor after sending) and a clipboard (empty the
+// clipboard too).
 #include "app/form1.h"
 #include "gui/image_list.h"
 
@@ -54,7 +54,7 @@ void DrawClipboard(HDC dc) {
 
 }  // namespace
 
-gui::ImageListHandle TForm1::MakeImageList1() {
+gui::ImageListHandle TForm1::MakeCheckBoxImages() {
     return gui::MakeImageList(16, 3, [](HDC dc, int index) {
         if (index == 0) DrawWindowToFront(dc);
         if (index == 1) DrawPageWiped(dc);

@@ -54,27 +54,28 @@ void FlashUntilActivated(HWND window) {
 }  // namespace
 
 void TForm1::WireSend() {
-    SkinButton5->onClick = [this] { SkinButton5Click(); };
-    Timer1 = std::make_unique<gui::Timer>(Handle(), kRefreshIntervalMs, [this] { Timer1Timer(); });
+    sendButton_->onClick = [this] { SendClick(); };
+    chatListTimer_ =
+        std::make_unique<gui::Timer>(Handle(), kRefreshIntervalMs, [this] { RefreshChatList(); });
 }
 
-void TForm1::Timer1Timer() {
-    if (!ChatHandles || !ChatCaptions) return;  // the window is closing
-    ChatCaptions->clear();
-    const int selected = SkinListBox4->ItemIndex();
-    *ChatHandles = bridge::ListChatWindows();
-    const bool nicknames = SkinCheckBox1->Checked();
-    for (const std::string& handle : *ChatHandles)
-        ChatCaptions->push_back(ChatCaption(bridge::HandleFromDecimal(handle), nicknames));
-    ShowItems(*SkinListBox4, *ChatCaptions);
+void TForm1::RefreshChatList() {
+    if (!chatHandles_ || !chatCaptions_) return;  // the window is closing
+    chatCaptions_->clear();
+    const int selected = chatList_->ItemIndex();
+    *chatHandles_ = bridge::ListChatWindows();
+    const bool nicknames = showNicknames_->Checked();
+    for (const std::string& handle : *chatHandles_)
+        chatCaptions_->push_back(ChatCaption(bridge::HandleFromDecimal(handle), nicknames));
+    ShowItems(*chatList_, *chatCaptions_);
     // The selection stays on its place in the list, whichever window stands there now. Selecting only on a
     // change keeps the list from scrolling back to the selection under the user's hand every second.
     const int wanted = selected >= 0 ? selected : 0;
-    if (SkinListBox4->ItemIndex() != wanted) SkinListBox4->SetItemIndex(wanted);
+    if (chatList_->ItemIndex() != wanted) chatList_->SetItemIndex(wanted);
 }
 
-void TForm1::SkinButton5Click() {
-    if (sending_ || !ChatHandles || !ChatCaptions) return;
+void TForm1::SendClick() {
+    if (sending_ || !chatHandles_ || !chatCaptions_) return;
     const std::string converted = ConvertEditor();
     std::vector<std::string> parts{converted};
     if (converted.size() > kMaxUrtfBytes) {
@@ -87,10 +88,10 @@ void TForm1::SkinButton5Click() {
         if (AskWarning(kSendInPartsQuestion + std::to_string(parts.size()) + kSendInPartsEnd) == skin::mrNo)
             return;
     }
-    const int index = SkinListBox4->ItemIndex();
-    const bool chosen = index >= 0 && static_cast<std::size_t>(index) < ChatHandles->size();
+    const int index = chatList_->ItemIndex();
+    const bool chosen = index >= 0 && static_cast<std::size_t>(index) < chatHandles_->size();
     // What the user had on the clipboard comes back after the Send, unless they asked for it to be emptied.
-    const bool keepClipboard = !SkinCheckBox2->Checked();
+    const bool keepClipboard = !clearClipboardToo_->Checked();
     std::optional<gui::ClipboardContents> previous;
     // A single message goes onto the clipboard even without a chosen chat window, ready to paste by hand.
     // Pasting a clipboard that could not be set would send whatever it held before.
@@ -106,8 +107,8 @@ void TForm1::SkinButton5Click() {
 
     // The list is up to a second old: the window may have closed since, and its handle may now belong to
     // another window. Only the chat window that the list shows selected receives the text.
-    HWND window = bridge::HandleFromDecimal((*ChatHandles)[static_cast<std::size_t>(index)]);
-    const std::string& caption = (*ChatCaptions)[static_cast<std::size_t>(index)];
+    HWND window = bridge::HandleFromDecimal((*chatHandles_)[static_cast<std::size_t>(index)]);
+    const std::string& caption = (*chatCaptions_)[static_cast<std::size_t>(index)];
     bridge::Delivery delivery = bridge::Delivery::kNoChatWindow;
     bool clipboardBusy = false;
     std::size_t sent = 0;
@@ -140,18 +141,18 @@ void TForm1::SkinButton5Click() {
             RemoveSentParts(parts, sent);
         }
         ShowError(message);
-        RichEdit1->SetFocus();
+        editor_->SetFocus();
         return;
     }
 
-    if (SkinCheckBox3->Checked()) {
+    if (activateAfterSend_->Checked()) {
         // Asynchronous: the messenger's thread need not answer for the window to come forward.
         if (IsIconic(window)) ShowWindowAsync(window, SW_RESTORE);
         SetForegroundWindow(window);
     } else {
         FlashUntilActivated(window);
     }
-    if (SkinCheckBox4->Checked()) RichEdit1->Clear();
+    if (clearAfterSend_->Checked()) editor_->Clear();
     // The paste has been handled by now, so the clipboard is no longer needed.
     if (!keepClipboard) {
         gui::clipboard::Clear(Handle());
@@ -160,7 +161,7 @@ void TForm1::SkinButton5Click() {
     } else if (!previous->Complete()) {
         ShowError(kClipboardPartlyRestoredMessage);
     }
-    RichEdit1->SetFocus();
+    editor_->SetFocus();
 }
 
 void TForm1::RemoveSentParts(const std::vector<std::string>& parts, std::size_t sent) {
@@ -170,7 +171,7 @@ void TForm1::RemoveSentParts(const std::vector<std::string>& parts, std::size_t 
         for (const UrtfRun& run : ReadUrtf(parts[i], SystemCodePage()))
             characters += run.text.size();
     }
-    RichEdit1->DeleteLeadingCharacters(characters);
+    editor_->DeleteLeadingCharacters(characters);
 }
 
 }  // namespace huecast

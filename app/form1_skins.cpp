@@ -83,7 +83,7 @@ void TForm1::SkinChangedPlainParts() {
     // field and text colours under a dark one, where white fields would glare.
     const std::optional<std::uint32_t> field = skin::ControlFieldColor(skin_.Data(), "edit");
     const auto* edit = skin_.Data().SkinControlAs<skin::TDataSkinEditControl>("edit");
-    for (gui::Edit* control : {Edit1.get(), Edit2.get()}) {
+    for (gui::Edit* control : {sizeField_.get(), nameField_.get()}) {
         if (!control) continue;
         if (field && edit && skin::IsDark(*field))
             control->SetColors(*field, edit->font.color);

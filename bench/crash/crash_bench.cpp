@@ -18,7 +18,7 @@ std::vector<StackRow> SampleStack(int rows) {
     std::vector<StackRow> stack;
     for (int i = 0; i < rows; ++i)
         stack.push_back({0x140001000u + 0x40u * i, "C:\\Program Files\\Huecast\\huecast.exe", "app/form1.cpp",
-                         "huecast::TForm1", "SkinButton5Click", 100 + i});
+                         "huecast::TForm1", "SendClick", 100 + i});
     return stack;
 }
 
@@ -120,7 +120,7 @@ void BM_StackMapFind(benchmark::State& state) {
             payload.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
     };
     const std::string strings =
-        std::string("huecast::TForm1::SkinButton5Click()") + '\0' + "app/form1.cpp" + '\0';
+        std::string("huecast::TForm1::SendClick()") + '\0' + "app/form1.cpp" + '\0';
     u32(1), u32(20000), u32(100000), u32(static_cast<std::uint32_t>(strings.size()));
     for (std::uint32_t i = 0; i < 20000; ++i)
         u32(0x1000 + i * 80), u32(0);

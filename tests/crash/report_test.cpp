@@ -159,7 +159,7 @@ TEST(Report, RuntimeRowsBeforeTheProgramsOwnAreCounted) {
         {3, "huecast.exe", "", "", "__cxa_throw", 0},
         {4, "huecast.exe", "", "std", "terminate", 0},
         {5, "huecast.exe", "", "", "abort", 0},
-        {6, "huecast.exe", "app/form1.cpp", "huecast::TForm1", "SkinButton5Click", 40},
+        {6, "huecast.exe", "app/form1.cpp", "huecast::TForm1", "SendClick", 40},
         {7, "ntdll.dll", "", "", "", 0},
     };
     EXPECT_EQ(LeadingRuntimeRows(rows), 5u);
