@@ -7,6 +7,8 @@
 #                                                         in a test slot of its own (scripts/wine-slots.sh)
 #   huecast_benchmark(NAME SOURCES ... [DEPS ...])        Google Benchmark executable (native)
 #   huecast_fuzz(NAME SOURCES ... [DEPS ...])             libFuzzer target (native clang)
+#   huecast_built_in_skin(NAME)                           gives a Windows test or benchmark the built-in skin
+#                                                         in its resources, as the program carries it
 
 # GCC 12 reports members left out of a designated initializer as missing (-Wmissing-field-initializers,
 # fixed in GCC 13), yet leaving them to their defaults is the point of the program's argument structs.
@@ -127,5 +129,13 @@ function(huecast_fuzz name)
         add_executable(${name} ${ARG_SOURCES})
         target_link_libraries(${name} PRIVATE huecast_options ${ARG_DEPS})
         target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    endif()
+endfunction()
+
+function(huecast_built_in_skin name)
+    if(TARGET ${name})
+        target_sources(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support/win32/built_in_skin.rc)
+        # The resource script names the skin's files relative to app/.
+        target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/app)
     endif()
 endfunction()

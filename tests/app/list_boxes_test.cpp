@@ -7,8 +7,8 @@
 
 #include "app/control_ids.h"
 #include "tests/app/huecast_driver.h"
-#include "tests/gui/object_counts.h"
-#include "tests/app/real_input.h"
+#include "tests/support/win32/object_counts.h"
+#include "tests/support/win32/real_input.h"
 #include "tests/bridge/fake_messenger_process.h"
 
 namespace huecast::testing {

@@ -7,7 +7,7 @@
 
 #include "app/control_ids.h"
 #include "tests/app/huecast_driver.h"
-#include "tests/app/real_input.h"
+#include "tests/support/win32/real_input.h"
 
 namespace huecast::testing {
 namespace {

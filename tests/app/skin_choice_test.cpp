@@ -16,7 +16,7 @@
 #include "skin/format/stored_skin.h"
 #include "skin/format/win32/stored_skin_resource.h"
 #include "tests/app/huecast_driver.h"
-#include "tests/app/real_input.h"
+#include "tests/support/win32/real_input.h"
 #include "tests/app/skinned_menus.h"
 
 namespace huecast::testing {

@@ -1,6 +1,6 @@
 #include "tests/app/skinned_menus.h"
 
-#include "tests/app/real_input.h"
+#include "tests/support/win32/real_input.h"
 
 namespace huecast::testing {
 

@@ -7,8 +7,8 @@
 
 #include "app/control_ids.h"
 #include "tests/app/huecast_driver.h"
-#include "tests/app/real_input.h"
 #include "tests/app/skinned_menus.h"
+#include "tests/support/win32/real_input.h"
 
 namespace huecast::testing {
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "gui/window.h"
-#include "tests/aatext/win32/message_pump.h"
-#include "tests/gui/object_counts.h"
+#include "tests/support/win32/message_pump.h"
+#include "tests/support/win32/object_counts.h"
 
 namespace huecast::gui {
 namespace {

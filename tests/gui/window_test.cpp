@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "gui/control.h"
-#include "tests/aatext/win32/message_pump.h"
+#include "tests/support/win32/message_pump.h"
 
 namespace huecast::gui {
 namespace {

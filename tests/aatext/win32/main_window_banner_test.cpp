@@ -5,7 +5,7 @@
 #include "app/form1.h"
 #include "gui/application.h"
 #include "tests/aatext/banner_test_support.h"
-#include "tests/aatext/win32/message_pump.h"
+#include "tests/support/win32/message_pump.h"
 
 namespace huecast {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "aatext/win32/system_texts.h"
 #include "gui/window.h"
-#include "tests/aatext/win32/message_pump.h"
+#include "tests/support/win32/message_pump.h"
 
 namespace huecast {
 namespace {

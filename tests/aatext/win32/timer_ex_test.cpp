@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "tests/aatext/win32/message_pump.h"
+#include "tests/support/win32/message_pump.h"
 
 namespace huecast {
 namespace {

@@ -5,12 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <memory>
 #include <tuple>
 #include <utility>
 
-#include "gui/drawing.h"
 #include "gui/edit.h"
 #include "gui/rich_edit.h"
 #include "skin/picture/glyph_layout.h"
@@ -22,153 +20,49 @@
 #include "skin/controls/win32/check_radio_box.h"
 #include "skin/controls/win32/item_groups.h"
 #include "skin/controls/win32/panel.h"
+#include "tests/support/win32/message_pump.h"
+#include "tests/support/win32/real_input.h"
+#include "tests/support/win32/screen_pixels.h"
+#include "tests/support/win32/skinned_host.h"
 
 namespace huecast::skin {
 namespace {
 
-// ---- Host, pumping, capture, input ----
+using namespace huecast::testing;
 
-// A top-level form of the program's kind (gui::Window: it reflects notifications to its controls and
-// offers them the dialog keys), on a light blue background of its own.
-class HostWindow : public gui::Window {
-  public:
-    HostWindow() {
-        Create({.className = "HuecastButtonsTestHost",
-                .caption = "host",
-                .style = WS_POPUP | WS_VISIBLE,
-                .exStyle = WS_EX_CONTROLPARENT,
-                .x = 100,
-                .y = 100,
-                .width = 400,
-                .height = 300,
-                .background = nullptr});
-    }
-    ~HostWindow() override { DestroyHandle(); }
-
-  protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message != WM_ERASEBKGND) return Window::HandleMessage(message, wParam, lParam);
-        RECT r;
-        GetClientRect(Handle(), &r);
-        const gui::BrushHandle brush(CreateSolidBrush(RGB(0xE6, 0xF5, 0xFF)));
-        FillRect(reinterpret_cast<HDC>(wParam), &r, brush.get());
-        return 1;
-    }
-};
-
-void Pump(int ms) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    } while (std::chrono::steady_clock::now() < end);
-}
-
-// Through the dialog manager, as the program's message loop runs it.
-void PumpDialog(HWND dialog, int ms) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (IsDialogMessageA(dialog, &msg)) continue;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    } while (std::chrono::steady_clock::now() < end);
-}
-
+// A top-level form of the program's kind on a light blue background of its own, the pointer away from
+// every control.
 class Host : public ::testing::Test {
   protected:
     void SetUp() override {
-        host_ = std::make_unique<HostWindow>();
+        host_ = std::make_unique<SkinnedHost>(TestHostArgs{.x = 100,
+                                                           .y = 100,
+                                                           .width = 400,
+                                                           .height = 300,
+                                                           .style = WS_POPUP | WS_VISIBLE,
+                                                           .exStyle = WS_EX_CONTROLPARENT,
+                                                           .background = RGB(0xE6, 0xF5, 0xFF)});
         window_ = host_->Handle();
-        skin_.Load(window_, GetModuleHandleA(nullptr));
         SetForegroundWindow(window_);
-        SetCursorPos(5, 5);  // away from every control
-        Pump(50);
+        MoveAway();
+        PumpFor(50);
     }
     void TearDown() override { host_.reset(); }
 
-    TSkinData& Data() { return skin_.Data(); }
+    TSkinData& Data() { return host_->Skin(); }
 
-    std::unique_ptr<HostWindow> host_;
+    std::unique_ptr<SkinnedHost> host_;
     HWND window_ = nullptr;
-    FormSkin skin_;
 };
 
-Bitmap Capture(HWND control) {
-    RECT r;
-    GetClientRect(control, &r);
-    gui::DibSection dib(r.right, r.bottom);
-    gui::MemoryDC dc;
-    const gui::SelectedObject selected(dc, dib.Handle());
-    SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), PRF_CLIENT);
-    GdiFlush();
-    return dib.Pixels();
+// A real click, handled by this thread's windows before the test goes on.
+void Click(POINT at) {
+    ClickAt(at);
+    PumpFor(100);
 }
 
-POINT CentreOf(HWND control) {
-    RECT r;
-    GetWindowRect(control, &r);
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-// Pumps until `done` holds or a second has passed (timers run late on a busy machine).
-template <class Done>
-bool PumpUntil(Done done) {
-    for (int i = 0; i < 100 && !done(); ++i)
-        Pump(10);
-    return done();
-}
-
-void MouseButton(bool down) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &in, sizeof in);
-}
-
-void Key(WORD vk, bool up) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &in, sizeof in);
-}
-
-void ClickAt(POINT p) {
-    SetCursorPos(p.x, p.y);
-    Pump(40);
-    MouseButton(true);
-    Pump(40);
-    MouseButton(false);
-    Pump(60);
-}
-
-// Pixels that differ between two same-sized bitmaps, outside `skip`.
-int Differences(const Bitmap& a, const Bitmap& b, Rect skip = {}) {
-    if (a.Width() != b.Width() || a.Height() != b.Height()) return -1;
-    int n = 0;
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (!skip.Contains({x, y}) && a.PixelColor(x, y) != b.PixelColor(x, y)) ++n;
-    return n;
-}
-
-// Where the pixels of `a` and `b` differ: their bounding box.
-Rect DifferenceBox(const Bitmap& a, const Bitmap& b) {
-    Rect box{a.Width(), a.Height(), 0, 0};
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.PixelColor(x, y) != b.PixelColor(x, y))
-                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
-                       std::max(box.bottom, y + 1)};
-    return box;
+void Click(HWND window) {
+    Click(CentreOf(window));
 }
 
 // ---- Buttons ----
@@ -189,13 +83,7 @@ class ButtonTest : public Host {
                                                                .useSkinFont = false});
     }
     // The button element's `rect` cut to the button's size.
-    Bitmap Expected(const Rect& rect, Size size) {
-        const auto* d = Data().SkinControlAs<TDataSkinButtonControl>("button");
-        const SkinPieces pieces = PiecesOf(*d);
-        Bitmap out(size.cx, size.cy, 24);
-        CutPicture(*Data().ActivePicture24(d->pictureIndex), rect, pieces, FitToSkin(pieces, size), out);
-        return out;
-    }
+    Bitmap Expected(const Rect& rect, Size size) { return ExpectedLook(Data(), "button", size, rect); }
     const TDataSkinButtonControl& Element() {
         return *Data().SkinControlAs<TDataSkinButtonControl>("button");
     }
@@ -204,10 +92,10 @@ class ButtonTest : public Host {
 TEST_F(ButtonTest, EachStateShowsItsRectWithTheCaptionCentred) {
     auto button = Make(20, 20, 95, 20, "Copy");
     const Size size{95, 20};
-    Pump(50);
+    PumpFor(50);
     // Normal: everything but the caption is the skin rect's cut; the caption sits in the client area's
     // middle.
-    Bitmap shot = Capture(button->Handle());
+    Bitmap shot = CapturePrintClient(button->Handle());
     Bitmap normal = Expected(Element().skinRect, size);
     const Rect text = DifferenceBox(shot, normal);
     ASSERT_FALSE(text.IsEmpty()) << "the caption is drawn";
@@ -217,43 +105,42 @@ TEST_F(ButtonTest, EachStateShowsItsRectWithTheCaptionCentred) {
     const Rect skip{text.left - 1, text.top - 1, text.right + 1, text.bottom + 1};
 
     // Hot: the pointer over it; after the morph the active rect.
-    SetCursorPos(CentreOf(button->Handle()).x, CentreOf(button->Handle()).y);
+    HoverOver(button->Handle());
     EXPECT_TRUE(PumpUntil([&] { return button->MorphFactor() == 1.0; }));
     EXPECT_TRUE(button->State().Hot());
-    EXPECT_EQ(Differences(Capture(button->Handle()), Expected(Element().activeSkinRect, size), skip), 0);
+    EXPECT_EQ(CountDifferentPixels(CapturePrintClient(button->Handle()), Expected(Element().activeSkinRect, size), {skip}), 0);
 
     // Down: the left button held on it.
-    MouseButton(true);
-    Pump(60);
+    PressLeft();
+    PumpFor(60);
     EXPECT_TRUE(button->Down());
-    EXPECT_EQ(Differences(Capture(button->Handle()), Expected(Element().downSkinRect, size), skip), 0);
-    MouseButton(false);
-    Pump(60);
+    EXPECT_EQ(CountDifferentPixels(CapturePrintClient(button->Handle()), Expected(Element().downSkinRect, size), {skip}), 0);
+    ReleaseLeft();
+    PumpFor(60);
 
     // Back to normal once neither hot nor focused; disabled.
-    SetCursorPos(5, 5);
+    MoveAway();
     PumpUntil([&] { return !button->State().Hot(); });
-    EXPECT_EQ(Differences(Capture(button->Handle()), Expected(Element().activeSkinRect, size), skip), 0)
+    EXPECT_EQ(CountDifferentPixels(CapturePrintClient(button->Handle()), Expected(Element().activeSkinRect, size), {skip}), 0)
         << "focused by the press, it stays active";
     SetFocus(window_);
     EXPECT_TRUE(PumpUntil([&] { return button->MorphFactor() == 0.0; }));
-    EXPECT_EQ(Differences(Capture(button->Handle()), normal, skip), 0);
+    EXPECT_EQ(CountDifferentPixels(CapturePrintClient(button->Handle()), normal, {skip}), 0);
     EnableWindow(button->Handle(), FALSE);
-    Pump(30);
-    EXPECT_EQ(Differences(Capture(button->Handle()), Expected(Element().disabledSkinRect, size), skip), 0);
+    PumpFor(30);
+    EXPECT_EQ(CountDifferentPixels(CapturePrintClient(button->Handle()), Expected(Element().disabledSkinRect, size), {skip}), 0);
 }
 
 TEST_F(ButtonTest, HoverMorphsInTenStepsAndBackOnLeave) {
     auto button = Make(20, 20, 95, 20, "");
-    const POINT centre = CentreOf(button->Handle());
-    SetCursorPos(centre.x, centre.y);
-    Pump(90);  // a few 20 ms steps: mid-morph
+    HoverOver(button->Handle());
+    PumpFor(90);  // a few 20 ms steps: mid-morph
     const double k = button->MorphFactor();
     EXPECT_GT(k, 0.0);
     EXPECT_LT(k, 1.0);
     // A mid-morph capture is the push morph of the two looks for that k (the factor may step once between
     // reading it and painting, so it is read again right after the capture).
-    const Bitmap shot = Capture(button->Handle());
+    const Bitmap shot = CapturePrintClient(button->Handle());
     MorphLooks looks;
     const auto* d = &Element();
     const SkinPieces pieces = PiecesOf(*d);
@@ -261,9 +148,9 @@ TEST_F(ButtonTest, HoverMorphsInTenStepsAndBackOnLeave) {
                   FitToSkin(pieces, {95, 20}));
     Bitmap expected(95, 20, 24);
     looks.Compose(MorphKind::Push, button->MorphFactor(), expected);
-    EXPECT_EQ(Differences(shot, expected), 0);
+    EXPECT_EQ(CountDifferentPixels(shot, expected), 0);
     EXPECT_TRUE(PumpUntil([&] { return button->MorphFactor() == 1.0; }));
-    SetCursorPos(5, 5);
+    MoveAway();
     EXPECT_TRUE(PumpUntil([&] { return button->MorphFactor() == 0.0; }));
 }
 
@@ -272,19 +159,18 @@ TEST_F(ButtonTest, SpaceAndEnterOnAFocusedButtonGiveExactlyOneClick) {
     int clicks = 0;
     button->onClick = [&] { ++clicks; };
     SetFocus(button->Handle());
-    Pump(30);
-    const auto pumpDialog = [this](int ms) { PumpDialog(window_, ms); };
-    Key(VK_SPACE, false);
-    pumpDialog(40);
+    PumpFor(30);
+    PressKey(VK_SPACE);
+    PumpFor(40, window_);
     EXPECT_TRUE(button->Down());
     EXPECT_EQ(clicks, 0);
-    Key(VK_SPACE, true);
-    pumpDialog(40);
+    ReleaseKey(VK_SPACE);
+    PumpFor(40, window_);
     EXPECT_EQ(clicks, 1);
-    Key(VK_RETURN, false);
-    pumpDialog(40);
-    Key(VK_RETURN, true);
-    pumpDialog(40);
+    PressKey(VK_RETURN);
+    PumpFor(40, window_);
+    ReleaseKey(VK_RETURN);
+    PumpFor(40, window_);
     EXPECT_EQ(clicks, 2);
 }
 
@@ -295,13 +181,13 @@ TEST_F(ButtonTest, AltAndTheAcceleratorClickTheButtonOnce) {
     copy->onClick = [&] { ++clicks; };
     other->onClick = [&] { ++otherClicks; };
     SetFocus(other->Handle());
-    PumpDialog(window_, 30);
-    Key(VK_MENU, false);
-    Key('C', false);
-    PumpDialog(window_, 40);
-    Key('C', true);
-    Key(VK_MENU, true);
-    PumpDialog(window_, 60);
+    PumpFor(30, window_);
+    PressKey(VK_MENU);
+    PressKey('C');
+    PumpFor(40, window_);
+    ReleaseKey('C');
+    ReleaseKey(VK_MENU);
+    PumpFor(60, window_);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(otherClicks, 0);
     EXPECT_EQ(GetFocus(), copy->Handle()) << "the accelerator focuses the button";
@@ -309,12 +195,12 @@ TEST_F(ButtonTest, AltAndTheAcceleratorClickTheButtonOnce) {
 
 // A key pressed and released through the program's message loop (the dialog manager of the host).
 void Tap(HWND host, WORD vk, WORD modifier = 0) {
-    if (modifier) Key(modifier, false);
-    Key(vk, false);
-    PumpDialog(host, 40);
-    Key(vk, true);
-    if (modifier) Key(modifier, true);
-    PumpDialog(host, 40);
+    if (modifier) PressKey(modifier);
+    PressKey(vk);
+    PumpFor(40, host);
+    ReleaseKey(vk);
+    if (modifier) ReleaseKey(modifier);
+    PumpFor(40, host);
 }
 
 TEST_F(ButtonTest, EnterAndEscapeOnTheFormClickTheDefaultAndCancelButtons) {
@@ -334,15 +220,15 @@ TEST_F(ButtonTest, EnterAndEscapeOnTheFormClickTheDefaultAndCancelButtons) {
                             .caption = "Box",
                             .skinData = &Data()});
     SetFocus(edit.Handle());
-    PumpDialog(window_, 40);
+    PumpFor(40, window_);
 
     // While the focus is on a control of another kind, the default button shows the active look.
     EXPECT_TRUE(ok->State().Hot());
     EXPECT_FALSE(cancel->State().Hot());
     EXPECT_TRUE(PumpUntil([&] { return ok->MorphFactor() == 1.0; }));
     const Rect caption{25, 3, 70, 17};
-    EXPECT_EQ(Differences(Capture(ok->Handle()), Expected(Element().activeSkinRect, {95, 20}), caption), 0);
-    EXPECT_EQ(Differences(Capture(cancel->Handle()), Expected(Element().skinRect, {95, 20}), caption), 0);
+    EXPECT_EQ(CountDifferentPixels(CapturePrintClient(ok->Handle()), Expected(Element().activeSkinRect, {95, 20}), {caption}), 0);
+    EXPECT_EQ(CountDifferentPixels(CapturePrintClient(cancel->Handle()), Expected(Element().skinRect, {95, 20}), {caption}), 0);
 
     Tap(window_, VK_RETURN);
     EXPECT_EQ(okClicks, 1);
@@ -356,14 +242,14 @@ TEST_F(ButtonTest, EnterAndEscapeOnTheFormClickTheDefaultAndCancelButtons) {
 
     // From a check box too, which does not toggle.
     SetFocus(box.Handle());
-    PumpDialog(window_, 40);
+    PumpFor(40, window_);
     Tap(window_, VK_RETURN);
     EXPECT_EQ(okClicks, 2);
     EXPECT_FALSE(box.Checked());
 
     // A focused button is the one Enter clicks; the default button then no longer stands in.
     SetFocus(cancel->Handle());
-    PumpDialog(window_, 40);
+    PumpFor(40, window_);
     EXPECT_FALSE(ok->State().Hot());
     Tap(window_, VK_RETURN);
     EXPECT_EQ(cancelClicks, 2);
@@ -384,7 +270,7 @@ TEST_F(ButtonTest, TheRichEditKeepsEnterForItsLinesBesideADefaultButton) {
     ok->onClick = [&] { ++okClicks; };
     gui::RichEdit editor({.parent = window_, .id = 152, .x = 140, .y = 20, .width = 200, .height = 80});
     SetFocus(editor.Handle());
-    PumpDialog(window_, 40);
+    PumpFor(40, window_);
     Tap(window_, 'A');
     Tap(window_, VK_RETURN);
     Tap(window_, 'B');
@@ -400,16 +286,16 @@ TEST_F(ButtonTest, ClickIsOneAndReleaseOutsideIsNone) {
     auto button = Make(20, 20, 95, 20, "Go");
     int clicks = 0;
     button->onClick = [&] { ++clicks; };
-    ClickAt(CentreOf(button->Handle()));
+    Click(button->Handle());
     EXPECT_EQ(clicks, 1);
-    SetCursorPos(CentreOf(button->Handle()).x, CentreOf(button->Handle()).y);
-    Pump(40);
-    MouseButton(true);
-    Pump(40);
-    SetCursorPos(5, 5);
-    Pump(40);
-    MouseButton(false);
-    Pump(40);
+    HoverOver(button->Handle());
+    PumpFor(40);
+    PressLeft();
+    PumpFor(40);
+    MoveAway();
+    PumpFor(40);
+    ReleaseLeft();
+    PumpFor(40);
     EXPECT_EQ(clicks, 1);
     EXPECT_FALSE(button->Down());
     // BM_CLICK, as a program or an accelerator sends it, and its BN_CLICKED.
@@ -452,34 +338,34 @@ TEST_F(ButtonTest, GlyphShowsTheImageOfEachStateBesideTheLook) {
     const Point at{ncl.left + ncl.Width() / 2 - 5, ncl.top + ncl.Height() / 2 - 5};
     const Rect cell{at.x, at.y, at.x + 10, at.y + 10};
     const auto expectImage = [&](int image, const Rect& look, const char* state) {
-        const Bitmap shot = Capture(button->Handle());
+        const Bitmap shot = CapturePrintClient(button->Handle());
         const auto [box, n] = PixelsOf(shot, kGlyphColours[image - 1]);
         EXPECT_EQ(box, cell) << state;
         EXPECT_EQ(n, image == 1 ? 99 : 100) << state << ": all of image " << image;
-        EXPECT_EQ(Differences(shot, Expected(look, {95, 20}), cell), 0) << state << ": the look around it";
+        EXPECT_EQ(CountDifferentPixels(shot, Expected(look, {95, 20}), {cell}), 0) << state << ": the look around it";
     };
-    Pump(30);
+    PumpFor(30);
     expectImage(1, Element().skinRect, "normal");
     // The key pixel shows the look beneath.
-    EXPECT_EQ(Capture(button->Handle()).PixelColor(at.x, at.y + 9),
+    EXPECT_EQ(CapturePrintClient(button->Handle()).PixelColor(at.x, at.y + 9),
               Expected(Element().skinRect, {95, 20}).PixelColor(at.x, at.y + 9));
 
-    SetCursorPos(CentreOf(button->Handle()).x, CentreOf(button->Handle()).y);
+    HoverOver(button->Handle());
     EXPECT_TRUE(PumpUntil([&] { return button->MorphFactor() == 1.0; }));
     expectImage(4, Element().activeSkinRect, "hot");
-    MouseButton(true);
-    Pump(60);
+    PressLeft();
+    PumpFor(60);
     expectImage(3, Element().downSkinRect, "down");
-    MouseButton(false);
-    Pump(60);
-    SetCursorPos(5, 5);
+    ReleaseLeft();
+    PumpFor(60);
+    MoveAway();
     EnableWindow(button->Handle(), FALSE);
-    Pump(60);
+    PumpFor(60);
     expectImage(2, Element().disabledSkinRect, "disabled");
 
     // One image: the disabled button shows it too.
     button->SetGlyph(GlyphStripOf(1), 1);
-    Pump(30);
+    PumpFor(30);
     expectImage(1, Element().disabledSkinRect, "disabled, one image");
 
     // Kept `margin` pixels from the right, the caption to its left.
@@ -488,7 +374,7 @@ TEST_F(ButtonTest, GlyphShowsTheImageOfEachStateBesideTheLook) {
     button->SetLayout(ButtonLayout::GlyphRight);
     button->SetMargin(3);
     EXPECT_TRUE(PumpUntil([&] { return button->MorphFactor() == 0.0; }));
-    const auto [right, n] = PixelsOf(Capture(button->Handle()), kGlyphColours[0]);
+    const auto [right, n] = PixelsOf(CapturePrintClient(button->Handle()), kGlyphColours[0]);
     EXPECT_EQ(right, (Rect{ncl.right - 13, at.y, ncl.right - 3, at.y + 10}));
 }
 
@@ -504,17 +390,17 @@ TEST_F(ButtonTest, PlainButtonDrawsItsGlyphPressedWhileDown) {
                                                                   .numGlyphs = 4,
                                                                   .layout = ButtonLayout::GlyphTop,
                                                                   .margin = 4});
-    Pump(30);
-    auto [box, n] = PixelsOf(Capture(button->Handle()), kGlyphColours[0]);
+    PumpFor(30);
+    auto [box, n] = PixelsOf(CapturePrintClient(button->Handle()), kGlyphColours[0]);
     EXPECT_EQ(box, (Rect{25, 4, 35, 14})) << "centred across, 4 pixels from the top";
-    SetCursorPos(CentreOf(button->Handle()).x, CentreOf(button->Handle()).y);
-    Pump(60);
-    MouseButton(true);
-    Pump(60);
-    std::tie(box, n) = PixelsOf(Capture(button->Handle()), kGlyphColours[2]);
+    HoverOver(button->Handle());
+    PumpFor(60);
+    PressLeft();
+    PumpFor(60);
+    std::tie(box, n) = PixelsOf(CapturePrintClient(button->Handle()), kGlyphColours[2]);
     EXPECT_EQ(box, (Rect{26, 5, 36, 15})) << "the down image, one pixel down and right";
-    MouseButton(false);
-    Pump(60);
+    ReleaseLeft();
+    PumpFor(60);
 }
 
 // ---- Check boxes and groups ----
@@ -532,7 +418,7 @@ TEST_F(CheckTest, FlatBoxShowsItsImageOnTheParentsBackgroundAndAClickTogglesOnce
                             .skinData = &Data()});
     int clicks = 0;
     box.onClick = [&] { ++clicks; };
-    Pump(30);
+    PumpFor(30);
     const auto* d = Data().SkinControlAs<TDataSkinCheckRadioControl>("checkbox");
     const Bitmap* picture = Data().ActivePicture24(d->pictureIndex);
     auto boxPixelsAre = [&](const Bitmap& shot, const Rect& image) {
@@ -547,27 +433,27 @@ TEST_F(CheckTest, FlatBoxShowsItsImageOnTheParentsBackgroundAndAClickTogglesOnce
             }
         return wrong;
     };
-    Bitmap shot = Capture(box.Handle());
+    Bitmap shot = CapturePrintClient(box.Handle());
     EXPECT_EQ(boxPixelsAre(shot, d->unCheckImageRect), 0);
     EXPECT_EQ(shot.PixelColor(100, 1), 0xFFF5E6u) << "the parent's background around it";
 
-    ClickAt(CentreOf(box.Handle()));
+    Click(box.Handle());
     EXPECT_TRUE(box.Checked());
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(SendMessageA(box.Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(boxPixelsAre(Capture(box.Handle()), d->activeCheckImageRect), 0) << "hot and checked";
-    SetCursorPos(5, 5);
+    EXPECT_EQ(boxPixelsAre(CapturePrintClient(box.Handle()), d->activeCheckImageRect), 0) << "hot and checked";
+    MoveAway();
     EXPECT_TRUE(PumpUntil([&] { return !box.Hot(); }));
-    EXPECT_EQ(boxPixelsAre(Capture(box.Handle()), d->checkImageRect), 0);
+    EXPECT_EQ(boxPixelsAre(CapturePrintClient(box.Handle()), d->checkImageRect), 0);
     EnableWindow(box.Handle(), FALSE);
-    EXPECT_EQ(boxPixelsAre(Capture(box.Handle()), d->unEnabledCheckImageRect), 0);
+    EXPECT_EQ(boxPixelsAre(CapturePrintClient(box.Handle()), d->unEnabledCheckImageRect), 0);
     SendMessageA(box.Handle(), BM_SETCHECK, BST_UNCHECKED, 0);
-    EXPECT_EQ(boxPixelsAre(Capture(box.Handle()), d->unEnabledUnCheckImageRect), 0);
+    EXPECT_EQ(boxPixelsAre(CapturePrintClient(box.Handle()), d->unEnabledUnCheckImageRect), 0);
     EXPECT_EQ(clicks, 1) << "BM_SETCHECK tells nobody";
     EnableWindow(box.Handle(), TRUE);
-    SetCursorPos(CentreOf(box.Handle()).x, CentreOf(box.Handle()).y);
+    HoverOver(box.Handle());
     EXPECT_TRUE(PumpUntil([&] { return box.Hot(); }));
-    EXPECT_EQ(boxPixelsAre(Capture(box.Handle()), d->activeUnCheckImageRect), 0);
+    EXPECT_EQ(boxPixelsAre(CapturePrintClient(box.Handle()), d->activeUnCheckImageRect), 0);
 }
 
 // The main window's five group boxes at their designed sizes: each caption is drawn whole in the element's
@@ -598,7 +484,7 @@ TEST_F(CheckTest, GroupCaptionsShowWholeInTheSkinsColour) {
         const gui::FontHandle font = box.CreateTextFont(&d->font);
         const Size text = MeasureCaption(g.caption, font.get());
         // Where the element's font colour shows inside the caption area's rows.
-        const Bitmap shot = Capture(box.Handle());
+        const Bitmap shot = CapturePrintClient(box.Handle());
         int left = shot.Width(), right = 0;
         for (int y = area.top; y < area.bottom; ++y)
             for (int x = 0; x < shot.Width(); ++x)
@@ -630,7 +516,7 @@ TEST_F(CheckTest, GroupCaptionGlyphLeadsTheTextAndShowsItsSecondImageWhileDisabl
                        .numGlyphs = 2});
     const Rect area = box.MapRect(d->captionRect);
     const auto glyphAndText = [&](std::uint32_t image) {
-        const Bitmap shot = Capture(box.Handle());
+        const Bitmap shot = CapturePrintClient(box.Handle());
         const auto [glyph, n] = PixelsOf(shot, image);
         EXPECT_EQ(glyph.Width(), 10);
         EXPECT_EQ(glyph.Height(), 10);
@@ -645,7 +531,7 @@ TEST_F(CheckTest, GroupCaptionGlyphLeadsTheTextAndShowsItsSecondImageWhileDisabl
     };
     const Rect enabled = glyphAndText(kGlyphColours[0]);
     EnableWindow(box.Handle(), FALSE);
-    Pump(30);
+    PumpFor(30);
     EXPECT_EQ(glyphAndText(kGlyphColours[1]), enabled);
 }
 
@@ -673,22 +559,22 @@ TEST_F(CheckTest, RadioGroupItemsUncheckEachOtherAndClickOnlyWhenChecked) {
     GetWindowRect(second, &r2);
     EXPECT_EQ(r1.top, r2.top) << "two columns, one row";
     EXPECT_LT(r1.left, r2.left);
-    ClickAt(CentreOf(first));
+    Click(first);
     EXPECT_EQ(group.ItemIndex(), 0);
     EXPECT_EQ(SendMessageA(second, BM_GETCHECK, 0, 0), BST_UNCHECKED);
     EXPECT_EQ(clicks, 2);
-    ClickAt(CentreOf(first));
+    Click(first);
     EXPECT_EQ(clicks, 2) << "an item already checked stays checked without a click";
     // A click on the caption's check box disables the items, and a second one enables them again.
     const Rect caption = group.MapRect(Data().SkinControlAs<TDataSkinPanelControl>("groupbox")->captionRect);
     POINT onCaption{caption.left + 6, (caption.top + caption.bottom) / 2};
     ClientToScreen(group.Handle(), &onCaption);
-    ClickAt(onCaption);
+    Click(onCaption);
     EXPECT_FALSE(group.Checked());
     EXPECT_FALSE(IsWindowEnabled(first));
     EXPECT_FALSE(IsWindowEnabled(second));
     EXPECT_EQ(SendMessageA(group.Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    ClickAt(onCaption);
+    Click(onCaption);
     EXPECT_TRUE(group.Checked());
     EXPECT_TRUE(IsWindowEnabled(first));
     EXPECT_TRUE(IsWindowEnabled(second));
@@ -711,7 +597,7 @@ TEST_F(CheckTest, CheckGroupAnswersByIndexAndArrangesNothingWithoutItems) {
     EXPECT_FALSE(group.Checked(4));
     group.SetChecked(4, true);
     EXPECT_EQ(clicks, 0);
-    ClickAt(CentreOf(GetDlgItem(group.Handle(), 1232)));
+    Click(GetDlgItem(group.Handle(), 1232));
     EXPECT_TRUE(group.Checked(2));
     EXPECT_EQ(group.ItemIndex(), 2);
     EXPECT_EQ(clicks, 1);

@@ -9,14 +9,17 @@
 #include <vector>
 
 #include "skin/controls/win32/std_label.h"
-#include "tests/gui/object_counts.h"
-#include "tests/skin/win32/screen_reader_view.h"
-#include "tests/skin/win32/skin_test_support.h"
+#include "tests/support/win32/message_pump.h"
+#include "tests/support/win32/object_counts.h"
+#include "tests/support/win32/real_input.h"
+#include "tests/support/win32/screen_pixels.h"
+#include "tests/support/win32/screen_reader_view.h"
+#include "tests/support/win32/skinned_host.h"
 
 namespace huecast::skin {
 namespace {
 
-using namespace testing;
+using namespace huecast::testing;
 
 // A control of the base alone: it draws exactly the cut picture, and records what happens to it.
 class Probe : public TSkinCustomControl {
@@ -61,7 +64,7 @@ class Probe : public TSkinCustomControl {
 };
 
 TEST(SkinControl, AGroupBoxShowsExactlyThePortableCutOnScreenAndThroughPrintClient) {
-    SkinTestHost host;
+    SkinnedHost host;
     Probe box({.parent = host.Handle(), .x = 10, .y = 10, .width = 200, .height = 120, .caption = "Group",
                .skinDataName = "groupbox", .skinData = &host.Skin()});
     ASSERT_GE(box.ElementIndex(), 0);
@@ -73,7 +76,7 @@ TEST(SkinControl, AGroupBoxShowsExactlyThePortableCutOnScreenAndThroughPrintClie
 }
 
 TEST(SkinControl, AnUnknownElementDrawsPlainAtTheDefaultSize) {
-    SkinTestHost host;
+    SkinnedHost host;
     Probe probe({.parent = host.Handle(), .width = 50, .height = 50, .skinDataName = "no such element"});
     probe.SetDefaultWidth(77);
     probe.SetDefaultHeight(33);
@@ -86,7 +89,7 @@ TEST(SkinControl, AnUnknownElementDrawsPlainAtTheDefaultSize) {
 }
 
 TEST(SkinControl, ASkinReloadDrawsPlainBetweenTheNoticesThenRebindsRefitsAndRepaints) {
-    SkinTestHost host;
+    SkinnedHost host;
     Probe bar({.parent = host.Handle(), .width = 201, .height = 22, .skinDataName = "htrackbar",
                .skinData = &host.Skin()});
     ASSERT_EQ(bar.ClientSize(), (Size{201, 22}));
@@ -122,7 +125,7 @@ TEST(SkinControl, ASkinReloadDrawsPlainBetweenTheNoticesThenRebindsRefitsAndRepa
 }
 
 TEST(SkinControl, MorphStepsTenTimesUpOnHoverAndTenTimesDownOnLeaveThenStops) {
-    SkinTestHost host;
+    SkinnedHost host;
     MoveAway();
     Probe button({.parent = host.Handle(), .x = 20, .y = 20, .width = 95, .height = 25, .caption = "OK",
                   .skinDataName = "button", .skinData = &host.Skin()});
@@ -145,7 +148,7 @@ TEST(SkinControl, MorphStepsTenTimesUpOnHoverAndTenTimesDownOnLeaveThenStops) {
 }
 
 TEST(SkinControl, AScreenReaderReadsRoleNameStateValueAndActionAndSeesTheFocus) {
-    SkinTestHost host;
+    SkinnedHost host;
     Probe probe({.parent = host.Handle(), .width = 95, .height = 25, .caption = "&Send",
                  .style = WS_CHILD | WS_VISIBLE | WS_TABSTOP, .skinDataName = "button", .skinData = &host.Skin()});
     const ScreenReaderView reader(probe.Handle());
@@ -169,7 +172,7 @@ TEST(SkinControl, AScreenReaderReadsRoleNameStateValueAndActionAndSeesTheFocus) 
 }
 
 TEST(SkinStdLabel, TakesTheElementsFontWithTheDefaultCharsetAndTheElementsColour) {
-    SkinTestHost host;
+    SkinnedHost host;
     TSkinStdLabel label;
     label.caption = "Saved.";
     label.defaultFont = {.spec = {.face = "Tahoma", .height = 11, .charset = GB2312_CHARSET}, .color = 0x123456};
@@ -195,7 +198,7 @@ TEST(SkinStdLabel, TakesTheElementsFontWithTheDefaultCharsetAndTheElementsColour
 namespace huecast::skin {
 namespace {
 
-using namespace testing;
+using namespace huecast::testing;
 
 // A skin of one horizontal element whose mask rounds its two ends.
 TStoredSkin ShapedSkin() {
@@ -219,7 +222,7 @@ TStoredSkin ShapedSkin() {
 }
 
 TEST(SkinControl, AThousandShapeReplacementsLeaveTheGdiObjectCountAlone) {
-    SkinTestHost host(420, 320, false);
+    SkinnedHost host({}, false);
     const TStoredSkin stored = ShapedSkin();
     TSkinData data;
     data.SetStoredSkin(&stored);
@@ -228,9 +231,9 @@ TEST(SkinControl, AThousandShapeReplacementsLeaveTheGdiObjectCountAlone) {
     RECT box{};
     ASSERT_EQ(GetWindowRgnBox(shaped.Handle(), &box), COMPLEXREGION);
     EXPECT_EQ(box.right, 30);
-    const int before = huecast::testing::CountOwnObjects().gdi;
+    const int before = CountOwnObjects().gdi;
     for (int i = 0; i < 1000; ++i) shaped.SetSize({20 + i % 50, 3});
-    const int after = huecast::testing::CountOwnObjects().gdi;
+    const int after = CountOwnObjects().gdi;
     EXPECT_LE(after, before + 2);
     EXPECT_GE(after + 2, before);
     // The corners stay cut at the last width, and the region follows it.

@@ -14,7 +14,7 @@
 #include "skin/format/picture_cache.h"
 #include "skin/format/win32/form_skin.h"
 #include "skin/frame/win32/frame.h"
-#include "tests/aatext/win32/message_pump.h"
+#include "tests/support/win32/message_pump.h"
 
 namespace huecast::skin {
 namespace {

@@ -13,38 +13,35 @@
 
 #include "skin/lists/list_box_layout.h"
 #include "skin/picture/picture_cut.h"
-#include "tests/app/real_input.h"
-#include "tests/skin/win32/screen_reader_view.h"
-#include "tests/skin/win32/skin_test_support.h"
+#include "tests/support/win32/message_pump.h"
+#include "tests/support/win32/real_input.h"
+#include "tests/support/win32/screen_pixels.h"
+#include "tests/support/win32/screen_reader_view.h"
+#include "tests/support/win32/skinned_host.h"
 
 namespace huecast::skin {
 namespace {
 
-using namespace testing;
+using namespace huecast::testing;
 namespace input = huecast::testing;
 
 constexpr int kComboId = 122;
 constexpr int kItems = 26;
 constexpr int kRowHeight = 20;
 
-// Real button and wheel input, one event at a time, for presses and releases in different places.
-void SendMouse(DWORD flags, DWORD data = 0) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = flags;
-    in.mi.mouseData = data;
-    SendInput(1, &in, sizeof in);
+// Real input, then the messages it brings: the combo box lives on this thread.
+void PressLeft() {
+    input::PressLeft();
     PumpFor(60);
 }
-void PressLeft() {
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-}
 void ReleaseLeft() {
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    input::ReleaseLeft();
+    PumpFor(60);
 }
-// Positive notches turn towards the user.
+// Positive notches turn towards the user, all in one report.
 void Wheel(int notches) {
-    SendMouse(MOUSEEVENTF_WHEEL, static_cast<DWORD>(-notches * WHEEL_DELTA));
+    input::FastWheel(-notches);
+    PumpFor(60);
 }
 void Keys(std::initializer_list<WORD> keys) {
     input::PressKeys(keys);
@@ -52,16 +49,16 @@ void Keys(std::initializer_list<WORD> keys) {
 }
 
 // A host that hears what the combo tells its parent.
-class RecordingHost : public SkinTestHost {
+class RecordingHost : public SkinnedHost {
   public:
-    using SkinTestHost::SkinTestHost;
+    using SkinnedHost::SkinnedHost;
     std::vector<WORD> notices;
     int Count(WORD code) const { return static_cast<int>(std::count(notices.begin(), notices.end(), code)); }
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_COMMAND && LOWORD(wParam) == kComboId) notices.push_back(HIWORD(wParam));
-        return SkinTestHost::HandleMessage(message, wParam, lParam);
+        return SkinnedHost::HandleMessage(message, wParam, lParam);
     }
 };
 
@@ -81,7 +78,8 @@ class ComboBox : public ::testing::Test {
   protected:
     // The font list of the main window: 129 wide, 26 entries, 8 shown when dropped down.
     void Make(int hostY = 30, bool skinned = true) {
-        host = std::make_unique<RecordingHost>(420, 300, skinned, 30, hostY);
+        host = std::make_unique<RecordingHost>(TestHostArgs{.x = 30, .y = hostY, .width = 420, .height = 300},
+                                               skinned);
         combo = std::make_unique<TSkinComboBox>(
             TSkinComboBox::Args{.parent = host->Handle(),
                                 .id = kComboId,
@@ -353,7 +351,7 @@ TEST_F(ComboBox, AClickOutsideAltUpAndLosingTheActivationCloseWithoutChoosing) {
     // Another window becomes the active one.
     Keys({VK_F4});
     ASSERT_TRUE(combo->DroppedDown());
-    SkinTestHost other(200, 100, false, 500, 400);
+    SkinnedHost other({.x = 500, .y = 400, .width = 200, .height = 100}, false);
     ASSERT_TRUE(input::BringToFront(other.Handle()));
     PumpFor(60);
     EXPECT_FALSE(combo->DroppedDown());

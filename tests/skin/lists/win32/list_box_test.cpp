@@ -10,15 +10,16 @@
 #include <vector>
 
 #include "skin/lists/win32/list_box.h"
-#include "tests/app/real_input.h"
-#include "tests/gui/object_counts.h"
-#include "tests/skin/win32/skin_test_support.h"
+#include "tests/support/win32/message_pump.h"
+#include "tests/support/win32/object_counts.h"
+#include "tests/support/win32/real_input.h"
+#include "tests/support/win32/screen_pixels.h"
+#include "tests/support/win32/skinned_host.h"
 
 namespace huecast::skin {
 namespace {
 
-using namespace testing;
-using namespace ::huecast::testing;
+using namespace huecast::testing;
 
 std::vector<std::string> Names(int count) {
     std::vector<std::string> names;
@@ -52,7 +53,7 @@ class ListBox : public ::testing::Test {
     }
     const TDataSkinListBox& Element() { return *host.Skin().SkinControlAs<TDataSkinListBox>("listbox"); }
 
-    SkinTestHost host{640, 480, true, 40, 40};
+    SkinnedHost host{{.x = 40, .y = 40, .width = 640, .height = 480}};
     std::unique_ptr<TSkinListBox> list;
     int clicks = 0;
 };
@@ -178,7 +179,7 @@ TEST_F(ListBox, RefreshesKeepTheSelectionAndLeakNoHandles) {
     Make(140, 152);
     list->SetItems(Names(10));
     list->SetItemIndex(2);
-    const auto objects = [] { return huecast::testing::CountOwnObjects(); };
+    const auto objects = [] { return CountOwnObjects(); };
     list->SetItems(Names(3));
     list->SetItems(Names(10));
     PumpFor(20);

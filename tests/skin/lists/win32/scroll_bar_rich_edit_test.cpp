@@ -12,15 +12,16 @@
 #include "skin/picture/piece_geometry.h"
 #include "skin/lists/win32/rich_edit.h"
 #include "skin/lists/win32/scroll_bar.h"
-#include "tests/app/real_input.h"
-#include "tests/skin/win32/screen_reader_view.h"
-#include "tests/skin/win32/skin_test_support.h"
+#include "tests/support/win32/message_pump.h"
+#include "tests/support/win32/real_input.h"
+#include "tests/support/win32/screen_pixels.h"
+#include "tests/support/win32/screen_reader_view.h"
+#include "tests/support/win32/skinned_host.h"
 
 namespace huecast::skin {
 namespace {
 
-using namespace testing;
-using namespace ::huecast::testing;
+using namespace huecast::testing;
 
 ScrollBarArgs Bar(const gui::ControlArgs& control, ScrollBarKind kind, TSkinData* skinData, bool enabled) {
     ScrollBarArgs args;
@@ -55,13 +56,7 @@ class EditorWithBars : public ::testing::Test {
     }
 
     // The element's picture cut to `size`, as a bar at rest shows it before its thumb is drawn.
-    Bitmap CutLook(const char* name, Size size) {
-        const TDataSkinScrollBarControl& e = Element(name);
-        Bitmap look(size.cx, size.cy, 24);
-        const SkinPieces pieces = PiecesOf(e);
-        CutPicture(Picture(e), e.skinRect, pieces, FitToSkin(pieces, size), look);
-        return look;
-    }
+    Bitmap CutLook(const char* name, Size size) { return ExpectedLook(host.Skin(), name, size); }
 
     void Type20Lines() {
         std::string text;
@@ -71,7 +66,7 @@ class EditorWithBars : public ::testing::Test {
         PumpFor(50);
     }
 
-    SkinTestHost host{640, 480, true, 40, 40};
+    SkinnedHost host{{.x = 40, .y = 40, .width = 640, .height = 480}};
     std::unique_ptr<TSkinRichEdit> editor;
     std::unique_ptr<TSkinScrollBar> hbar, vbar;
 };
@@ -195,7 +190,7 @@ class HeldButton : public ::testing::Test {
         bar->OnLastChange = [this] { ++lastChanges; };
         PumpFor(30);
     }
-    SkinTestHost host{640, 480, true, 40, 40};
+    SkinnedHost host{{.x = 40, .y = 40, .width = 640, .height = 480}};
     std::unique_ptr<TSkinScrollBar> bar;
     std::vector<DWORD> changes;
     int lastChanges = 0;
@@ -255,7 +250,7 @@ TEST_F(HeldButton, AnswersTheSystemScrollBarsMessages) {
 // What the control base gives the bar: the plain look's thickness without skin data, the element's size
 // once the skin comes, and what a screen reader reads.
 TEST(ScrollBarOnTheBase, PlainWithoutTheSkinFittedWithItAndReadAsAScrollBar) {
-    SkinTestHost host{640, 480, true, 40, 40};
+    SkinnedHost host{{.x = 40, .y = 40, .width = 640, .height = 480}};
     TSkinScrollBar bar(Bar(gui::ControlArgs{host.Handle(), 9, 20, 20, 134, 40}, ScrollBarKind::Horizontal, nullptr, true));
     RECT rc{};
     GetClientRect(bar.Handle(), &rc);

@@ -9,15 +9,16 @@
 
 #include "skin/picture/piece_geometry.h"
 #include "skin/lists/win32/track_bar.h"
-#include "tests/app/real_input.h"
-#include "tests/skin/win32/screen_reader_view.h"
-#include "tests/skin/win32/skin_test_support.h"
+#include "tests/support/win32/message_pump.h"
+#include "tests/support/win32/real_input.h"
+#include "tests/support/win32/screen_pixels.h"
+#include "tests/support/win32/screen_reader_view.h"
+#include "tests/support/win32/skinned_host.h"
 
 namespace huecast::skin {
 namespace {
 
-using namespace testing;
-using namespace ::huecast::testing;
+using namespace huecast::testing;
 
 // The main window's size bar: 10..500 at 30, 201 pixels wide.
 class SizeBar : public ::testing::Test {
@@ -45,7 +46,7 @@ class SizeBar : public ::testing::Test {
                                .element = host.Skin().SkinControlAs<TDataSkinTrackBarControl>("htrackbar")},
                               {10, 500, bar->Value()});
     }
-    SkinTestHost host{640, 480, true, 40, 40};
+    SkinnedHost host{{.x = 40, .y = 40, .width = 640, .height = 480}};
     std::unique_ptr<TSkinTrackBar> bar;
     int changes = 0;
 };
@@ -112,7 +113,7 @@ TEST_F(SizeBar, AnswersTheSystemTrackBarsMessagesAndSettingRunsTheChangeOnce) {
 // What the control base gives the track bar: the plain look where the skin has no element, a size that
 // follows the element once the skin comes, and what a screen reader reads.
 TEST(TrackBarOnTheBase, PlainWithoutTheSkinFittedWithItAndReadAsASlider) {
-    SkinTestHost host{640, 480, true, 40, 40};
+    SkinnedHost host{{.x = 40, .y = 40, .width = 640, .height = 480}};
     TrackBarArgs args;
     args.control = {.parent = host.Handle(), .id = 9, .x = 20, .y = 20, .width = 150, .height = 40};
     args.skinDataName = "no such element";

@@ -13,14 +13,14 @@
 
 #include "skin/controls/win32/button.h"
 #include "skin/message_box/win32/message_box.h"
-#include "tests/app/real_input.h"
-#include "tests/skin/win32/skin_test_support.h"
+#include "tests/support/win32/real_input.h"
+#include "tests/support/win32/skinned_host.h"
 
 namespace huecast::skin {
 namespace {
 
 using huecast::testing::PressKeys;
-using testing::SkinTestHost;
+using huecast::testing::SkinnedHost;
 
 // The visible message box of this thread, or nullptr.
 HWND ShownBox() {
@@ -86,7 +86,7 @@ class SkinMessageTest : public ::testing::Test {
         return seen;
     }
 
-    SkinTestHost host_;
+    SkinnedHost host_;
     TSkinMessage message_;
 };
 

@@ -10,8 +10,8 @@
 
 #include "skin/format/win32/form_skin.h"
 #include "skin/popups/win32/menu.h"
-#include "tests/aatext/win32/message_pump.h"
-#include "tests/app/real_input.h"
+#include "tests/support/win32/message_pump.h"
+#include "tests/support/win32/real_input.h"
 
 namespace huecast::skin {
 namespace {

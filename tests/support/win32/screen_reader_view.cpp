@@ -1,11 +1,11 @@
-#include "tests/skin/win32/screen_reader_view.h"
+#include "tests/support/win32/screen_reader_view.h"
 
 #include <stdexcept>
 #include <string>
 
 #include "skin/controls/win32/accessible.h"
 
-namespace huecast::skin::testing {
+namespace huecast::testing {
 
 namespace {
 
@@ -30,8 +30,9 @@ std::wstring Take(BSTR text) {
 
 ScreenReaderView::ScreenReaderView(HWND window) {
     CoInitialize(nullptr);
-    const HRESULT result = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kIIDAccessible,
-                                                      reinterpret_cast<void**>(&accessible_));
+    const HRESULT result =
+        AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), skin::kIIDAccessible,
+                                   reinterpret_cast<void**>(&accessible_));
     if (result != S_OK || !accessible_) {
         CoUninitialize();
         throw std::runtime_error("ScreenReaderView: the window gives no accessible object");
@@ -77,4 +78,4 @@ void ScreenReaderView::DoDefaultAction() const {
     Check(accessible_->accDoDefaultAction(Self()), "accDoDefaultAction");
 }
 
-}  // namespace huecast::skin::testing
+}  // namespace huecast::testing

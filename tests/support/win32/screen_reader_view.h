@@ -11,7 +11,7 @@
 
 #include <string>
 
-namespace huecast::skin::testing {
+namespace huecast::testing {
 
 class ScreenReaderView {
   public:
@@ -33,4 +33,4 @@ class ScreenReaderView {
     IAccessible* accessible_ = nullptr;
 };
 
-}  // namespace huecast::skin::testing
+}  // namespace huecast::testing

@@ -1,13 +1,18 @@
-#include "tests/app/real_input.h"
+#include "tests/support/win32/real_input.h"
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
+#include <utility>
 #include <vector>
+
+#include "tests/support/win32/message_pump.h"
 
 namespace huecast::testing {
 
 namespace {
 
-void Send(std::vector<INPUT>& inputs) {
+void Send(std::vector<INPUT> inputs) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     Sleep(50);  // the target handles input in its own time
 }
@@ -20,10 +25,11 @@ INPUT Key(WORD key, bool up) {
     return input;
 }
 
-INPUT Button(DWORD flags) {
+INPUT Mouse(DWORD flags, DWORD data = 0) {
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = flags;
+    input.mi.mouseData = data;
     return input;
 }
 
@@ -31,6 +37,14 @@ LRESULT HitTestAt(HWND window, int x, int y) {
     DWORD_PTR answer = 0;
     SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_NORMAL, 2000, &answer);
     return static_cast<LRESULT>(answer);
+}
+
+POINT ScreenPoint(HWND window, std::optional<Point> client) {
+    RECT r{};
+    GetClientRect(window, &r);
+    POINT p = client ? POINT{client->x, client->y} : POINT{r.right / 2, r.bottom / 2};
+    ClientToScreen(window, &p);
+    return p;
 }
 
 }  // namespace
@@ -41,44 +55,80 @@ void PressKeys(std::initializer_list<WORD> keys) {
         inputs.push_back(Key(key, false));
     for (auto it = std::rbegin(keys); it != std::rend(keys); ++it)
         inputs.push_back(Key(*it, true));
-    Send(inputs);
+    Send(std::move(inputs));
+}
+
+void PressKey(WORD key) {
+    Send({Key(key, false)});
+}
+
+void ReleaseKey(WORD key) {
+    Send({Key(key, true)});
 }
 
 void MoveTo(POINT at) {
     SetCursorPos(at.x, at.y);
-    std::vector<INPUT> inputs{Button(MOUSEEVENTF_MOVE)};  // a move of 0: the pointer's new place is news
-    Send(inputs);
+    Send({Mouse(MOUSEEVENTF_MOVE)});  // a move of 0: the pointer's new place is news
 }
 
 void ClickAt(POINT at) {
     MoveTo(at);
-    std::vector<INPUT> inputs{Button(MOUSEEVENTF_LEFTDOWN), Button(MOUSEEVENTF_LEFTUP)};
-    Send(inputs);
-}
-
-void PressLeft() {
-    std::vector<INPUT> inputs{Button(MOUSEEVENTF_LEFTDOWN)};
-    Send(inputs);
-}
-
-void ReleaseLeft() {
-    std::vector<INPUT> inputs{Button(MOUSEEVENTF_LEFTUP)};
-    Send(inputs);
-}
-
-void Wheel(int notches) {
-    // One input per notch, as a wheel's clicks come one by one.
-    for (int i = 0; i < (notches < 0 ? -notches : notches); ++i) {
-        std::vector<INPUT> inputs{Button(MOUSEEVENTF_WHEEL)};
-        inputs[0].mi.mouseData = static_cast<DWORD>(notches < 0 ? -WHEEL_DELTA : WHEEL_DELTA);
-        Send(inputs);
-    }
+    Send({Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
 }
 
 void RightClickAt(POINT at) {
     MoveTo(at);
-    std::vector<INPUT> inputs{Button(MOUSEEVENTF_RIGHTDOWN), Button(MOUSEEVENTF_RIGHTUP)};
-    Send(inputs);
+    Send({Mouse(MOUSEEVENTF_RIGHTDOWN), Mouse(MOUSEEVENTF_RIGHTUP)});
+}
+
+void HoverOver(HWND window, std::optional<Point> client) {
+    MoveTo(ScreenPoint(window, client));
+}
+
+void ClickOn(HWND window, std::optional<Point> client) {
+    ClickAt(ScreenPoint(window, client));
+}
+
+void MoveAway() {
+    MoveTo({GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2});
+}
+
+void PressLeft() {
+    Send({Mouse(MOUSEEVENTF_LEFTDOWN)});
+}
+
+void ReleaseLeft() {
+    Send({Mouse(MOUSEEVENTF_LEFTUP)});
+}
+
+void Wheel(int notches) {
+    for (int i = 0; i < (notches < 0 ? -notches : notches); ++i)
+        FastWheel(notches < 0 ? -1 : 1);
+}
+
+void FastWheel(int notches) {
+    Send({Mouse(MOUSEEVENTF_WHEEL, static_cast<DWORD>(notches * WHEEL_DELTA))});
+}
+
+void DragWhilePumping(POINT from, POINT to) {
+    SetCursorPos(from.x, from.y);
+    PumpFor(150);
+    std::atomic<bool> done{false};
+    std::thread user([&] {
+        PressLeft();
+        Sleep(100);
+        for (int step = 1; step <= 5; ++step) {
+            MoveTo({from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5});
+            Sleep(10);
+        }
+        ReleaseLeft();
+        Sleep(50);
+        done = true;
+    });
+    while (!done)
+        PumpFor(20);
+    user.join();
+    PumpFor(200);
 }
 
 POINT CentreOf(HWND window) {

@@ -1,4 +1,4 @@
-#include "tests/gui/object_counts.h"
+#include "tests/support/win32/object_counts.h"
 
 #include <winternl.h>
 
@@ -92,6 +92,8 @@ ObjectCounts CountObjects(DWORD processId) {
     return counts;
 }
 
-ObjectCounts CountOwnObjects() { return CountObjects(GetCurrentProcessId()); }
+ObjectCounts CountOwnObjects() {
+    return CountObjects(GetCurrentProcessId());
+}
 
 }  // namespace huecast::testing
