@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
 
 #include "skin/format/win32/form_skin.h"
 #include "skin/format/win32/notices.h"
 #include "skin/format/win32/stored_skin_resource.h"
+#include "tests/support/win32/host_window.h"
 
 namespace huecast::skin {
 namespace {
@@ -18,35 +21,25 @@ struct Received {
     WPARAM wParam;
     LPARAM lParam;
 };
-std::vector<Received> received;
-
-LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message >= kSkinBeforeChangeMessage && message <= kSkinAfterChangeMessage)
-        received.push_back({window, message, wParam, lParam});
-    return DefWindowProcA(window, message, wParam, lParam);
-}
 
 class Windows : public ::testing::Test {
   protected:
-    void SetUp() override {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = RecordingProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "HuecastSkinNoticeTest";
-        RegisterClassA(&wc);
-        received.clear();
+    // A hidden form that records the skin notices it receives.
+    std::unique_ptr<testing::TestHost> Recording() {
+        auto host = std::make_unique<testing::TestHost>(testing::TestHostArgs{
+            .x = 0, .y = 0, .width = 10, .height = 10, .style = WS_OVERLAPPED, .caption = ""});
+        host->onMessage = [this, window = host->Handle()](UINT message, WPARAM wParam,
+                                                          LPARAM lParam) -> std::optional<LRESULT> {
+            if (message >= kSkinBeforeChangeMessage && message <= kSkinAfterChangeMessage)
+                received.push_back({window, message, wParam, lParam});
+            return std::nullopt;
+        };
+        return host;
     }
-    void TearDown() override {
-        for (HWND w : windows_)
-            DestroyWindow(w);
-    }
-    HWND Make() {
-        HWND w = CreateWindowExA(0, "HuecastSkinNoticeTest", "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                                 nullptr, GetModuleHandleA(nullptr), nullptr);
-        windows_.push_back(w);
-        return w;
-    }
-    std::vector<HWND> windows_;
+    HWND Make() { return hosts_.emplace_back(Recording())->Handle(); }
+
+    std::vector<Received> received;
+    std::vector<std::unique_ptr<testing::TestHost>> hosts_;
 };
 
 TStoredSkin TinySkin() {
@@ -96,11 +89,10 @@ TEST_F(Windows, WithoutAnOwnerNothingIsSentAndOtherThreadsAreLeftAlone) {
     HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     std::thread worker([&] {
-        foreign = CreateWindowExA(0, "HuecastSkinNoticeTest", "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+        const std::unique_ptr<testing::TestHost> host = Recording();
+        foreign = host->Handle();
         SetEvent(ready);
         WaitForSingleObject(done, INFINITE);
-        DestroyWindow(foreign);
     });
     WaitForSingleObject(ready, INFINITE);
     HWND owner = Make();

@@ -4,96 +4,50 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <memory>
 #include <string>
-#include <thread>
+#include <optional>
 #include <vector>
 
 #include "skin/frame/frame_strips.h"
 #include "skin/format/picture_cache.h"
 #include "skin/format/win32/form_skin.h"
 #include "skin/frame/win32/frame.h"
+#include "tests/support/win32/host_window.h"
 #include "tests/support/win32/message_pump.h"
+#include "tests/support/win32/real_input.h"
+#include "tests/support/win32/screen_pixels.h"
 
 namespace huecast::skin {
 namespace {
 
-using huecast::testing::PumpFor;
+using namespace huecast::testing;
 
 constexpr int kClientWidth = 599, kClientHeight = 419;
 constexpr Size kLargest{700, 520};
-bool closeAsked = false;
-
-LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CLOSE) {
-        closeAsked = true;
-        return 0;
-    }
-    if (message == WM_GETMINMAXINFO) {
-        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        info->ptMaxTrackSize = info->ptMaxSize = {kLargest.cx, kLargest.cy};
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-void MouseButtonEvent(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
-}
-
-// The screen's pixels of a rect, 0x00BBGGRR.
-class ScreenPixels {
-  public:
-    explicit ScreenPixels(const RECT& r) : left_(r.left), top_(r.top), width_(r.right - r.left) {
-        const int height = r.bottom - r.top;
-        pixels_.resize(static_cast<std::size_t>(width_) * height);
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        HDC screen = GetDC(nullptr);
-        HDC memory = CreateCompatibleDC(screen);
-        HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HGDIOBJ old = SelectObject(memory, section);
-        BitBlt(memory, 0, 0, width_, height, screen, r.left, r.top, SRCCOPY);
-        GdiFlush();
-        const auto* p = static_cast<const std::uint32_t*>(bits);
-        for (std::size_t i = 0; i < pixels_.size(); ++i) {
-            const std::uint32_t bgr = p[i];
-            pixels_[i] = ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
-        }
-        SelectObject(memory, old);
-        DeleteObject(section);
-        DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
-    }
-    // At (x, y) relative to the rect's top-left corner.
-    std::uint32_t At(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
-
-  private:
-    int left_, top_, width_;
-    std::vector<std::uint32_t> pixels_;
-};
 
 class SkinFrameTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        WNDCLASSA wc{};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = FormProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = "HuecastSkinFrameTest";
-        RegisterClassA(&wc);
-        closeAsked = false;
-        form_ = CreateWindowExA(0, "HuecastSkinFrameTest", "Huecast2.4 For 2000/XP",
-                                WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 100, 80, 640, 480, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
-        ASSERT_TRUE(form_);
+        host_ = std::make_unique<TestHost>(TestHostArgs{.x = 100,
+                                                        .y = 80,
+                                                        .width = 640,
+                                                        .height = 480,
+                                                        .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                                        .caption = "Huecast2.4 For 2000/XP"});
+        host_->onMessage = [this](UINT message, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
+            if (message == WM_CLOSE) {
+                closeAsked = true;
+                return 0;
+            }
+            if (message == WM_GETMINMAXINFO) {
+                auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+                info->ptMaxTrackSize = info->ptMaxSize = {kLargest.cx, kLargest.cy};
+                return 0;
+            }
+            return std::nullopt;
+        };
+        form_ = host_->Handle();
         skin_.Load(form_, GetModuleHandleA(nullptr));
         frame_ = std::make_unique<TSkinFrame>(form_);
         frame_->borderIcons = {.systemMenu = true, .minimize = true, .maximize = true, .rollUp = false};
@@ -107,7 +61,7 @@ class SkinFrameTest : public ::testing::Test {
     }
     void TearDown() override {
         frame_.reset();
-        DestroyWindow(form_);
+        host_.reset();
         PumpFor(50);
     }
     RECT Bounds() const {
@@ -115,57 +69,35 @@ class SkinFrameTest : public ::testing::Test {
         GetWindowRect(form_, &r);
         return r;
     }
-    // Moves the mouse to (x, y) of the window, and lets the frame notice.
-    void MoveTo(int x, int y, int settleMs = 150) {
+    // The screen point at (x, y) of the window.
+    POINT At(int x, int y) const {
         const RECT b = Bounds();
-        SetCursorPos(b.left + x, b.top + y);
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dwFlags = MOUSEEVENTF_MOVE;
-        SendInput(1, &input, sizeof input);
-        PumpFor(settleMs);
+        return {b.left + x, b.top + y};
     }
-    // Presses the left button at `from` (screen), moves to `to` in steps and releases it there, from
-    // another thread, while this one runs the window (and the system's sizing or moving loop).
-    void Drag(POINT from, POINT to) {
-        SetCursorPos(from.x, from.y);
-        PumpFor(150);
-        std::atomic<bool> done{false};
-        std::thread user([&] {
-            MouseButtonEvent(MOUSEEVENTF_LEFTDOWN);
-            Sleep(150);
-            for (int step = 1; step <= 5; ++step) {
-                SetCursorPos(from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5);
-                MouseButtonEvent(MOUSEEVENTF_MOVE);
-                Sleep(60);
-            }
-            MouseButtonEvent(MOUSEEVENTF_LEFTUP);
-            Sleep(100);
-            done = true;
-        });
-        while (!done)
-            PumpFor(20);
-        user.join();
-        PumpFor(200);
+    // Moves the mouse to (x, y) of the window, and lets the frame notice.
+    void MoveTo(int x, int y, DWORD settleMs = 150) {
+        huecast::testing::MoveTo(At(x, y));
+        PumpFor(settleMs);
     }
     void Click(int x, int y) {
         MoveTo(x, y);
-        MouseButtonEvent(MOUSEEVENTF_LEFTDOWN);
-        MouseButtonEvent(MOUSEEVENTF_LEFTUP);
+        PressLeft();
+        ReleaseLeft();
         PumpFor(200);
     }
     // The look of an active.bmp rect as the screen shows it at (x, y) of the window.
     bool ShowsLook(const Rect& look, int x, int y) {
         const Bitmap* active = skin_.Data().ActivePicture24(2);
-        const RECT b = Bounds();
-        const ScreenPixels screen(
-            {b.left + x, b.top + y, b.left + x + look.Width(), b.top + y + look.Height()});
+        const POINT at = At(x, y);
+        const Bitmap screen = CaptureScreen(RECT{at.x, at.y, at.x + look.Width(), at.y + look.Height()});
         for (int j = 0; j < look.Height(); ++j)
             for (int i = 0; i < look.Width(); ++i)
-                if (screen.At(i, j) != active->PixelColor(look.left + i, look.top + j)) return false;
+                if (screen.PixelColor(i, j) != active->PixelColor(look.left + i, look.top + j)) return false;
         return true;
     }
 
+    bool closeAsked = false;
+    std::unique_ptr<TestHost> host_;
     HWND form_ = nullptr;
     FormSkin skin_;
     std::unique_ptr<TSkinFrame> frame_;
@@ -189,7 +121,7 @@ TEST_F(SkinFrameTest, TheTopStripIsThePortableStripOutsideTheCaptionTextAndButto
     Bitmap expected(plan.top.size.cx, plan.top.size.cy, 24);
     DrawStrip(main24, plan.top, expected);
     const RECT b = Bounds();
-    const ScreenPixels screen({b.left, b.top, b.left + 616, b.top + 26});
+    const Bitmap screen = CaptureScreen(RECT{b.left, b.top, b.left + 616, b.top + 26});
     // Objects and text: the icon (5, 4)-(21, 20), the caption text (25, 3)-(545, 21), the buttons from 549.
     const Rect covered[] = {{5, 4, 21, 20}, {25, 3, 546, 22}, {549, 3, 611, 22}};
     int compared = 0;
@@ -199,7 +131,7 @@ TEST_F(SkinFrameTest, TheTopStripIsThePortableStripOutsideTheCaptionTextAndButto
             for (const Rect& r : covered)
                 skip |= r.Contains({x, y});
             if (skip) continue;
-            ASSERT_EQ(screen.At(x, y), expected.PixelColor(x, y)) << "at " << x << "," << y;
+            ASSERT_EQ(screen.PixelColor(x, y), expected.PixelColor(x, y)) << "at " << x << "," << y;
             ++compared;
         }
     }
@@ -213,11 +145,11 @@ TEST_F(SkinFrameTest, ButtonsShowTheirNormalActiveAndDownLooks) {
     EXPECT_TRUE(ShowsLook({0, 57, 20, 76}, 549, 3));   // minimize, normal
     MoveTo(580, 10, 500);                              // over maximize: it morphs to its active look
     EXPECT_TRUE(ShowsLook({0, 38, 20, 57}, 570, 3));
-    MouseButtonEvent(MOUSEEVENTF_LEFTDOWN);
+    PressLeft();
     PumpFor(150);
     EXPECT_TRUE(ShowsLook({21, 38, 41, 57}, 570, 3));  // down
     MoveTo(300, 200);                                  // released away from it: nothing happens
-    MouseButtonEvent(MOUSEEVENTF_LEFTUP);
+    ReleaseLeft();
     PumpFor(500);
     EXPECT_TRUE(ShowsLook({21, 19, 41, 38}, 570, 3));
     EXPECT_FALSE(frame_->State().Maximized());
@@ -225,7 +157,7 @@ TEST_F(SkinFrameTest, ButtonsShowTheirNormalActiveAndDownLooks) {
 
 TEST_F(SkinFrameTest, DraggingTheBottomRightCornerResizesWithinTheLimits) {
     const RECT before = Bounds();
-    Drag({before.right - 2, before.bottom - 2}, {before.right - 2 + 40, before.bottom - 2 + 30});
+    DragWhilePumping({before.right - 2, before.bottom - 2}, {before.right - 2 + 40, before.bottom - 2 + 30});
     RECT after = Bounds();
     EXPECT_EQ(after.right - after.left, 656);
     EXPECT_EQ(after.bottom - after.top, 483);
@@ -236,14 +168,14 @@ TEST_F(SkinFrameTest, DraggingTheBottomRightCornerResizesWithinTheLimits) {
     EXPECT_TRUE(ShowsLook({0, 0, 20, 19}, 631, 3));
 
     // Never above the largest size, never below the smallest.
-    Drag({after.right - 2, after.bottom - 2}, {after.right + 300, after.bottom + 300});
+    DragWhilePumping({after.right - 2, after.bottom - 2}, {after.right + 300, after.bottom + 300});
     after = Bounds();
     // The system's sizing loop stops the mouse at the largest size (Wine one pixel short of it).
     EXPECT_LE(after.right - after.left, kLargest.cx);
     EXPECT_GE(after.right - after.left, kLargest.cx - 1);
     EXPECT_LE(after.bottom - after.top, kLargest.cy);
     EXPECT_GE(after.bottom - after.top, kLargest.cy - 1);
-    Drag({after.right - 2, after.bottom - 2}, {after.left - 300, after.top - 300});
+    DragWhilePumping({after.right - 2, after.bottom - 2}, {after.left - 300, after.top - 300});
     after = Bounds();
     EXPECT_EQ(after.right - after.left, 177);
     EXPECT_EQ(after.bottom - after.top, 34);
@@ -269,17 +201,17 @@ TEST_F(SkinFrameTest, MaximizeAndRestoreByButtonAndByDoubleClick) {
     EXPECT_EQ(b.bottom, before.bottom);
 
     MoveTo(300, 10);
-    MouseButtonEvent(MOUSEEVENTF_LEFTDOWN);
-    MouseButtonEvent(MOUSEEVENTF_LEFTUP);
-    MouseButtonEvent(MOUSEEVENTF_LEFTDOWN);
-    MouseButtonEvent(MOUSEEVENTF_LEFTUP);
+    PressLeft();
+    ReleaseLeft();
+    PressLeft();
+    ReleaseLeft();
     PumpFor(300);
     EXPECT_TRUE(frame_->State().Maximized());
     MoveTo(300, 10);  // on the caption where the maximized window has it
-    MouseButtonEvent(MOUSEEVENTF_LEFTDOWN);
-    MouseButtonEvent(MOUSEEVENTF_LEFTUP);
-    MouseButtonEvent(MOUSEEVENTF_LEFTDOWN);
-    MouseButtonEvent(MOUSEEVENTF_LEFTUP);
+    PressLeft();
+    ReleaseLeft();
+    PressLeft();
+    ReleaseLeft();
     PumpFor(300);
     EXPECT_FALSE(frame_->State().Maximized());
     EXPECT_EQ(Bounds().right, before.right);
@@ -322,8 +254,7 @@ TEST_F(SkinFrameTest, RightClickOnTheCaptionShowsTheItemsForTheState) {
     std::vector<std::vector<SystemMenuItem>> shown;
     frame_->SetSystemMenuPopup(std::make_unique<RecordingMenu>(&shown));
     MoveTo(300, 10);
-    MouseButtonEvent(MOUSEEVENTF_RIGHTDOWN);
-    MouseButtonEvent(MOUSEEVENTF_RIGHTUP);
+    RightClickAt(At(300, 10));
     PumpFor(200);
     ASSERT_EQ(shown.size(), 1u);
     std::vector<std::string> names;
@@ -334,8 +265,7 @@ TEST_F(SkinFrameTest, RightClickOnTheCaptionShowsTheItemsForTheState) {
     Click(580, 10);  // maximized
     const RECT b = Bounds();
     MoveTo((b.right - b.left) / 2, 10);
-    MouseButtonEvent(MOUSEEVENTF_RIGHTDOWN);
-    MouseButtonEvent(MOUSEEVENTF_RIGHTUP);
+    RightClickAt(At((b.right - b.left) / 2, 10));
     PumpFor(200);
     ASSERT_EQ(shown.size(), 2u);
     names.clear();
@@ -348,25 +278,24 @@ TEST_F(SkinFrameTest, RightClickOnTheCaptionShowsTheItemsForTheState) {
 int CountColour(HWND form, std::uint32_t color) {
     RECT b{};
     GetWindowRect(form, &b);
-    const ScreenPixels screen({b.left + 25, b.top + 3, b.left + 300, b.top + 21});
-    int n = 0;
-    for (int y = 0; y < 18; ++y)
-        for (int x = 0; x < 275; ++x)
-            n += screen.At(x, y) == color;
-    return n;
+    const Bitmap screen = CaptureScreen(RECT{b.left + 25, b.top + 3, b.left + 300, b.top + 21});
+    return screen.Width() * screen.Height() - CountPixelsNot(screen, color);
 }
 
 TEST_F(SkinFrameTest, TheInactiveCaptionTakesTheSkinsInactiveColours) {
     EXPECT_GT(CountColour(form_, 16777215), 20);  // activefontcolor
     EXPECT_EQ(CountColour(form_, 12903423), 0);
-    HWND other = CreateWindowExA(0, "HuecastSkinFrameTest", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 900,
-                                 700, 100, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SetForegroundWindow(other);
+    TestHost other({.x = 900,
+                    .y = 700,
+                    .width = 100,
+                    .height = 100,
+                    .style = WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                    .caption = "other"});
+    SetForegroundWindow(other.Handle());
     PumpFor(300);
     EXPECT_FALSE(frame_->Active());
     EXPECT_GT(CountColour(form_, 12903423), 20);  // fontcolor
     EXPECT_EQ(CountColour(form_, 16777215), 0);
-    DestroyWindow(other);
 }
 
 }  // namespace
@@ -392,14 +321,19 @@ TEST_F(SkinFrameTest, AReloadedSkinRebuildsTheObjectsThroughTheNotices) {
 namespace huecast::skin {
 namespace {
 
-// A second form of the same class, with its own frame.
-HWND MakeForm(int x, int y) {
-    return CreateWindowExA(0, "HuecastSkinFrameTest", "Plain", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y,
-                           300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+// A second form of the same kind, with its own frame.
+std::unique_ptr<TestHost> MakeForm(int x, int y) {
+    return std::make_unique<TestHost>(TestHostArgs{.x = x,
+                                                   .y = y,
+                                                   .width = 300,
+                                                   .height = 200,
+                                                   .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                                   .caption = "Plain"});
 }
 
 TEST_F(SkinFrameTest, FadingInWithoutTranslucencyEndsOpaqueAndUnlayered) {
-    HWND form = MakeForm(400, 300);
+    const std::unique_ptr<TestHost> host = MakeForm(400, 300);
+    HWND form = host->Handle();
     {
         TSkinFrame frame(form);
         frame.alphaBlendAnimation = true;
@@ -413,11 +347,11 @@ TEST_F(SkinFrameTest, FadingInWithoutTranslucencyEndsOpaqueAndUnlayered) {
             PumpFor(20);
         EXPECT_FALSE(GetWindowLongPtrA(form, GWL_EXSTYLE) & WS_EX_LAYERED);
     }
-    DestroyWindow(form);
 }
 
 TEST_F(SkinFrameTest, WithoutASkinTheFrameIsPlain) {
-    HWND form = MakeForm(400, 300);
+    const std::unique_ptr<TestHost> host = MakeForm(400, 300);
+    HWND form = host->Handle();
     {
         TSkinFrame frame(form);
         frame.SetSkinData(nullptr);
@@ -428,21 +362,17 @@ TEST_F(SkinFrameTest, WithoutASkinTheFrameIsPlain) {
         GetWindowRect(form, &bounds);
         EXPECT_EQ(client.right, 300 - 6);
         EXPECT_EQ(client.bottom, 200 - 25);
-        const ScreenPixels screen(bounds);
-        const auto bgr = [](COLORREF c) {
-            return static_cast<std::uint32_t>(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
-        };
-        EXPECT_EQ(screen.At(0, 0), bgr(GetSysColor(COLOR_3DLIGHT)));
-        EXPECT_EQ(screen.At(1, 1), bgr(GetSysColor(COLOR_BTNHIGHLIGHT)));
-        EXPECT_EQ(screen.At(299, 199), bgr(GetSysColor(COLOR_3DDKSHADOW)));
-        EXPECT_EQ(screen.At(2, 2), bgr(GetSysColor(COLOR_BTNFACE)));
+        const Bitmap screen = CaptureScreen(bounds);
+        EXPECT_EQ(screen.PixelColor(0, 0), GetSysColor(COLOR_3DLIGHT));
+        EXPECT_EQ(screen.PixelColor(1, 1), GetSysColor(COLOR_BTNHIGHLIGHT));
+        EXPECT_EQ(screen.PixelColor(299, 199), GetSysColor(COLOR_3DDKSHADOW));
+        EXPECT_EQ(screen.PixelColor(2, 2), GetSysColor(COLOR_BTNFACE));
         // The close button: 17 pixels square at y = 4 against the right border, hit as an object.
         EXPECT_EQ(SendMessageA(form, WM_NCHITTEST, 0, MAKELPARAM(bounds.right - 10, bounds.top + 10)),
                   HTOBJECT);
         EXPECT_EQ(SendMessageA(form, WM_NCHITTEST, 0, MAKELPARAM(bounds.left + 150, bounds.top + 10)),
                   HTCAPTION);
     }
-    DestroyWindow(form);
 }
 
 }  // namespace

@@ -6,27 +6,19 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "skin/format/win32/form_skin.h"
 #include "skin/popups/win32/menu.h"
 #include "tests/support/win32/message_pump.h"
 #include "tests/support/win32/real_input.h"
+#include "tests/support/win32/skinned_host.h"
 
 namespace huecast::skin {
 namespace {
 
-using testing::ClickAt;
-using testing::MoveTo;
-using testing::PressKeys;
-using testing::PumpFor;
-
-int closedMessages = 0;
-
-LRESULT CALLBACK OpenerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kMenuClosedMessage) ++closedMessages;
-    return DefWindowProcA(window, message, wParam, lParam);
-}
+using namespace huecast::testing;
 
 TMenuItem Item(std::string caption, std::function<void()> onClick = {}, std::string name = {},
                std::string shortCut = {}) {
@@ -45,29 +37,27 @@ POINT Centre(const Rect& r) {
 class SkinnedMenu : public ::testing::Test {
   protected:
     void SetUp() override {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = OpenerProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.lpszClassName = "HuecastMenuOpener";
-        RegisterClassA(&wc);
-        opener_ = CreateWindowExA(0, "HuecastMenuOpener", "opener", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100,
-                                  100, 500, 400, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-        skin_.Load(opener_, GetModuleHandleA(nullptr));
+        host_.onMessage = [this](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+            if (message == kMenuClosedMessage) ++closedMessages;
+            return std::nullopt;
+        };
         SetForegroundWindow(opener_);
         SetFocus(opener_);
         PumpFor(100);
-        closedMessages = 0;
-        menu_.skinData = &skin_.Data();
+        menu_.skinData = &host_.Skin();
     }
-    void TearDown() override {
-        menu_.CloseAll();
-        DestroyWindow(opener_);
-    }
+    void TearDown() override { menu_.CloseAll(); }
     TSkinPopupWindow& Level(std::size_t i) { return *menu_.Levels().at(i); }
 
-    HWND opener_ = nullptr;
-    FormSkin skin_;
+    int closedMessages = 0;
+    SkinnedHost host_{{.x = 100,
+                       .y = 100,
+                       .width = 500,
+                       .height = 400,
+                       .style = WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                       .caption = "opener",
+                       .background = GetSysColor(COLOR_WINDOW)}};
+    HWND opener_ = host_.Handle();
     TSkinMenu menu_;
 };
 

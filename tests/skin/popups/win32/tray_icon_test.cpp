@@ -8,45 +8,36 @@
 #include "skin/frame/win32/frame.h"
 #include "skin/popups/win32/menu.h"
 #include "skin/popups/win32/tray_icon.h"
+#include "tests/support/win32/message_pump.h"
+#include "tests/support/win32/skinned_host.h"
 
 namespace huecast::skin {
 namespace {
 
-void Pump(DWORD ms) {
-    const ULONGLONG end = GetTickCount64() + ms;
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount64() < end);
-}
+using namespace huecast::testing;
 
 class Tray : public ::testing::Test {
   protected:
     void SetUp() override {
-        owner_ = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200,
-                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-        skin_.Load(owner_, GetModuleHandleA(nullptr));
         tray_ = std::make_unique<TTrayIcon>(owner_);
         tray_->SetIcon(LoadIconA(nullptr, IDI_APPLICATION));
         tray_->SetHint("Huecast");
         tray_->onClick = [this] { ++clicks_; };
         tray_->onDblClick = [this] { ++doubleClicks_; };
     }
-    void TearDown() override {
-        tray_.reset();
-        DestroyWindow(owner_);
-    }
+    void TearDown() override { tray_.reset(); }
     // What the shell sends for a mouse event on the icon.
     void Shell(UINT mouseMessage) {
         SendMessageA(tray_->MessageWindow(), kTrayCallbackMessage, 1, mouseMessage);
     }
 
-    HWND owner_ = nullptr;
-    FormSkin skin_;
+    SkinnedHost host_{{.x = 100,
+                       .y = 100,
+                       .width = 300,
+                       .height = 200,
+                       .style = WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                       .caption = "owner"}};
+    HWND owner_ = host_.Handle();
     std::unique_ptr<TTrayIcon> tray_;
     int clicks_ = 0, doubleClicks_ = 0;
 };
@@ -71,11 +62,11 @@ TEST_F(Tray, AClickWaitsForTheDoubleClickTimeAndADoubleClickChoosesTheDefaultIte
     Shell(WM_LBUTTONDOWN);
     Shell(WM_LBUTTONUP);
     EXPECT_EQ(clicks_, 0);  // a double click may still come
-    Pump(GetDoubleClickTime() + 150);
+    PumpFor(GetDoubleClickTime() + 150);
     EXPECT_EQ(clicks_, 1);
 
     int defaults = 0;
-    TSkinPopupMenu menu(&skin_.Data());
+    TSkinPopupMenu menu(&host_.Skin());
     menu.items.resize(2);
     menu.items[0].caption = "open";
     menu.items[0].defaultItem = true;
@@ -86,21 +77,21 @@ TEST_F(Tray, AClickWaitsForTheDoubleClickTimeAndADoubleClickChoosesTheDefaultIte
     Shell(WM_LBUTTONUP);
     Shell(WM_LBUTTONDBLCLK);
     Shell(WM_LBUTTONUP);
-    Pump(GetDoubleClickTime() + 150);
+    PumpFor(GetDoubleClickTime() + 150);
     EXPECT_EQ(doubleClicks_, 1);
     EXPECT_EQ(defaults, 1);
     EXPECT_EQ(clicks_, 1) << "a double click is no single click";
 
     // A right press pops the menu up; nothing happens while the icon is disabled.
     Shell(WM_RBUTTONDOWN);
-    Pump(50);
+    PumpFor(50);
     EXPECT_TRUE(menu.Menu().IsOpen());
     menu.Menu().CloseAll();
     tray_->enabled = false;
     Shell(WM_RBUTTONDOWN);
     Shell(WM_LBUTTONDOWN);
     Shell(WM_LBUTTONUP);
-    Pump(GetDoubleClickTime() + 150);
+    PumpFor(GetDoubleClickTime() + 150);
     EXPECT_FALSE(menu.Menu().IsOpen());
     EXPECT_EQ(clicks_, 1);
     tray_->popupMenu = nullptr;
@@ -112,11 +103,11 @@ TEST_F(Tray, IconsOfTheListCycleWithTheAnimationTimer) {
     tray_->SetAnimateTimerInterval(250);
     tray_->SetCycleIcons(true);
     EXPECT_EQ(tray_->IconIndex(), 0);
-    Pump(50);
+    PumpFor(50);
     const ULONGLONG end = GetTickCount64() + 3000;
     std::vector<int> seen{tray_->IconIndex()};
     while (GetTickCount64() < end && seen.size() < 4) {
-        Pump(10);
+        PumpFor(10);
         if (tray_->IconIndex() != seen.back()) seen.push_back(tray_->IconIndex());
     }
     ASSERT_GE(seen.size(), 4u);
@@ -129,7 +120,7 @@ TEST_F(Tray, TheFrameMinimizesToTheTrayAndADoubleClickOnTheIconBringsTheFormBack
     TSkinFrame frame(owner_);
     frame.borderIcons.minimizeToTray = true;
     frame.trayIcon = tray_.get();
-    frame.SetSkinData(&skin_.Data());
+    frame.SetSkinData(&host_.Skin());
     int toTray = 0, back = 0;
     frame.onMinimizeToTray = [&] { ++toTray; };
     tray_->onRestoreFromTray = [&] { ++back; };
@@ -160,7 +151,7 @@ TEST_F(Tray, TheFrameMinimizesToTheTrayAndADoubleClickOnTheIconBringsTheFormBack
 TEST_F(Tray, WithMinimizeToTrayTheFormsOwnMinimizeGoesToTheTray) {
     tray_->minimizeToTray = true;
     ShowWindow(owner_, SW_MINIMIZE);  // as the system's caption button does
-    Pump(100);
+    PumpFor(100);
     EXPECT_FALSE(IsWindowVisible(owner_));
     EXPECT_TRUE(tray_->InTray());
     tray_->RestoreFromTray();
@@ -180,7 +171,7 @@ TEST(TrayStart, MinimizedOnStartSendsTheFormToTheTrayOrMinimizesIt) {
             tray.minimizedOnStart = true;
             tray.minimizeToTray = toTray;
             ShowWindow(form, SW_SHOW);
-            Pump(100);
+            PumpFor(100);
             EXPECT_EQ(IsWindowVisible(form) != FALSE, !toTray) << toTray;
             EXPECT_EQ(tray.InTray(), toTray);
             EXPECT_EQ(tray.Shown(), toTray);
@@ -190,7 +181,7 @@ TEST(TrayStart, MinimizedOnStartSendsTheFormToTheTrayOrMinimizesIt) {
             ShowWindow(form, SW_RESTORE);
             ShowWindow(form, SW_HIDE);
             ShowWindow(form, SW_SHOW);
-            Pump(100);
+            PumpFor(100);
             EXPECT_TRUE(IsWindowVisible(form));
             EXPECT_FALSE(IsIconic(form));
         }
