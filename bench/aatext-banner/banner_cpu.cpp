@@ -14,6 +14,7 @@
 #include "aatext/win32/scroll_text_window.h"
 #include "app/form1.h"
 #include "gui/application.h"
+#include "tests/support/win32/message_pump.h"
 
 namespace {
 
@@ -28,18 +29,6 @@ double ProcessCpuSeconds() {
     FILETIME created, exited, kernel, user;
     GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
     return Seconds(kernel) + Seconds(user);
-}
-
-void RunLoopFor(double seconds) {
-    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
-    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
 }
 
 }  // namespace
@@ -62,13 +51,13 @@ int main(int argc, char** argv) {
     int frames = 0;
     banner->OnPainted = [&frames](huecast::TAACustomText&) { ++frames; };
 
-    RunLoopFor(2.0);  // settle: first paints, fonts loaded
+    huecast::testing::PumpFor(2000);  // settle: first paints, fonts loaded
     frames = 0;
     LARGE_INTEGER frequency, start, stop;
     QueryPerformanceFrequency(&frequency);
     const double cpuBefore = ProcessCpuSeconds();
     QueryPerformanceCounter(&start);
-    RunLoopFor(seconds);
+    huecast::testing::PumpFor(static_cast<DWORD>(seconds * 1000));
     QueryPerformanceCounter(&stop);
     const double cpu = ProcessCpuSeconds() - cpuBefore;
     const double wall =

@@ -11,9 +11,12 @@
 
 #include <cstdio>
 
-#include "bench/win32/bench_windows.h"
+#include "bench/win32/ready_painter.h"
 #include "bench/win32/side_by_side.h"
 #include "skin/controls/win32/button.h"
+#include "tests/support/win32/message_pump.h"
+#include "tests/support/win32/real_input.h"
+#include "tests/support/win32/skinned_host.h"
 
 namespace {
 
@@ -27,7 +30,8 @@ void PaintRound(HWND window) {
 }  // namespace
 
 int main() {
-    bench::SkinnedHost host("HuecastMorphBenchHost", 240, 100);
+    testing::SkinnedHost host(
+        {.x = 20, .y = 20, .width = 240, .height = 100, .style = WS_POPUP | WS_VISIBLE});
     skin::TSkinButton button({.parent = host.Handle(),
                               .id = 1,
                               .x = 10,
@@ -35,18 +39,11 @@ int main() {
                               .width = 95,
                               .height = 20,
                               .caption = "Copy(&C)",
-                              .skinData = &host.skin.Data(),
+                              .skinData = &host.Skin(),
                               .useSkinFont = false});
     // Hover until the morph is under way, then hold it there: no timer message is dispatched while timing.
-    RECT r;
-    GetWindowRect(button.Handle(), &r);
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    for (int i = 0; i < 200 && !(button.MorphFactor() > 0.2 && button.MorphFactor() < 0.8); ++i) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-        Sleep(5);
-    }
+    testing::HoverOver(button.Handle());
+    testing::PumpUntil([&] { return button.MorphFactor() > 0.2 && button.MorphFactor() < 0.8; }, 1000);
     const double k = button.MorphFactor();
     std::printf("95 x 20 button, morph factor held at %.1f (%s)\n", k,
                 k > 0 && k < 1 ? "mid-morph" : "NOT mid-morph");

@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <string>
 
-#include "bench/win32/bench_windows.h"
 #include "bench/win32/side_by_side.h"
 #include "skin/lists/win32/combo_box.h"
+#include "tests/support/win32/skinned_host.h"
 
 namespace {
 
@@ -23,9 +23,10 @@ void PaintNow(HWND window) {
 }  // namespace
 
 int main() {
-    bench::SkinnedHost host("HuecastComboBenchHost", 300, 300);
+    testing::SkinnedHost host(
+        {.x = 20, .y = 20, .width = 300, .height = 300, .style = WS_POPUP | WS_VISIBLE});
     skin::TSkinComboBox combo(
-        {.parent = host.Handle(), .id = 1, .x = 10, .y = 10, .width = 129, .skinData = &host.skin.Data()});
+        {.parent = host.Handle(), .id = 1, .x = 10, .y = 10, .width = 129, .skinData = &host.Skin()});
     // The plain counterpart: a system list box in a caption-less pop-up of the same size.
     HWND popup =
         CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, "STATIC", "",

@@ -7,12 +7,12 @@
 #include "convert/editor_rtf.h"
 #include "convert/win32/ansi_code_page.h"
 #include "gui/rich_edit.h"
+#include "tests/support/win32/host_window.h"
 
 int main() {
     using namespace huecast;
-    HWND parent = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 600, 200, nullptr, nullptr,
-                                  nullptr, nullptr);
-    gui::RichEdit editor({.parent = parent, .id = 1, .width = 580, .height = 150, .text = ""});
+    const testing::TestHost host({.x = 0, .y = 0, .width = 600, .height = 200, .style = WS_OVERLAPPEDWINDOW});
+    gui::RichEdit editor({.parent = host.Handle(), .id = 1, .width = 580, .height = 150, .text = ""});
     const AnsiCodePageConverter systemCodePage;
 
     // A message as users make them: words in a few fonts and sizes, every character its own colour.
@@ -37,6 +37,5 @@ int main() {
 
     const double ratio = bench::SideBySide(
         "ReadEditorRtf", [&] { ReadEditorRtf(editor); }, "EM_STREAMOUT", [&] { editor.StreamOut(); }, 15, 20);
-    DestroyWindow(parent);
     return ratio > 0 ? 0 : 1;
 }

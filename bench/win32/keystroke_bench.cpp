@@ -15,7 +15,8 @@ namespace {
 
 // Lines of Chinese, ASCII, Korean, emoji and symbols, as text pasted from the web or a chat comes.
 std::wstring MixedText(std::size_t characters) {
-    const std::wstring line = L"你好，朋友！Happy birthday 生日快乐 한국어 \U0001F600 ♥ 天天开心 “引号” 1234\r\n";
+    const std::wstring line =
+        L"你好，朋友！Happy birthday 生日快乐 한국어 \U0001F600 ♥ 天天开心 “引号” 1234\r\n";
     std::wstring text;
     while (text.size() + line.size() <= characters)
         text += line;
@@ -28,7 +29,8 @@ struct Composer {
     huecast::TForm1 form;
     HWND editor;
 
-    explicit Composer(const std::wstring& text) : editor(GetDlgItem(form.Handle(), huecast::ids::kRichEdit1)) {
+    explicit Composer(const std::wstring& text)
+        : editor(GetDlgItem(form.Handle(), huecast::ids::kRichEdit1)) {
         SetWindowTextW(editor, text.c_str());
         SendMessageW(editor, EM_SETSEL, static_cast<WPARAM>(-1), -1);
     }

@@ -4,8 +4,9 @@
 
 #include <cstdio>
 
-#include "bench/win32/bench_windows.h"
+#include "bench/win32/ready_painter.h"
 #include "bench/win32/side_by_side.h"
+#include "tests/support/win32/skinned_host.h"
 #include "skin/controls/win32/control.h"
 
 namespace {
@@ -21,14 +22,15 @@ class GroupBox : public skin::TSkinCustomControl {
 }  // namespace
 
 int main() {
-    bench::SkinnedHost host("HuecastPaintBenchHost", 460, 180);
+    testing::SkinnedHost host(
+        {.x = 20, .y = 20, .width = 460, .height = 180, .style = WS_POPUP | WS_VISIBLE});
     GroupBox box({.parent = host.Handle(),
                   .x = 10,
                   .y = 10,
                   .width = 200,
                   .height = 120,
                   .skinDataName = "groupbox",
-                  .skinData = &host.skin.Data()});
+                  .skinData = &host.Skin()});
     gui::DibSection ready(200, 120);
     const gui::WindowDC dc(box.Handle());
     // A window repainted through the system's invalidation, as a user's change repaints it.

@@ -3,12 +3,13 @@
 // box with the same text closed the same way (goal: at most 3x), and opening the system menu against a
 // plain pop-up window of the same size that copies a ready picture (goal: at most 3x).
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "bench/win32/side_by_side.h"
-#include "skin/format/win32/form_skin.h"
-#include "skin/popups/win32/menu.h"
 #include "skin/message_box/win32/message_box.h"
+#include "skin/popups/win32/menu.h"
+#include "tests/support/win32/skinned_host.h"
 
 namespace {
 
@@ -20,13 +21,6 @@ BOOL CALLBACK CloseBox(HWND window, LPARAM) {
     if (std::string(name) == "#32770" && IsWindowVisible(window))
         PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     return TRUE;
-}
-
-// Clicks OK on the box the moment it shows, the same way for both boxes: a timer started before each
-// box looks for it every few milliseconds.
-LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_TIMER) EnumThreadWindows(GetCurrentThreadId(), CloseBox, 0);
-    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 // The plain pop-up: a window that paints by copying a picture made beforehand.
@@ -58,14 +52,20 @@ HWND MakeWindow(const char* className, WNDPROC proc, DWORD style, DWORD exStyle,
 }  // namespace
 
 int main() {
-    HWND owner = MakeWindow("HuecastBenchOwner", OwnerProc, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 600, 400);
-    skin::FormSkin skin;
-    skin.Load(owner, GetModuleHandleA(nullptr));
+    testing::SkinnedHost host(
+        {.x = 100, .y = 100, .width = 600, .height = 400, .style = WS_OVERLAPPEDWINDOW | WS_VISIBLE});
+    HWND owner = host.Handle();
+    // Clicks OK on the box the moment it shows, the same way for both boxes: a timer started before each
+    // box looks for it every few milliseconds.
+    host.onMessage = [](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (message == WM_TIMER) EnumThreadWindows(GetCurrentThreadId(), CloseBox, 0);
+        return std::nullopt;
+    };
 
     skin::TSkinMessage message;
     message.alphaBlend = true;
     message.alphaBlendValue = 230;
-    message.skinData = message.ctrlSkinData = &skin.Data();
+    message.skinData = message.ctrlSkinData = &host.Skin();
     message.useSkinFont = false;
     const char* text = "你还没有取名呢，请取一个名字先！";
     std::printf("error box, created, shown and closed with OK:\n");
@@ -77,7 +77,7 @@ int main() {
 
     KillTimer(owner, 1);
 
-    skin::TSkinMenu menu(&skin.Data());
+    skin::TSkinMenu menu(&host.Skin());
     const std::vector<skin::TMenuItem> items = [] {
         std::vector<skin::TMenuItem> v(4);
         v[0].name = "SF_MINITEM", v[0].caption = "最小化(&N)";
@@ -119,6 +119,5 @@ int main() {
             DestroyWindow(plain);
         },
         9, 20);
-    DestroyWindow(owner);
     return boxRatio > 0 && menuRatio > 0 ? 0 : 1;
 }

@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "bench/win32/bench_windows.h"
 #include "bench/win32/side_by_side.h"
 #include "skin/lists/win32/list_box.h"
 #include "skin/lists/win32/rich_edit.h"
 #include "skin/lists/win32/scroll_bar.h"
+#include "tests/support/win32/skinned_host.h"
 
 namespace {
 
@@ -43,9 +43,9 @@ HFONT ItemFont() {
 
 // A top-level window wearing the built-in skin; it also owner-draws the system list box of the second
 // comparison, plainly, with the text the skinned list draws.
-class Host : public bench::SkinnedHost {
+class Host : public testing::SkinnedHost {
   public:
-    Host() : SkinnedHost("HuecastValueBenchHost", 900, 360) {}
+    Host() : SkinnedHost({.x = 20, .y = 20, .width = 900, .height = 360, .style = WS_POPUP | WS_VISIBLE}) {}
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
@@ -69,7 +69,7 @@ class Host : public bench::SkinnedHost {
             SelectObject(item.hDC, old);
             return TRUE;
         }
-        return Window::HandleMessage(message, wParam, lParam);
+        return SkinnedHost::HandleMessage(message, wParam, lParam);
     }
 };
 
@@ -81,15 +81,16 @@ struct Editor {
 
     // The main window's editor and its bars, at their places relative to each other, `dx` to the right.
     Editor(Host& host, int dx, bool withBars) {
-        edit = std::make_unique<skin::TSkinRichEdit>(gui::ControlArgs{host.Handle(), 101 + dx, 8 + dx, 6, 420, 130});
+        edit = std::make_unique<skin::TSkinRichEdit>(
+            gui::ControlArgs{host.Handle(), 101 + dx, 8 + dx, 6, 420, 130});
         if (!withBars) return;
         skin::ScrollBarArgs h{.control = gui::ControlArgs{host.Handle(), 102 + dx, 294 + dx, 124, 134, 12},
                               .kind = skin::ScrollBarKind::Horizontal,
-                              .skinData = &host.skin.Data(),
+                              .skinData = &host.Skin(),
                               .enabled = false};
         skin::ScrollBarArgs v{.control = gui::ControlArgs{host.Handle(), 103 + dx, 414 + dx, 6, 15, 121},
                               .kind = skin::ScrollBarKind::Vertical,
-                              .skinData = &host.skin.Data(),
+                              .skinData = &host.Skin(),
                               .enabled = false};
         hbar = std::make_unique<skin::TSkinScrollBar>(h);
         vbar = std::make_unique<skin::TSkinScrollBar>(v);
@@ -170,7 +171,7 @@ int main() {
     std::printf("100 wheel notches over 1,000 items (posted WM_MOUSEWHEEL, each handled and painted)\n");
     skin::ListBoxArgs args;
     args.control = gui::ControlArgs{host.Handle(), 132, 10, 150, 166, 197};
-    args.skinData = &host.skin.Data();
+    args.skinData = &host.Skin();
     skin::TSkinListBox skinned(args);
     skinned.SetItems(Items(1000));
     HWND system = CreateWindowExA(

@@ -17,15 +17,9 @@ namespace {
 constexpr int kRowHeight = 20;
 constexpr int kListFrame = 2;  // the skin's list frame around the rows, on each side
 
-RECT ScreenRect(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-}
-
 // Clicks the box's button and waits for the drop-down; nullptr when it did not open.
 HWND OpenDropDown(HuecastProcess& p, HWND combo) {
-    const RECT box = ScreenRect(combo);
+    const Rect box = ScreenRect(combo);
     ClickAt({box.right - 8, (box.top + box.bottom) / 2});
     for (int i = 0; i < 60; ++i) {
         p.Sync();
@@ -36,7 +30,7 @@ HWND OpenDropDown(HuecastProcess& p, HWND combo) {
 }
 
 POINT RowPoint(HWND popup, int row) {
-    const RECT list = ScreenRect(popup);
+    const Rect list = ScreenRect(popup);
     return {list.left + 30, list.top + kListFrame + row * kRowHeight + kRowHeight / 2};
 }
 
@@ -51,7 +45,7 @@ TEST(FontList, DropsDownWithoutTakingTheActivationAndAClickChoosesTheSelectionsF
 
     HWND popup = OpenDropDown(p, combo);
     ASSERT_NE(popup, nullptr);
-    const RECT box = ScreenRect(combo), list = ScreenRect(popup);
+    const Rect box = ScreenRect(combo), list = ScreenRect(popup);
     EXPECT_EQ(list.left, box.left);
     EXPECT_EQ(list.right, box.right);
     EXPECT_EQ(list.top, box.bottom);

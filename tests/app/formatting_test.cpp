@@ -13,6 +13,8 @@
 
 #include "app/control_ids.h"
 #include "tests/app/huecast_driver.h"
+#include "tests/support/win32/real_input.h"
+#include "tests/support/win32/screen_pixels.h"
 
 namespace huecast::testing {
 namespace {
@@ -302,15 +304,10 @@ TEST(Formatting, ASwatchDoubleClickRecoloursTheSwatchButNotTheText) {
     EXPECT_EQ(p.Text(ids::SwatchId(3)), "3");
 
     // The swatch shows the new colour, its digit the opposite one.
-    RECT box{};
-    GetWindowRect(p.Control(ids::SwatchId(3)), &box);
-    HDC screen = GetDC(nullptr);
-    const COLORREF centre = GetPixel(screen, (box.left + box.right) / 2 + 6, box.top + 4);
-    bool digitSeen = false;
-    for (int y = box.top; y < box.bottom && !digitSeen; ++y)
-        for (int x = box.left; x < box.right && !digitSeen; ++x)
-            digitSeen = GetPixel(screen, x, y) == 0xA9CBED;
-    ReleaseDC(nullptr, screen);
+    const Rect box = ScreenRect(p.Control(ids::SwatchId(3)));
+    const Bitmap swatch = CaptureScreen(RECT{box.left, box.top, box.right, box.bottom});
+    const std::uint32_t centre = swatch.PixelColor(box.Width() / 2 + 6, 4);
+    const bool digitSeen = CountPixelsNot(swatch, 0xA9CBED) < box.Width() * box.Height();
     EXPECT_EQ(centre, 0x563412u);
     EXPECT_TRUE(digitSeen);
 

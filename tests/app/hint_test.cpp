@@ -8,6 +8,7 @@
 #include "app/control_ids.h"
 #include "tests/app/huecast_driver.h"
 #include "tests/support/win32/real_input.h"
+#include "tests/support/win32/screen_pixels.h"
 
 namespace huecast::testing {
 namespace {
@@ -32,13 +33,6 @@ HWND WaitForHint(const HuecastProcess& p, const std::string& text) {
         Sleep(10);
     }
     return nullptr;
-}
-
-COLORREF ScreenPixel(int x, int y) {
-    HDC screen = GetDC(nullptr);
-    const COLORREF c = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return c;
 }
 
 const std::string kSendHint = "将彩字传到指定的QQ窗口，\r\n并自动发送出去。";
@@ -69,9 +63,9 @@ TEST(SkinnedHints, HoveringShowsOneTopmostNonActivatingHintSwitchingQuicklyBetwe
     RECT r{};
     GetWindowRect(hint, &r);
     EXPECT_GE(r.bottom - r.top, 2 * 12 + 6);
-    EXPECT_EQ(ScreenPixel(r.left, r.top), ScreenPixel(r.right - 1, r.top)) << "corners of hw.bmp";
-    EXPECT_EQ(ScreenPixel(r.left + 10, r.top), ScreenPixel(r.left + 40, r.top)) << "top edge tiled";
-    EXPECT_NE(ScreenPixel(r.left, r.top + 10), ScreenPixel(r.left + 5, r.top + 10)) << "a border, then the fill";
+    EXPECT_EQ(ScreenPixel({r.left, r.top}), ScreenPixel({r.right - 1, r.top})) << "corners of hw.bmp";
+    EXPECT_EQ(ScreenPixel({r.left + 10, r.top}), ScreenPixel({r.left + 40, r.top})) << "top edge tiled";
+    EXPECT_NE(ScreenPixel({r.left, r.top + 10}), ScreenPixel({r.left + 5, r.top + 10})) << "a border, then the fill";
 
     // To the neighbour while the hint shows: the next hint comes after the short pause, not the full one.
     HWND clear = p.Control(ids::kSkinButton4);

@@ -16,8 +16,9 @@
 #include "skin/format/stored_skin.h"
 #include "skin/format/win32/stored_skin_resource.h"
 #include "tests/app/huecast_driver.h"
-#include "tests/support/win32/real_input.h"
 #include "tests/app/skinned_menus.h"
+#include "tests/support/win32/real_input.h"
+#include "tests/support/win32/screen_pixels.h"
 
 namespace huecast::testing {
 namespace {

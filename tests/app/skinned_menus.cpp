@@ -33,11 +33,4 @@ POINT ItemPoint(HWND level, int index, int x) {
     return {r.left + x, r.top + 2 + 20 * index + 10};
 }
 
-COLORREF ScreenPixel(POINT at) {
-    HDC screen = GetDC(nullptr);
-    const COLORREF c = GetPixel(screen, at.x, at.y);
-    ReleaseDC(nullptr, screen);
-    return c;
-}
-
 }  // namespace huecast::testing

@@ -1,5 +1,5 @@
 // The program's skinned menus as a user meets them: the open levels on the screen, the system menu opened
-// by a right click on the caption, the points of items, and the colour of a screen pixel.
+// by a right click on the caption and the points of items.
 #pragma once
 
 #include <windows.h>
@@ -20,6 +20,5 @@ HWND OpenSystemMenu(HuecastProcess& p);
 // The screen point of item `index` of a level whose items are 20 pixels high below a 2-pixel border (the
 // built-in skins' menus): `x` pixels from the level's left.
 POINT ItemPoint(HWND level, int index, int x = 40);
-COLORREF ScreenPixel(POINT at);
 
 }  // namespace huecast::testing

@@ -9,6 +9,7 @@
 #include "tests/app/huecast_driver.h"
 #include "tests/app/skinned_menus.h"
 #include "tests/support/win32/real_input.h"
+#include "tests/support/win32/screen_pixels.h"
 
 namespace huecast::testing {
 namespace {

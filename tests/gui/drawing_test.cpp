@@ -6,25 +6,13 @@
 
 #include <vector>
 
-#include "gui/window.h"
-#include "tests/support/win32/message_pump.h"
+#include "tests/support/win32/host_window.h"
 #include "tests/support/win32/object_counts.h"
 
 namespace huecast::gui {
 namespace {
 
-class Host : public Window {
-  public:
-    Host() {
-        Create({.className = "HuecastDrawingTestHost",
-                .caption = "drawing test",
-                .style = WS_POPUP | WS_VISIBLE,
-                .x = 60,
-                .y = 60,
-                .width = 200,
-                .height = 120});
-    }
-};
+using testing::TestHost;
 
 TEST(DibSection, ItsPixelsAreACoreBitmapThatGdiCopiesAsTheyAre) {
     DibSection dib(7, 5);
@@ -48,7 +36,7 @@ TEST(DibSection, ItsPixelsAreACoreBitmapThatGdiCopiesAsTheyAre) {
 }
 
 TEST(PaintScope, TakesTheDcOfPrintClient) {
-    Host host;
+    TestHost host;
     const DibSection target(200, 120);
     const MemoryDC dc;
     const SelectedObject selected(dc, target.Handle());
@@ -72,12 +60,12 @@ TEST(RegionFromRuns, UnitesAnyNumberOfRuns) {
 // The system owns a region once SetWindowRgn took it and frees the one it replaces: replacing the shape a
 // thousand times neither leaks nor frees a region twice.
 TEST(SetWindowShape, AThousandReplacementsLeaveTheGdiObjectCountAlone) {
-    Host host;
+    TestHost host;
     const std::vector<Rect> runs{{0, 0, 50, 10}, {10, 10, 40, 60}};
     ASSERT_TRUE(SetWindowShape(host.Handle(), RegionFromRuns(runs)));
-    const int before = huecast::testing::CountOwnObjects().gdi;
+    const int before = testing::CountOwnObjects().gdi;
     for (int i = 0; i < 1000; ++i) ASSERT_TRUE(SetWindowShape(host.Handle(), RegionFromRuns(runs), false));
-    const int after = huecast::testing::CountOwnObjects().gdi;
+    const int after = testing::CountOwnObjects().gdi;
     EXPECT_LE(after, before + 2);
     EXPECT_GE(after + 2, before);
     RECT box{};
@@ -86,7 +74,7 @@ TEST(SetWindowShape, AThousandReplacementsLeaveTheGdiObjectCountAlone) {
     EXPECT_EQ(GetWindowRgnBox(host.Handle(), &box), ERROR);
     // A failed hand-over deletes the region here instead.
     EXPECT_FALSE(SetWindowShape(nullptr, RegionFromRuns(runs)));
-    EXPECT_LE(huecast::testing::CountOwnObjects().gdi, after + 2);
+    EXPECT_LE(testing::CountOwnObjects().gdi, after + 2);
 }
 
 TEST(DrawTransparentText, LeavesTheBackgroundAsItWas) {

@@ -10,25 +10,16 @@
 #include "convert/editor_rtf.h"
 #include "convert/rtf_runs.h"
 #include "convert/win32/ansi_code_page.h"
+#include "tests/support/win32/host_window.h"
 
 namespace huecast::gui {
 namespace {
 
 class RichEditTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        parent_ = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 200, nullptr, nullptr,
-                                  nullptr, nullptr);
-        edit_ =
-            std::make_unique<RichEdit>(ControlArgs{.parent = parent_, .id = 1, .width = 380, .height = 150});
-    }
-    void TearDown() override {
-        edit_.reset();
-        DestroyWindow(parent_);
-    }
-
-    HWND parent_ = nullptr;
-    std::unique_ptr<RichEdit> edit_;
+    testing::TestHost host_{{.x = 0, .y = 0, .width = 400, .height = 200, .style = WS_OVERLAPPEDWINDOW}};
+    std::unique_ptr<RichEdit> edit_ =
+        std::make_unique<RichEdit>(ControlArgs{.parent = host_.Handle(), .id = 1, .width = 380, .height = 150});
 };
 
 CharFormat Format(const char* font, int charset, int points, unsigned style,

@@ -7,25 +7,15 @@
 #include <vector>
 
 #include "gui/control.h"
+#include "tests/support/win32/host_window.h"
 #include "tests/support/win32/message_pump.h"
 
 namespace huecast::gui {
 namespace {
 
-using huecast::testing::PumpUntil;
+using testing::PumpUntil;
 
-class Host : public Window {
-  public:
-    Host() {
-        Create({.className = "HuecastWindowTestHost",
-                .caption = "window test",
-                .style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
-                .x = 40,
-                .y = 40,
-                .width = 300,
-                .height = 200});
-    }
-};
+using testing::TestHost;
 
 // A custom-drawn child of our own class that records what reaches it.
 class Probe : public Window {
@@ -76,7 +66,7 @@ class Button : public Control {
 };
 
 TEST(Window, BindsAtCreationAndFindsEveryKindOfWindowFromItsHandle) {
-    Host host;
+    TestHost host;
     std::vector<UINT> seen;
     Probe probe(host.Handle(), 31, &seen);
     Button button(host.Handle(), 32);
@@ -95,7 +85,7 @@ TEST(Window, BindsAtCreationAndFindsEveryKindOfWindowFromItsHandle) {
 // A control's setter may ask for a repaint before its window exists. That must touch no other window: the
 // system reads a null window as the whole desktop, and repainting it waits on every program, a hung one too.
 TEST(Window, AnInvalidateBeforeCreationLeavesOtherWindowsAlone) {
-    Host host;
+    TestHost host;
     UpdateWindow(host.Handle());
     RECT pending{};
     ASSERT_FALSE(GetUpdateRect(host.Handle(), &pending, FALSE));
@@ -105,28 +95,28 @@ TEST(Window, AnInvalidateBeforeCreationLeavesOtherWindowsAlone) {
 }
 
 TEST(Window, ParentsReflectNotificationsToTheControlThatSentThem) {
-    Host host;
+    TestHost host;
     Button button(host.Handle(), 33);
     SendMessageA(button.Handle(), BM_CLICK, 0, 0);
     EXPECT_EQ(button.clicks, 1);
 }
 
 TEST(Window, TimersTickByIdUntilStopped) {
-    Host host;
+    TestHost host;
     Probe probe(host.Handle(), 34, nullptr);
     probe.StartTimer(7, 10);
     EXPECT_TRUE(PumpUntil([&] { return probe.ticks >= 3; }, 3000));
-    huecast::testing::PumpFor(100);
+    testing::PumpFor(100);
     EXPECT_EQ(probe.ticks, 3);
 }
 
 TEST(Window, MouseEnterAndLeaveFollowTheRealPointer) {
-    Host host;
+    TestHost host;
     Probe probe(host.Handle(), 35, nullptr);
     RECT r{};
     GetWindowRect(probe.Handle(), &r);
     SetCursorPos(r.left + 400, r.top + 300);
-    huecast::testing::PumpFor(50);
+    testing::PumpFor(50);
     SetCursorPos(r.left + 20, r.top + 20);
     EXPECT_TRUE(PumpUntil([&] { return probe.enters == 1; }, 3000));
     SetCursorPos(r.left + 400, r.top + 300);
@@ -137,12 +127,12 @@ TEST(Window, MouseEnterAndLeaveFollowTheRealPointer) {
 TEST(Window, DestroyOrderLetsTheDerivedObjectSeeItsDestructionAndSurvivesAParentGoingFirst) {
     std::vector<UINT> destroyed;
     {
-        Host host;
+        TestHost host;
         Probe probe(host.Handle(), 36, nullptr);
         probe.destroyed = &destroyed;
     }
     EXPECT_EQ(destroyed, std::vector<UINT>{WM_DESTROY});
-    auto host = std::make_unique<Host>();
+    auto host = std::make_unique<TestHost>();
     Probe orphan(host->Handle(), 37, nullptr);
     Button button(host->Handle(), 38);
     host.reset();  // the system destroys the children with their parent

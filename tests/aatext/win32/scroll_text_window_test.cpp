@@ -2,32 +2,33 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "aatext/win32/system_texts.h"
-#include "gui/window.h"
+#include "tests/support/win32/host_window.h"
 #include "tests/support/win32/message_pump.h"
+#include "tests/support/win32/screen_pixels.h"
 
 namespace huecast {
 namespace {
 
 using testing::PumpFor;
 using testing::PumpUntil;
+using testing::TestHost;
 
-class HostWindow : public gui::Window {
-  public:
-    HostWindow() {
-        RECT frame{0, 0, 599, 419};
-        AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
-        Create({.className = "HuecastBannerTestHost",
-                .caption = "banner test",
-                .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                .x = 10,
-                .y = 10,
-                .width = frame.right - frame.left,
-                .height = frame.bottom - frame.top});
-        ShowWindow(Handle(), SW_SHOWNOACTIVATE);
-    }
-    void Destroy() { DestroyWindow(Handle()); }
-};
+// A form with the main window's client area, shown without taking the activation.
+std::unique_ptr<TestHost> MakeHost() {
+    RECT frame{0, 0, 599, 419};
+    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
+    auto host = std::make_unique<TestHost>(testing::TestHostArgs{.x = 10,
+                                                                 .y = 10,
+                                                                 .width = frame.right - frame.left,
+                                                                 .height = frame.bottom - frame.top,
+                                                                 .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                                                 .caption = "banner test"});
+    ShowWindow(host->Handle(), SW_SHOWNOACTIVATE);
+    return host;
+}
 
 RECT ChildRect(HWND child) {
     RECT rect{};
@@ -39,11 +40,8 @@ RECT ChildRect(HWND child) {
 // One host window for the suite: destroying a top-level window takes Wine a while.
 class ScrollTextWindowTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { sharedHost = new HostWindow(); }
-    static void TearDownTestSuite() {
-        delete sharedHost;
-        sharedHost = nullptr;
-    }
+    static void SetUpTestSuite() { sharedHost = MakeHost(); }
+    static void TearDownTestSuite() { sharedHost.reset(); }
 
     ScrollTextWindowTest()
         : host(*sharedHost),
@@ -71,8 +69,8 @@ class ScrollTextWindowTest : public ::testing::Test {
     }
     void RestoreHostSize() { ResizeHost(599, 419); }
 
-    static inline HostWindow* sharedHost = nullptr;
-    HostWindow& host;
+    static inline std::unique_ptr<TestHost> sharedHost;
+    TestHost& host;
     TAAScrollTextWindow banner;
     int frames = 0;
 };
@@ -112,21 +110,20 @@ TEST_F(ScrollTextWindowTest, FrameReachesTheScreen) {
     banner.SetActive(false);
     banner.SetColor(0x00FF00);
     banner.ScrollTo(3);
-    HDC dc = GetDC(banner.Handle());
-    const COLORREF corner = GetPixel(dc, 0, 0);
-    ReleaseDC(banner.Handle(), dc);
-    EXPECT_EQ(corner, RGB(0, 255, 0));
+    POINT origin{0, 0};
+    ClientToScreen(banner.Handle(), &origin);
+    EXPECT_EQ(testing::ScreenPixel(origin), RGB(0, 255, 0));
 }
 
 TEST(ScrollTextWindow, ParentDestroyedFirstStopsTheBanner) {
-    HostWindow host;
+    const std::unique_ptr<TestHost> host = MakeHost();
     TAAScrollTextWindow banner(
-        ScrollTextArgs{.parent = host.Handle(), .height = 37, .align = TAlign::alBottom});
+        ScrollTextArgs{.parent = host->Handle(), .height = 37, .align = TAlign::alBottom});
     banner.SetScrollDelay(20);
     banner.SetRepeatDelay(0);
     banner.Loaded();
     ASSERT_TRUE(PumpUntil([&] { return banner.Position() >= 1; }, 5000));
-    host.Destroy();
+    DestroyWindow(host->Handle());
     EXPECT_FALSE(IsWindow(banner.Handle()));
     EXPECT_FALSE(banner.ScrollTimer().Enabled());
     const int position = banner.Position();

@@ -13,6 +13,8 @@
 #include "crash/log_file.h"
 #include "crash/win32/report_delivery.h"
 #include "tests/crash/win32/test_folder.h"
+#include "tests/support/win32/real_input.h"
+#include "tests/support/win32/screen_pixels.h"
 
 namespace huecast::crash {
 namespace {
@@ -291,25 +293,13 @@ TEST(Dialog, OkLetsTheProgramGoOnAndTerminateEndsItWithOne) {
     EXPECT_GT(GetPrivateProfileIntA("Coordinates", "Height", 0, "CrashLog.ini"), 0);
 }
 
-// A click in the middle of a window, as the user makes it.
-void ClickAt(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    INPUT clicks[2] = {};
-    clicks[0].type = clicks[1].type = INPUT_MOUSE;
-    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, clicks, sizeof(INPUT));
-}
-
 TEST(Dialog, TheGeneralTabShowsItsScrollBarWhenItsTextOverflows) {
     constexpr int kDetailsButton = 107, kGeneralPage = 104;
     bool shown = false;
     COLORREF barPixel = 0, textPixel = 0;
     RunChild("access-violation", "main", kOkButton, nullptr, "", [&](HWND dialog) {
         SetForegroundWindow(dialog);
-        ClickAt(GetDlgItem(dialog, kDetailsButton));
+        huecast::testing::ClickAt(huecast::testing::CentreOf(GetDlgItem(dialog, kDetailsButton)));
         HWND general = GetDlgItem(dialog, kGeneralPage);
         for (int i = 0; i < 100 && !shown; ++i) {
             Sleep(50);
@@ -320,10 +310,8 @@ TEST(Dialog, TheGeneralTabShowsItsScrollBarWhenItsTextOverflows) {
         // the page's right edge, on the screen, where the page's white would be without it.
         RECT r;
         GetWindowRect(general, &r);
-        HDC screen = GetDC(nullptr);
-        barPixel = GetPixel(screen, r.right - 10, (r.top + r.bottom) / 2);
-        textPixel = GetPixel(screen, r.right - 40, (r.top + r.bottom) / 2);  // right of the text
-        ReleaseDC(nullptr, screen);
+        barPixel = huecast::testing::ScreenPixel({r.right - 10, (r.top + r.bottom) / 2});
+        textPixel = huecast::testing::ScreenPixel({r.right - 40, (r.top + r.bottom) / 2});  // right of the text
     });
     ASSERT_TRUE(shown) << "the detailed view did not open";
     EXPECT_EQ(textPixel, GetSysColor(COLOR_WINDOW));

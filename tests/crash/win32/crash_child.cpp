@@ -15,6 +15,7 @@
 
 #include "crash/win32/crash_reporter.h"
 #include "gui/application.h"
+#include "tests/support/win32/message_pump.h"
 
 namespace crashtest {
 
@@ -136,16 +137,6 @@ HWND CreateMainWindow() {
     return window;
 }
 
-void Pump(DWORD milliseconds) {
-    const ULONGLONG end = GetTickCount64() + milliseconds;
-    while (GetTickCount64() < end) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-        Sleep(5);
-    }
-}
-
 void Fail(const std::string& mode) {
     if (mode == "access-violation") CrashByAccessViolation();
     if (mode == "division-by-zero") std::printf("%d\n", CrashByDivisionByZero());
@@ -222,18 +213,18 @@ int main(int argc, char** argv) {
         SetWindowTextA(edit, "typed 100% text");
         SetFocus(edit);
         PostMessageA(window, WM_USER, mode == "deep-event" ? 40 : 0, 0);
-        crashtest::Pump(300);
+        huecast::testing::PumpFor(300);
         std::printf("went on\n");
         return 0;
     }
     if (mode == "freeze") {
         crashtest::CreateMainWindow();
-        crashtest::Pump(500);
+        huecast::testing::PumpFor(500);
         Sleep(2600);  // one freeze, longer than two time-outs: one report
-        crashtest::Pump(800);
+        huecast::testing::PumpFor(800);
         for (int i = 0; i < 3; ++i) {  // short stalls with answers between them: the count starts again
             Sleep(500);
-            crashtest::Pump(400);
+            huecast::testing::PumpFor(400);
         }
         return 0;
     }

@@ -131,9 +131,14 @@ void DragWhilePumping(POINT from, POINT to) {
     PumpFor(200);
 }
 
-POINT CentreOf(HWND window) {
+Rect ScreenRect(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+POINT CentreOf(HWND window) {
+    const Rect r = ScreenRect(window);
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 

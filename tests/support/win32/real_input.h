@@ -38,7 +38,8 @@ void FastWheel(int notches);
 // Presses the left button at `from` (screen), moves to `to` in steps and releases it there, from another
 // thread, while this one runs its windows (and a sizing or moving loop the press starts).
 void DragWhilePumping(POINT from, POINT to);
-// The centre of a window on the screen.
+// Where a window stands on the screen, and its centre there.
+Rect ScreenRect(HWND window);
 POINT CentreOf(HWND window);
 // A screen point of `window` where it answers WM_NCHITTEST with `hitTest` (HTCLOSE, HTCAPTION...).
 std::optional<POINT> FindHitTest(HWND window, LRESULT hitTest);

@@ -62,12 +62,6 @@ class RecordingHost : public SkinnedHost {
     }
 };
 
-Rect ScreenRect(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return {r.left, r.top, r.right, r.bottom};
-}
-
 Rect WorkArea() {
     RECT r{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0);

@@ -1,32 +1,13 @@
-// The windows the skinned-control benchmarks share: a host wearing the built-in skin, and a window whose
-// paint only copies a ready DIB (the system's paint path with nothing to compose, to tell the system's
-// share of a figure from the control's).
+// A window whose paint only copies a ready DIB: the system's paint path with nothing to compose, to tell the
+// system's share of a figure from the control's.
 #pragma once
 
 #include <windows.h>
 
 #include "gui/drawing.h"
 #include "gui/window.h"
-#include "skin/format/win32/form_skin.h"
 
 namespace huecast::bench {
-
-// A visible top-level pop-up at (20, 20) with the built-in skin loaded from the benchmark's resources.
-class SkinnedHost : public gui::Window {
-  public:
-    SkinnedHost(const char* className, int width, int height) {
-        Create({.className = className,
-                .caption = className,
-                .style = WS_POPUP | WS_VISIBLE,
-                .x = 20,
-                .y = 20,
-                .width = width,
-                .height = height});
-        skin.Load(Handle(), GetModuleHandleA(nullptr));
-    }
-    ~SkinnedHost() override { DestroyHandle(); }
-    skin::FormSkin skin;
-};
 
 // A child at (x, y) of the ready DIB's size whose WM_PAINT copies that DIB.
 class ReadyPainter : public gui::Window {
