@@ -7,7 +7,6 @@
 #include "aatext/win32/system_texts.h"
 #include "tests/support/win32/host_window.h"
 #include "tests/support/win32/message_pump.h"
-#include "tests/support/win32/screen_pixels.h"
 
 namespace huecast {
 namespace {
@@ -110,9 +109,10 @@ TEST_F(ScrollTextWindowTest, FrameReachesTheScreen) {
     banner.SetActive(false);
     banner.SetColor(0x00FF00);
     banner.ScrollTo(3);
-    POINT origin{0, 0};
-    ClientToScreen(banner.Handle(), &origin);
-    EXPECT_EQ(testing::ScreenPixel(origin), RGB(0, 255, 0));
+    HDC dc = GetDC(banner.Handle());
+    const COLORREF corner = GetPixel(dc, 0, 0);
+    ReleaseDC(banner.Handle(), dc);
+    EXPECT_EQ(corner, RGB(0, 255, 0));
 }
 
 TEST(ScrollTextWindow, ParentDestroyedFirstStopsTheBanner) {
