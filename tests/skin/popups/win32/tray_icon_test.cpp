@@ -162,8 +162,9 @@ TEST_F(Tray, WithMinimizeToTrayTheFormsOwnMinimizeGoesToTheTray) {
 
 TEST(TrayStart, MinimizedOnStartSendsTheFormToTheTrayOrMinimizesIt) {
     for (const bool toTray : {true, false}) {
-        HWND form = CreateWindowExA(0, "STATIC", "form", WS_OVERLAPPEDWINDOW, 100, 100, 300, 200, nullptr,
-                                    nullptr, GetModuleHandleA(nullptr), nullptr);
+        const TestHost host(
+            {.x = 100, .y = 100, .width = 300, .height = 200, .style = WS_OVERLAPPEDWINDOW, .caption = "form"});
+        HWND form = host.Handle();
         {
             TTrayIcon tray(form);
             tray.SetIcon(LoadIconA(nullptr, IDI_APPLICATION));
@@ -185,7 +186,6 @@ TEST(TrayStart, MinimizedOnStartSendsTheFormToTheTrayOrMinimizesIt) {
             EXPECT_TRUE(IsWindowVisible(form));
             EXPECT_FALSE(IsIconic(form));
         }
-        DestroyWindow(form);
     }
 }
 
