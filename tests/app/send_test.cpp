@@ -9,6 +9,7 @@
 #include "convert/win32/ansi_code_page.h"
 #include "tests/app/huecast_driver.h"
 #include "tests/bridge/fake_messenger_process.h"
+#include "tests/support/win32/clipboard_bitmap.h"
 
 namespace huecast::testing {
 namespace {
@@ -357,31 +358,12 @@ std::u32string ReadBack(const std::vector<std::string>& messages, std::vector<Ch
     return text;
 }
 
-// A 4 by 4 bitmap of distinct colours, and the pixels of the clipboard's bitmap.
+// A 4 by 4 bitmap of distinct colours.
 HBITMAP MakeBitmap() {
     std::uint32_t pixels[16];
     for (std::uint32_t i = 0; i < 16; ++i)
         pixels[i] = 0x00102030u * (i + 1);
     return CreateBitmap(4, 4, 1, 32, pixels);
-}
-std::vector<std::uint32_t> ClipboardBitmapPixels() {
-    std::vector<std::uint32_t> pixels;
-    if (!OpenClipboard(nullptr)) return pixels;
-    if (HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP))) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = 4;
-        info.bmiHeader.biHeight = -4;  // top-down
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        pixels.resize(16);
-        HDC dc = GetDC(nullptr);
-        if (GetDIBits(dc, bitmap, 0, 4, pixels.data(), &info, DIB_RGB_COLORS) != 4) pixels.clear();
-        ReleaseDC(nullptr, dc);
-    }
-    CloseClipboard();
-    return pixels;
 }
 // 32-bit Wine hands a 32-bit process another process's bitmap two pixels short, before the program sees it
 // (a program that only reads the clipboard shows it); Windows does not. Against the 32-bit program under Wine

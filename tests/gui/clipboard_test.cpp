@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "gui/handles.h"
+#include "tests/support/win32/clipboard_bitmap.h"
 
 namespace huecast::gui {
 namespace {
@@ -38,26 +39,6 @@ std::vector<unsigned char> FormatBytes(UINT format, std::size_t size) {
     }
     CloseClipboard();
     return bytes;
-}
-
-std::vector<std::uint32_t> BitmapPixels() {
-    std::vector<std::uint32_t> pixels;
-    if (!OpenClipboard(nullptr)) return pixels;
-    if (auto* bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP))) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = 3;
-        info.bmiHeader.biHeight = -2;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        pixels.resize(6);
-        HDC dc = GetDC(nullptr);
-        if (GetDIBits(dc, bitmap, 0, 2, pixels.data(), &info, DIB_RGB_COLORS) != 2) pixels.clear();
-        ReleaseDC(nullptr, dc);
-    }
-    CloseClipboard();
-    return pixels;
 }
 
 UINT MetafileSize() {
@@ -88,7 +69,7 @@ TEST(ClipboardContents, GivesBackTextARegisteredFormatABitmapAndAMetafile) {
     SetClipboardData(CF_BITMAP, CreateBitmap(3, 2, 1, 32, pixels));
     SetClipboardData(CF_ENHMETAFILE, MakeMetafile());
     CloseClipboard();
-    const std::vector<std::uint32_t> bitmap = BitmapPixels();
+    const std::vector<std::uint32_t> bitmap = testing::ClipboardBitmapPixels();
     const UINT metafile = MetafileSize();
     ASSERT_EQ(bitmap.size(), 6u);
     ASSERT_GT(metafile, 0u);
@@ -104,7 +85,7 @@ TEST(ClipboardContents, GivesBackTextARegisteredFormatABitmapAndAMetafile) {
     EXPECT_EQ(clipboard::GetText(owner.get()), "user text");
     EXPECT_EQ(FormatBytes(registered, sizeof custom),
               std::vector<unsigned char>(custom, custom + sizeof custom));
-    EXPECT_EQ(BitmapPixels(), bitmap);
+    EXPECT_EQ(testing::ClipboardBitmapPixels(), bitmap);
     EXPECT_EQ(MetafileSize(), metafile);
     // The copy stays whole: it can be given back again.
     ASSERT_TRUE(clipboard::SetText(owner.get(), "again"));
