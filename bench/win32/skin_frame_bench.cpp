@@ -9,32 +9,48 @@
 #include <memory>
 
 #include "bench/win32/side_by_side.h"
-#include "gui/drawing.h"
+#include "skin/format/win32/form_skin.h"
 #include "skin/frame/win32/frame.h"
-#include "tests/support/win32/message_pump.h"
-#include "tests/support/win32/skinned_host.h"
+
+namespace {
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+}
+
+}  // namespace
 
 int main() {
-    huecast::testing::SkinnedHost host({.x = 50,
-                                        .y = 50,
-                                        .width = 640,
-                                        .height = 480,
-                                        .style = WS_OVERLAPPEDWINDOW,
-                                        .caption = "Huecast2.4 For 2000/XP"});
-    HWND form = host.Handle();
+    // A window of the system's default procedure: the round trip of the reference costs nothing but the
+    // system's own work.
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = "HuecastSkinFrameBench";
+    RegisterClassA(&wc);
+    HWND form = CreateWindowExA(0, wc.lpszClassName, "Huecast2.4 For 2000/XP", WS_OVERLAPPEDWINDOW, 50, 50,
+                                640, 480, nullptr, nullptr, wc.hInstance, nullptr);
+    huecast::skin::FormSkin skin;
+    skin.Load(form, wc.hInstance);
     auto frame = std::make_unique<huecast::skin::TSkinFrame>(form);
     frame->borderIcons = {.systemMenu = true, .minimize = true, .maximize = true, .rollUp = false};
     frame->showIcon = true;
-    frame->SetSkinData(&host.Skin());
+    frame->SetSkinData(&skin.Data());
     const huecast::Size size = frame->WindowSizeFor({599, 419});
     SetWindowPos(form, nullptr, 50, 50, size.cx, size.cy, SWP_NOZORDER);
     ShowWindow(form, SW_SHOW);
-    huecast::testing::PumpFor(100);
+    Pump();
 
     // The reference: a ready window-sized DIB copied to the window's DC in one block copy.
-    const huecast::gui::DibSection ready(size.cx, size.cy);
-    const huecast::gui::MemoryDC memory;
-    const huecast::gui::SelectedObject selected(memory, ready.Handle());
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.cx, -size.cy, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(nullptr);
+    SelectObject(memory, dib);
 
     std::printf("Skinned frame of the main window (%d x %d):\n", size.cx, size.cy);
     const double paint = huecast::bench::SideBySide(
@@ -63,5 +79,10 @@ int main() {
         9, 1);
     std::printf("goals: paint at most 3.00 (%s), hit test at most 1.50 (%s)\n", paint <= 3 ? "met" : "MISSED",
                 hit <= 1.5 ? "met" : "MISSED");
+
+    frame.reset();
+    DestroyWindow(form);
+    DeleteDC(memory);
+    DeleteObject(dib);
     return 0;
 }
