@@ -34,15 +34,6 @@ std::string Caption(HWND window) {
     return text;
 }
 
-template <typename Predicate>
-bool Eventually(Predicate done, int timeoutMs = 5000) {
-    for (int waited = 0; !done(); waited += 20) {
-        if (waited >= timeoutMs) return false;
-        Sleep(20);
-    }
-    return true;
-}
-
 HWND TheEntry(const HuecastProcess& p) {
     const std::vector<HWND> entries = TaskBarEntries(p);
     return entries.size() == 1 ? entries.front() : nullptr;

@@ -61,14 +61,6 @@ TEST(Composer, CopyPutsTheConvertedTextOnTheClipboardEvenAfterANameWasTyped) {
     EXPECT_EQ(p.Text(ids::kStaticText8), "98");
 }
 
-// Waits up to three seconds for `done`, as real input reaches the program in its own time.
-template <class Done>
-bool Eventually(Done done) {
-    for (int i = 0; i < 150 && !done(); ++i)
-        Sleep(20);
-    return done();
-}
-
 TEST(Composer, KeysInTheEditorAltCCopiesEnterBreaksTheLineAndEscapeKeepsTheWindow) {
     HuecastProcess p;
     ASSERT_TRUE(BringToFront(p.Window()));

@@ -20,17 +20,6 @@ fs::path ModuleDirectory() {
     return fs::path(path).parent_path();
 }
 
-template <typename Predicate>
-bool WaitFor(Predicate done, int timeoutMs) {
-    // No <chrono> here: its micro sign has no place in the GBK strings this file is compiled with.
-    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
-    while (!done()) {
-        if (GetTickCount64() > deadline) return false;
-        Sleep(10);
-    }
-    return true;
-}
-
 struct TopLevelArgs {
     DWORD process;
     const char* className;
@@ -71,6 +60,20 @@ std::vector<HWND> VisibleTopLevels(DWORD process, const char* className) {
 HWND FindTopLevel(DWORD process, const char* className) {
     const std::vector<HWND> found = VisibleTopLevels(process, className);
     return found.empty() ? nullptr : found.front();
+}
+
+std::vector<HWND> SkinnedMenuLevels(DWORD process) {
+    return VisibleTopLevels(process, "HuecastSkinPopup");
+}
+
+HWND WaitForMenu(DWORD process, bool open) {
+    std::vector<HWND> levels;
+    Eventually([&] {
+        levels = SkinnedMenuLevels(process);
+        return open ? levels.size() == 1 : levels.empty();
+    });
+    if (open) return levels.size() == 1 ? levels[0] : nullptr;
+    return levels.empty() ? nullptr : levels.front();
 }
 
 fs::path BuiltHuecastExe() {
@@ -114,7 +117,7 @@ void HuecastProcess::Start() {
     process_ = info.hProcess;
     processId_ = info.dwProcessId;
     WaitForInputIdle(process_, 10000);
-    if (!WaitFor([&] { return (window_ = FindTopLevel(processId_, "HUEC2")) != nullptr; }, 15000))
+    if (!Eventually([&] { return (window_ = FindTopLevel(processId_, "HUEC2")) != nullptr; }, 15000))
         throw std::runtime_error("huecast.exe showed no main window");
     Sync();
 }
@@ -296,7 +299,7 @@ void HuecastProcess::Notify(int id, WORD code) {
 
 HWND HuecastProcess::FindMessageBox(int timeoutMs) const {
     HWND box = nullptr;
-    WaitFor([&] { return (box = FindTopLevel(processId_, "#32770")) != nullptr; }, timeoutMs);
+    Eventually([&] { return (box = FindTopLevel(processId_, "#32770")) != nullptr; }, timeoutMs);
     return box;
 }
 
@@ -308,7 +311,7 @@ std::string HuecastProcess::MessageBoxText(HWND box) const {
 
 void HuecastProcess::Answer(HWND box, int button) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-    WaitFor([&] { return !IsWindow(box); }, 3000);
+    Eventually([&] { return !IsWindow(box); }, 3000);
     Sync();
 }
 

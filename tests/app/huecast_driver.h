@@ -13,10 +13,28 @@
 
 namespace huecast::testing {
 
+// Waits until `done` holds, for what the program does in its own time; false when it did not in time.
+template <typename Predicate>
+bool Eventually(Predicate done, int timeoutMs = 5000) {
+    // No <chrono> here: its micro sign has no place in the GBK strings the tests are compiled with.
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    while (!done()) {
+        if (GetTickCount64() > deadline) return false;
+        Sleep(10);
+    }
+    return true;
+}
+
 // The visible top-level windows a process owns (of one class when `className` is given), front to back.
 std::vector<HWND> VisibleTopLevels(DWORD process, const char* className = nullptr);
 // The first of them of the class, or nullptr.
 HWND FindTopLevel(DWORD process, const char* className);
+
+// The open levels of a process's skinned menus, front to back.
+std::vector<HWND> SkinnedMenuLevels(DWORD process);
+// Waits until exactly one level is open and returns it (nullptr when none opened); or, `open` false, until
+// none is, giving nullptr (a level that stayed open when one did).
+HWND WaitForMenu(DWORD process, bool open);
 
 // The huecast.exe under test: the one HUECAST_EXE names (the 32-bit program, for the same tests run
 // against it), else the one built beside the test executables.

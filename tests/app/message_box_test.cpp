@@ -143,9 +143,7 @@ TEST(SkinnedMessages, TheDeleteQuestionKeepsTheFavouriteUnlessAnsweredYes) {
              const std::optional<POINT> caption = FindHitTest(b, HTCAPTION);
              ASSERT_TRUE(caption.has_value());
              RightClickAt(*caption);
-             HWND menu = nullptr;
-             for (int i = 0; i < 100 && !(menu = FindTopLevel(p.ProcessId(), "HuecastSkinPopup")); ++i)
-                 Sleep(20);
+             HWND menu = WaitForMenu(p.ProcessId(), true);
              ASSERT_NE(menu, nullptr) << "no skinned system menu on the box's caption";
              ClickAt(CentreOf(menu));  // its one item: 关闭
          }},
