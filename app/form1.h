@@ -70,6 +70,10 @@ class TForm1 : public gui::Window {
     // a message and keeps the skin in use (form1_skins.cpp).
     void ChooseSkin(const skin::SkinChoice& choice);
 
+    // Two commands of the editor's context menu, open to the measurements that time them as it runs them.
+    void RainbowClick();
+    void FitToOneMessageClick();
+
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -181,8 +185,6 @@ class TForm1 : public gui::Window {
     void EditDeleteClick();
     void EditSelectAllClick();
     void GradientClick();
-    void RainbowClick();
-    void FitToOneMessageClick();
     // Gives the selected text (all of it when nothing is selected) the colours `recolour` makes of its runs;
     // with `fit`, then fits the whole work into one message when it has grown too long. The editor gets the
     // result in one stream, which one undo takes back.

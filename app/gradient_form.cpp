@@ -17,6 +17,7 @@ namespace {
 constexpr Size kClient{392, 288};
 constexpr int kRowLeft = 8, kRowWidth = 376, kRowHeight = 50;
 constexpr int kSwatchLeft = 60, kSwatchStep = 26;
+constexpr int kPreviewHeight = 20, kLeastPreviewHeight = 12;  // pixels
 
 struct FontRule {
     HFONT font;
@@ -43,8 +44,8 @@ class GradientPreview final : public gui::Window {
   public:
     GradientPreview(HWND parent, const Rect& r, std::span<const TextRun> text)
         : cells_(TextCells(text)),
-          font_(
-              gui::CreateFontFrom({.face = "宋体", .height = 20, .bold = true, .charset = GB2312_CHARSET})) {
+          font_(gui::CreateFontFrom(
+              {.face = "宋体", .height = kPreviewHeight, .bold = true, .charset = GB2312_CHARSET})) {
         // Each cell's code units, from its start to the next cell's, in the text of all runs.
         std::u16string all;
         std::vector<std::size_t> runStarts;
@@ -89,7 +90,26 @@ class GradientPreview final : public gui::Window {
     void Draw(HDC dc, const RECT& r) {
         const gui::BrushHandle white(CreateSolidBrush(RGB(255, 255, 255)));
         FillRect(dc, &r, white.get());
-        const gui::SelectedObject font(dc, font_.get());
+        // A long text in a smaller face, down to a readable least, so that the preview shows more of the
+        // way from the first colour to the last.
+        int width = 0;
+        {
+            const gui::SelectedObject large(dc, font_.get());
+            for (const std::u16string& glyph : glyphs_) {
+                SIZE size{};
+                GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(glyph.data()), int(glyph.size()),
+                                      &size);
+                width += size.cx;
+            }
+        }
+        const int available = r.right - 12;
+        gui::FontHandle smaller;
+        if (width > available) {
+            const int height = std::max(kLeastPreviewHeight, kPreviewHeight * available / width);
+            smaller = gui::CreateFontFrom(
+                {.face = "宋体", .height = height, .bold = true, .charset = GB2312_CHARSET});
+        }
+        const gui::SelectedObject font(dc, smaller ? smaller.get() : font_.get());
         SetBkMode(dc, TRANSPARENT);
         SIZE ellipsis{};
         GetTextExtentPoint32W(dc, L"…", 1, &ellipsis);

@@ -75,10 +75,12 @@ std::string RichEdit::ToCodePage(const std::wstring& wide) {
     const auto convert = [&](std::size_t end) {
         if (end == converted) return;
         const int length = static_cast<int>(end - converted);
-        const int n = WideCharToMultiByte(CP_ACP, 0, wide.data() + converted, length, nullptr, 0, nullptr, nullptr);
+        const int n =
+            WideCharToMultiByte(CP_ACP, 0, wide.data() + converted, length, nullptr, 0, nullptr, nullptr);
         const std::size_t at = bytes.size();
         bytes.resize(at + static_cast<std::size_t>(std::max(n, 0)));
-        WideCharToMultiByte(CP_ACP, 0, wide.data() + converted, length, bytes.data() + at, n, nullptr, nullptr);
+        WideCharToMultiByte(CP_ACP, 0, wide.data() + converted, length, bytes.data() + at, n, nullptr,
+                            nullptr);
     };
     for (std::size_t i = 0; i < wide.size(); ++i) {
         if (wide[i] < 0xF000 || wide[i] > 0xF0FF) continue;
@@ -176,7 +178,8 @@ std::string RichEdit::StreamOut(bool selection) const {
     std::string out;
     StreamBuffer buffer{nullptr, 0, &out};
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&buffer), 0, WriteCallback};
-    SendMessageA(Handle(), EM_STREAMOUT, SF_RTF | (selection ? SFF_SELECTION : 0), reinterpret_cast<LPARAM>(&stream));
+    SendMessageA(Handle(), EM_STREAMOUT, SF_RTF | (selection ? SFF_SELECTION : 0),
+                 reinterpret_cast<LPARAM>(&stream));
     if (stream.dwError != 0) throw std::runtime_error("Failed to Save Stream");
     return out;
 }
@@ -190,9 +193,15 @@ void RichEdit::StreamInSelection(const std::string& rtf) {
 }
 
 RichEdit::QuietEdits::QuietEdits(RichEdit& edit)
-    : edit_(edit), mask_(SendMessageA(edit.Handle(), EM_SETEVENTMASK, 0, 0)) {}
+    : edit_(edit), mask_(SendMessageA(edit.Handle(), EM_SETEVENTMASK, 0, 0)) {
+    SendMessageA(edit.Handle(), WM_SETREDRAW, FALSE, 0);
+}
 
 RichEdit::QuietEdits::~QuietEdits() {
+    SendMessageA(edit_.Handle(), WM_SETREDRAW, TRUE, 0);
+    // Without drawing, the control does not keep the insertion point in view as the edits move it.
+    SendMessageA(edit_.Handle(), EM_SCROLLCARET, 0, 0);
+    InvalidateRect(edit_.Handle(), nullptr, TRUE);
     SendMessageA(edit_.Handle(), EM_SETEVENTMASK, 0, mask_);
 }
 

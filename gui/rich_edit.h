@@ -78,8 +78,9 @@ class RichEdit : public Control {
 
     Event onChange;
     Event onSelectionChange;
-    // While it lives, the control tells of no change and no move of the selection: for edits the program
-    // makes and follows up itself, so that the handlers meant for the user's own edits do not run midway.
+    // While it lives, the control tells of no change and no move of the selection, and draws nothing: for
+    // edits the program makes and follows up itself, so that the handlers meant for the user's own edits do
+    // not run midway, and the steps are not drawn one by one. It draws the result once at the end.
     class QuietEdits {
       public:
         explicit QuietEdits(RichEdit& edit);

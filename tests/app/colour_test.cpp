@@ -212,9 +212,18 @@ TEST(GradientDialog, ColoursTheSelectionFromSwatchToSwatchAndUndoTakesItBack) {
     EXPECT_STREQ(caption, "渐变色");
     EXPECT_EQ(SendMessageA(GetDlgItem(dialog, ids::kFit), BM_GETCHECK, 0, 0), BST_CHECKED);
 
-    // One click on a swatch of each row: the fifth (magenta) to start, the sixth (teal) to end.
+    // One click on a swatch of each row: the fifth (magenta) to start, the sixth (teal) to end; and a middle
+    // colour, switched on by the check box in its group's caption and then switched off again.
     ClickAt(CentreOf(GetDlgItem(GetDlgItem(dialog, ids::kStartGroup), ids::kGroupSwatch1 + 4)));
     ClickAt(CentreOf(GetDlgItem(GetDlgItem(dialog, ids::kEndGroup), ids::kGroupSwatch1 + 5)));
+    HWND middle = GetDlgItem(dialog, ids::kMiddleGroup);
+    RECT group{};
+    GetWindowRect(middle, &group);
+    const POINT checkBox{group.left + 26, group.top + 12};
+    ClickAt(checkBox);
+    EXPECT_TRUE(Eventually([&] { return SendMessageA(middle, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+    ClickAt(checkBox);
+    EXPECT_TRUE(Eventually([&] { return SendMessageA(middle, BM_GETCHECK, 0, 0) == BST_UNCHECKED; }));
     PressKeys({VK_RETURN});  // 确定
     ASSERT_TRUE(Eventually([&] { return !IsWindow(dialog); })) << "Enter left the dialog open";
     p.Sync();
