@@ -8,6 +8,7 @@
 
 #include "colour/text_cells.h"
 #include "gui/drawing.h"
+#include "gui/painted_part.h"
 #include "gui/window.h"
 
 namespace huecast {
@@ -40,10 +41,11 @@ void ShowColour(gui::StaticText& box, std::uint32_t colour) {
 
 // The text in the gradient's colours on the editor's white, on one line (line breaks as spaces), cut with
 // an ellipsis where it no longer fits.
-class GradientPreview final : public gui::Window {
+class GradientPreview final : public gui::PaintedPart {
   public:
     GradientPreview(HWND parent, const Rect& r, std::span<const TextRun> text)
-        : cells_(TextCells(text)),
+        : PaintedPart("HuecastGradientPreview", parent, r, {}, ids::kPreview),
+          cells_(TextCells(text)),
           font_(gui::CreateFontFrom(
               {.face = "宋体", .height = kPreviewHeight, .bold = true, .charset = GB2312_CHARSET})) {
         // Each cell's code units, from its start to the next cell's, in the text of all runs.
@@ -59,15 +61,6 @@ class GradientPreview final : public gui::Window {
                 i + 1 < cells_.size() ? runStarts[cells_[i + 1].run] + cells_[i + 1].offset : all.size();
             glyphs_.push_back(cells_[i].blank ? u" " : all.substr(from, to - from));
         }
-        Create({.className = "HuecastGradientPreview",
-                .style = WS_CHILD | WS_VISIBLE,
-                .x = r.left,
-                .y = r.top,
-                .width = r.Width(),
-                .height = r.Height(),
-                .parent = parent,
-                .id = ids::kPreview,
-                .background = nullptr});
     }
 
     void Show(const Gradient& gradient) {
@@ -75,19 +68,9 @@ class GradientPreview final : public gui::Window {
         Invalidate();
     }
 
-  protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message != WM_PAINT && message != WM_PRINTCLIENT)
-            return Window::HandleMessage(message, wParam, lParam);
-        const gui::PaintScope paint(Handle(), reinterpret_cast<HDC>(wParam));
-        RECT r{};
-        GetClientRect(Handle(), &r);
-        Draw(paint.Dc(), r);
-        return 0;
-    }
-
   private:
-    void Draw(HDC dc, const RECT& r) {
+    void Draw(HDC dc, Size area) override {
+        const RECT r{0, 0, area.cx, area.cy};
         const gui::BrushHandle white(CreateSolidBrush(RGB(255, 255, 255)));
         FillRect(dc, &r, white.get());
         // A long text in a smaller face, down to a readable least, so that the preview shows more of the

@@ -155,12 +155,12 @@ TEST(EditorMenu, FittingALongRainbowCopiesOneMessageWithItsHuesAndTheHintSaysSoB
     p.Answer(box, IDOK);
 
     // The length display's hint says what fitting would do.
-    ASSERT_TRUE(Eventually([&] { return p.Text(ids::kStaticText8).rfind("超出范围", 0) == 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return p.Text(ids::kStaticText8).rfind("超出范围", 0) == 0; }));
     Sleep(500);  // the count after typing pauses
     MoveTo({0, 0});
     MoveTo(CentreOf(p.Control(ids::kStaticText8)));
     std::string hint;
-    EXPECT_TRUE(Eventually([&] {
+    EXPECT_TRUE(WaitUntil([&] {
         const std::vector<HWND> shown = VisibleTopLevels(p.ProcessId(), "HuecastSkinHint");
         char text[512] = {};
         if (shown.size() == 1) GetWindowTextA(shown[0], text, sizeof text);
@@ -221,11 +221,11 @@ TEST(GradientDialog, ColoursTheSelectionFromSwatchToSwatchAndUndoTakesItBack) {
     GetWindowRect(middle, &group);
     const POINT checkBox{group.left + 26, group.top + 12};
     ClickAt(checkBox);
-    EXPECT_TRUE(Eventually([&] { return SendMessageA(middle, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+    EXPECT_TRUE(WaitUntil([&] { return SendMessageA(middle, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
     ClickAt(checkBox);
-    EXPECT_TRUE(Eventually([&] { return SendMessageA(middle, BM_GETCHECK, 0, 0) == BST_UNCHECKED; }));
+    EXPECT_TRUE(WaitUntil([&] { return SendMessageA(middle, BM_GETCHECK, 0, 0) == BST_UNCHECKED; }));
     PressKeys({VK_RETURN});  // 确定
-    ASSERT_TRUE(Eventually([&] { return !IsWindow(dialog); })) << "Enter left the dialog open";
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); })) << "Enter left the dialog open";
     p.Sync();
 
     const std::vector<UrtfRun> runs = CopiedRuns(p);

@@ -68,14 +68,14 @@ TEST(Composer, KeysInTheEditorAltCCopiesEnterBreaksTheLineAndEscapeKeepsTheWindo
     p.Type(kNihao);
     SetClipboardText("old");
     PressKeys({VK_MENU, 'C'});
-    EXPECT_TRUE(Eventually([] { return ClipboardText() == std::string(kNihaoConverted); }))
+    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == std::string(kNihaoConverted); }))
         << ClipboardText().value_or("(nothing)");
 
     // The accelerator focused Copy; back in the editor, Enter is the editor's (the main window has no
     // default button).
     ClickAt(CentreOf(p.Control(ids::kRichEdit1)));
     PressKeys({VK_RETURN});
-    EXPECT_TRUE(Eventually([&] { return p.Text(ids::kRichEdit1).find('\r') != std::string::npos; }));
+    EXPECT_TRUE(WaitUntil([&] { return p.Text(ids::kRichEdit1).find('\r') != std::string::npos; }));
     PressKeys({VK_ESCAPE});
     p.Sync();
     Sleep(200);

@@ -68,7 +68,7 @@ std::vector<HWND> SkinnedMenuLevels(DWORD process) {
 
 HWND WaitForMenu(DWORD process, bool open) {
     std::vector<HWND> levels;
-    Eventually([&] {
+    WaitUntil([&] {
         levels = SkinnedMenuLevels(process);
         return open ? levels.size() == 1 : levels.empty();
     });
@@ -117,7 +117,7 @@ void HuecastProcess::Start() {
     process_ = info.hProcess;
     processId_ = info.dwProcessId;
     WaitForInputIdle(process_, 10000);
-    if (!Eventually([&] { return (window_ = FindTopLevel(processId_, "HUEC2")) != nullptr; }, 15000))
+    if (!WaitUntil([&] { return (window_ = FindTopLevel(processId_, "HUEC2")) != nullptr; }, 15000))
         throw std::runtime_error("huecast.exe showed no main window");
     Sync();
 }
@@ -299,7 +299,7 @@ void HuecastProcess::Notify(int id, WORD code) {
 
 HWND HuecastProcess::FindMessageBox(int timeoutMs) const {
     HWND box = nullptr;
-    Eventually([&] { return (box = FindTopLevel(processId_, "#32770")) != nullptr; }, timeoutMs);
+    WaitUntil([&] { return (box = FindTopLevel(processId_, "#32770")) != nullptr; }, timeoutMs);
     return box;
 }
 
@@ -311,7 +311,7 @@ std::string HuecastProcess::MessageBoxText(HWND box) const {
 
 void HuecastProcess::Answer(HWND box, int button) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-    Eventually([&] { return !IsWindow(box); }, 3000);
+    WaitUntil([&] { return !IsWindow(box); }, 3000);
     Sync();
 }
 

@@ -11,19 +11,9 @@
 #include <utility>
 #include <vector>
 
-namespace huecast::testing {
+#include "tests/wait_until.h"
 
-// Waits until `done` holds, for what the program does in its own time; false when it did not in time.
-template <typename Predicate>
-bool Eventually(Predicate done, int timeoutMs = 5000) {
-    // No <chrono> here: its micro sign has no place in the GBK strings the tests are compiled with.
-    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
-    while (!done()) {
-        if (GetTickCount64() > deadline) return false;
-        Sleep(10);
-    }
-    return true;
-}
+namespace huecast::testing {
 
 // The visible top-level windows a process owns (of one class when `className` is given), front to back.
 std::vector<HWND> VisibleTopLevels(DWORD process, const char* className = nullptr);

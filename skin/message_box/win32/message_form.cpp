@@ -4,6 +4,7 @@
 
 #include "gui/application.h"
 #include "gui/drawing.h"
+#include "gui/painted_part.h"
 #include "gui/window.h"
 #include "skin/format/skin_data.h"
 #include "skin/controls/win32/button.h"
@@ -11,42 +12,12 @@
 
 namespace huecast::skin {
 
-// A part of the box without a background of its own: it draws straight onto the frame's client
-// background, which the box paints under it.
-class MessagePart : public gui::Window {
-  protected:
-    MessagePart(const char* className, HWND parent, const Rect& r, const std::string& text = {}, int id = 0) {
-        Create({.className = className,
-                .caption = text,
-                .style = WS_CHILD | WS_VISIBLE,
-                .x = r.left,
-                .y = r.top,
-                .width = r.Width(),
-                .height = r.Height(),
-                .parent = parent,
-                .id = id,
-                .background = nullptr});
-    }
-    virtual void Draw(HDC dc, Size size) = 0;
-
-  private:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) final {
-        if (message != WM_PAINT && message != WM_PRINTCLIENT)
-            return Window::HandleMessage(message, wParam, lParam);
-        const gui::PaintScope paint(Handle(), reinterpret_cast<HDC>(wParam));
-        RECT r{};
-        GetClientRect(Handle(), &r);
-        Draw(paint.Dc(), {r.right, r.bottom});
-        return 0;
-    }
-};
-
 // The message text, drawn by the shared label's rule; its window text is the message, so other programs
 // read it as any message box's text.
-class MessageLabel final : public MessagePart {
+class MessageLabel final : public gui::PaintedPart {
   public:
     MessageLabel(HWND parent, const TSkinStdLabel& label)
-        : MessagePart("HuecastMessageLabel", parent, label.bounds, label.caption, kMessageLabelId),
+        : PaintedPart("HuecastMessageLabel", parent, label.bounds, label.caption, kMessageLabelId),
           label_(label) {}
 
   private:
@@ -60,10 +31,10 @@ class MessageLabel final : public MessagePart {
 };
 
 // The kind's system icon, 32 x 32.
-class MessageIcon final : public MessagePart {
+class MessageIcon final : public gui::PaintedPart {
   public:
     MessageIcon(HWND parent, const Rect& r, HICON icon)
-        : MessagePart("HuecastMessageIcon", parent, r), icon_(icon) {}
+        : PaintedPart("HuecastMessageIcon", parent, r), icon_(icon) {}
 
   private:
     void Draw(HDC dc, Size size) override {
