@@ -192,8 +192,11 @@ class TForm1 : public gui::Window {
     // ApplyColours' work while the editor keeps quiet; the bytes the work needs when it cannot be fitted.
     std::optional<std::size_t> RecolourQuietly(
         const std::function<std::vector<TextRun>(std::span<const TextRun>)>& recolour, bool fit);
-    // The length display's hint while the work is over the limit: whether fitting can make it fit.
+    // The length display's hint while the work is over the limit: whether fitting can make it fit. It
+    // stands as a marker until the hint shows, then FitHint works it out.
     void UpdateFitHint(bool overLimit);
+    std::string FitHint();
+    static constexpr const char* kFitHintMarker = "\x01fit";
     // The editor's context menu; its items live as long as it may be open.
     std::unique_ptr<skin::TSkinPopupMenu> PopupMenu1;
     // The command chosen from it, run by the message kMenuCommandMessage once the menu has gone.

@@ -26,6 +26,9 @@ std::string CannotFitMessage(std::size_t bytes) {
 void TForm1::WireColours() {
     PopupMenu1 = std::make_unique<skin::TSkinPopupMenu>(&skin_.Data());
     RichEdit1->onContextMenu = [this](POINT at) { RichEdit1ContextPopup(at); };
+    SkinHint1->onShowHint = [this](std::string& text) {
+        if (text == kFitHintMarker) text = FitHint();
+    };
 }
 
 void TForm1::RichEdit1ContextPopup(POINT at) {
@@ -191,18 +194,19 @@ void TForm1::FitToOneMessageClick() {
 }
 
 void TForm1::UpdateFitHint(bool overLimit) {
-    std::string hint;
-    if (overLimit) {
-        const ColourFit fit = FitColours(ReadEditorRuns(*RichEdit1));
-        if (fit.fits) {
-            hint = "右键菜单中的“压缩到一条消息”\r\n可以把它放进一条消息：合并成 " +
-                   std::to_string(fit.colourRuns) + " 段颜色，\r\n文字、字体和大小都不变。";
-        } else {
-            hint = "“压缩到一条消息”也放不下：\r\n即使只用一种颜色也需要 " + std::to_string(fit.bytes) +
-                   " 字节（最多 " + std::to_string(kMaxUrtfBytes) + "）。";
-        }
+    // Worked out only when the hint is about to show: fitting a work of many colours takes a moment, which
+    // no pause in typing should cost.
+    skin::ApplicationHints::Instance().SetHint(StaticText8->Handle(), overLimit ? kFitHintMarker : "");
+}
+
+std::string TForm1::FitHint() {
+    const ColourFit fit = FitColours(ReadEditorRuns(*RichEdit1));
+    if (fit.fits) {
+        return "右键菜单中的“压缩到一条消息”\r\n可以把它放进一条消息：合并成 " + std::to_string(fit.colourRuns) +
+               " 段颜色，\r\n文字、字体和大小都不变。";
     }
-    skin::ApplicationHints::Instance().SetHint(StaticText8->Handle(), hint);
+    return "“压缩到一条消息”也放不下：\r\n即使只用一种颜色也需要 " + std::to_string(fit.bytes) + " 字节（最多 " +
+           std::to_string(kMaxUrtfBytes) + "）。";
 }
 
 }  // namespace huecast

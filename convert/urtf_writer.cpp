@@ -268,9 +268,8 @@ UrtfColourCost::UrtfColourCost(std::span<const UrtfRun> runs) {
     colourless_ = builder.Size();
 }
 
-std::size_t UrtfColourCost::ChangeSize(std::size_t at, int index) const {
-    HUECAST_EXPECTS(at < delimited_.size(), "UrtfColourCost::ChangeSize: no character at that position");
-    HUECAST_EXPECTS(index >= 0, "UrtfColourCost::ChangeSize: colour indices count from 0");
+std::size_t UrtfColourCost::WordSize(int index) {
+    HUECAST_EXPECTS(index >= 0, "UrtfColourCost::WordSize: colour indices count from 0");
     // A search asks this for every way it tries: the words of the first indices are measured once.
     static const std::array<std::uint8_t, 256> kWordSizes = [] {
         std::array<std::uint8_t, 256> sizes{};
@@ -281,15 +280,15 @@ std::size_t UrtfColourCost::ChangeSize(std::size_t at, int index) const {
         }
         return sizes;
     }();
-    std::size_t word = 0;
-    if (static_cast<std::size_t>(index) < kWordSizes.size()) {
-        word = kWordSizes[static_cast<std::size_t>(index)];
-    } else {
-        ByteCount count;
-        AppendColourWord(count, index);
-        word = count.size;
-    }
-    return word + (delimited_[at] ? 1 : 0);
+    if (static_cast<std::size_t>(index) < kWordSizes.size()) return kWordSizes[static_cast<std::size_t>(index)];
+    ByteCount count;
+    AppendColourWord(count, index);
+    return count.size;
+}
+
+bool UrtfColourCost::Delimited(std::size_t at) const {
+    HUECAST_EXPECTS(at < delimited_.size(), "UrtfColourCost::Delimited: no character at that position");
+    return delimited_[at];
 }
 
 std::size_t UrtfColourCost::EntrySize(std::uint32_t colour) {

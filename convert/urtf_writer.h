@@ -98,8 +98,11 @@ class UrtfColourCost {
     explicit UrtfColourCost(std::span<const UrtfRun> runs);
 
     std::size_t ColourlessSize() const { return colourless_; }
-    // Bytes a change to the colour of index `index` adds before character `at` (counted over all runs).
-    std::size_t ChangeSize(std::size_t at, int index) const;
+    // Bytes a change to the colour of index `index` adds before character `at` (counted over all runs): its
+    // colour word, and a delimiting space where the character would otherwise continue the word.
+    std::size_t ChangeSize(std::size_t at, int index) const { return WordSize(index) + (Delimited(at) ? 1 : 0); }
+    static std::size_t WordSize(int index);
+    bool Delimited(std::size_t at) const;
     // Bytes the colour table's entry for `colour` (0x00BBGGRR) takes.
     static std::size_t EntrySize(std::uint32_t colour);
 

@@ -72,9 +72,9 @@ std::vector<TextRun> RandomLine(std::mt19937& random, std::size_t maxCells) {
 TEST(ColourFitter, FindsTheLeastErrorOfEveryWayToCutTheLine) {
     std::mt19937 random(2025);
     int fitted = 0, refused = 0;
-    for (int n = 0; n < 150; ++n) {
+    for (int n = 0; n < 130; ++n) {
         std::vector<TextRun> line = RandomLine(random, n < 100 ? 8 : 12);
-        if (n >= 130) {
+        if (n >= 120) {
             // Twelve letters in twelve colours, so that a tenth colour needs a two-digit index.
             line.clear();
             for (char16_t c = u'a'; c < u'm'; ++c)
@@ -86,7 +86,7 @@ TEST(ColourFitter, FindsTheLeastErrorOfEveryWayToCutTheLine) {
         const std::size_t given = ConvertedSize(line);
         // A limit between the colourless text and the line as given, where the fitting has work to do.
         const std::size_t lowest =
-            n >= 130 ? given - 60 : ConvertedSize(fitter.Cut(std::vector<std::size_t>{0})) - 30;
+            n >= 120 ? given - 60 : ConvertedSize(fitter.Cut(std::vector<std::size_t>{0})) - 30;
         const std::size_t limit = lowest + random() % std::max<std::size_t>(given - lowest, 1);
 
         double best = -1;
@@ -123,11 +123,11 @@ TEST(ColourFitter, FindsTheLeastErrorOfEveryWayToCutTheLine) {
         EXPECT_LE(fit.bytes, limit);
         EXPECT_EQ(Uncoloured(fit.runs), Uncoloured(line)) << "line " << n;
     }
-    EXPECT_GT(fitted, 60);
+    EXPECT_GT(fitted, 50);
     EXPECT_GT(refused, 5);
 }
 
-TEST(ColourFitter, FitsALongRainbowIntoOneMessageAndRefusesPlainTextTooLong) {
+TEST(ColourFitter, FitsLongLinesIntoOneMessageAndRefusesPlainTextTooLong) {
     const std::vector<TextRun> plain = {{std::u16string(150, u'x'), {kSongti, 134, 60, 0, 0x0000FF}}};
     const std::vector<TextRun> rainbow = WithRainbow(plain);
     ASSERT_GT(ConvertedSize(rainbow), 1000u);
@@ -145,6 +145,24 @@ TEST(ColourFitter, FitsALongRainbowIntoOneMessageAndRefusesPlainTextTooLong) {
         EXPECT_GT(hue, previous);
         previous = hue;
     }
+
+    // Random swatch colours letter by letter, where ways that keep different colours for later multiply:
+    // the search gives way to a coarser one, whose answer still fits and beats one colour for all.
+    std::mt19937 random(150);
+    std::vector<TextRun> swatches;
+    for (int i = 0; i < 120; ++i) {
+        const std::uint32_t kSwatches[] = {0x0000FF, 0x000000, 0xC0DCC0, 0xFF0000, 0xFF00FF, 0x808000};
+        swatches.push_back(
+            {std::u16string(1, char16_t(u'a' + i % 26)), {kSongti, 134, 60, 0, kSwatches[random() % 6]}});
+    }
+    const ColourFitter fitter(swatches);
+    const ColourFit coarse = fitter.Fit();
+    ASSERT_TRUE(coarse.fits);
+    EXPECT_FALSE(coarse.exact);
+    EXPECT_EQ(ConvertedSize(coarse.runs), coarse.bytes);
+    EXPECT_LE(coarse.bytes, kMaxUrtfBytes);
+    EXPECT_EQ(Uncoloured(coarse.runs), Uncoloured(swatches));
+    EXPECT_LT(coarse.error, Error(swatches, fitter.Cut(std::vector<std::size_t>{0})));
 
     const std::vector<TextRun> tooLong = {{std::u16string(600, u'x'), {kSongti, 134, 60, 0, 0x0000FF}}};
     const ColourFit refused = FitColours(tooLong);
