@@ -10,10 +10,14 @@
 //
 // The search runs over the cells with, at each cell, the ways to get there that no other way beats in
 // error, bytes and colours used; two ways are told apart only by the colour-table entries a later run can
-// still use again. Runs are bounded by the best error found so far (at first that of the best even cut):
-// no run is tried whose colours alone spread further than that. Time and memory grow at worst with the
-// square of the number of cells, which the limit bounds (a cell takes at least a byte); a work longer than
-// that is refused before the search.
+// still use again (a colour's index counts only by the size of its word). Runs are bounded by the best error
+// found so far (at first that of the better of the best even cut and a greedy merge of neighbours): no run
+// is tried whose colours alone spread further than that. A gradient or a rainbow of the limit's size takes
+// a few milliseconds. Works of a few colours used again and again (random swatch colours) can multiply the
+// ways beyond a fixed share of work; then coarser searches take over, which tell ways apart by the user's
+// own colours only, or by bytes and error alone: their answer fits and is counted exactly, but may not be
+// the least error there is (ColourFit::exact is false). Memory grows with the square of the number of
+// cells, which the limit bounds (a cell takes at least a byte); a longer work is refused before the search.
 #pragma once
 
 #include <cstddef>
@@ -36,8 +40,7 @@ struct ColourFit {
     std::size_t bytes = 0;
     std::size_t colourRuns = 0;  // runs of one colour in `runs`
     double error = 0;            // squared OKLab distances from the colours given, summed over the cells
-    // False only when the search met more ways than it keeps (a pathological work) and took the best of
-    // those it kept: the result still fits.
+    // False when the coarser searches answered: the result fits, but a cut with less error may exist.
     bool exact = true;
     // The work in its new colours when it fits (as given when it fitted already); empty when it cannot fit.
     std::vector<TextRun> runs;
