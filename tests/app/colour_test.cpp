@@ -14,6 +14,7 @@
 #include "convert/win32/ansi_code_page.h"
 #include "tests/app/huecast_driver.h"
 #include "tests/app/real_input.h"
+#include "tests/app/skinned_menus.h"
 
 namespace huecast::testing {
 namespace {
@@ -62,18 +63,18 @@ void ClickIntoEditor(HuecastProcess& p) {
 
 HWND OpenByRightClick(HuecastProcess& p) {
     RightClickAt(CentreOf(p.Control(ids::kRichEdit1)));
-    return WaitForMenu(p.ProcessId(), true);
+    return WaitForLevels(p, 1);
 }
 
 HWND OpenByKeys(HuecastProcess& p, std::initializer_list<WORD> keys) {
     PressKeys(keys);
-    return WaitForMenu(p.ProcessId(), true);
+    return WaitForLevels(p, 1);
 }
 
 // A menu item's access key, then the menu gone and the program done with the command.
 void Choose(HuecastProcess& p, WORD key) {
     PressKeys({key});
-    EXPECT_EQ(WaitForMenu(p.ProcessId(), false), nullptr) << "the menu stayed open";
+    EXPECT_EQ(WaitForLevels(p, 0), nullptr) << "the menu stayed open";
     p.Sync();
 }
 
@@ -95,15 +96,15 @@ TEST(EditorMenu, OpensOnRightClickShiftF10AndTheMenuKeyAndClosesWithoutAChange) 
     GetWindowRect(level, &r);
     EXPECT_EQ(r.bottom - r.top, 4 + 9 * 20 + 8) << "nine items and a divider";
     PressKeys({VK_ESCAPE});
-    EXPECT_EQ(WaitForMenu(p.ProcessId(), false), nullptr) << "Escape left the menu open";
+    EXPECT_EQ(WaitForLevels(p, 0), nullptr) << "Escape left the menu open";
 
     // Nothing is selected: 剪切 cannot act, and its access key does nothing.
     ASSERT_NE(OpenByKeys(p, {VK_SHIFT, VK_F10}), nullptr) << "no menu on Shift+F10";
     PressKeys({'T'});
     Sleep(200);
-    EXPECT_EQ(SkinnedMenuLevels(p.ProcessId()).size(), 1u) << "a disabled item acted";
+    EXPECT_EQ(MenuLevels(p).size(), 1u) << "a disabled item acted";
     ClickAt(CentreOf(p.Control(ids::kStaticText8)));
-    EXPECT_EQ(WaitForMenu(p.ProcessId(), false), nullptr) << "a click outside left the menu open";
+    EXPECT_EQ(WaitForLevels(p, 0), nullptr) << "a click outside left the menu open";
     EXPECT_EQ(p.Text(ids::kRichEdit1), "abc");
 
     ASSERT_NE(OpenByKeys(p, {VK_APPS}), nullptr) << "no menu on the context-menu key";

@@ -62,20 +62,6 @@ HWND FindTopLevel(DWORD process, const char* className) {
     return found.empty() ? nullptr : found.front();
 }
 
-std::vector<HWND> SkinnedMenuLevels(DWORD process) {
-    return VisibleTopLevels(process, "HuecastSkinPopup");
-}
-
-HWND WaitForMenu(DWORD process, bool open) {
-    std::vector<HWND> levels;
-    WaitUntil([&] {
-        levels = SkinnedMenuLevels(process);
-        return open ? levels.size() == 1 : levels.empty();
-    });
-    if (open) return levels.size() == 1 ? levels[0] : nullptr;
-    return levels.empty() ? nullptr : levels.front();
-}
-
 fs::path BuiltHuecastExe() {
     char named[MAX_PATH] = {};
     const DWORD length = GetEnvironmentVariableA("HUECAST_EXE", named, sizeof named);

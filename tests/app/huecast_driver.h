@@ -20,12 +20,6 @@ std::vector<HWND> VisibleTopLevels(DWORD process, const char* className = nullpt
 // The first of them of the class, or nullptr.
 HWND FindTopLevel(DWORD process, const char* className);
 
-// The open levels of a process's skinned menus, front to back.
-std::vector<HWND> SkinnedMenuLevels(DWORD process);
-// Waits until exactly one level is open and returns it (nullptr when none opened); or, `open` false, until
-// none is, giving nullptr (a level that stayed open when one did).
-HWND WaitForMenu(DWORD process, bool open);
-
 // The huecast.exe under test: the one HUECAST_EXE names (the 32-bit program, for the same tests run
 // against it), else the one built beside the test executables.
 std::filesystem::path BuiltHuecastExe();

@@ -8,6 +8,7 @@
 #include "app/control_ids.h"
 #include "tests/app/huecast_driver.h"
 #include "tests/app/real_input.h"
+#include "tests/app/skinned_menus.h"
 
 namespace huecast::testing {
 namespace {
@@ -143,7 +144,7 @@ TEST(SkinnedMessages, TheDeleteQuestionKeepsTheFavouriteUnlessAnsweredYes) {
              const std::optional<POINT> caption = FindHitTest(b, HTCAPTION);
              ASSERT_TRUE(caption.has_value());
              RightClickAt(*caption);
-             HWND menu = WaitForMenu(p.ProcessId(), true);
+             HWND menu = WaitForLevels(p, 1);
              ASSERT_NE(menu, nullptr) << "no skinned system menu on the box's caption";
              ClickAt(CentreOf(menu));  // its one item: 关闭
          }},
