@@ -296,13 +296,19 @@ LRESULT RichEdit::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     if (onContextMenu) {
         // The context-menu key and Shift+F10 open the menu at the insertion point; the system would send
-        // WM_CONTEXTMENU for them too on some versions, so they are taken here and go no further.
+        // WM_CONTEXTMENU for them too on some versions, so they are taken here and go no further. F10's
+        // release goes no further either: passed on, it would switch the window's menu on, which closes
+        // the one just opened.
         const bool shiftF10 = (message == WM_SYSKEYDOWN || message == WM_KEYDOWN) && wParam == VK_F10 &&
                               GetKeyState(VK_SHIFT) < 0;
         if (shiftF10 || (message == WM_KEYUP && wParam == VK_APPS)) {
+            swallowF10Release_ = shiftF10;
             onContextMenu(CaretMenuPoint());
             return 0;
         }
+        if ((message == WM_SYSKEYUP || message == WM_KEYUP) && wParam == VK_F10 &&
+            std::exchange(swallowF10Release_, false))
+            return 0;
         if (message == WM_KEYDOWN && wParam == VK_APPS) return 0;
         if (message == WM_CONTEXTMENU) {
             const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};

@@ -115,6 +115,7 @@ class RichEdit : public Control {
 
     bool changeNotified_ = false;  // set by every change notification of the control
     bool swallowTabCharacter_ = false;  // Ctrl+Tab typed its tab already
+    bool swallowF10Release_ = false;    // Shift+F10 opened the context menu
     int pendingLeadByte_ = -1;  // first byte of a double-byte character typed as two character messages
 };
 

@@ -75,7 +75,7 @@ HWND OpenByKeys(HuecastProcess& p, std::initializer_list<WORD> keys) {
 void Choose(HuecastProcess& p, WORD key) {
     PressKeys({key});
     EXPECT_EQ(WaitForLevels(p, 0), nullptr) << "the menu stayed open";
-    p.Sync();
+    p.SyncPosted();
 }
 
 std::string Letters(std::size_t count) {
@@ -122,12 +122,12 @@ TEST(EditorMenu, OpensOnRightClickShiftF10AndTheMenuKeyAndClosesWithoutAChange) 
 TEST(EditorMenu, RainbowGivesEachLetterItsColourInHueOrderAndCtrlZTakesItBack) {
     HuecastProcess p;
     ClickIntoEditor(p);
-    p.Type("abcdefghij");
+    p.Type("abcde\rfghij");  // a line break takes no step, and the whole text is two lines
     ASSERT_NE(OpenByKeys(p, {VK_SHIFT, VK_F10}), nullptr);
     Choose(p, 'R');  // 彩虹色, over the whole text with nothing selected
     const std::vector<UrtfRun> runs = CopiedRuns(p);
     ASSERT_EQ(runs.size(), 10u);
-    EXPECT_EQ(TextOf(runs), U"abcdefghij");
+    EXPECT_EQ(TextOf(runs), U"abcde\rfghij");
     std::set<std::uint32_t> colours;
     for (const UrtfRun& run : runs)
         colours.insert(run.format.color.value_or(0));
@@ -136,11 +136,11 @@ TEST(EditorMenu, RainbowGivesEachLetterItsColourInHueOrderAndCtrlZTakesItBack) {
 
     ClickIntoEditor(p);  // back from the Copy button
     PressKeys({VK_CONTROL, 'Z'});
-    p.Sync();
-    const std::vector<UrtfRun> undone = CopiedRuns(p);
-    ASSERT_EQ(undone.size(), 1u) << "one undo did not take the rainbow back";
+    std::vector<UrtfRun> undone;  // the keys reach the program in their own time
+    ASSERT_TRUE(WaitUntil([&] { return (undone = CopiedRuns(p)).size() == 1; }))
+        << "one undo did not take the rainbow back";
     EXPECT_EQ(undone[0].format.color, kRed);
-    EXPECT_EQ(TextOf(undone), U"abcdefghij");
+    EXPECT_EQ(TextOf(undone), U"abcde\rfghij");
 }
 
 TEST(EditorMenu, FittingALongRainbowCopiesOneMessageWithItsHuesAndTheHintSaysSoBefore) {
