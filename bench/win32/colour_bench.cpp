@@ -61,39 +61,15 @@ int main() {
     SetWindowTextW(editor, Letters(200).c_str());
     select(0, 0);
     form.RainbowClick();
-    std::string perLetter;
-    {
-        EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&perLetter), 0,
-                          [](DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) -> DWORD {
-                              reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<char*>(buffer),
-                                                                             static_cast<std::size_t>(size));
-                              *done = size;
-                              return 0;
-                          }};
-        SendMessageA(editor, EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&stream));
-    }
+    auto& edit = static_cast<huecast::gui::RichEdit&>(*huecast::gui::Window::FromHandle(editor));
+    const std::string perLetter = edit.StreamOut();
     const auto restore = [&] {
-        std::size_t offset = 0;
-        struct Source {
-            const std::string* text;
-            std::size_t* offset;
-        } source{&perLetter, &offset};
-        EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0,
-                          [](DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) -> DWORD {
-                              auto* s = reinterpret_cast<Source*>(cookie);
-                              const std::size_t n =
-                                  std::min(static_cast<std::size_t>(size), s->text->size() - *s->offset);
-                              std::copy_n(s->text->data() + *s->offset, n, buffer);
-                              *s->offset += n;
-                              *done = static_cast<LONG>(n);
-                              return 0;
-                          }};
-        SendMessageA(editor, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+        edit.StreamIn(perLetter);
         select(-1, -1);
         repaint();
     };
     // Each round starts from an editor with nothing to undo, as a user's work mostly does: Wine's editor
-    // takes longer for every change the deeper its undo history is (see the findings).
+    // takes longer for every change the deeper its undo history is.
     const auto freshHistory = [editor] { SendMessageW(editor, EM_EMPTYUNDOBUFFER, 0, 0); };
     // A letter typed and taken back: two keystrokes, so the figure is halved to one.
     const auto keystrokes = [&] {
