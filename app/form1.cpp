@@ -78,11 +78,11 @@ TForm1::TForm1(HWND owner) {
     LoadStartSkin();
     CreateSkinFrame();
     CreateControls();
-    SetUpSkinMessage();
+    SetUpMessageBox();
 
-    RichEdit1->onChange = [this] { RichEdit1Change(); };
-    Button1->onClick = [this] { Button1Click(); };
-    SkinButton4->onClick = [this] { SkinButton4Click(); };
+    editor_->onChange = [this] { EditorChange(); };
+    copyButton_->onClick = [this] { CopyClick(); };
+    clearButton_->onClick = [this] { ClearClick(); };
     WireFormatting();
     WireFavourites();
     WireSend();
@@ -95,24 +95,24 @@ TForm1::TForm1(HWND owner) {
 
 TForm1::~TForm1() = default;
 
-void TForm1::SetUpSkinMessage() {
+void TForm1::SetUpMessageBox() {
     // Translucent, in red 14-pixel 宋体 on the skin's buttons and label colour.
-    SkinMessage1.alphaBlend = true;
-    SkinMessage1.alphaBlendValue = 230;
-    SkinMessage1.skinData = SkinMessage1.ctrlSkinData = &skin_.Data();
-    SkinMessage1.buttonSkinDataName = "button";
-    SkinMessage1.messageLabelSkinDataName = "stdlabel";
-    SkinMessage1.defaultFont = SkinMessage1.defaultButtonFont = {"宋体", 14, false, GB2312_CHARSET};
-    SkinMessage1.defaultFontColor = SkinMessage1.defaultButtonFontColor = RGB(255, 0, 0);
-    SkinMessage1.useSkinFont = false;
+    messageBox_.alphaBlend = true;
+    messageBox_.alphaBlendValue = 230;
+    messageBox_.skinData = messageBox_.ctrlSkinData = &skin_.Data();
+    messageBox_.buttonSkinDataName = "button";
+    messageBox_.messageLabelSkinDataName = "stdlabel";
+    messageBox_.defaultFont = messageBox_.defaultButtonFont = {"宋体", 14, false, GB2312_CHARSET};
+    messageBox_.defaultFontColor = messageBox_.defaultButtonFontColor = RGB(255, 0, 0);
+    messageBox_.useSkinFont = false;
 }
 
 void TForm1::ShowError(const std::string& text) {
-    SkinMessage1.Execute(Handle(), text, skin::MsgDlgType::Error, {skin::MsgDlgBtn::OK});
+    messageBox_.Execute(Handle(), text, skin::MsgDlgType::Error, {skin::MsgDlgBtn::OK});
 }
 
 int TForm1::AskWarning(const std::string& text) {
-    return SkinMessage1.Execute(Handle(), text, skin::MsgDlgType::Warning,
+    return messageBox_.Execute(Handle(), text, skin::MsgDlgType::Warning,
                                 {skin::MsgDlgBtn::Yes, skin::MsgDlgBtn::No});
 }
 
@@ -136,7 +136,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_GETMINMAXINFO: {
             // The skinned frame is wider than the system's: the window may always hold its whole client area.
             const Size framed =
-                SkinFrame1 ? SkinFrame1->WindowSizeFor({kClientWidth, kClientHeight}) : Size{};
+                frame_ ? frame_->WindowSizeFor({kClientWidth, kClientHeight}) : Size{};
             const POINT largest{std::max(kMaxWidth, framed.cx), std::max(kMaxHeight, framed.cy)};
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
             info->ptMaxSize = largest;
@@ -149,25 +149,25 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void TForm1::CreateSkinFrame() {
-    SkinFrame1 = std::make_unique<skin::TSkinFrame>(Handle());
-    SkinFrame1->borderIcons = {.systemMenu = true, .minimize = true, .maximize = true, .rollUp = false};
-    SkinFrame1->magnetic = false;
-    SkinFrame1->magneticSize = 5;
-    SkinFrame1->minWidth = 0;
-    SkinFrame1->minHeight = 0;
-    SkinFrame1->alphaBlend = false;
-    SkinFrame1->alphaBlendValue = 230;
-    SkinFrame1->showIcon = true;
-    SkinFrame1->defCaptionFont = {.face = "宋体", .height = 16, .bold = false, .color = RGB(0, 0, 255)};
-    SkinFrame1->defInActiveCaptionFont = {
+    frame_ = std::make_unique<skin::TSkinFrame>(Handle());
+    frame_->borderIcons = {.systemMenu = true, .minimize = true, .maximize = true, .rollUp = false};
+    frame_->magnetic = false;
+    frame_->magneticSize = 5;
+    frame_->minWidth = 0;
+    frame_->minHeight = 0;
+    frame_->alphaBlend = false;
+    frame_->alphaBlendValue = 230;
+    frame_->showIcon = true;
+    frame_->defCaptionFont = {.face = "宋体", .height = 16, .bold = false, .color = RGB(0, 0, 255)};
+    frame_->defInActiveCaptionFont = {
         .face = "宋体", .height = 16, .bold = true, .color = RGB(0, 0, 255)};
     // Its system menu in the skinned menus (MenusSkinData is SkinData1), with the skins to choose from.
-    SkinFrame1->SetSystemMenuPopup(std::make_unique<skin::SkinnedSystemMenu>(&skin_.Data()));
-    SkinFrame1->applicationMenuItems = [this] { return SkinMenuItems(); };
-    SkinFrame1->onChangeSkinData = [this] { SkinChangedPlainParts(); };
-    SkinFrame1->SetSkinData(&skin_.Data());
+    frame_->SetSystemMenuPopup(std::make_unique<skin::SkinnedSystemMenu>(&skin_.Data()));
+    frame_->applicationMenuItems = [this] { return SkinMenuItems(); };
+    frame_->onChangeSkinData = [this] { SkinChangedPlainParts(); };
+    frame_->SetSkinData(&skin_.Data());
     // The client area keeps its designed size inside whichever frame the skin gives.
-    const Size size = SkinFrame1->WindowSizeFor({kClientWidth, kClientHeight});
+    const Size size = frame_->WindowSizeFor({kClientWidth, kClientHeight});
     SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -179,46 +179,46 @@ void TForm1::FormCreate() {
         swatch.SetText(std::to_string(i));
         swatch.SetFontColor(0xFFFFFF - swatch.Color());
     }
-    Edit1->AddStyle(ES_NUMBER);
+    sizeField_->AddStyle(ES_NUMBER);
 
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string directory = path;
     directory.erase(directory.find_last_of("\\/") + 1);
     favouritesFile_ = directory + "rtf.ini";
-    FavouriteRtfs = std::make_unique<std::vector<std::string>>();
-    ChatHandles = std::make_unique<std::vector<std::string>>();
-    ChatCaptions = std::make_unique<std::vector<std::string>>();
+    favouriteRtfs_ = std::make_unique<std::vector<std::string>>();
+    chatHandles_ = std::make_unique<std::vector<std::string>>();
+    chatCaptions_ = std::make_unique<std::vector<std::string>>();
 
     LoadFavourites();
 
-    RichEdit1->Select(0, -1);
-    RichEdit1->SetSelFontName("宋体");
-    RichEdit1->SetSelSize(30);
-    RichEdit1->SetSelColor(Swatch(0).Color());
+    editor_->Select(0, -1);
+    editor_->SetSelFontName("宋体");
+    editor_->SetSelSize(30);
+    editor_->SetSelColor(Swatch(0).Color());
 
-    SkinComboBox2->Add("Webdings");
-    SkinComboBox2->Add("Wingdings");
-    SkinComboBox2->SetItemIndex(0);
+    symbolFonts_->Add("Webdings");
+    symbolFonts_->Add("Wingdings");
+    symbolFonts_->SetItemIndex(0);
     SetSymbolFont("Webdings");
 
-    SkinListBox2->SetItemIndex(0);
-    SkinListBox2ListBoxClick();
+    favouriteList_->SetItemIndex(0);
+    OpenFavouriteClick();
 }
 
 void TForm1::FormClose() {
     SaveFavourites();
-    FavouriteRtfs.reset();
-    ChatHandles.reset();
-    ChatCaptions.reset();
+    favouriteRtfs_.reset();
+    chatHandles_.reset();
+    chatCaptions_.reset();
 }
 
 std::string TForm1::EditorPlainText() const {
-    return WithoutCrLf(RichEdit1->PlainText());
+    return WithoutCrLf(editor_->PlainText());
 }
 
 std::wstring TForm1::WideEditorPlainText() const {
-    return WithoutCrLf(RichEdit1->WidePlainText());
+    return WithoutCrLf(editor_->WidePlainText());
 }
 
 std::wstring TForm1::DefaultName(const std::wstring& text) {
@@ -233,7 +233,7 @@ std::wstring TForm1::DefaultName(const std::wstring& text) {
 }
 
 std::string TForm1::ReadEditorRtf() {
-    return huecast::ReadEditorRtf(*RichEdit1);
+    return huecast::ReadEditorRtf(*editor_);
 }
 
 const CodePageConverter& TForm1::SystemCodePage() {
@@ -277,12 +277,12 @@ void TForm1::UpdateLengthDisplay(const std::string& plain) {
     if (MinimumConvertedSize(plain) > kMaxConvertedBytes) {
         // Until the count, the display says the text is over the limit; an earlier count stays meanwhile
         // rather than flicker with every keystroke.
-        if (StaticText8->Text().rfind(kOverLimitCaption, 0) != 0) StaticText8->SetText(kOverLimitCaption);
+        if (lengthDisplay_->Text().rfind(kOverLimitCaption, 0) != 0) lengthDisplay_->SetText(kOverLimitCaption);
         countOncePaused();
         return;
     }
     const std::string converted = ConvertEditor();
-    StaticText8->SetText(LengthCaption(converted));
+    lengthDisplay_->SetText(LengthCaption(converted));
     // What fitting would give is worked out once typing pauses too.
     if (converted.size() > kMaxConvertedBytes) {
         countOncePaused();
@@ -295,7 +295,7 @@ void TForm1::UpdateLengthDisplay(const std::string& plain) {
 void TForm1::CountParts() {
     partsTimer_->SetEnabled(false);
     const std::string converted = ConvertEditor();
-    StaticText8->SetText(LengthCaption(converted));
+    lengthDisplay_->SetText(LengthCaption(converted));
     UpdateFitHint(converted.size() > kMaxConvertedBytes);
 }
 
@@ -303,17 +303,17 @@ int TForm1::RandomSwatch() {
     return std::uniform_int_distribution<int>(0, ids::kSwatchCount - 2)(random_);
 }
 
-void TForm1::RichEdit1Change() {
-    const std::wstring text = WithoutCrLf(RichEdit1->WidePlainText());
+void TForm1::EditorChange() {
+    const std::wstring text = WithoutCrLf(editor_->WidePlainText());
     const bool hasText = !IsBlank(text);
-    SkinButton4->SetEnabled(hasText);
-    SkinButton5->SetEnabled(hasText);
-    Button1->SetEnabled(hasText);
+    clearButton_->SetEnabled(hasText);
+    sendButton_->SetEnabled(hasText);
+    copyButton_->SetEnabled(hasText);
 
-    Edit2->SetWideText(DefaultName(text));
+    nameField_->SetWideText(DefaultName(text));
 
-    if (SkinRadioGroup1->Checked() && SkinRadioGroup1->ItemIndex() == 0)
-        RichEdit1->SetSelColor(Swatch(RandomSwatch()).Color());
+    if (randomColour_->Checked() && randomColour_->ItemIndex() == 0)
+        editor_->SetSelColor(Swatch(RandomSwatch()).Color());
     // The display follows every change, with random colours or without: a number kept from an earlier text
     // would be a wrong one.
     UpdateLengthDisplay(gui::RichEdit::ToCodePage(text));
@@ -325,7 +325,7 @@ bool TForm1::PutOnClipboard(const std::string& text) {
     return false;
 }
 
-void TForm1::Button1Click() {
+void TForm1::CopyClick() {
     // One clipboard holds one message: a work too long for one is sent in parts, never copied.
     const std::string converted = ConvertEditor();
     if (converted.size() > kMaxConvertedBytes) {
@@ -335,14 +335,14 @@ void TForm1::Button1Click() {
     PutOnClipboard(converted);
 }
 
-void TForm1::SkinButton4Click() {
-    if (SkinCheckBox2->Checked()) gui::clipboard::Clear(Handle());
-    RichEdit1->Clear();
-    RichEdit1->Select(0, 1);
-    RichEdit1->SetSelFontName("宋体");
-    RichEdit1->SetSelSize(SkinTrackBar1->Value());
-    RichEdit1->SetSelColor(Swatch(0).Color());
-    RichEdit1->SetFocus();
+void TForm1::ClearClick() {
+    if (clearClipboardToo_->Checked()) gui::clipboard::Clear(Handle());
+    editor_->Clear();
+    editor_->Select(0, 1);
+    editor_->SetSelFontName("宋体");
+    editor_->SetSelSize(sizeBar_->Value());
+    editor_->SetSelColor(Swatch(0).Color());
+    editor_->SetFocus();
 }
 
 }  // namespace huecast

@@ -1,7 +1,7 @@
 // The main window: the editor, its formatting controls, the favourites, the chat-window list and the
 // commands. The handlers keep the names by which the composer's behaviour is described; each group of them
 // lives in its own file:
-//   form1.cpp             creation, FormCreate, FormClose, RichEdit1Change, Copy and Clear
+//   form1.cpp             creation, FormCreate, FormClose, EditorChange, Copy and Clear
 //   form1_layout.cpp      the controls with their geometry, captions, initial state and hints
 //   form1_formatting.cpp  font, size, style, colours, random colours, symbols, following the selection
 //   form1_favourites.cpp  the favourites and rtf.ini
@@ -83,20 +83,20 @@ class TForm1 : public gui::Window {
     skin::ListBoxArgs ListBoxAt(const gui::ControlArgs& control);
 
     // form1_images.cpp
-    static gui::ImageListHandle MakeImageList1();
+    static gui::ImageListHandle MakeCheckBoxImages();
     void AddHints();
 
     // form1.cpp
-    void SetUpSkinMessage();
+    void SetUpMessageBox();
     void FormCreate();
     void FormClose();
-    void RichEdit1Change();
-    void Button1Click();
-    void SkinButton4Click();
+    void EditorChange();
+    void CopyClick();
+    void ClearClick();
     // The skinned message box: an error with its OK button, and the warning that asks Yes or No.
     void ShowError(const std::string& text);
     int AskWarning(const std::string& text);
-    skin::TSkinMessage SkinMessage1;
+    skin::TSkinMessage messageBox_;
     // The converted text of the editor's current content.
     std::string ConvertEditor();
     static const CodePageConverter& SystemCodePage();
@@ -128,17 +128,17 @@ class TForm1 : public gui::Window {
 
     // form1_formatting.cpp
     void WireFormatting();
-    void SkinComboBox1Click();
-    void SkinCheckGroup1Click();
-    void SkinTrackBar1Change();
-    void Edit1KeyDown(WPARAM key);
-    void StaticText1Click(gui::StaticText& sender);
-    void StaticText1DblClick(gui::StaticText& sender);
-    void SkinRadioGroup1Click();
-    void RichEdit1KeyDown(WPARAM key);
-    void SkinComboBox2Click();
-    void ComboBox1Click();
-    void RichEdit1SelectionChange();
+    void FontNameClick();
+    void FontStyleClick();
+    void FontSizeChange();
+    void TypedSizeKeyDown(WPARAM key);
+    void SwatchClick(gui::StaticText& sender);
+    void SwatchDblClick(gui::StaticText& sender);
+    void RandomColourClick();
+    void EditorKeyDown(WPARAM key);
+    void SymbolFontClick();
+    void InsertSymbolClick();
+    void EditorSelectionChange();
     // The symbol list shows each symbol drawn in the chosen symbol font, one symbol an item, so many
     // items at a time when dropped down.
     static constexpr int kSymbolFontHeight = 32;
@@ -148,17 +148,17 @@ class TForm1 : public gui::Window {
     // Runs a change of the selection's font, size or style without the per-character random colour.
     template <typename Change>
     void ApplyFormat(Change change);
-    gui::ColorDialog ColorDialog1;
+    gui::ColorDialog colorDialog_;
 
     // form1_favourites.cpp
     void WireFavourites();
     void LoadFavourites();
     // Writes the list to rtf.ini; on failure tells the user why and keeps the list. True when written.
     bool SaveFavourites();
-    void SkinListBox2ListBoxClick();
-    void SkinButton1Click();
-    void SkinButton3Click();
-    void SkinButton2Click();
+    void OpenFavouriteClick();
+    void AddFavouriteClick();
+    void ModifyFavouriteClick();
+    void DeleteFavouriteClick();
     // The name field's text as rtf.ini stores it, or nothing after telling the user why it cannot be:
     // `whenMissing` for an empty field, which then takes the work's own text.
     std::optional<std::string> NameToStore(const std::string& whenMissing);
@@ -167,11 +167,11 @@ class TForm1 : public gui::Window {
 
     // form1_send.cpp
     void WireSend();
-    void Timer1Timer();
-    void SkinButton5Click();
+    void RefreshChatList();
+    void SendClick();
     // After a failed Send of several parts: the editor keeps only the characters of the parts not sent.
     void RemoveSentParts(const std::vector<std::string>& parts, std::size_t sent);
-    std::unique_ptr<gui::Timer> Timer1;
+    std::unique_ptr<gui::Timer> chatListTimer_;
     bool sending_ = false;  // a Send is waiting for the messenger
 
     // form1_colours.cpp
@@ -216,7 +216,7 @@ class TForm1 : public gui::Window {
     struct BannerDeleter {
         void operator()(TAAScrollTextWindow* banner) const;
     };
-    std::unique_ptr<TAAScrollTextWindow, BannerDeleter> AAScrollText1;
+    std::unique_ptr<TAAScrollTextWindow, BannerDeleter> banner_;
 
     // The skin in use: the built-in skin's stored skin (StoredSkin1) and the skin data object (SkinData1)
     // that every skinned part of the window draws from.
@@ -230,53 +230,53 @@ class TForm1 : public gui::Window {
     void SkinChangedPlainParts();
     std::string currentSkin_;  // the name the skin menu shows for the skin in use
     // The skinned frame: caption, caption buttons and border drawn from the skin.
-    std::unique_ptr<skin::TSkinFrame> SkinFrame1;
+    std::unique_ptr<skin::TSkinFrame> frame_;
     void CreateSkinFrame();
 
-    gui::ImageListHandle ImageList1;  // the check boxes' three images
+    gui::ImageListHandle checkBoxImages_;  // the check boxes' three images
     gui::FontHandle formFont_;
     gui::FontHandle lengthFont_;
     gui::FontHandle editorFont_;
     // The skinned hint: every control's hint text in the built-in skin's hint window.
-    std::unique_ptr<skin::TSkinHint> SkinHint1;
+    std::unique_ptr<skin::TSkinHint> hint_;
 
-    std::unique_ptr<skin::TSkinRichEdit> RichEdit1;
-    std::unique_ptr<skin::TSkinScrollBar> SkinScrollBar1;
-    std::unique_ptr<skin::TSkinScrollBar> SkinScrollBar2;
-    std::unique_ptr<gui::StaticText> StaticText8;
-    std::unique_ptr<skin::TSkinButton> Button1;
-    std::unique_ptr<skin::TSkinButton> SkinButton5;
-    std::unique_ptr<skin::TSkinButton> SkinButton4;
-    std::unique_ptr<skin::TSkinCheckRadioBox> SkinCheckBox3;
-    std::unique_ptr<skin::TSkinCheckRadioBox> SkinCheckBox4;
-    std::unique_ptr<skin::TSkinCheckRadioBox> SkinCheckBox2;
-    std::unique_ptr<skin::TSkinGroupBox> SkinGroupBox6;
+    std::unique_ptr<skin::TSkinRichEdit> editor_;
+    std::unique_ptr<skin::TSkinScrollBar> horizontalBar_;
+    std::unique_ptr<skin::TSkinScrollBar> verticalBar_;
+    std::unique_ptr<gui::StaticText> lengthDisplay_;
+    std::unique_ptr<skin::TSkinButton> copyButton_;
+    std::unique_ptr<skin::TSkinButton> sendButton_;
+    std::unique_ptr<skin::TSkinButton> clearButton_;
+    std::unique_ptr<skin::TSkinCheckRadioBox> activateAfterSend_;
+    std::unique_ptr<skin::TSkinCheckRadioBox> clearAfterSend_;
+    std::unique_ptr<skin::TSkinCheckRadioBox> clearClipboardToo_;
+    std::unique_ptr<skin::TSkinGroupBox> swatchGroup_;
     std::vector<std::unique_ptr<gui::StaticText>> swatches_;  // StaticText1 to StaticText7
-    std::unique_ptr<skin::TSkinRadioGroup> SkinRadioGroup1;
-    std::unique_ptr<skin::TSkinGroupBox> SkinGroupBox1;
-    std::unique_ptr<skin::TSkinComboBox> SkinComboBox1;
-    std::unique_ptr<skin::TSkinCheckGroup> SkinCheckGroup1;
-    std::unique_ptr<skin::TSkinGroupBox> SkinGroupBox5;
-    std::unique_ptr<skin::TSkinComboBox> SkinComboBox2;
-    std::unique_ptr<gui::ComboBox> ComboBox1;
-    std::unique_ptr<skin::TSkinGroupBox> SkinGroupBox2;
-    std::unique_ptr<skin::TSkinTrackBar> SkinTrackBar1;
-    std::unique_ptr<gui::Edit> Edit1;
-    std::unique_ptr<skin::TSkinGroupBox> SkinGroupBox3;
-    std::unique_ptr<gui::Edit> Edit2;
-    std::unique_ptr<skin::TSkinListBox> SkinListBox2;
-    std::unique_ptr<skin::TSkinButton> SkinButton1;
-    std::unique_ptr<skin::TSkinButton> SkinButton3;
-    std::unique_ptr<skin::TSkinButton> SkinButton2;
-    std::unique_ptr<skin::TSkinPanel> SkinPanel1;
-    std::unique_ptr<skin::TSkinCheckRadioBox> SkinCheckBox1;
-    std::unique_ptr<skin::TSkinListBox> SkinListBox4;
+    std::unique_ptr<skin::TSkinRadioGroup> randomColour_;
+    std::unique_ptr<skin::TSkinGroupBox> fontGroup_;
+    std::unique_ptr<skin::TSkinComboBox> fontNames_;
+    std::unique_ptr<skin::TSkinCheckGroup> fontStyles_;
+    std::unique_ptr<skin::TSkinGroupBox> symbolGroup_;
+    std::unique_ptr<skin::TSkinComboBox> symbolFonts_;
+    std::unique_ptr<gui::ComboBox> symbols_;
+    std::unique_ptr<skin::TSkinGroupBox> sizeGroup_;
+    std::unique_ptr<skin::TSkinTrackBar> sizeBar_;
+    std::unique_ptr<gui::Edit> sizeField_;
+    std::unique_ptr<skin::TSkinGroupBox> favouritesGroup_;
+    std::unique_ptr<gui::Edit> nameField_;
+    std::unique_ptr<skin::TSkinListBox> favouriteList_;
+    std::unique_ptr<skin::TSkinButton> addFavouriteButton_;
+    std::unique_ptr<skin::TSkinButton> modifyFavouriteButton_;
+    std::unique_ptr<skin::TSkinButton> deleteFavouriteButton_;
+    std::unique_ptr<skin::TSkinPanel> chatPanel_;
+    std::unique_ptr<skin::TSkinCheckRadioBox> showNicknames_;
+    std::unique_ptr<skin::TSkinListBox> chatList_;
 
     // Owned from FormCreate to FormClose.
     std::string favouritesFile_;  // rtf.ini beside the executable
-    std::unique_ptr<std::vector<std::string>> FavouriteRtfs;
-    std::unique_ptr<std::vector<std::string>> ChatHandles;
-    std::unique_ptr<std::vector<std::string>> ChatCaptions;
+    std::unique_ptr<std::vector<std::string>> favouriteRtfs_;
+    std::unique_ptr<std::vector<std::string>> chatHandles_;
+    std::unique_ptr<std::vector<std::string>> chatCaptions_;
 
     bool applyFlag_ = false;  // false only while the controls follow the selection
     std::mt19937 random_{std::random_device{}()};

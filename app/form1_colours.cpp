@@ -25,15 +25,15 @@ std::string CannotFitMessage(std::size_t bytes) {
 
 void TForm1::WireColours() {
     PopupMenu1 = std::make_unique<skin::TSkinPopupMenu>(&skin_.Data());
-    RichEdit1->onContextMenu = [this](POINT at) { RichEdit1ContextPopup(at); };
-    SkinHint1->onShowHint = [this](std::string& text) {
+    editor_->onContextMenu = [this](POINT at) { RichEdit1ContextPopup(at); };
+    hint_->onShowHint = [this](std::string& text) {
         if (text == kFitHintMarker) text = FitHint();
     };
 }
 
 void TForm1::RichEdit1ContextPopup(POINT at) {
-    const auto [first, end] = RichEdit1->Selection();
-    const int textEnd = RichEdit1->TextEnd();
+    const auto [first, end] = editor_->Selection();
+    const int textEnd = editor_->TextEnd();
     const bool selected = end > first;
     const bool hasText = textEnd > 0;
     const bool overLimit = hasText && ConvertEditor().size() > kMaxUrtfBytes;
@@ -46,10 +46,10 @@ void TForm1::RichEdit1ContextPopup(POINT at) {
                                }};
     };
     PopupMenu1->items = {
-        item("撤销(&U)", RichEdit1->CanUndo(), [this] { EditUndoClick(); }),
+        item("撤销(&U)", editor_->CanUndo(), [this] { EditUndoClick(); }),
         item("剪切(&T)", selected, [this] { EditCutClick(); }),
         item("复制(&C)", selected, [this] { EditCopyClick(); }),
-        item("粘贴(&P)", RichEdit1->CanPaste(), [this] { EditPasteClick(); }),
+        item("粘贴(&P)", editor_->CanPaste(), [this] { EditPasteClick(); }),
         item("删除(&D)", selected, [this] { EditDeleteClick(); }),
         item("全选(&A)", hasText && (first > 0 || end < textEnd), [this] { EditSelectAllClick(); }),
         skin::TMenuItem{.caption = "-"},
@@ -65,46 +65,46 @@ void TForm1::RunMenuCommand() {
 }
 
 void TForm1::EditUndoClick() {
-    RichEdit1->Undo();
+    editor_->Undo();
 }
 
 void TForm1::EditCutClick() {
-    RichEdit1->Cut();
+    editor_->Cut();
 }
 
 void TForm1::EditCopyClick() {
-    RichEdit1->Copy();
+    editor_->Copy();
 }
 
 void TForm1::EditPasteClick() {
-    RichEdit1->Paste();
+    editor_->Paste();
 }
 
 void TForm1::EditDeleteClick() {
-    RichEdit1->DeleteSelection();
+    editor_->DeleteSelection();
 }
 
 void TForm1::EditSelectAllClick() {
-    RichEdit1->SelectAll();
+    editor_->SelectAll();
 }
 
 void TForm1::ApplyColours(const std::function<std::vector<TextRun>(std::span<const TextRun>)>& recolour,
                           bool fit) {
     std::optional<std::size_t> cannotFit;
     {
-        const gui::RichEdit::QuietEdits quiet(*RichEdit1);
+        const gui::RichEdit::QuietEdits quiet(*editor_);
         cannotFit = RecolourQuietly(recolour, fit);
     }
     // The text is the same: only the length display and its hint follow.
     UpdateLengthDisplay(EditorPlainText());
-    RichEdit1->SetFocus();
+    editor_->SetFocus();
     if (cannotFit) ShowError(CannotFitMessage(*cannotFit));
 }
 
 std::optional<std::size_t> TForm1::RecolourQuietly(
     const std::function<std::vector<TextRun>(std::span<const TextRun>)>& recolour, bool fit) {
-    const auto [first, end] = RichEdit1->Selection();
-    const int textEnd = RichEdit1->TextEnd();
+    const auto [first, end] = editor_->Selection();
+    const int textEnd = editor_->TextEnd();
     // Nothing selected: the whole text, but the insertion point stays where it was.
     const bool whole = first == end;
     const int from = whole ? 0 : first;
@@ -113,8 +113,8 @@ std::optional<std::size_t> TForm1::RecolourQuietly(
 
     // The text before and after the selection is read only to fit the whole work.
     const auto read = [this](int start, int stop) {
-        RichEdit1->Select(start, stop - start);
-        return stop > start ? ReadEditorRuns(*RichEdit1, true) : std::vector<TextRun>{};
+        editor_->Select(start, stop - start);
+        return stop > start ? ReadEditorRuns(*editor_, true) : std::vector<TextRun>{};
     };
     std::vector<TextRun> runs = recolour(read(from, to));
     int writeFrom = from, writeTo = to;
@@ -133,9 +133,9 @@ std::optional<std::size_t> TForm1::RecolourQuietly(
             writeTo = textEnd;
         }
     }
-    RichEdit1->Select(writeFrom, writeTo - writeFrom);
-    WriteEditorSelection(*RichEdit1, runs);
-    RichEdit1->Select(first, end - first);
+    editor_->Select(writeFrom, writeTo - writeFrom);
+    WriteEditorSelection(*editor_, runs);
+    editor_->Select(first, end - first);
     return cannotFit;
 }
 
@@ -146,12 +146,12 @@ void TForm1::RainbowClick() {
 void TForm1::GradientClick() {
     std::vector<TextRun> text;
     {
-        const gui::RichEdit::QuietEdits quiet(*RichEdit1);
-        const auto [first, end] = RichEdit1->Selection();
-        const int from = end > first ? first : 0, to = end > first ? end : RichEdit1->TextEnd();
-        RichEdit1->Select(from, to - from);
-        if (to > from) text = ReadEditorRuns(*RichEdit1, true);
-        RichEdit1->Select(first, end - first);
+        const gui::RichEdit::QuietEdits quiet(*editor_);
+        const auto [first, end] = editor_->Selection();
+        const int from = end > first ? first : 0, to = end > first ? end : editor_->TextEnd();
+        editor_->Select(from, to - from);
+        if (to > from) text = ReadEditorRuns(*editor_, true);
+        editor_->Select(first, end - first);
     }
 
     std::vector<std::uint32_t> swatches;
@@ -162,9 +162,9 @@ void TForm1::GradientClick() {
                         .text = text,
                         .gradient = gradient_,
                         .fit = fitGradient_,
-                        .colorDialog = &ColorDialog1});
+                        .colorDialog = &colorDialog_});
     if (!form.ShowModal(Handle())) {
-        RichEdit1->SetFocus();
+        editor_->SetFocus();
         return;
     }
     gradient_ = form.Chosen();
@@ -175,32 +175,32 @@ void TForm1::GradientClick() {
 }
 
 void TForm1::FitToOneMessageClick() {
-    const std::vector<TextRun> runs = ReadEditorRuns(*RichEdit1);
+    const std::vector<TextRun> runs = ReadEditorRuns(*editor_);
     const ColourFit fit = FitColours(runs);
     if (!fit.fits) {
         ShowError(CannotFitMessage(fit.bytes));
-        RichEdit1->SetFocus();
+        editor_->SetFocus();
         return;
     }
     if (fit.runs != runs) {
-        const gui::RichEdit::QuietEdits quiet(*RichEdit1);
-        const auto [first, end] = RichEdit1->Selection();
-        RichEdit1->Select(0, RichEdit1->TextEnd());
-        WriteEditorSelection(*RichEdit1, fit.runs);
-        RichEdit1->Select(first, end - first);
+        const gui::RichEdit::QuietEdits quiet(*editor_);
+        const auto [first, end] = editor_->Selection();
+        editor_->Select(0, editor_->TextEnd());
+        WriteEditorSelection(*editor_, fit.runs);
+        editor_->Select(first, end - first);
     }
     UpdateLengthDisplay(EditorPlainText());
-    RichEdit1->SetFocus();
+    editor_->SetFocus();
 }
 
 void TForm1::UpdateFitHint(bool overLimit) {
     // Worked out only when the hint is about to show: fitting a work of many colours takes a moment, which
     // no pause in typing should cost.
-    skin::ApplicationHints::Instance().SetHint(StaticText8->Handle(), overLimit ? kFitHintMarker : "");
+    skin::ApplicationHints::Instance().SetHint(lengthDisplay_->Handle(), overLimit ? kFitHintMarker : "");
 }
 
 std::string TForm1::FitHint() {
-    const ColourFit fit = FitColours(ReadEditorRuns(*RichEdit1));
+    const ColourFit fit = FitColours(ReadEditorRuns(*editor_));
     if (fit.fits) {
         return "右键菜单中的“压缩到一条消息”\r\n可以把它放进一条消息：合并成 " + std::to_string(fit.colourRuns) +
                " 段颜色，\r\n文字、字体和大小都不变。";
