@@ -43,6 +43,21 @@ enum : int {
     kSkinListBox4 = 138,     // the chat windows
 };
 
+// The gradient dialog's controls: three colour groups, each with the chosen colour, the seven swatches and
+// the button for any colour; the step, the fit and the preview.
+enum : int {
+    kStartGroup = 201,
+    kMiddleGroup = 202,
+    kEndGroup = 203,
+    kByCharacter = 204,
+    kByWord = 205,
+    kFit = 206,
+    kPreview = 207,
+    kChosenColour = 210,  // within a colour group
+    kGroupSwatch1 = 211,  // within a colour group: the first of the seven swatches
+    kOtherColour = 218,   // within a colour group
+};
+
 constexpr int SwatchId(int index) {
     return kStaticText1 + index;
 }

@@ -86,6 +86,7 @@ TForm1::TForm1(HWND owner) {
     WireFormatting();
     WireFavourites();
     WireSend();
+    WireColours();
     CreateBanner();
     SkinChangedPlainParts();  // made after the skin was attached, they take its tone now
 
@@ -128,6 +129,9 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
+            return 0;
+        case kMenuCommandMessage:
+            RunMenuCommand();
             return 0;
         case WM_GETMINMAXINFO: {
             // The skinned frame is wider than the system's: the window may always hold its whole client area.
@@ -262,24 +266,36 @@ void TForm1::UpdateLengthDisplay(const std::string& plain) {
             Handle(), kPartsCountDelayMs, [this] { CountParts(); },
             /*enabled=*/false);
     }
+    const auto countOncePaused = [this] {
+        if (partsTimer_->Enabled())
+            partsTimer_->SetInterval(kPartsCountDelayMs);  // starts the wait again
+        else
+            partsTimer_->SetEnabled(true);
+    };
     if (MinimumConvertedSize(plain) > kMaxConvertedBytes) {
         // Until the count, the display says the text is over the limit; an earlier count stays meanwhile
         // rather than flicker with every keystroke.
         if (lengthDisplay_->Text().rfind(kOverLimitCaption, 0) != 0)
             lengthDisplay_->SetText(kOverLimitCaption);
-        if (partsTimer_->Enabled())
-            partsTimer_->SetInterval(kPartsCountDelayMs);  // starts the wait again
-        else
-            partsTimer_->SetEnabled(true);
+        countOncePaused();
         return;
     }
-    partsTimer_->SetEnabled(false);
-    lengthDisplay_->SetText(LengthCaption(ConvertEditor()));
+    const std::string converted = ConvertEditor();
+    lengthDisplay_->SetText(LengthCaption(converted));
+    // What fitting would give is worked out once typing pauses too.
+    if (converted.size() > kMaxConvertedBytes) {
+        countOncePaused();
+    } else {
+        partsTimer_->SetEnabled(false);
+        UpdateFitHint(false);
+    }
 }
 
 void TForm1::CountParts() {
     partsTimer_->SetEnabled(false);
-    lengthDisplay_->SetText(LengthCaption(ConvertEditor()));
+    const std::string converted = ConvertEditor();
+    lengthDisplay_->SetText(LengthCaption(converted));
+    UpdateFitHint(converted.size() > kMaxConvertedBytes);
 }
 
 int TForm1::RandomSwatch() {

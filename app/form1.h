@@ -7,16 +7,22 @@
 //   form1_formatting.cpp  font, size, style, colours, random colours, symbols, following the selection
 //   form1_favourites.cpp  the favourites and rtf.ini
 //   form1_send.cpp        the chat-window list and Send
+//   form1_colours.cpp     the editor's context menu: editing, gradients, the rainbow, fitting into one
+//                         message, and the length display's hint about fitting
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <span>
 #include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "colour/colour_steps.h"
 #include "convert/code_page.h"
+#include "convert/editor_rtf.h"
 #include "gui/color_dialog.h"
 #include "gui/combo_box.h"
 #include "gui/edit.h"
@@ -29,6 +35,7 @@
 #include "skin/format/skin_choices.h"
 #include "skin/format/win32/form_skin.h"
 #include "skin/popups/win32/hint.h"
+#include "skin/popups/win32/menu.h"
 #include "skin/message_box/win32/message_box.h"
 #include "skin/lists/win32/combo_box.h"
 #include "skin/lists/win32/list_box.h"
@@ -63,6 +70,10 @@ class TForm1 : public gui::Window {
     // The command of a skin in the system menu's 皮肤(&K): switches every window to it, or refuses it with
     // a message and keeps the skin in use (form1_skins.cpp).
     void ChooseSkin(const skin::SkinChoice& choice);
+
+    // Two commands of the editor's context menu, open to the measurements that time them as it runs them.
+    void RainbowClick();
+    void FitToOneMessageClick();
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -163,6 +174,39 @@ class TForm1 : public gui::Window {
     void RemoveSentParts(const std::vector<std::string>& parts, std::size_t sent);
     std::unique_ptr<gui::Timer> chatListTimer_;
     bool sending_ = false;  // a Send is waiting for the messenger
+
+    // form1_colours.cpp
+    void WireColours();
+    // The editor's context menu at the screen point `at`.
+    void RichEdit1ContextPopup(POINT at);
+    void EditUndoClick();
+    void EditCutClick();
+    void EditCopyClick();
+    void EditPasteClick();
+    void EditDeleteClick();
+    void EditSelectAllClick();
+    void GradientClick();
+    // Gives the selected text (all of it when nothing is selected) the colours `recolour` makes of its runs;
+    // with `fit`, then fits the whole work into one message when it has grown too long. The editor gets the
+    // result in one stream, which one undo takes back.
+    void ApplyColours(const std::function<std::vector<TextRun>(std::span<const TextRun>)>& recolour, bool fit);
+    // ApplyColours' work while the editor keeps quiet; the bytes the work needs when it cannot be fitted.
+    std::optional<std::size_t> RecolourQuietly(
+        const std::function<std::vector<TextRun>(std::span<const TextRun>)>& recolour, bool fit);
+    // The length display's hint while the work is over the limit: whether fitting can make it fit. It
+    // stands as a marker until the hint shows, then FitHint works it out.
+    void UpdateFitHint(bool overLimit);
+    std::string FitHint();
+    static constexpr const char* kFitHintMarker = "\x01fit";
+    // The editor's context menu; its items live as long as it may be open.
+    std::unique_ptr<skin::TSkinPopupMenu> PopupMenu1;
+    // The command chosen from it, run by the message kMenuCommandMessage once the menu has gone.
+    static constexpr UINT kMenuCommandMessage = WM_APP + 1;
+    std::function<void()> menuCommand_;
+    void RunMenuCommand();
+    // What the gradient dialog showed last.
+    Gradient gradient_;
+    bool fitGradient_ = true;
 
     // form1_banner.cpp
     void CreateBanner();

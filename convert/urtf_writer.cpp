@@ -1,7 +1,10 @@
 #include "convert/urtf_writer.h"
 
+#include <array>
 #include <charconv>
 #include <string_view>
+
+#include "base/expects.h"
 
 namespace huecast {
 namespace {
@@ -17,9 +20,48 @@ constexpr std::string_view kEnd = "\\par}";
 
 enum StyleFlag : unsigned { kBold = 1, kItalic = 2, kUnderline = 4, kStrikeOut = 8 };
 
-void AppendNumber(std::string& out, long long value) {
+// The pieces that colours add to a text are written by these templates, into the text or into a ByteCount:
+// the cost of colours (UrtfColourCost) is measured by the code that writes them.
+struct ByteCount {
+    std::size_t size = 0;
+    void push_back(char) { ++size; }
+    void append(const char* begin, const char* end) { size += static_cast<std::size_t>(end - begin); }
+    void append(std::string_view text) { size += text.size(); }
+};
+
+template <typename Out>
+void AppendNumber(Out& out, long long value) {
     char digits[24];
     out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
+template <typename Out>
+void AppendColourWord(Out& out, int index) {
+    out.push_back('\\');
+    out.append("cf");
+    AppendNumber(out, index);
+}
+
+template <typename Out>
+void AppendColourEntry(Out& out, std::uint32_t colour) {
+    if (colour == 0) {
+        out.append("\\;");  // black, as the conversion writes it
+        return;
+    }
+    out.append("\\red");
+    AppendNumber(out, colour & 0xFF);
+    out.append("\\green");
+    AppendNumber(out, (colour >> 8) & 0xFF);
+    out.append("\\blue");
+    AppendNumber(out, (colour >> 16) & 0xFF);
+    out.push_back(';');
+}
+
+// After a control word, a letter, digit or hyphen would continue it and a space would be taken as its
+// delimiter.
+bool ContinuesWord(char32_t c) {
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || (c >= U'0' && c <= U'9') || c == U' ' ||
+           c == U'-';
 }
 
 // The conversion writes the default Chinese face's name as its own bytes and leaves every other name's
@@ -53,11 +95,15 @@ std::size_t UrtfBuilder::Size() const {
 }
 
 void UrtfBuilder::Append(char32_t c, const CharFormat& format) {
+    SetFormat(format);
+    Text(c);
+}
+
+void UrtfBuilder::SetFormat(const CharFormat& format) {
     if (&format != format_) {
         if (!format_ || format != *format_) ChangeFormat(format);
         format_ = &format;
     }
-    Text(c);
 }
 
 UrtfBuilder::Mark UrtfBuilder::Here() const {
@@ -100,7 +146,10 @@ std::string UrtfBuilder::Finish() && {
 void UrtfBuilder::ChangeFormat(const CharFormat& format) {
     // In the order the editor writes them, so that a text read back and written again keeps its bytes.
     const int colour = format.color ? ColourIndex(*format.color) : 0;
-    if (colour != colour_) Word("cf", colour_ = colour);
+    if (colour != colour_) {
+        AppendColourWord(body_, colour_ = colour);
+        afterWord_ = true;
+    }
     const unsigned style = format.style & (kBold | kItalic | kUnderline | kStrikeOut);
     const unsigned changed = style_ ^ style;
     if (changed & kBold) Word(style & kBold ? "b" : "b0");
@@ -137,17 +186,7 @@ int UrtfBuilder::ColourIndex(std::uint32_t colour) {
     for (std::size_t i = 0; i < colours_.size(); ++i) {
         if (colours_[i] == colour) return static_cast<int>(i + 1);
     }
-    if (colour == 0) {
-        colourTable_.append("\\;");  // black, as the conversion writes it
-    } else {
-        colourTable_.append("\\red");
-        AppendNumber(colourTable_, colour & 0xFF);
-        colourTable_.append("\\green");
-        AppendNumber(colourTable_, (colour >> 8) & 0xFF);
-        colourTable_.append("\\blue");
-        AppendNumber(colourTable_, (colour >> 16) & 0xFF);
-        colourTable_.push_back(';');
-    }
+    AppendColourEntry(colourTable_, colour);
     colours_.push_back(colour);
     return static_cast<int>(colours_.size());
 }
@@ -168,16 +207,16 @@ void UrtfBuilder::Text(char32_t c) {
         Word("par");
     } else if (c == U'\t') {
         Word("tab");
+    } else if (c == 0x201C || c == 0x201D) {
+        // As the conversion leaves the editor's words for the curly double quotes, so that a text written
+        // here has the converted text's length.
+        Word(c == 0x201C ? "ldblquote" : "rdblquote");
     } else if (c == U'\\' || c == U'{' || c == U'}') {
         body_.push_back('\\');
         body_.push_back(static_cast<char>(c));
         afterWord_ = false;
     } else if (c >= 0x20 && c < 0x7F) {
-        // After a control word, a letter, digit or hyphen would continue it and a space would be taken as
-        // its delimiter.
-        const bool continuesWord = (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') ||
-                                   (c >= U'0' && c <= U'9') || c == U' ' || c == U'-';
-        if (afterWord_ && continuesWord) body_.push_back(' ');
+        if (afterWord_ && ContinuesWord(c)) body_.push_back(' ');
         body_.push_back(static_cast<char>(c));
         afterWord_ = false;
     } else {
@@ -204,6 +243,84 @@ void UrtfBuilder::Text(char32_t c) {
         }
         afterWord_ = false;
     }
+}
+
+UrtfColourCost::UrtfColourCost(std::span<const UrtfRun> runs) {
+    // Written once without colours, noting before each character whether the text has a control word
+    // there already; the builder keeps the formats by reference, so they stay put until it is done.
+    std::vector<CharFormat> colourless;
+    colourless.reserve(runs.size());
+    std::size_t characters = 0;
+    for (const UrtfRun& run : runs) {
+        colourless.push_back(run.format);
+        colourless.back().color.reset();
+        characters += run.text.size();
+    }
+    delimited_.reserve(characters);
+    UrtfBuilder builder(characters * 2);
+    for (std::size_t r = 0; r < runs.size(); ++r) {
+        for (const char32_t c : runs[r].text) {
+            builder.SetFormat(colourless[r]);
+            delimited_.push_back(ContinuesWord(c) && !builder.afterWord_);
+            builder.Text(c);
+        }
+    }
+    colourless_ = builder.Size();
+}
+
+std::size_t UrtfColourCost::WordSize(int index) {
+    HUECAST_EXPECTS(index >= 0, "UrtfColourCost::WordSize: colour indices count from 0");
+    // A search asks this for every way it tries: the words of the first indices are measured once.
+    static const std::array<std::uint8_t, 256> kWordSizes = [] {
+        std::array<std::uint8_t, 256> sizes{};
+        for (int i = 0; i < 256; ++i) {
+            ByteCount count;
+            AppendColourWord(count, i);
+            sizes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(count.size);
+        }
+        return sizes;
+    }();
+    if (static_cast<std::size_t>(index) < kWordSizes.size()) return kWordSizes[static_cast<std::size_t>(index)];
+    ByteCount count;
+    AppendColourWord(count, index);
+    return count.size;
+}
+
+bool UrtfColourCost::Delimited(std::size_t at) const {
+    HUECAST_EXPECTS(at < delimited_.size(), "UrtfColourCost::Delimited: no character at that position");
+    return delimited_[at];
+}
+
+std::size_t UrtfColourCost::EntrySize(std::uint32_t colour) {
+    ByteCount count;
+    AppendColourEntry(count, colour & 0xFFFFFF);
+    return count.size;
+}
+
+std::vector<UrtfRun> UrtfRunsOf(std::span<const TextRun> runs) {
+    std::vector<UrtfRun> out;
+    out.reserve(runs.size());
+    for (const TextRun& run : runs) {
+        if (run.text.empty()) continue;
+        UrtfRun& converted = out.emplace_back(UrtfRun{{}, run.format});
+        converted.text.reserve(run.text.size());
+        const std::u16string& units = run.text;
+        for (std::size_t i = 0; i < units.size(); ++i) {
+            const char16_t unit = units[i];
+            if (unit == u'\r' || unit == u'\n') {
+                if (unit == u'\r' && i + 1 < units.size() && units[i + 1] == u'\n') ++i;
+                converted.text.push_back(U'\r');
+            } else if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
+                       units[i + 1] <= 0xDFFF) {
+                converted.text.push_back(0x10000 + ((char32_t(unit) - 0xD800) << 10) +
+                                         (units[i + 1] - 0xDC00));
+                ++i;
+            } else {
+                converted.text.push_back(unit);  // a lone surrogate too: the conversion writes it as it is
+            }
+        }
+    }
+    return out;
 }
 
 std::string WriteUrtf(std::span<const UrtfRun> runs) {

@@ -5,6 +5,9 @@
 //   {\urtf{\fonttbl{\f0 宋体;}}{\colortbl;\red255\green0\blue0;}\pard\cf1\f0\fs60\u20320?\u22909?\par}
 //
 // The splitter (convert/urtf_split.h) writes each part with it; ReadUrtf reads every text back to its runs.
+// Written from the editor's runs (UrtfRunsOf), a text is the conversion of the editor's document, byte for
+// byte: the conversion's cost of a work is this writer's, which is what fitting a work into one message
+// (UrtfColourCost) relies on.
 #pragma once
 
 #include <cstdint>
@@ -43,6 +46,8 @@ class UrtfBuilder {
     std::string Finish() &&;
 
   private:
+    friend class UrtfColourCost;
+    void SetFormat(const CharFormat& format);
     void ChangeFormat(const CharFormat& format);
     int FontIndex(const CharFormat& format);
     int ColourIndex(std::uint32_t colour);
@@ -70,5 +75,40 @@ class UrtfBuilder {
 
 // The runs as one text.
 std::string WriteUrtf(std::span<const UrtfRun> runs);
+
+// The editor's runs as the conversion writes them: code points (an unpaired surrogate stays its code unit,
+// which the conversion passes on as it is), every line break ("\r\n", "\r" or "\n") one '\r', empty runs
+// left out. For a work of at most kMaxPlainCodeUnits code units, WriteUrtf of them is ConvertToUrtf of the
+// document WriteEditorRtf writes from `runs`.
+std::vector<UrtfRun> UrtfRunsOf(std::span<const TextRun> runs);
+
+// What colours cost in a text whose characters, fonts, sizes and styles stay as they are: the text written
+// with every character in the automatic colour, plus an entry of the colour table for each colour in use
+// and a colour word wherever the colour changes, measured by the code that writes them. For any colours
+// given to the characters, the sum is the size of the text the builder writes:
+//
+//   ColourlessSize() + EntrySize(c) for each colour c in use
+//                    + ChangeSize(i, index of the new colour) for each character i whose colour differs
+//                      from the one before it (the automatic colour, index 0, before the first)
+//
+// where a colour's index is its place among the colours in the order of first use, counted from 1.
+class UrtfColourCost {
+  public:
+    // `runs`: the text and its formats; their colours are not looked at.
+    explicit UrtfColourCost(std::span<const UrtfRun> runs);
+
+    std::size_t ColourlessSize() const { return colourless_; }
+    // Bytes a change to the colour of index `index` adds before character `at` (counted over all runs): its
+    // colour word, and a delimiting space where the character would otherwise continue the word.
+    std::size_t ChangeSize(std::size_t at, int index) const { return WordSize(index) + (Delimited(at) ? 1 : 0); }
+    static std::size_t WordSize(int index);
+    bool Delimited(std::size_t at) const;
+    // Bytes the colour table's entry for `colour` (0x00BBGGRR) takes.
+    static std::size_t EntrySize(std::uint32_t colour);
+
+  private:
+    std::size_t colourless_ = 0;
+    std::vector<bool> delimited_;  // a word before this character needs a delimiting space
+};
 
 }  // namespace huecast

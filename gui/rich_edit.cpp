@@ -75,10 +75,12 @@ std::string RichEdit::ToCodePage(const std::wstring& wide) {
     const auto convert = [&](std::size_t end) {
         if (end == converted) return;
         const int length = static_cast<int>(end - converted);
-        const int n = WideCharToMultiByte(CP_ACP, 0, wide.data() + converted, length, nullptr, 0, nullptr, nullptr);
+        const int n =
+            WideCharToMultiByte(CP_ACP, 0, wide.data() + converted, length, nullptr, 0, nullptr, nullptr);
         const std::size_t at = bytes.size();
         bytes.resize(at + static_cast<std::size_t>(std::max(n, 0)));
-        WideCharToMultiByte(CP_ACP, 0, wide.data() + converted, length, bytes.data() + at, n, nullptr, nullptr);
+        WideCharToMultiByte(CP_ACP, 0, wide.data() + converted, length, bytes.data() + at, n, nullptr,
+                            nullptr);
     };
     for (std::size_t i = 0; i < wide.size(); ++i) {
         if (wide[i] < 0xF000 || wide[i] > 0xF0FF) continue;
@@ -98,6 +100,17 @@ int RichEdit::SelStart() const {
     CHARRANGE r{};
     SendMessageA(Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&r));
     return r.cpMin;
+}
+
+std::pair<int, int> RichEdit::Selection() const {
+    CHARRANGE r{};
+    SendMessageA(Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&r));
+    return {r.cpMin, r.cpMax};
+}
+
+int RichEdit::TextEnd() const {
+    GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    return static_cast<int>(SendMessageA(Handle(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
 }
 
 void RichEdit::Select(int start, int length) {
@@ -161,13 +174,78 @@ void RichEdit::StreamIn(const std::string& rtf) {
     throw std::runtime_error("Failed to Load Stream");
 }
 
-std::string RichEdit::StreamOut() const {
+std::string RichEdit::StreamOut(bool selection) const {
     std::string out;
     StreamBuffer buffer{nullptr, 0, &out};
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&buffer), 0, WriteCallback};
-    SendMessageA(Handle(), EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    SendMessageA(Handle(), EM_STREAMOUT, SF_RTF | (selection ? SFF_SELECTION : 0),
+                 reinterpret_cast<LPARAM>(&stream));
     if (stream.dwError != 0) throw std::runtime_error("Failed to Save Stream");
     return out;
+}
+
+void RichEdit::StreamInSelection(const std::string& rtf) {
+    StreamBuffer buffer{&rtf, 0, nullptr};
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&buffer), 0, ReadCallback};
+    const LRESULT read =
+        SendMessageA(Handle(), EM_STREAMIN, SF_RTF | SFF_SELECTION, reinterpret_cast<LPARAM>(&stream));
+    if (stream.dwError != 0 || (read <= 0 && !rtf.empty())) throw std::runtime_error("Failed to Load Stream");
+}
+
+RichEdit::QuietEdits::QuietEdits(RichEdit& edit)
+    : edit_(edit), mask_(SendMessageA(edit.Handle(), EM_SETEVENTMASK, 0, 0)) {
+    SendMessageA(edit.Handle(), WM_SETREDRAW, FALSE, 0);
+}
+
+RichEdit::QuietEdits::~QuietEdits() {
+    SendMessageA(edit_.Handle(), WM_SETREDRAW, TRUE, 0);
+    // Without drawing, the control does not keep the insertion point in view as the edits move it.
+    SendMessageA(edit_.Handle(), EM_SCROLLCARET, 0, 0);
+    InvalidateRect(edit_.Handle(), nullptr, TRUE);
+    SendMessageA(edit_.Handle(), EM_SETEVENTMASK, 0, mask_);
+}
+
+bool RichEdit::CanUndo() const {
+    return SendMessageA(Handle(), EM_CANUNDO, 0, 0) != 0;
+}
+
+bool RichEdit::CanPaste() const {
+    return SendMessageA(Handle(), EM_CANPASTE, 0, 0) != 0 || IsClipboardFormatAvailable(CF_UNICODETEXT);
+}
+
+void RichEdit::Undo() {
+    SendMessageA(Handle(), EM_UNDO, 0, 0);
+}
+
+void RichEdit::Cut() {
+    SendMessageA(Handle(), WM_CUT, 0, 0);
+}
+
+void RichEdit::Copy() {
+    SendMessageA(Handle(), WM_COPY, 0, 0);
+}
+
+void RichEdit::Paste() {
+    SendMessageA(Handle(), WM_PASTE, 0, 0);
+}
+
+void RichEdit::DeleteSelection() {
+    SendMessageA(Handle(), WM_CLEAR, 0, 0);
+}
+
+void RichEdit::SelectAll() {
+    Select(0, -1);
+}
+
+POINT RichEdit::CaretMenuPoint() const {
+    POINT caret{};
+    GetCaretPos(&caret);
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    // Below the line of the insertion point, inside the editor even when the caret has scrolled away.
+    POINT at{std::clamp<LONG>(caret.x, 0, client.right), std::clamp<LONG>(caret.y + 16, 0, client.bottom)};
+    ClientToScreen(Handle(), &at);
+    return at;
 }
 
 std::wstring RichEdit::WidePlainText() const {
@@ -215,6 +293,28 @@ LRESULT RichEdit::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     } else if (message == WM_KEYDOWN || message == WM_KILLFOCUS) {
         pendingLeadByte_ = -1;
+    }
+    if (onContextMenu) {
+        // The context-menu key and Shift+F10 open the menu at the insertion point; the system would send
+        // WM_CONTEXTMENU for them too on some versions, so they are taken here and go no further. F10's
+        // release goes no further either: passed on, it would switch the window's menu on, which closes
+        // the one just opened.
+        const bool shiftF10 = (message == WM_SYSKEYDOWN || message == WM_KEYDOWN) && wParam == VK_F10 &&
+                              GetKeyState(VK_SHIFT) < 0;
+        if (shiftF10 || (message == WM_KEYUP && wParam == VK_APPS)) {
+            swallowF10Release_ = shiftF10;
+            onContextMenu(CaretMenuPoint());
+            return 0;
+        }
+        if ((message == WM_SYSKEYUP || message == WM_KEYUP) && wParam == VK_F10 &&
+            std::exchange(swallowF10Release_, false))
+            return 0;
+        if (message == WM_KEYDOWN && wParam == VK_APPS) return 0;
+        if (message == WM_CONTEXTMENU) {
+            const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            onContextMenu(lParam == -1 ? CaretMenuPoint() : at);
+            return 0;
+        }
     }
     if (message == WM_GETDLGCODE) {
         // Tab and Shift+Tab move on to the next control, as in every dialog; Ctrl+Tab types a tab.

@@ -8,8 +8,10 @@
 #include <richedit.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gui/control.h"
@@ -37,7 +39,11 @@ class RichEdit : public Control {
     static std::string ToCodePage(const std::wstring& wide);
     void Clear();
     int SelStart() const;
+    // The selection as the control's positions [first, second).
+    std::pair<int, int> Selection() const;
     void Select(int start, int length);
+    // The position after the last character (before the closing paragraph mark every document has).
+    int TextEnd() const;
     // Deletes the first `count` characters, as typing over them would. A line break and a character beyond
     // U+FFFF count as one character each, however many positions the control gives them.
     void DeleteLeadingCharacters(std::size_t count);
@@ -51,13 +57,45 @@ class RichEdit : public Control {
     // Replaces the content with an RTF document; data the control rejects as RTF is read as plain text.
     // Throws "Failed to Load Stream" when both fail.
     void StreamIn(const std::string& rtf);
-    // The control's own RTF writer; throws "Failed to Save Stream".
-    std::string StreamOut() const;
+    // The control's own RTF writer; throws "Failed to Save Stream". `selection`: only the selected text.
+    std::string StreamOut(bool selection = false) const;
+    // Replaces the selected text with an RTF document, as one change the control can undo; the document
+    // must not end with a paragraph mark of its own unless the text does. Throws "Failed to Load Stream".
+    // The caller follows the change up (see QuietEdits).
+    void StreamInSelection(const std::string& rtf);
+
+    // The editing commands, as the keys and the system's edit menus give them.
+    bool CanUndo() const;
+    bool CanPaste() const;
+    void Undo();
+    void Cut();
+    void Copy();
+    void Paste();
+    void DeleteSelection();
+    void SelectAll();
 
     void SendChar(unsigned code);  // as if typed
 
     Event onChange;
     Event onSelectionChange;
+    // While it lives, the control tells of no change and no move of the selection, and draws nothing: for
+    // edits the program makes and follows up itself, so that the handlers meant for the user's own edits do
+    // not run midway, and the steps are not drawn one by one. It draws the result once at the end.
+    class QuietEdits {
+      public:
+        explicit QuietEdits(RichEdit& edit);
+        ~QuietEdits();
+        QuietEdits(const QuietEdits&) = delete;
+        QuietEdits& operator=(const QuietEdits&) = delete;
+
+      private:
+        RichEdit& edit_;
+        LRESULT mask_;
+    };
+
+    // A right click, the context-menu key or Shift+F10: where a menu should open, on the screen (the
+    // pointer, or the insertion point for a key).
+    std::function<void(POINT at)> onContextMenu;
     bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     // The character set text in a face is written in: symbol fonts their own, every other face GB2312.
@@ -72,9 +110,12 @@ class RichEdit : public Control {
     // should run.
     bool PasteUnicodeText();
     void SetSelFormat(DWORD mask, const CHARFORMATA& format);
+    // The screen point below the insertion point, where a menu opened by a key goes.
+    POINT CaretMenuPoint() const;
 
     bool changeNotified_ = false;  // set by every change notification of the control
     bool swallowTabCharacter_ = false;  // Ctrl+Tab typed its tab already
+    bool swallowF10Release_ = false;    // Shift+F10 opened the context menu
     int pendingLeadByte_ = -1;  // first byte of a double-byte character typed as two character messages
 };
 

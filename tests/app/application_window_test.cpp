@@ -34,15 +34,6 @@ std::string Caption(HWND window) {
     return text;
 }
 
-template <typename Predicate>
-bool Eventually(Predicate done, int timeoutMs = 5000) {
-    for (int waited = 0; !done(); waited += 20) {
-        if (waited >= timeoutMs) return false;
-        Sleep(20);
-    }
-    return true;
-}
-
 HWND TheEntry(const HuecastProcess& p) {
     const std::vector<HWND> entries = TaskBarEntries(p);
     return entries.size() == 1 ? entries.front() : nullptr;
@@ -95,28 +86,28 @@ TEST(ApplicationWindow, TheFramesMinimizeButtonTakesBothDownAndTheTaskBarBringsT
     GetWindowRect(p.Window(), &before);
     const POINT minimize = MinimizeButton(p.Window());
     ClickAt(minimize);
-    ASSERT_TRUE(Eventually([&] { return Minimized(p, entry); }))
+    ASSERT_TRUE(WaitUntil([&] { return Minimized(p, entry); }))
         << "the frame's minimize left the form shown";
     EXPECT_EQ(TheEntry(p), entry) << "the minimized program must keep its one entry";
 
     // A click on the entry of a minimized program: the task bar sends the entry its restore command.
     PostMessageA(entry, WM_SYSCOMMAND, SC_RESTORE, 0);
-    ASSERT_TRUE(Eventually([&] { return Restored(p, entry); })) << "restoring the entry left the form hidden";
+    ASSERT_TRUE(WaitUntil([&] { return Restored(p, entry); })) << "restoring the entry left the form hidden";
     RECT after{};
     GetWindowRect(p.Window(), &after);
     EXPECT_TRUE(EqualRect(&before, &after)) << "the form came back elsewhere";
-    EXPECT_TRUE(Eventually([&] { return GetForegroundWindow() == p.Window(); })) << "the form is not active";
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == p.Window(); })) << "the form is not active";
 
     // The task bar's minimize (a click on the entry of the active program) goes the same way.
     PostMessageA(entry, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_TRUE(Eventually([&] { return Minimized(p, entry); }))
+    EXPECT_TRUE(WaitUntil([&] { return Minimized(p, entry); }))
         << "minimizing the entry left the form shown";
     PostMessageA(entry, WM_SYSCOMMAND, SC_RESTORE, 0);
-    EXPECT_TRUE(Eventually([&] { return Restored(p, entry); }));
+    EXPECT_TRUE(WaitUntil([&] { return Restored(p, entry); }));
     // The restored frame works as before: its minimize button still takes both down.
     ASSERT_TRUE(BringToFront(p.Window()));
     ClickAt(minimize);
-    EXPECT_TRUE(Eventually([&] { return Minimized(p, entry); }));
+    EXPECT_TRUE(WaitUntil([&] { return Minimized(p, entry); }));
 }
 
 TEST(ApplicationWindow, ASecondStartBringsTheMinimizedProgramBack) {
@@ -124,7 +115,7 @@ TEST(ApplicationWindow, ASecondStartBringsTheMinimizedProgramBack) {
     HWND entry = TheEntry(p);
     ASSERT_NE(entry, nullptr);
     PostMessageA(entry, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    ASSERT_TRUE(Eventually([&] { return Minimized(p, entry); }));
+    ASSERT_TRUE(WaitUntil([&] { return Minimized(p, entry); }));
 
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -135,7 +126,7 @@ TEST(ApplicationWindow, ASecondStartBringsTheMinimizedProgramBack) {
     EXPECT_EQ(WaitForSingleObject(second.hProcess, 15000), WAIT_OBJECT_0) << "the second copy stayed";
     CloseHandle(second.hThread);
     CloseHandle(second.hProcess);
-    EXPECT_TRUE(Eventually([&] { return Restored(p, entry); })) << "the running copy stayed minimized";
+    EXPECT_TRUE(WaitUntil([&] { return Restored(p, entry); })) << "the running copy stayed minimized";
     EXPECT_EQ(TaskBarEntries(p).size(), 1u);
 }
 
@@ -144,7 +135,7 @@ TEST(ApplicationWindow, ActivatingTheEntryActivatesTheFormOrTheMessageBoxItWaits
     HWND entry = TheEntry(p);
     ASSERT_NE(entry, nullptr);
     SetForegroundWindow(entry);
-    EXPECT_TRUE(Eventually([&] { return GetForegroundWindow() == p.Window(); }))
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == p.Window(); }))
         << "the entry kept the activation";
 
     // Copy refuses a text too long for one message with a message box; the form waits for it.
@@ -153,7 +144,7 @@ TEST(ApplicationWindow, ActivatingTheEntryActivatesTheFormOrTheMessageBoxItWaits
     HWND box = p.FindMessageBox();
     ASSERT_NE(box, nullptr);
     SetForegroundWindow(entry);
-    EXPECT_TRUE(Eventually([&] { return GetForegroundWindow() == box; })) << "the message box lost the front";
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == box; })) << "the message box lost the front";
     // Closing the entry then does not pull the form away from under its message box.
     PostMessageA(entry, WM_SYSCOMMAND, SC_CLOSE, 0);
     Sleep(300);
@@ -167,9 +158,9 @@ TEST(ApplicationWindow, ClosingTheEntryClosesTheFormAsItsOwnCloseWould) {
     ASSERT_NE(entry, nullptr);
     ASSERT_FALSE(RtfIniWritten(p));
     PostMessageA(entry, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(Eventually([&] { return !IsWindow(p.Window()); }, 10000)) << "the form stayed open";
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(p.Window()); }, 10000)) << "the form stayed open";
     // The form's close handler ran: it saved the (empty) favourites.
-    EXPECT_TRUE(Eventually([&] { return RtfIniWritten(p); }));
+    EXPECT_TRUE(WaitUntil([&] { return RtfIniWritten(p); }));
 }
 
 }  // namespace

@@ -61,14 +61,6 @@ TEST(Composer, CopyPutsTheConvertedTextOnTheClipboardEvenAfterANameWasTyped) {
     EXPECT_EQ(p.Text(ids::kStaticText8), "98");
 }
 
-// Waits up to three seconds for `done`, as real input reaches the program in its own time.
-template <class Done>
-bool Eventually(Done done) {
-    for (int i = 0; i < 150 && !done(); ++i)
-        Sleep(20);
-    return done();
-}
-
 TEST(Composer, KeysInTheEditorAltCCopiesEnterBreaksTheLineAndEscapeKeepsTheWindow) {
     HuecastProcess p;
     ASSERT_TRUE(BringToFront(p.Window()));
@@ -76,14 +68,14 @@ TEST(Composer, KeysInTheEditorAltCCopiesEnterBreaksTheLineAndEscapeKeepsTheWindo
     p.Type(kNihao);
     SetClipboardText("old");
     PressKeys({VK_MENU, 'C'});
-    EXPECT_TRUE(Eventually([] { return ClipboardText() == std::string(kNihaoConverted); }))
+    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == std::string(kNihaoConverted); }))
         << ClipboardText().value_or("(nothing)");
 
     // The accelerator focused Copy; back in the editor, Enter is the editor's (the main window has no
     // default button).
     ClickAt(CentreOf(p.Control(ids::kRichEdit1)));
     PressKeys({VK_RETURN});
-    EXPECT_TRUE(Eventually([&] { return p.Text(ids::kRichEdit1).find('\r') != std::string::npos; }));
+    EXPECT_TRUE(WaitUntil([&] { return p.Text(ids::kRichEdit1).find('\r') != std::string::npos; }));
     PressKeys({VK_ESCAPE});
     p.Sync();
     Sleep(200);

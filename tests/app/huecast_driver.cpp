@@ -20,17 +20,6 @@ fs::path ModuleDirectory() {
     return fs::path(path).parent_path();
 }
 
-template <typename Predicate>
-bool WaitFor(Predicate done, int timeoutMs) {
-    // No <chrono> here: its micro sign has no place in the GBK strings this file is compiled with.
-    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
-    while (!done()) {
-        if (GetTickCount64() > deadline) return false;
-        Sleep(10);
-    }
-    return true;
-}
-
 struct TopLevelArgs {
     DWORD process;
     const char* className;
@@ -114,7 +103,7 @@ void HuecastProcess::Start() {
     process_ = info.hProcess;
     processId_ = info.dwProcessId;
     WaitForInputIdle(process_, 10000);
-    if (!WaitFor([&] { return (window_ = FindTopLevel(processId_, "HUEC2")) != nullptr; }, 15000))
+    if (!WaitUntil([&] { return (window_ = FindTopLevel(processId_, "HUEC2")) != nullptr; }, 15000))
         throw std::runtime_error("huecast.exe showed no main window");
     Sync();
 }
@@ -151,6 +140,21 @@ void HuecastProcess::Sync() const {
     SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored);
 }
 
+void HuecastProcess::SyncPosted() const {
+    // After Sync the program is between messages, so what it meant to post is posted. Posted messages are
+    // handled in order: one more, to the name field, is handled after them, and its modified flag says when.
+    Sync();
+    HWND field = Control(ids::kEdit2);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(field, EM_SETMODIFY, FALSE, 0, SMTO_NORMAL, 60000, &ignored);
+    PostMessageA(field, EM_SETMODIFY, TRUE, 0);
+    WaitUntil(
+        [&] {
+            return SendMessageTimeoutA(field, EM_GETMODIFY, 0, 0, SMTO_NORMAL, 60000, &ignored) && ignored;
+        },
+        60000);
+}
+
 void HuecastProcess::Type(const std::string& text) {
     // Sent, not posted: sent messages are handled in the order they were sent, so Sync() afterwards really
     // waits for them. A Chinese character goes in as its two bytes, as an ANSI window receives it.
@@ -180,8 +184,8 @@ void HuecastProcess::Paste(const std::wstring& text) {
 std::wstring HuecastProcess::WideText(int id) const {
     std::wstring text(1 << 20, L'\0');
     DWORD_PTR got = 0;
-    SendMessageTimeoutW(Control(id), WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL,
-                        5000, &got);
+    SendMessageTimeoutW(Control(id), WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_NORMAL, 5000, &got);
     text.resize(got);
     return text;
 }
@@ -242,7 +246,8 @@ std::string HuecastProcess::ListItem(int id, int index) const {
 
 std::vector<std::string> HuecastProcess::ListItems(int id) const {
     std::vector<std::string> items;
-    for (int i = 0, n = ListCount(id); i < n; ++i) items.push_back(ListItem(id, i));
+    for (int i = 0, n = ListCount(id); i < n; ++i)
+        items.push_back(ListItem(id, i));
     return items;
 }
 
@@ -296,7 +301,7 @@ void HuecastProcess::Notify(int id, WORD code) {
 
 HWND HuecastProcess::FindMessageBox(int timeoutMs) const {
     HWND box = nullptr;
-    WaitFor([&] { return (box = FindTopLevel(processId_, "#32770")) != nullptr; }, timeoutMs);
+    WaitUntil([&] { return (box = FindTopLevel(processId_, "#32770")) != nullptr; }, timeoutMs);
     return box;
 }
 
@@ -308,7 +313,7 @@ std::string HuecastProcess::MessageBoxText(HWND box) const {
 
 void HuecastProcess::Answer(HWND box, int button) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-    WaitFor([&] { return !IsWindow(box); }, 3000);
+    WaitUntil([&] { return !IsWindow(box); }, 3000);
     Sync();
 }
 
@@ -367,7 +372,8 @@ void SetClipboardUnicodeText(const std::wstring& text) {
 
 std::u16string UnicodeEscapes(const std::string& converted) {
     std::u16string units;
-    for (std::size_t at = converted.find("\\u"); at != std::string::npos; at = converted.find("\\u", at + 2)) {
+    for (std::size_t at = converted.find("\\u"); at != std::string::npos;
+         at = converted.find("\\u", at + 2)) {
         std::size_t end = at + 2;
         while (end < converted.size() && converted[end] >= '0' && converted[end] <= '9')
             ++end;

@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "tests/wait_until.h"
+
 namespace huecast::testing {
 
 // The visible top-level windows a process owns (of one class when `className` is given), front to back.
@@ -74,6 +76,9 @@ class HuecastProcess {
     void Notify(int id, WORD code);
     // Waits until every message sent so far has been handled.
     void Sync() const;
+    // Waits besides until the program has handled what it posted to itself until now, such as a menu
+    // command it runs once the menu has gone.
+    void SyncPosted() const;
 
     // The message box the program shows now (waits a little for it), or nothing.
     HWND FindMessageBox(int timeoutMs = 3000) const;

@@ -7,6 +7,7 @@
 
 #include "app/control_ids.h"
 #include "tests/app/huecast_driver.h"
+#include "tests/app/skinned_menus.h"
 #include "tests/support/win32/real_input.h"
 
 namespace huecast::testing {
@@ -143,9 +144,7 @@ TEST(SkinnedMessages, TheDeleteQuestionKeepsTheFavouriteUnlessAnsweredYes) {
              const std::optional<POINT> caption = FindHitTest(b, HTCAPTION);
              ASSERT_TRUE(caption.has_value());
              RightClickAt(*caption);
-             HWND menu = nullptr;
-             for (int i = 0; i < 100 && !(menu = FindTopLevel(p.ProcessId(), "HuecastSkinPopup")); ++i)
-                 Sleep(20);
+             HWND menu = WaitForLevels(p, 1);
              ASSERT_NE(menu, nullptr) << "no skinned system menu on the box's caption";
              ClickAt(CentreOf(menu));  // its one item: 关闭
          }},

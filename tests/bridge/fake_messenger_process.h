@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/wait_until.h"
+
 namespace huecast::testing {
 
 // The fake messenger as built beside the test executables.
@@ -56,16 +58,5 @@ class FakeMessenger {
 // Item 319 (the nickname) and item 688 (the title) of a chat window, read as its own user would see them.
 std::string ChatNickname(HWND chat);
 std::string ChatTitle(HWND chat);
-
-// Polls `done` every 10 ms until it holds or `timeoutMs` has passed; returns whether it held.
-template <typename Predicate>
-bool WaitUntil(Predicate done, int timeoutMs = 5000) {
-    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
-    while (!done()) {
-        if (GetTickCount64() > deadline) return false;
-        Sleep(10);
-    }
-    return true;
-}
 
 }  // namespace huecast::testing

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "convert/urtf_writer.h"
@@ -113,6 +114,38 @@ TEST(UrtfBuilder, KnowsItsSizeAtEveryStepAndGoesBackToAnyMark) {
         std::vector<UrtfRun> more = Read(text);
         more.push_back({U"x", format});
         ASSERT_EQ(Read(std::move(copy).Finish()), Merged(more));
+    }
+}
+
+TEST(UrtfColourCost, AddsUpToTheWrittenSizeForAnyColours) {
+    std::mt19937 random(403);
+    for (int n = 0; n < 2'000; ++n) {
+        std::vector<UrtfRun> runs = RandomRuns(random, static_cast<int>(random() % 8) + 1);
+        // Few colours, so that some recur; now and then eleven, so that indices take two digits.
+        const std::uint32_t palette = n % 10 == 0 ? 11 : 3;
+        for (UrtfRun& run : runs) {
+            const std::uint32_t pick = random() % (palette + 1);
+            run.format.color = pick == palette ? std::nullopt : std::optional<std::uint32_t>(pick * 0x30507);
+        }
+        const UrtfColourCost cost(runs);
+        std::size_t size = cost.ColourlessSize();
+        std::vector<std::uint32_t> inUse;
+        int index = 0;
+        std::size_t at = 0;
+        for (const UrtfRun& run : runs) {
+            int runIndex = 0;
+            if (run.format.color) {
+                auto found = std::find(inUse.begin(), inUse.end(), *run.format.color);
+                if (found == inUse.end()) {
+                    size += UrtfColourCost::EntrySize(*run.format.color);
+                    found = inUse.insert(inUse.end(), *run.format.color);
+                }
+                runIndex = static_cast<int>(found - inUse.begin()) + 1;
+            }
+            if (runIndex != index) size += cost.ChangeSize(at, index = runIndex);
+            at += run.text.size();
+        }
+        ASSERT_EQ(size, WriteUrtf(runs).size()) << WriteUrtf(runs);
     }
 }
 

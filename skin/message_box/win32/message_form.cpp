@@ -1,66 +1,23 @@
-// TMessageForm: building the box (label, icon, skinned buttons, the skinned frame), placing it, and
-// turning every way of closing it into a modal result.
+// TMessageForm: building the box (label, icon, skinned buttons) on the form kit, and turning every way of
+// closing it into a modal result.
 #include "skin/message_box/win32/message_form.h"
-
-#include <stdexcept>
 
 #include "gui/application.h"
 #include "gui/drawing.h"
+#include "gui/painted_part.h"
 #include "gui/window.h"
 #include "skin/format/skin_data.h"
 #include "skin/controls/win32/button.h"
-#include "skin/frame/win32/frame.h"
 #include "skin/message_box/win32/message_box.h"
-#include "skin/frame/win32/system_menu.h"
 
 namespace huecast::skin {
 
-namespace {
-
-// A dialog template without controls: the form creates its children itself once it knows their sizes.
-struct alignas(4) EmptyDialogTemplate {
-    DLGTEMPLATE header;
-    WORD menu = 0, windowClass = 0, title = 0;
-};
-
-}  // namespace
-
-// A part of the box without a background of its own: it draws straight onto the frame's client
-// background, which the box paints under it.
-class MessagePart : public gui::Window {
-  protected:
-    MessagePart(const char* className, HWND parent, const Rect& r, const std::string& text = {}, int id = 0) {
-        Create({.className = className,
-                .caption = text,
-                .style = WS_CHILD | WS_VISIBLE,
-                .x = r.left,
-                .y = r.top,
-                .width = r.Width(),
-                .height = r.Height(),
-                .parent = parent,
-                .id = id,
-                .background = nullptr});
-    }
-    virtual void Draw(HDC dc, Size size) = 0;
-
-  private:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) final {
-        if (message != WM_PAINT && message != WM_PRINTCLIENT)
-            return Window::HandleMessage(message, wParam, lParam);
-        const gui::PaintScope paint(Handle(), reinterpret_cast<HDC>(wParam));
-        RECT r{};
-        GetClientRect(Handle(), &r);
-        Draw(paint.Dc(), {r.right, r.bottom});
-        return 0;
-    }
-};
-
 // The message text, drawn by the shared label's rule; its window text is the message, so other programs
 // read it as any message box's text.
-class MessageLabel final : public MessagePart {
+class MessageLabel final : public gui::PaintedPart {
   public:
     MessageLabel(HWND parent, const TSkinStdLabel& label)
-        : MessagePart("HuecastMessageLabel", parent, label.bounds, label.caption, kMessageLabelId),
+        : PaintedPart("HuecastMessageLabel", parent, label.bounds, label.caption, kMessageLabelId),
           label_(label) {}
 
   private:
@@ -74,10 +31,10 @@ class MessageLabel final : public MessagePart {
 };
 
 // The kind's system icon, 32 x 32.
-class MessageIcon final : public MessagePart {
+class MessageIcon final : public gui::PaintedPart {
   public:
     MessageIcon(HWND parent, const Rect& r, HICON icon)
-        : MessagePart("HuecastMessageIcon", parent, r), icon_(icon) {}
+        : PaintedPart("HuecastMessageIcon", parent, r), icon_(icon) {}
 
   private:
     void Draw(HDC dc, Size size) override {
@@ -93,52 +50,18 @@ TMessageForm::TMessageForm(const TSkinMessage& settings, const std::string& text
 
 TMessageForm::~TMessageForm() = default;
 
-int TMessageForm::ShowModal(HWND owner) {
-    EmptyDialogTemplate dialog{};
-    dialog.header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-    const INT_PTR result = DialogBoxIndirectParamA(gui::Application::Instance(), &dialog.header, owner,
-                                                   DialogProc, reinterpret_cast<LPARAM>(this));
-    if (result == -1) throw std::runtime_error("Cannot create the message box");
-    return static_cast<int>(result);
-}
-
-INT_PTR CALLBACK TMessageForm::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) SetWindowLongPtrA(window, DWLP_USER, lParam);
-    auto* self = reinterpret_cast<TMessageForm*>(GetWindowLongPtrA(window, DWLP_USER));
-    if (!self) return FALSE;
-    try {
-        return self->Handle(window, message, wParam, lParam);
-    } catch (...) {
-        gui::HandleEventException(std::current_exception());
-        return FALSE;
-    }
-}
-
-INT_PTR TMessageForm::Handle(HWND window, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-        case WM_INITDIALOG:
-            window_ = window;
-            Build();
-            return FALSE;  // the default button has the focus already
-        case WM_COMMAND:
-            Command(LOWORD(wParam));
-            return TRUE;
-    }
-    return FALSE;
-}
-
 void TMessageForm::Command(int id) {
     if (id == IDCANCEL && !buttons_.Has(MsgDlgBtn::Cancel)) {
         // Escape, the close button, the system menu's close and Alt+F4 all arrive here: they answer
         // what the cancel button would, so a closed question never reads as "yes".
-        EndDialog(window_, CloseResult(buttons_));
+        EndModal(CloseResult(buttons_));
         return;
     }
     for (int bit = 0; bit < kMsgDlgButtonCount; ++bit) {
         const auto button = static_cast<MsgDlgBtn>(bit);
         const int result = ButtonInfo(button).modalResult;
         if (result != mrNone && result == id && buttons_.Has(button)) {
-            EndDialog(window_, result);
+            EndModal(result);
             return;
         }
     }
@@ -152,7 +75,7 @@ void TMessageForm::Build() {
         settings_.skinData && !settings_.skinData->Empty() ? settings_.skinData : nullptr;
 
     const char* caption = TypeInfo(type_).caption;
-    SetWindowTextA(window_, caption ? caption : gui::Application::Title().c_str());
+    SetWindowTextA(Handle(), caption ? caption : gui::Application::Title().c_str());
 
     // The label "Message": its font from the element when asked, its colour always from the element,
     // by the shared label's rule.
@@ -175,17 +98,17 @@ void TMessageForm::Build() {
     const MessageBoxLayout layout = LayOutMessageBox(input);
 
     Message.bounds = layout.label;
-    label_ = std::make_unique<MessageLabel>(window_, Message);
+    label_ = std::make_unique<MessageLabel>(Handle(), Message);
     if (layout.icon) {
         HICON icon = LoadIconA(nullptr, MAKEINTRESOURCEA(TypeInfo(type_).systemIcon));
-        image_ = std::make_unique<MessageIcon>(window_, *layout.icon, icon);
+        image_ = std::make_unique<MessageIcon>(Handle(), *layout.icon, icon);
     }
     const std::optional<MsgDlgBtn> defaultButton = DefaultButton(buttons_);
     for (const PlacedButton& placed : layout.buttons) {
         const MsgDlgButtonInfo& info = ButtonInfo(placed.button);
         const bool isDefault = placed.button == defaultButton;
         auto button = std::make_unique<TSkinButton>(TSkinButton::Args{
-            .parent = window_,
+            .parent = Handle(),
             .id = placed.button == MsgDlgBtn::Help ? kMessageHelpButtonId : info.modalResult,
             .x = placed.bounds.left,
             .y = placed.bounds.top,
@@ -200,7 +123,7 @@ void TMessageForm::Build() {
         button->SetDefaultFont({settings_.defaultButtonFont, settings_.defaultButtonFontColor});
         button->SetDefaultHeight(placed.bounds.Height());
         // The dialog manager presses the default button on Enter while no button has the focus.
-        if (isDefault) SendMessageA(window_, DM_SETDEFID, static_cast<WPARAM>(button->Id()), 0);
+        if (isDefault) SendMessageA(Handle(), DM_SETDEFID, static_cast<WPARAM>(button->Id()), 0);
         buttonControls_.push_back(std::move(button));
     }
     // The default button starts with the focus (Enter presses it); without one, the first button.
@@ -210,35 +133,14 @@ void TMessageForm::Build() {
             break;
         }
 
-    AttachFrame();
+    // The frame's own close, its system menu and Alt+F4 reach the box as IDCANCEL; the frame also makes it
+    // translucent (or fades it in) once it is shown.
+    AttachFrame({.skinData = settings_.skinData,
+                 .menuSkinData = settings_.ctrlSkinData,
+                 .alphaBlend = settings_.alphaBlend,
+                 .alphaBlendAnimation = settings_.alphaBlendAnimation,
+                 .alphaBlendValue = settings_.alphaBlendValue});
     PlaceCentred(layout.client);
-}
-
-// The box wears the skinned frame with its close button alone; the frame's own close, its system menu
-// and Alt+F4 all reach the dialog as WM_CLOSE, which the dialog manager turns into IDCANCEL. The frame
-// also makes the box translucent (or fades it in) once it is shown.
-void TMessageForm::AttachFrame() {
-    frame_ = std::make_unique<TSkinFrame>(window_);
-    frame_->borderIcons = {.systemMenu = false, .minimize = false, .maximize = false, .rollUp = false};
-    frame_->mainForm = false;
-    frame_->alphaBlend = settings_.alphaBlend;
-    frame_->alphaBlendAnimation = settings_.alphaBlendAnimation;
-    frame_->alphaBlendValue = settings_.alphaBlendValue;
-    frame_->SetSystemMenuPopup(std::make_unique<SkinnedSystemMenu>(settings_.ctrlSkinData));
-    frame_->SetSkinData(settings_.skinData);
-}
-
-// Sizes the window to the client size the layout asks for, whatever frame it wears, in the middle of
-// the screen.
-void TMessageForm::PlaceCentred(Size client) {
-    RECT window{}, inner{};
-    GetWindowRect(window_, &window);
-    GetClientRect(window_, &inner);
-    const int width = client.cx + (window.right - window.left) - inner.right;
-    const int height = client.cy + (window.bottom - window.top) - inner.bottom;
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    SetWindowPos(window_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace huecast::skin

@@ -1,6 +1,6 @@
-// TMessageForm: the form of one message of TSkinMessage: a dialog window (class "#32770") in the skinned
-// frame with its close button alone, the label "Message", the icon "Image" and one skinned button per
-// button of the set, laid out by LayOutMessageBox. Created by Execute, shown modally, gone when it closes.
+// TMessageForm: the form of one message of TSkinMessage, on the program's form kit (TDialogForm): the label
+// "Message", the icon "Image" and one skinned button per button of the set, laid out by LayOutMessageBox.
+// Created by Execute, shown modally, gone when it closes.
 #pragma once
 
 #include <windows.h>
@@ -11,41 +11,30 @@
 
 #include "skin/message_box/message_layout.h"
 #include "skin/controls/win32/std_label.h"
+#include "skin/frame/win32/dialog_form.h"
 
 namespace huecast::skin {
 
 class TSkinMessage;
-class TSkinFrame;
 class TSkinButton;
 class MessageLabel;
 class MessageIcon;
 
-class TMessageForm {
+class TMessageForm final : public TDialogForm {
   public:
     TMessageForm(const TSkinMessage& settings, const std::string& text, MsgDlgType type,
                  MsgDlgButtons buttons);
-    ~TMessageForm();
-    TMessageForm(const TMessageForm&) = delete;
-    TMessageForm& operator=(const TMessageForm&) = delete;
-
-    // Shows the box modally over `owner`; returns the modal result of the button that closed it.
-    int ShowModal(HWND owner);
+    ~TMessageForm() override;
 
   private:
-    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void Command(int id);
-    void Build();
-    void AttachFrame();
-    void PlaceCentred(Size client);
+    void Build() override;
+    void Command(int id) override;
 
     const TSkinMessage& settings_;
     const std::string& text_;
     MsgDlgType type_;
     MsgDlgButtons buttons_;
-    HWND window_ = nullptr;
     TSkinStdLabel Message;
-    std::unique_ptr<TSkinFrame> frame_;
     std::unique_ptr<MessageLabel> label_;
     std::unique_ptr<MessageIcon> image_;  // "Image"
     std::vector<std::unique_ptr<TSkinButton>> buttonControls_;

@@ -1,0 +1,20 @@
+// Waiting in the Windows tests for what another process or the system does in its own time.
+#pragma once
+
+#include <windows.h>
+
+namespace huecast::testing {
+
+// Polls `done` every 10 ms until it holds or `timeoutMs` has passed; returns whether it held.
+template <typename Predicate>
+bool WaitUntil(Predicate done, int timeoutMs = 5000) {
+    // No <chrono> here: its micro sign has no place in the GBK strings the tests are compiled with.
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    while (!done()) {
+        if (GetTickCount64() > deadline) return false;
+        Sleep(10);
+    }
+    return true;
+}
+
+}  // namespace huecast::testing
