@@ -308,7 +308,7 @@ std::string HuecastProcess::MessageBoxText(HWND box) const {
 
 void HuecastProcess::Answer(HWND box, int button) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-    WaitFor([&] { return !IsWindow(box); }, 3000);
+    WaitFor([&] { return !IsWindow(box); }, 30000);
     Sync();
 }
 

@@ -75,8 +75,9 @@ class HuecastProcess {
     // Waits until every message sent so far has been handled.
     void Sync() const;
 
-    // The message box the program shows now (waits a little for it), or nothing.
-    HWND FindMessageBox(int timeoutMs = 3000) const;
+    // The message box the program shows now, or nothing. The wait ends as soon as a box shows; the long
+    // deadline is for a busy machine, a short one for a check that no box follows.
+    HWND FindMessageBox(int timeoutMs = 30000) const;
     std::string MessageBoxText(HWND box) const;
     void Answer(HWND box, int button);  // IDOK, IDYES, IDNO
 
