@@ -1,6 +1,7 @@
 #include "tests/app/huecast_driver.h"
 
 #include "app/control_ids.h"
+#include "tests/support/win32/wine_clipboard_manager.h"
 
 #include <commctrl.h>
 
@@ -58,23 +59,6 @@ BOOL CALLBACK MatchChildId(HWND child, LPARAM p) {
     if (GetDlgCtrlID(child) != a->id) return TRUE;
     a->found = child;
     return FALSE;
-}
-
-// Wine's clipboard manager (a thread of the desktop process, which starts with the first program on a new
-// display) empties the clipboard once as it starts, to take over the X selection; on a busy machine that
-// comes seconds later, and would take away what a test or the program has just put there. It answers
-// messages only after that, so an answer means the clipboard is the tests' own. Nothing to wait for on
-// Windows.
-void WaitForWineClipboardManager() {
-    if (!GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")) return;
-    HWND manager = nullptr;
-    if (!WaitFor([&] { return (manager = FindWindowExA(HWND_MESSAGE, nullptr, "__wine_clipboard_manager",
-                                                         nullptr)) != nullptr; },
-                 60000))
-        throw std::runtime_error("Wine's clipboard manager did not start");
-    DWORD_PTR ignored = 0;
-    if (!SendMessageTimeoutA(manager, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored))
-        throw std::runtime_error("Wine's clipboard manager did not answer");
 }
 
 }  // namespace
