@@ -101,9 +101,9 @@ void Toggle(HuecastProcess& p, int checkBox) {
 }
 
 // Clicks Send and waits for the message box it shows; returns its text and closes it.
-std::string SendAndReadMessage(HuecastProcess& p, int timeoutMs = 30000) {
+std::string SendAndReadMessage(HuecastProcess& p) {
     p.Click(ids::kSkinButton5);
-    HWND box = p.FindMessageBox(timeoutMs);
+    HWND box = p.FindMessageBox();
     if (!box) return "(no message)";
     const std::string text = p.MessageBoxText(box);
     p.Answer(box, IDOK);
@@ -339,12 +339,12 @@ TEST(Send, GivesUpOnAHungMessengerWithoutHanging) {
     FakeMessenger fake({.names = {"不响应"}, .hangSeconds = 120});
     ASSERT_TRUE(ListShows(p, {"不响应"}));
     p.Type(kNihao);
-    EXPECT_EQ(SendAndReadMessage(p, 20000), kNotAnsweredMessage);
+    EXPECT_EQ(SendAndReadMessage(p), kNotAnsweredMessage);
     ExpectWorkKept(p);
     // The list goes on refreshing from what the system knows of the hung windows.
     EXPECT_TRUE(ListShows(p, {"不响应"}));
     // Now that the messenger counts as hung, Send gives up without waiting.
-    EXPECT_EQ(SendAndReadMessage(p, 20000), kNotAnsweredMessage);
+    EXPECT_EQ(SendAndReadMessage(p), kNotAnsweredMessage);
     ExpectWorkKept(p);
     EXPECT_EQ(fake.Sent(1), std::nullopt);
 }
