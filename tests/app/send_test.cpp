@@ -100,14 +100,18 @@ void Toggle(HuecastProcess& p, int checkBox) {
     Ask(p.Control(checkBox), BM_CLICK);
 }
 
-// Clicks Send and waits for the message box it shows; returns its text and closes it.
-std::string SendAndReadMessage(HuecastProcess& p) {
-    p.Click(ids::kSkinButton5);
+// Waits for the message box Send shows; returns its text and closes it.
+std::string ReadSendsMessage(HuecastProcess& p) {
     HWND box = p.FindMessageBox();
     if (!box) return "(no message)";
     const std::string text = p.MessageBoxText(box);
     p.Answer(box, IDOK);
     return text;
+}
+
+std::string SendAndReadMessage(HuecastProcess& p) {
+    p.Click(ids::kSkinButton5);
+    return ReadSendsMessage(p);
 }
 
 // Holds the program's thread still while the test changes the chat windows and clicks Send: no refresh of
@@ -131,19 +135,14 @@ class ProgramHeld {
     HANDLE thread_;
 };
 
-// Makes `change` to the chat windows between two refreshes of the list, clicks Send, and returns the text
-// of the message box Send shows and closes it.
+// Makes `change` to the chat windows between two refreshes of the list, clicks Send and reads its message.
 std::string SendRightAfter(HuecastProcess& p, const std::function<void()>& change) {
     {
         const ProgramHeld held(p);
         change();
         SendMessageCallbackA(p.Control(ids::kSkinButton5), BM_CLICK, 0, 0, nullptr, 0);
     }
-    HWND box = p.FindMessageBox();
-    if (!box) return "(no message)";
-    const std::string text = p.MessageBoxText(box);
-    p.Answer(box, IDOK);
-    return text;
+    return ReadSendsMessage(p);
 }
 
 bool CommandsEnabled(const HuecastProcess& p) {
