@@ -320,44 +320,45 @@ bool HuecastProcess::Close(int timeoutMs) {
     return WaitForSingleObject(process_, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
 }
 
-std::optional<std::string> ClipboardText() {
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        if (OpenClipboard(nullptr)) {
-            std::optional<std::string> text;
-            if (HANDLE data = GetClipboardData(CF_TEXT)) {
-                if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-                    text = std::string(bytes);
-                    GlobalUnlock(data);
-                }
-            }
-            CloseClipboard();
-            return text;
-        }
-        Sleep(20);
-    }
-    throw std::runtime_error("the clipboard stayed locked");
-}
-
 namespace {
+
+// Opens the clipboard once no program holds it open. The program can answer Sync() while its handler
+// holds the clipboard open (emptying it waits for the previous owner, and that wait answers sent
+// messages): what it puts there is whole only once it has closed the clipboard again.
+void OpenClipboardWhenFree() {
+    if (!WaitFor([] { return GetOpenClipboardWindow() == nullptr && OpenClipboard(nullptr); }, 30000))
+        throw std::runtime_error("the clipboard stayed locked");
+}
 
 void SetClipboardData(UINT format, const void* data, std::size_t size) {
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
     std::memcpy(GlobalLock(memory), data, size);
     GlobalUnlock(memory);
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        if (OpenClipboard(nullptr)) {
-            EmptyClipboard();
-            ::SetClipboardData(format, memory);
-            CloseClipboard();
-            return;
-        }
-        Sleep(20);
+    try {
+        OpenClipboardWhenFree();
+    } catch (...) {
+        GlobalFree(memory);
+        throw;
     }
-    GlobalFree(memory);
-    throw std::runtime_error("the clipboard stayed locked");
+    EmptyClipboard();
+    ::SetClipboardData(format, memory);
+    CloseClipboard();
 }
 
 }  // namespace
+
+std::optional<std::string> ClipboardText() {
+    OpenClipboardWhenFree();
+    std::optional<std::string> text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text = std::string(bytes);
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
 
 void SetClipboardText(const std::string& text) {
     SetClipboardData(CF_TEXT, text.c_str(), text.size() + 1);
