@@ -63,6 +63,15 @@ TEST(SkinnedHints, HoveringShowsOneTopmostNonActivatingHintSwitchingQuicklyBetwe
     RECT r{};
     GetWindowRect(hint, &r);
     EXPECT_GE(r.bottom - r.top, 2 * 12 + 6);
+    // The hint is found when it shows; its first paint reaches the screen a moment later, or much later on
+    // a busy machine.
+    const auto drawn = [&] {
+        return ScreenPixel({r.left, r.top}) == ScreenPixel({r.right - 1, r.top}) &&
+               ScreenPixel({r.left + 10, r.top}) == ScreenPixel({r.left + 40, r.top}) &&
+               ScreenPixel({r.left, r.top + 10}) != ScreenPixel({r.left + 5, r.top + 10});
+    };
+    for (const ULONGLONG until = GetTickCount64() + 20000; !drawn() && GetTickCount64() < until;)
+        Sleep(10);
     EXPECT_EQ(ScreenPixel({r.left, r.top}), ScreenPixel({r.right - 1, r.top})) << "corners of hw.bmp";
     EXPECT_EQ(ScreenPixel({r.left + 10, r.top}), ScreenPixel({r.left + 40, r.top})) << "top edge tiled";
     EXPECT_NE(ScreenPixel({r.left, r.top + 10}), ScreenPixel({r.left + 5, r.top + 10})) << "a border, then the fill";
