@@ -208,8 +208,15 @@ TEST(Send, DeliversExactlyTheConvertedTextThenEmptiesTheEditor) {
     ASSERT_TRUE(ListShows(p, {"张三", "李四"}));
     SelectChat(p, 1);
 
-    // What Copy gives for the same content is what the conversion gives.
+    // What Copy gives for the same content is what the conversion gives. The click may take the focus
+    // from the fake messenger's active chat window, which waits for that program and answers Click()'s
+    // Sync() meanwhile: Copy has run once the clipboard has changed and is closed again, or a box says why.
+    const DWORD before = GetClipboardSequenceNumber();
     p.Click(ids::kButton1);
+    WaitUntil([&] {
+        return (GetClipboardSequenceNumber() != before && GetOpenClipboardWindow() == nullptr) ||
+               p.FindMessageBox(0) != nullptr;
+    });
     const std::optional<std::string> converted = ClipboardText();
     HWND box = converted ? nullptr : p.FindMessageBox();
     ASSERT_TRUE(converted) << "Copy said: " << (box ? p.MessageBoxText(box) : "nothing") << ", Copy is "
