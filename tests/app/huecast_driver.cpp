@@ -1,6 +1,7 @@
 #include "tests/app/huecast_driver.h"
 
 #include "app/control_ids.h"
+#include "tests/support/win32/wine_clipboard_manager.h"
 
 #include <commctrl.h>
 
@@ -92,6 +93,7 @@ void HuecastProcess::Restart() {
 }
 
 void HuecastProcess::Start() {
+    WaitForWineClipboardManager();
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
@@ -313,7 +315,7 @@ std::string HuecastProcess::MessageBoxText(HWND box) const {
 
 void HuecastProcess::Answer(HWND box, int button) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-    WaitUntil([&] { return !IsWindow(box); }, 3000);
+    WaitUntil([&] { return !IsWindow(box); }, 30000);
     Sync();
 }
 
@@ -323,44 +325,45 @@ bool HuecastProcess::Close(int timeoutMs) {
     return WaitForSingleObject(process_, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
 }
 
-std::optional<std::string> ClipboardText() {
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        if (OpenClipboard(nullptr)) {
-            std::optional<std::string> text;
-            if (HANDLE data = GetClipboardData(CF_TEXT)) {
-                if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-                    text = std::string(bytes);
-                    GlobalUnlock(data);
-                }
-            }
-            CloseClipboard();
-            return text;
-        }
-        Sleep(20);
-    }
-    throw std::runtime_error("the clipboard stayed locked");
-}
-
 namespace {
+
+// Opens the clipboard once no program holds it open. The program can answer Sync() while its handler
+// holds the clipboard open (emptying it waits for the previous owner, and that wait answers sent
+// messages): what it puts there is whole only once it has closed the clipboard again.
+void OpenClipboardWhenFree() {
+    if (!WaitUntil([] { return GetOpenClipboardWindow() == nullptr && OpenClipboard(nullptr); }, 30000))
+        throw std::runtime_error("the clipboard stayed locked");
+}
 
 void SetClipboardData(UINT format, const void* data, std::size_t size) {
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
     std::memcpy(GlobalLock(memory), data, size);
     GlobalUnlock(memory);
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        if (OpenClipboard(nullptr)) {
-            EmptyClipboard();
-            ::SetClipboardData(format, memory);
-            CloseClipboard();
-            return;
-        }
-        Sleep(20);
+    try {
+        OpenClipboardWhenFree();
+    } catch (...) {
+        GlobalFree(memory);
+        throw;
     }
-    GlobalFree(memory);
-    throw std::runtime_error("the clipboard stayed locked");
+    EmptyClipboard();
+    ::SetClipboardData(format, memory);
+    CloseClipboard();
 }
 
 }  // namespace
+
+std::optional<std::string> ClipboardText() {
+    OpenClipboardWhenFree();
+    std::optional<std::string> text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text = std::string(bytes);
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
 
 void SetClipboardText(const std::string& text) {
     SetClipboardData(CF_TEXT, text.c_str(), text.size() + 1);

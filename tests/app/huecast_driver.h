@@ -80,8 +80,9 @@ class HuecastProcess {
     // command it runs once the menu has gone.
     void SyncPosted() const;
 
-    // The message box the program shows now (waits a little for it), or nothing.
-    HWND FindMessageBox(int timeoutMs = 3000) const;
+    // The message box the program shows now, or nothing. The wait ends as soon as a box shows; the long
+    // deadline is for a busy machine, a short one for a check that no box follows.
+    HWND FindMessageBox(int timeoutMs = 30000) const;
     std::string MessageBoxText(HWND box) const;
     void Answer(HWND box, int button);  // IDOK, IDYES, IDNO
 

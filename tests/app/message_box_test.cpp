@@ -35,9 +35,10 @@ std::vector<BoxButton> ButtonsOf(HWND box) {
     return buttons;
 }
 
-// Gives the box two seconds to go.
+// Returns as soon as the box has gone; the deadline is long because a busy machine can take seconds to
+// carry a click through the program, and a box that stays fails the caller's check all the same.
 void WaitUntilClosed(HWND box) {
-    for (int i = 0; i < 100 && IsWindow(box); ++i)
+    for (int i = 0; i < 1000 && IsWindow(box); ++i)
         Sleep(20);
 }
 

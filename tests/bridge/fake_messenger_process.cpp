@@ -19,16 +19,28 @@ fs::path ModuleDirectory() {
     return fs::path(path).parent_path();
 }
 
-// The top-level "#32770" windows of a process in stacking order, from the top.
-std::vector<HWND> DialogsOf(DWORD process) {
+struct DialogSearch {
+    DWORD process;
     std::vector<HWND> found;
-    for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
-         w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        if (owner == process) found.push_back(w);
-    }
-    return found;
+};
+
+BOOL CALLBACK CollectDialog(HWND window, LPARAM search) {
+    auto* s = reinterpret_cast<DialogSearch*>(search);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (owner == s->process && std::strcmp(className, "#32770") == 0) s->found.push_back(window);
+    return TRUE;
+}
+
+// The top-level "#32770" windows of a process in stacking order, from the top. From the system's snapshot:
+// walking the order window by window misses windows that come forward meanwhile, as each new one does
+// while the fake messenger opens them.
+std::vector<HWND> DialogsOf(DWORD process) {
+    DialogSearch search{process, {}};
+    EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 bool HasSendButton(HWND window) {
@@ -89,15 +101,24 @@ FakeMessenger::FakeMessenger(FakeMessengerArgs args) : args_(std::move(args)) {
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     processId_ = info.dwProcessId;
-    const bool open = WaitUntil(
-        [&] {
-            return ChatWindows().size() == args_.names.size() &&
-                   Dialogs().size() == static_cast<std::size_t>(args_.dialogs);
-        },
-        20000);
-    if (!open) {
+    // Opening dozens of windows takes a busy machine many seconds; the wait ends as soon as they are open,
+    // or the process has ended.
+    const auto allOpen = [&] {
+        return ChatWindows().size() == args_.names.size() &&
+               Dialogs().size() == static_cast<std::size_t>(args_.dialogs);
+    };
+    WaitUntil([&] { return allOpen() || WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; }, 120000);
+    if (!allOpen()) {
+        DWORD exitCode = STILL_ACTIVE;
+        GetExitCodeProcess(process_, &exitCode);
+        const std::string state =
+            exitCode == STILL_ACTIVE ? "it still runs" : "it ended with " + std::to_string(exitCode);
+        const std::string counts = std::to_string(ChatWindows().size()) + " of " +
+                                   std::to_string(args_.names.size()) + " chat windows and " +
+                                   std::to_string(Dialogs().size()) + " of " + std::to_string(args_.dialogs) +
+                                   " dialogs";
         Kill();
-        throw std::runtime_error("the fake messenger did not open its windows");
+        throw std::runtime_error("the fake messenger did not open its windows (" + counts + "; " + state + ")");
     }
     // Let the windows settle: showing them is still going on in the fake messenger.
     WaitForInputIdle(process_, 5000);

@@ -12,12 +12,15 @@
 
 #include "gui/handles.h"
 #include "tests/support/win32/clipboard_bitmap.h"
+#include "tests/support/win32/wine_clipboard_manager.h"
 
 namespace huecast::gui {
 namespace {
 
-// The clipboard needs an owner window for SetClipboardData to succeed after EmptyClipboard.
+// The clipboard needs an owner window for SetClipboardData to succeed after EmptyClipboard. Every test
+// starts with it, once the clipboard is the test's own.
 WindowHandle MakeOwner() {
+    huecast::testing::WaitForWineClipboardManager();
     return WindowHandle(CreateWindowExA(0, "STATIC", "clipboard owner", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                         nullptr, nullptr));
 }

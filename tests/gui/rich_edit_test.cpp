@@ -11,6 +11,7 @@
 #include "convert/rtf_runs.h"
 #include "convert/win32/ansi_code_page.h"
 #include "tests/support/win32/host_window.h"
+#include "tests/support/win32/wine_clipboard_manager.h"
 
 namespace huecast::gui {
 namespace {
@@ -133,6 +134,7 @@ TEST_F(RichEditTest, PastedUnicodeTextKeepsEveryCharacterInTheInsertionFormat) {
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
     std::memcpy(GlobalLock(memory), pasted.c_str(), (pasted.size() + 1) * sizeof(wchar_t));
     GlobalUnlock(memory);
+    huecast::testing::WaitForWineClipboardManager();
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
     SetClipboardData(CF_UNICODETEXT, memory);

@@ -5,17 +5,17 @@ A real SMTP server (aiosmtpd, which refuses any line over 1000 characters as rea
 receive every report whole, with and without AUTH LOGIN, with the log attached and in the body, however
 long its lines and whatever "=" they hold. A refused recipient ends the dialogue with its transcript. A
 server that never accepts the connection and one that stops reading in the middle of the message each end
-the dialogue within the time-out and a second, with a warning."""
+the dialogue with a warning once the time-out has passed, where without the time-out they would hang."""
 import argparse
 import email
 import os
 import re
+import select
 import smtplib
 import socket
 import subprocess
 import sys
 import threading
-import time
 
 from aiosmtpd.controller import Controller
 from aiosmtpd.smtp import SMTP, AuthResult
@@ -28,6 +28,9 @@ LONG_MESSAGE = "  Message: " + "Invalid line! =41=3D " * 55
 LOG = ("Application...\r\n  Version Number  : 2.4.0.0\r\n\r\nException...\r\n" + LONG_MESSAGE + "\r\n"
        "  Class: 100%% \"bad\" =C4\r\n--boundary--\r\n\r\n\r\n\r\n")
 TIMEOUT_MS = 3000
+# A client that stays longer hung: a deadline, not a figure. Given the client's own work on a busy machine
+# (preparing a report of megabytes, starting Wine), it is generous; a client that ends returns at once.
+HUNG_S = 120
 
 
 class Recorder:
@@ -103,7 +106,10 @@ def run_client(args, port, mode, auth=False, log_path=None, timeout_ms=None, hos
     if timeout_ms:
         command.append(str(timeout_ms))
     env = dict(os.environ, SMTP_SEND_HOST=host) if host else None
-    run = subprocess.run(command, capture_output=True, timeout=180, env=env)
+    try:
+        run = subprocess.run(command, capture_output=True, timeout=HUNG_S, env=env)
+    except subprocess.TimeoutExpired:
+        return None, f"hung: still running after {HUNG_S} s", None
     out = run.stdout.replace(b"\r", b"").decode("latin-1")  # the console's line ends differ from the wire's
     found = re.search(r"elapsed (\d+) ms", out)
     return run.returncode, out, int(found.group(1)) if found else None
@@ -182,11 +188,13 @@ def test_refused_recipient(args):
 
 
 def check_bounded(name, code, out, elapsed, warning):
-    if code == 1 and elapsed is not None and elapsed <= TIMEOUT_MS + 1000 and warning in out:
-        print(f"ok {name} ({elapsed} ms)")
+    """Gave up with the warning, having waited out the time-out (a timer never fires early, so this holds
+    however busy the machine); how much later it ended depends on the machine, and a hang is run_client's."""
+    if code == 1 and elapsed is not None and elapsed >= TIMEOUT_MS - 50 and warning in out:
+        print(f"ok {name}")
         return 0
-    print(f"FAIL {name}: exit {code}, elapsed {elapsed} ms, expected within {TIMEOUT_MS + 1000} ms and "
-          f"{warning!r}\n{out}")
+    print(f"FAIL {name}: exit {code}, elapsed {elapsed} ms, expected the warning {warning!r} after the "
+          f"{TIMEOUT_MS} ms time-out\n{out}")
     return 1
 
 
@@ -203,7 +211,11 @@ def test_server_that_never_accepts(args):
         s.setblocking(False)
         s.connect_ex(("127.0.0.1", port))
         fillers.append(s)
-    time.sleep(0.3)
+    # The queue is full once a connection has been taken into it; the later ones stay unanswered.
+    _, connected, _ = select.select([], fillers, [], 60)
+    if not connected:
+        print("FAIL server that never accepts: no connection reached the queue")
+        return 1
     try:
         code, out, elapsed = run_client(args, port, "attach", timeout_ms=TIMEOUT_MS)
     finally:
