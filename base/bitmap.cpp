@@ -25,11 +25,25 @@ std::size_t Bitmap::StrideFor(int width, int bitsPerPixel) {
 }
 
 Bitmap::Bitmap(int width, int height, int bitsPerPixel, Order order)
-    : width_(width), height_(height), bitsPerPixel_(bitsPerPixel), order_(order) {
+    : Bitmap(Uninitialised(width, height, bitsPerPixel, order)) {
+    std::fill_n(data_, stride_ * static_cast<std::size_t>(height_), std::uint8_t{0});
+}
+
+Bitmap Bitmap::Uninitialised(int width, int height, int bitsPerPixel, Order order) {
     CheckShape(width, height, bitsPerPixel);
-    stride_ = StrideFor(width, bitsPerPixel);
-    owned_.assign(stride_ * static_cast<std::size_t>(height), 0);
-    data_ = owned_.data();
+    Bitmap bitmap;
+    bitmap.width_ = width;
+    bitmap.height_ = height;
+    bitmap.bitsPerPixel_ = bitsPerPixel;
+    bitmap.order_ = order;
+    bitmap.stride_ = StrideFor(width, bitsPerPixel);
+    bitmap.owned_.reset(new std::uint8_t[bitmap.stride_ * static_cast<std::size_t>(height)]);
+    bitmap.data_ = bitmap.owned_.get();
+    const std::size_t used = static_cast<std::size_t>(width) * static_cast<std::size_t>(bitsPerPixel) / 8;
+    if (used < bitmap.stride_)
+        for (int y = 0; y < height; ++y)
+            std::fill(bitmap.Row(y) + used, bitmap.Row(y) + bitmap.stride_, std::uint8_t{0});
+    return bitmap;
 }
 
 Bitmap Bitmap::View(std::uint8_t* pixels, int width, int height, int bitsPerPixel, Order order) {
@@ -50,9 +64,10 @@ Bitmap::Bitmap(const Bitmap& other)
       bitsPerPixel_(other.bitsPerPixel_),
       order_(other.order_),
       stride_(other.stride_),
-      owned_(other.Bytes().begin(), other.Bytes().end()),
+      owned_(new std::uint8_t[other.Bytes().size()]),
       palette_(other.palette_) {
-    data_ = owned_.data();
+    data_ = owned_.get();
+    std::copy(other.Bytes().begin(), other.Bytes().end(), data_);
 }
 
 Bitmap& Bitmap::operator=(const Bitmap& other) {
@@ -72,8 +87,7 @@ Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
     order_ = other.order_;
     stride_ = std::exchange(other.stride_, 0);
     data_ = std::exchange(other.data_, nullptr);
-    owned_ = std::move(other.owned_);  // a moved vector keeps its buffer, so data_ stays valid
-    other.owned_.clear();
+    owned_ = std::move(other.owned_);  // the buffer moves whole, so data_ stays valid
     palette_ = std::move(other.palette_);
     other.palette_.clear();
     return *this;

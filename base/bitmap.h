@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -19,6 +20,9 @@ class Bitmap {
     Bitmap() = default;
     // Owns zero-filled pixels.
     Bitmap(int width, int height, int bitsPerPixel, Order order = Order::TopDown);
+    // Owns pixels left unset (the padding at the end of each row is zero), for a caller that writes every
+    // pixel at once: zeroing first would touch the whole memory twice.
+    static Bitmap Uninitialised(int width, int height, int bitsPerPixel, Order order = Order::TopDown);
     // Views `pixels`, which must hold height rows of StrideFor(width, bitsPerPixel) bytes and outlive the
     // view. `order` says whether the first row in memory is the top or the bottom row of the picture.
     static Bitmap View(std::uint8_t* pixels, int width, int height, int bitsPerPixel, Order order);
@@ -36,7 +40,7 @@ class Bitmap {
     Order RowOrder() const { return order_; }
     std::size_t Stride() const { return stride_; }
     bool Empty() const { return width_ <= 0 || height_ <= 0; }
-    bool OwnsPixels() const { return !owned_.empty() || Empty(); }
+    bool OwnsPixels() const { return owned_ != nullptr || Empty(); }
 
     // Row y of the picture, 0 being the top row, whatever the order in memory.
     std::uint8_t* Row(int y) { return data_ + MemoryRow(y) * stride_; }
@@ -68,7 +72,7 @@ class Bitmap {
     Order order_ = Order::TopDown;
     std::size_t stride_ = 0;
     std::uint8_t* data_ = nullptr;
-    std::vector<std::uint8_t> owned_;
+    std::unique_ptr<std::uint8_t[]> owned_;
     std::vector<std::uint32_t> palette_;
 };
 

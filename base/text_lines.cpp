@@ -1,9 +1,13 @@
 #include "base/text_lines.h"
 
+#include <algorithm>
+
 namespace huecast {
 
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
+    // A line per line feed (a text with lone CRs merely grows the vector): no regrowing for the usual text.
+    lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '\r' && text[i] != '\n') continue;

@@ -3,8 +3,11 @@
 // file, as a skin chosen from the skins folder is loaded, against reading that file's bytes.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
 #include <cstring>
 #include <map>
+#include <string>
 
 #include "skin/format/skin_data.h"
 
@@ -94,16 +97,30 @@ void BM_LoadCompressedSkin(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadCompressedSkin);
 
-// Basalt as one compressed skin file, the form a user installs in the skins folder.
-const std::filesystem::path& BasaltFile() {
-    static const std::filesystem::path file = [] {
+// Basalt as one compressed skin file, the form a user installs in the skins folder. The file is this
+// process's own, so that benchmarks run side by side do not rewrite it under each other.
+class BasaltSkinFile {
+  public:
+    BasaltSkinFile()
+        : path_(std::filesystem::temp_directory_path() /
+                ("huecast-bench-basalt-" + std::to_string(::getpid()) + ".skn")) {
         TCompressedStoredSkin compressed;
         compressed.LoadFromSkinFolder(std::filesystem::path(HUECAST_SOURCE_DIR) / "app/resources/basalt/skin.ini");
-        const std::filesystem::path path = std::filesystem::temp_directory_path() / "huecast-bench-basalt.skn";
-        compressed.SaveToSkinFile(path);
-        return path;
-    }();
-    return file;
+        compressed.SaveToSkinFile(path_);
+    }
+    ~BasaltSkinFile() {
+        std::error_code error;
+        std::filesystem::remove(path_, error);
+    }
+    const std::filesystem::path& Path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+const std::filesystem::path& BasaltFile() {
+    static const BasaltSkinFile file;
+    return file.Path();
 }
 
 void BM_ReadBasaltFile(benchmark::State& state) {

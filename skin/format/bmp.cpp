@@ -93,7 +93,8 @@ BmpRead ReadBmp(std::span<const std::uint8_t> data, std::string_view what) {
 
     const Bitmap::Order order = rawHeight < 0 ? Bitmap::Order::TopDown : Bitmap::Order::BottomUp;
     const int outBits = bitCount < 8 ? 8 : bitCount;
-    BmpRead result{Bitmap(width, static_cast<int>(height), outBits, order), fileSize};
+    // Every pixel is copied or unpacked below.
+    BmpRead result{Bitmap::Uninitialised(width, static_cast<int>(height), outBits, order), fileSize};
     Bitmap& bitmap = result.bitmap;
     for (std::size_t i = 0; i < paletteCount; ++i) {
         const std::uint8_t* q = p + paletteOffset + i * 4;  // blue, green, red, reserved

@@ -7,7 +7,7 @@ namespace huecast::skin {
 
 Bitmap To24Bits(const Bitmap& picture) {
     if (picture.Empty()) return Bitmap(0, 0, 24);
-    Bitmap out(picture.Width(), picture.Height(), 24);
+    Bitmap out = Bitmap::Uninitialised(picture.Width(), picture.Height(), 24);
     const int w = picture.Width();
     if (picture.BitsPerPixel() == 24) {
         for (int y = 0; y < picture.Height(); ++y) std::memcpy(out.Row(y), picture.Row(y), 3 * static_cast<std::size_t>(w));

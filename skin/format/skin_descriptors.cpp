@@ -61,10 +61,15 @@ class KeyReader final : public SkinKeys {
 
   private:
     const std::string* Find(std::string_view key) const { return keys_.Find(key); }
-    std::string Where(std::string_view key) const { return "[" + section_ + "] " + std::string(key); }
+    // Named for every value parsed, in case it is bad: one buffer serves them all without an allocation each.
+    std::string_view Where(std::string_view key) {
+        where_.assign("[").append(section_).append("] ").append(key);
+        return where_;
+    }
 
     SkinIni::SectionKeys keys_;
     const std::string& section_;
+    std::string where_;
 };
 
 class KeyWriter final : public SkinKeys {

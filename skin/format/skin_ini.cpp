@@ -6,20 +6,22 @@
 
 namespace huecast::skin {
 
-std::ptrdiff_t SkinIni::Section::Lookup(std::string_view key) const {
+std::ptrdiff_t SkinIni::Section::Lookup(std::string_view key, std::size_t hash) const {
     if (slots.empty()) return -1;
     const std::size_t mask = slots.size() - 1;
-    for (std::size_t i = AsciiCaseInsensitiveHash{}(key)&mask;; i = (i + 1) & mask) {
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
         const std::uint32_t slot = slots[i];
         if (slot == 0) return -1;
-        if (AsciiCaseInsensitiveEqual{}(entries[slot - 1].first, key))
+        if (hashes[slot - 1] == hash && AsciiCaseInsensitiveEqual{}(entries[slot - 1].first, key))
             return static_cast<std::ptrdiff_t>(slot - 1);
     }
 }
 
 std::pair<std::size_t, bool> SkinIni::Section::Insert(std::string_view key, std::string_view value) {
-    if (const std::ptrdiff_t found = Lookup(key); found >= 0) return {static_cast<std::size_t>(found), false};
+    const std::size_t hash = AsciiCaseInsensitiveHash{}(key);
+    if (const std::ptrdiff_t found = Lookup(key, hash); found >= 0) return {static_cast<std::size_t>(found), false};
     entries.emplace_back(key, value);
+    hashes.push_back(hash);
     // At most half the slots are taken, so every probe ends at a free slot soon.
     if (entries.size() * 2 > slots.size()) {
         slots.assign(std::max<std::size_t>(16, slots.size() * 2), 0);
@@ -33,7 +35,7 @@ std::pair<std::size_t, bool> SkinIni::Section::Insert(std::string_view key, std:
 
 void SkinIni::Section::Place(std::size_t entry) {
     const std::size_t mask = slots.size() - 1;
-    std::size_t i = AsciiCaseInsensitiveHash{}(entries[entry].first) & mask;
+    std::size_t i = hashes[entry] & mask;
     while (slots[i] != 0)
         i = (i + 1) & mask;
     slots[i] = static_cast<std::uint32_t>(entry + 1);

@@ -71,9 +71,12 @@ class SkinIni {
         std::vector<std::pair<std::string, std::string>> entries;  // key as written, value
         // Open addressing over the entries by key, ignoring case: entry index + 1, or 0 for a free slot.
         std::vector<std::uint32_t> slots;
+        // The hash of each entry's key, kept so that growing the slots hashes no key again.
+        std::vector<std::size_t> hashes;
 
         // The entry of the key, or -1.
-        std::ptrdiff_t Lookup(std::string_view key) const;
+        std::ptrdiff_t Lookup(std::string_view key) const { return Lookup(key, AsciiCaseInsensitiveHash{}(key)); }
+        std::ptrdiff_t Lookup(std::string_view key, std::size_t hash) const;
         // The entry of the key, added with `value` when the key is new; true when it was added.
         std::pair<std::size_t, bool> Insert(std::string_view key, std::string_view value);
         void Place(std::size_t entry);

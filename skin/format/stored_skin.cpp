@@ -236,24 +236,25 @@ std::vector<std::uint8_t> TCompressedStoredSkin::Compress(const SkinContent& con
 SkinContent TCompressedStoredSkin::Decompress() const {
     z_stream zs{};
     if (inflateInit(&zs) != Z_OK) throw SkinError("compressed skin: zlib could not start");
-    std::vector<std::uint8_t> raw;
-    // Skins compress about tenfold: room for that at once spares most of the regrowing and copying.
-    raw.reserve(std::min(kMaxSkinContent, compressedData.size() * 12 + kInflateChunk));
+    // Skins compress about tenfold: room for that at once lets inflate run in one call with no regrowing.
+    // One byte more than a skin may have tells a content that is too large from one that just fits.
+    std::vector<std::uint8_t> raw(std::min(kMaxSkinContent + 1, compressedData.size() * 12 + kInflateChunk));
+    std::size_t size = 0;
     zs.next_in = const_cast<Bytef*>(compressedData.data());
     zs.avail_in = static_cast<uInt>(compressedData.size());
-    int status = Z_OK;
-    while (status != Z_STREAM_END) {
-        if (raw.size() > kMaxSkinContent) {
-            inflateEnd(&zs);
-            throw SkinError("compressed skin: the content inflates past " + std::to_string(kMaxSkinContent) +
-                            " bytes, the most a skin may have");
+    for (;;) {
+        if (size == raw.size()) {
+            if (size > kMaxSkinContent) {
+                inflateEnd(&zs);
+                throw SkinError("compressed skin: the content inflates past " + std::to_string(kMaxSkinContent) +
+                                " bytes, the most a skin may have");
+            }
+            raw.resize(std::min(kMaxSkinContent + 1, size * 2));
         }
-        const std::size_t before = raw.size();
-        raw.resize(before + kInflateChunk);
-        zs.next_out = raw.data() + before;
-        zs.avail_out = kInflateChunk;
-        status = inflate(&zs, Z_NO_FLUSH);
-        raw.resize(before + (kInflateChunk - zs.avail_out));
+        zs.next_out = raw.data() + size;
+        zs.avail_out = static_cast<uInt>(raw.size() - size);
+        const int status = inflate(&zs, Z_NO_FLUSH);
+        size = raw.size() - zs.avail_out;
         if (status == Z_STREAM_END) break;
         // Z_BUF_ERROR means no progress was possible: all input is used and the stream has not ended.
         if (status != Z_OK) {
@@ -266,6 +267,7 @@ SkinContent TCompressedStoredSkin::Decompress() const {
         }
     }
     inflateEnd(&zs);
+    raw.resize(size);
     if (raw.size() > kMaxSkinContent)
         throw SkinError("compressed skin: the content inflates past " + std::to_string(kMaxSkinContent) +
                         " bytes, the most a skin may have");

@@ -94,7 +94,7 @@ class TCompressedStoredSkin {
     bool Empty() const { return compressedData.empty(); }
 
     static std::vector<std::uint8_t> Compress(const SkinContent& content);
-    // Inflates the block 4,096 bytes at a time, never past kMaxSkinContent. A version other than 1 comes back
+    // Inflates the block, never past kMaxSkinContent. A version other than 1 comes back
     // with nothing else read; a malformed block throws SkinError.
     SkinContent Decompress() const;
 

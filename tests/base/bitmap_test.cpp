@@ -14,6 +14,11 @@ TEST(Bitmap, RowsArePaddedToFourBytesLikeADib) {
     EXPECT_EQ(Bitmap::StrideFor(3, 32), 12u);
     Bitmap b(5, 3, 24);
     EXPECT_EQ(b.Bytes().size(), 48u);
+    // Pixels left unset still come with zero padding, so rows written out whole carry no stray bytes.
+    Bitmap unset = Bitmap::Uninitialised(5, 3, 24, Bitmap::Order::BottomUp);
+    EXPECT_EQ(unset.Bytes().size(), 48u);
+    for (int y = 0; y < 3; ++y)
+        EXPECT_EQ(unset.Row(y)[15], 0) << "row " << y;
 }
 
 TEST(Bitmap, RowZeroIsTheTopInBothMemoryOrders) {
